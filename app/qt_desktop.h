@@ -1,0 +1,20 @@
+#pragma once
+
+#include "catalogue/desktop.h"
+
+// The real desktop: Qt's message boxes and file dialogs, the system's
+// handler for files and web addresses, and the primary screen.
+class QtDesktop : public Desktop
+{
+public:
+    void message(QWidget *owner, MessageKind kind, const QString &caption,
+                 const QString &text) override;
+    QString openFileName(QWidget *owner, const FileDialogRequest &request) override;
+    QString saveFileName(QWidget *owner, const FileDialogRequest &request) override;
+    void openDocument(const QString &fileOrAddress) override;
+    void startProgram(const QString &programFile) override;
+    QImage grabScreen() override;
+};
+
+// "图片(*.bmp)|*.bmp" in the form Qt's file dialogs take: "图片(*.bmp)".
+QString qtFileFilter(const QString &filter);

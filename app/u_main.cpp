@@ -1,0 +1,269 @@
+#include "app/u_main.h"
+
+#include "app/clock.h"
+#include "app/click_label.h"
+#include "app/vendor.h"
+#include "base/app_error.h"
+#include "catalogue/box_geometry.h"
+#include "catalogue/catalogue_store.h"
+#include "catalogue/desktop.h"
+#include "catalogue/guard.h"
+#include "catalogue/radio_group.h"
+#include "catalogue/screen_capture.h"
+#include "engine/methods.h"
+#include "engine/option_lists.h"
+#include "engine/prompts.h"
+#include "results/result_grid_model.h"
+#include "results/result_grid_view.h"
+
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+
+QString text(std::string_view utf8)
+{
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+template<typename Entries>
+void fillList(QComboBox *list, const Entries &entries, int defaultIndex)
+{
+    list->clear();
+    for (const auto &entry : entries)
+        list->addItem(text(entry));
+    list->setCurrentIndex(defaultIndex);
+    if (defaultIndex < 0)
+        list->setEditText({});
+}
+
+} // namespace
+
+Tfrmmain::Tfrmmain(MainServices services, QWidget *parent)
+    : QWidget(parent)
+    , m_services(std::move(services))
+{
+    setObjectName(QStringLiteral("frmmain"));
+    setWindowTitle(QStringLiteral("Korvel自动选号器"));
+    QFont windowFont(QStringLiteral("MS Sans Serif"));
+    windowFont.setPixelSize(11);
+    setFont(windowFont);
+    resize(685, 531);
+
+    createControls();
+    connect(comcainame, &QComboBox::activated, this, [this] { guarded([this] { comcainameClick(); }); });
+    connect(commode, &QComboBox::activated, this, [this] { guarded([this] { commodeClick(); }); });
+    connect(btnclear, &QPushButton::clicked, this, [this] { guarded([this] { btnclearClick(); }); });
+    connect(btnindex, &QPushButton::clicked, this, [this] { guarded([this] { btnindexClick(); }); });
+    connect(btnabout, &QPushButton::clicked, this, [this] { guarded([this] { btnaboutClick(); }); });
+    connect(btnhelp, &QPushButton::clicked, this, [this] { guarded([this] { btnhelpClick(); }); });
+    connect(btnyanshi, &QPushButton::clicked, this, [this] { guarded([this] { btnyanshiClick(); }); });
+    connect(btnclose, &QPushButton::clicked, this, [this] { guarded([this] { btncloseClick(); }); });
+    Label6->onClick = [this] { guarded([this] { Label6Click(); }); };
+    lblweb2->onClick = [this] { guarded([this] { lblweb2Click(); }); };
+    updateTabOrder();
+
+    FormCreate();
+}
+
+Tfrmmain::~Tfrmmain() = default;
+
+void Tfrmmain::guarded(const std::function<void()> &handler)
+{
+    runGuarded(m_services.desktop, this, handler);
+}
+
+void Tfrmmain::FormCreate()
+{
+    guarded([this] {
+        const QDate today = m_services.clock.today();
+        const DateDefaults defaults = dateDefaults(today.year(), today.month(), today.day(),
+                                                   m_services.clock.timeOfDay().hour());
+        m_appDir = m_services.appDir;
+        loadCatalogue();
+        fillOptionLists(defaults);
+        commodeClick();
+    });
+}
+
+void Tfrmmain::fillOptionLists(const DateDefaults &defaults)
+{
+    fillList(comxianhou, kArrangements, 0);
+    fillList(comyingyang, kCalendars, 0);
+    fillList(commaikai, kTimeModes, 0);
+    fillList(comqizhong, kRoutes, 0);
+    fillList(comnian, yearEntries(), defaults.year);
+    fillList(comyuei, monthEntries(), defaults.month);
+    fillList(comri, dayEntries(), defaults.day);
+    fillList(comtime, hourEntries(), defaults.hour);
+    fillList(comfangwei, kDirections, 0);
+    fillList(commode, kMethodNames, 0);
+}
+
+void Tfrmmain::loadCatalogue()
+{
+    const CatalogueStore store(CatalogueStore::pathIn(m_appDir));
+    m_loadedCatalogue = store.readAll();
+    comcainame->clear();
+    for (const CatalogueRow &row : m_loadedCatalogue)
+        comcainame->addItem(row.name);
+    if (m_loadedCatalogue.empty()) {
+        // Nothing to select; the window opens so the player can add one.
+        m_services.desktop.message(this, MessageKind::Information, windowTitle(),
+                                   QStringLiteral("彩票数据库中还没有彩票，请先用“添加彩票”添加一种彩票。"));
+        return;
+    }
+    comcainame->setCurrentIndex(0);
+    applyLottery(lotteryFromRow(m_loadedCatalogue.front()));
+}
+
+void Tfrmmain::applyLottery(const LotteryInfo &lottery)
+{
+    if (const auto problem = lotteryProblem(lottery))
+        throw AppError(problem->toStdString());
+    for (QLineEdit *box : m_boxes)
+        delete box;
+    m_boxes.clear();
+    m_current = lottery;
+    m_hasLottery = true;
+    optcaitype->setItemIndex(lottery.kind);
+    edtcaisum->setText(QString::number(lottery.total));
+    edtcaisel->setText(QString::number(lottery.count));
+    for (int i = 0; i < lottery.count; ++i) {
+        auto *box = new QLineEdit(grpcode);
+        box->setObjectName(QStringLiteral("box%1").arg(i));
+        box->setGeometry(boxGeometry(i, lottery.count, grpcode->width(), grpcode->height()));
+        box->show();
+        m_boxes.push_back(box);
+    }
+    updateTabOrder();
+}
+
+void Tfrmmain::comcainameClick()
+{
+    const CatalogueStore store(CatalogueStore::pathIn(m_appDir));
+    const std::vector<CatalogueRow> rows = store.readAll();
+    if (rows.empty())
+        throw AppError("彩票数据库中没有彩票。");
+    // The first row of that name; when none carries it, the walk ends on the
+    // last row, which is applied.
+    const QString wanted = comcainame->currentText();
+    const CatalogueRow *chosen = &rows.back();
+    for (const CatalogueRow &row : rows) {
+        if (row.name == wanted) {
+            chosen = &row;
+            break;
+        }
+    }
+    applyLottery(lotteryFromRow(*chosen));
+    m_gridModel->clear();
+    commode->setCurrentIndex(0);
+    edtoricode->clear();
+    commodeClick();
+}
+
+void Tfrmmain::commodeClick()
+{
+    const MethodPrompt prompt = methodPrompt(commode->currentText().toStdString(), m_current.kind,
+                                             m_current.total, m_current.count);
+    lbloricode->setText(QString::fromStdString(prompt.initialCaption));
+    lbloricode->adjustSize();
+    grpcode->setTitle(QString::fromStdString(prompt.boxesCaption));
+    for (QWidget *control : m_dateAndOptionSet)
+        control->setVisible(!prompt.generalized);
+    lbloricode->setVisible(prompt.generalized);
+    edtoricode->setVisible(prompt.generalized);
+}
+
+void Tfrmmain::btnclearClick()
+{
+    m_gridModel->clear();
+}
+
+void Tfrmmain::btnindexClick()
+{
+    // The add-lottery dialog joins here.
+}
+
+void Tfrmmain::btnaboutClick()
+{
+    // The about box joins here.
+}
+
+void Tfrmmain::btnhelpClick()
+{
+    const QString helpFile = m_appDir + QStringLiteral("帮助/Korvel自动选号器帮助.chm");
+    if (QFileInfo::exists(helpFile))
+        m_services.desktop.openDocument(helpFile);
+}
+
+void Tfrmmain::btnyanshiClick()
+{
+    const QString program = m_appDir + QStringLiteral("软件演示");
+    if (QFileInfo(program).isExecutable())
+        m_services.desktop.startProgram(program);
+}
+
+void Tfrmmain::btncloseClick()
+{
+    close();
+}
+
+void Tfrmmain::openVendorSite()
+{
+    m_services.desktop.openDocument(vendorHomeAddress());
+}
+
+void Tfrmmain::Label6Click()
+{
+    openVendorSite();
+}
+
+void Tfrmmain::lblweb2Click()
+{
+    openVendorSite();
+}
+
+void Tfrmmain::FormClick()
+{
+    ScreenCapture(this, m_services.desktop);
+}
+
+void Tfrmmain::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (m_placed)
+        return;
+    m_placed = true;
+    // The outer size, frame included, is 685 × 531, centred on the screen.
+    const QSize frame = frameGeometry().size() - size();
+    resize(QSize(685, 531) - frame);
+    if (QScreen *screen = this->screen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - QPoint(685 / 2, 531 / 2));
+    }
+}
+
+void Tfrmmain::mousePressEvent(QMouseEvent *event)
+{
+    m_pressedOnBackground = event->button() == Qt::LeftButton
+                            && childAt(event->position().toPoint()) == nullptr;
+    QWidget::mousePressEvent(event);
+}
+
+void Tfrmmain::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = m_pressedOnBackground && event->button() == Qt::LeftButton
+                       && rect().contains(event->position().toPoint())
+                       && childAt(event->position().toPoint()) == nullptr;
+    m_pressedOnBackground = false;
+    if (click)
+        guarded([this] { FormClick(); });
+    QWidget::mouseReleaseEvent(event);
+}

@@ -1,0 +1,154 @@
+#pragma once
+
+#include "catalogue/lottery_info.h"
+
+#include <QWidget>
+
+#include <vector>
+
+struct DateDefaults;
+class Clock;
+class ClickLabel;
+class Desktop;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class RadioGroup;
+class ResultGridModel;
+class ResultGridView;
+
+// What the main window needs from outside: the desktop, the clock and the
+// program folder (ending in "/").
+struct MainServices
+{
+    Desktop &desktop;
+    Clock &clock;
+    QString appDir;
+};
+
+// The main window. Its controls carry the names players' documentation and
+// the tests use; handlers read the controls, call the engine and show the
+// result.
+class Tfrmmain : public QWidget
+{
+public:
+    explicit Tfrmmain(MainServices services, QWidget *parent = nullptr);
+    ~Tfrmmain() override;
+
+    // The start-up sequence; runs at creation and again after a lottery has
+    // been added.
+    void FormCreate();
+
+    void comcainameClick();
+    void commodeClick();
+    void btnclearClick();
+    void btnindexClick();
+    void btnaboutClick();
+    void btnhelpClick();
+    void btnyanshiClick();
+    void btncloseClick();
+    void Label6Click();
+    void lblweb2Click();
+    void FormClick();
+
+    const LotteryInfo &currentLottery() const { return m_current; }
+    const std::vector<QLineEdit *> &originalNumberBoxes() const { return m_boxes; }
+    const ResultGridModel &resultGrid() const { return *m_gridModel; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    void createControls();
+    void createLotteryGroup();
+    void createOptionGroup();
+    void createDateGroup();
+    void createButtonGroups();
+    void updateTabOrder();
+
+    void guarded(const std::function<void()> &handler);
+    void loadCatalogue();
+    void applyLottery(const LotteryInfo &lottery);
+    void fillOptionLists(const DateDefaults &defaults);
+    void openVendorSite();
+
+    MainServices m_services;
+    QString m_appDir;
+    std::vector<CatalogueRow> m_loadedCatalogue;
+    LotteryInfo m_current;
+    bool m_hasLottery = false;
+    std::vector<QLineEdit *> m_boxes;
+    std::vector<QWidget *> m_dateAndOptionSet;
+    ResultGridModel *m_gridModel = nullptr;
+    bool m_pressedOnBackground = false;
+    bool m_placed = false;
+
+public:
+    // Controls, named as the players' documentation names them.
+    QLabel *Label1 = nullptr;
+    ClickLabel *Label6 = nullptr;
+    ClickLabel *lblweb2 = nullptr;
+    QFrame *pan = nullptr;
+    QLabel *imggif = nullptr;
+    QPushButton *Panel1 = nullptr;
+
+    QGroupBox *grpcaipiao = nullptr;
+    QLabel *lblcainame = nullptr;
+    QComboBox *comcainame = nullptr;
+    QLabel *Label3 = nullptr;
+    RadioGroup *optcaitype = nullptr;
+    QLabel *Label4 = nullptr;
+    QLineEdit *edtcaisum = nullptr;
+    QLabel *Label5 = nullptr;
+    QLineEdit *edtcaisel = nullptr;
+
+    QGroupBox *grpgaigua = nullptr;
+    QLabel *lblbagua = nullptr;
+    QComboBox *comxianhou = nullptr;
+    QLabel *lblyingyang = nullptr;
+    QComboBox *comyingyang = nullptr;
+    QLabel *lbltimemode = nullptr;
+    QComboBox *commaikai = nullptr;
+    QLabel *lbladdress = nullptr;
+    QComboBox *comqizhong = nullptr;
+
+    QGroupBox *grpshikong = nullptr;
+    QLabel *lblnian = nullptr;
+    QComboBox *comnian = nullptr;
+    QLabel *lblyuei = nullptr;
+    QComboBox *comyuei = nullptr;
+    QLabel *lblri = nullptr;
+    QComboBox *comri = nullptr;
+    QLabel *lbltime = nullptr;
+    QComboBox *comtime = nullptr;
+    QLabel *lblfangwei = nullptr;
+    QComboBox *comfangwei = nullptr;
+    QLabel *Label8 = nullptr;
+    QComboBox *commode = nullptr;
+    QLabel *lbloricode = nullptr;
+    QLineEdit *edtoricode = nullptr;
+
+    QGroupBox *grpcode = nullptr;
+    QLabel *Label2 = nullptr;
+    ResultGridView *grdcode = nullptr;
+    QLabel *imglogo = nullptr;
+
+    QGroupBox *GroupBox1 = nullptr;
+    QPushButton *btnadd = nullptr;
+    QPushButton *btnsave = nullptr;
+    QPushButton *btnload = nullptr;
+    QPushButton *btnprint = nullptr;
+    QPushButton *btnclear = nullptr;
+    QPushButton *btnindex = nullptr;
+
+    QGroupBox *GroupBox2 = nullptr;
+    QPushButton *btnhelp = nullptr;
+    QPushButton *btnabout = nullptr;
+    QPushButton *btnyanshi = nullptr;
+    QPushButton *btnclose = nullptr;
+};

@@ -1,0 +1,14 @@
+#include "base/app_error.h"
+
+AppError::AppError(const std::string &message)
+    : std::runtime_error(message)
+{
+}
+
+void throwNotAnInteger(std::string_view text)
+{
+    std::string message = "'";
+    message += text;
+    message += "' 不是一个有效的整形值";
+    throw AppError(message);
+}

@@ -1,0 +1,172 @@
+#include "catalogue/catalogue_store.h"
+
+#include "base/app_error.h"
+
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QUrl>
+#include <QVariant>
+
+#include <atomic>
+
+namespace {
+
+const QString kTable = QStringLiteral("彩票类型表");
+const QString kName = QStringLiteral("彩票名称");
+const QString kKind = QStringLiteral("彩票类型");
+const QString kTotal = QStringLiteral("号码总数");
+const QString kCount = QStringLiteral("号码个数");
+
+[[noreturn]] void fail(const QString &message)
+{
+    throw AppError(message.toStdString());
+}
+
+// One connection for the length of one operation. SQLite is opened through a
+// URI so that a missing file is never created empty behind the player's back.
+class Connection
+{
+public:
+    enum Mode { ReadOnly, ReadWrite, Create };
+
+    Connection(const QString &filePath, Mode mode)
+        : m_name(QStringLiteral("korvel-catalogue-%1").arg(nextId()))
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
+        const char *modeText = mode == ReadOnly ? "ro" : mode == ReadWrite ? "rw" : "rwc";
+        db.setDatabaseName(QUrl::fromLocalFile(QFileInfo(filePath).absoluteFilePath())
+                               .toString(QUrl::FullyEncoded)
+                           + QStringLiteral("?mode=") + QLatin1String(modeText));
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
+        if (!db.open()) {
+            const QString message = QStringLiteral("无法打开彩票数据库“%1”：%2")
+                                        .arg(filePath, db.lastError().text());
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(m_name);
+            fail(message);
+        }
+    }
+
+    ~Connection()
+    {
+        {
+            QSqlDatabase db = QSqlDatabase::database(m_name, false);
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(m_name);
+    }
+
+    Connection(const Connection &) = delete;
+    Connection &operator=(const Connection &) = delete;
+
+    QSqlDatabase database() const { return QSqlDatabase::database(m_name, false); }
+
+private:
+    static int nextId()
+    {
+        static std::atomic<int> id{0};
+        return ++id;
+    }
+
+    QString m_name;
+};
+
+void requireFile(const QString &filePath)
+{
+    const QFileInfo info(filePath);
+    if (!info.exists())
+        fail(QStringLiteral("找不到彩票数据库文件“%1”。").arg(filePath));
+    if (!info.isFile())
+        fail(QStringLiteral("彩票数据库“%1”不是一个文件。").arg(filePath));
+}
+
+[[noreturn]] void failQuery(const QString &filePath, const QSqlQuery &query)
+{
+    fail(QStringLiteral("无法读取彩票数据库“%1”：%2").arg(filePath, query.lastError().text()));
+}
+
+} // namespace
+
+CatalogueStore::CatalogueStore(QString filePath)
+    : m_filePath(std::move(filePath))
+{
+}
+
+QString CatalogueStore::pathIn(const QString &appDir)
+{
+    return appDir + QStringLiteral("数据库/彩票数据.mdb");
+}
+
+void CatalogueStore::create(const QString &filePath)
+{
+    if (QFileInfo::exists(filePath))
+        fail(QStringLiteral("彩票数据库“%1”已经存在。").arg(filePath));
+    Connection connection(filePath, Connection::Create);
+    QSqlQuery query(connection.database());
+    if (!query.exec(QStringLiteral("create table %1 (%2 text, %3 integer, %4 integer, %5 integer)")
+                        .arg(kTable, kName, kKind, kTotal, kCount)))
+        failQuery(filePath, query);
+}
+
+std::vector<CatalogueRow> CatalogueStore::readAll() const
+{
+    requireFile(m_filePath);
+    Connection connection(m_filePath, Connection::ReadOnly);
+    std::vector<CatalogueRow> rows;
+    {
+        QSqlQuery query(connection.database());
+        query.setForwardOnly(true);
+        if (!query.exec(QStringLiteral("select * from ") + kTable))
+            failQuery(m_filePath, query);
+        const QSqlRecord record = query.record();
+        int columns[4];
+        const QString names[4] = {kName, kKind, kTotal, kCount};
+        for (int i = 0; i < 4; ++i) {
+            columns[i] = record.indexOf(names[i]);
+            if (columns[i] < 0)
+                fail(QStringLiteral("彩票数据库“%1”的表%2缺少列“%3”。")
+                         .arg(m_filePath, kTable, names[i]));
+        }
+        while (query.next()) {
+            rows.push_back({query.value(columns[0]).toString(), query.value(columns[1]).toString(),
+                            query.value(columns[2]).toString(), query.value(columns[3]).toString()});
+        }
+        if (query.lastError().isValid())
+            failQuery(m_filePath, query);
+    }
+    return rows;
+}
+
+void CatalogueStore::append(const LotteryInfo &lottery) const
+{
+    requireFile(m_filePath);
+    Connection connection(m_filePath, Connection::ReadWrite);
+    QSqlDatabase db = connection.database();
+    const auto writeFailed = [&](const QSqlError &error) {
+        fail(QStringLiteral("无法写入彩票数据库“%1”：%2").arg(m_filePath, error.text()));
+    };
+    if (!db.transaction())
+        writeFailed(db.lastError());
+    {
+        QSqlQuery query(db);
+        query.prepare(QStringLiteral("insert into %1 (%2, %3, %4, %5) values (?, ?, ?, ?)")
+                          .arg(kTable, kName, kKind, kTotal, kCount));
+        query.addBindValue(lottery.name);
+        query.addBindValue(lottery.kind);
+        query.addBindValue(lottery.total);
+        query.addBindValue(lottery.count);
+        if (!query.exec()) {
+            const QSqlError error = query.lastError();
+            db.rollback();
+            writeFailed(error);
+        }
+    }
+    if (!db.commit()) {
+        const QSqlError error = db.lastError();
+        db.rollback();
+        writeFailed(error);
+    }
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "catalogue/lottery_info.h"
+
+#include <QString>
+
+#include <vector>
+
+// The catalogue database: one SQLite file holding the table 彩票类型表 with
+// the columns 彩票名称, 彩票类型, 号码总数, 号码个数. Every operation opens its
+// own connection and closes it before it returns; failures throw AppError
+// with a message for the player.
+class CatalogueStore
+{
+public:
+    explicit CatalogueStore(QString filePath);
+
+    // The store's place below the program folder (which ends in "/").
+    static QString pathIn(const QString &appDir);
+
+    // Makes a new store with the empty table; an existing file is an error.
+    static void create(const QString &filePath);
+
+    const QString &filePath() const { return m_filePath; }
+
+    // Every row in the table's stored order, values as text.
+    std::vector<CatalogueRow> readAll() const;
+
+    // Appends one row in a transaction of its own, waiting a while for a
+    // store that another program is writing.
+    void append(const LotteryInfo &lottery) const;
+
+private:
+    QString m_filePath;
+};

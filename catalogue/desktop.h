@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+class QWidget;
+
+// What a window asks of a file dialog. The filter is written as the player
+// sees it described, "图片(*.bmp)|*.bmp": description and pattern pairs
+// separated by "|".
+struct FileDialogRequest
+{
+    QString title;
+    QString initialFolder;
+    QString filter;
+    QString defaultSuffix; // without the dot; empty for none
+    QString suggestedName;
+};
+
+enum class MessageKind {
+    Plain,       // a notice with the application title and no icon
+    Information, // a notice with an information icon
+    Error,       // an error icon
+};
+
+// The desktop as the windows see it: message boxes, file dialogs, the shell
+// and the screen. The program passes the Qt implementation; tests pass a fake
+// that records what was asked and answers from a queue.
+class Desktop
+{
+public:
+    virtual ~Desktop() = default;
+
+    // A modal box with one button "确定".
+    virtual void message(QWidget *owner, MessageKind kind, const QString &caption,
+                         const QString &text) = 0;
+
+    // The chosen file name, or an empty text when the player cancelled.
+    virtual QString openFileName(QWidget *owner, const FileDialogRequest &request) = 0;
+    virtual QString saveFileName(QWidget *owner, const FileDialogRequest &request) = 0;
+
+    // Opens a file or web address in the program the system chooses for it.
+    virtual void openDocument(const QString &fileOrAddress) = 0;
+
+    // Starts a program as a separate process and does not wait for it.
+    virtual void startProgram(const QString &programFile) = 0;
+
+    // The whole screen's current contents.
+    virtual QImage grabScreen() = 0;
+};

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// What the method list asks of the player: the caption above the initial
+// number, the caption of the box group, and which control set is shown.
+struct MethodPrompt
+{
+    std::string initialCaption; // caption of the initial-number label
+    std::string boxesCaption;   // caption of the group around the number boxes
+    bool generalized = false;   // true: initial-number set shown, date and option set hidden
+};
+
+// Any kind but 0 is served as a Digit lottery; any method text but the
+// generalized method's exact name counts as a pair method.
+MethodPrompt methodPrompt(std::string_view methodText, int kind, int total, int count);

@@ -1,0 +1,53 @@
+#include "main_window_fixture.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QKeyEvent>
+
+Tfrmmain &MainWindowTest::open()
+{
+    window = std::make_unique<Tfrmmain>(MainServices{desktop, clock, dir.path()});
+    return *window;
+}
+
+void MainWindowTest::pick(QComboBox *list, const QString &entry)
+{
+    const int index = list->findText(entry, Qt::MatchExactly);
+    ASSERT_GE(index, 0) << entry.toStdString();
+    list->setCurrentIndex(index);
+    emit list->activated(index);
+}
+
+QStringList MainWindowTest::items(const QComboBox *list)
+{
+    QStringList result;
+    for (int i = 0; i < list->count(); ++i)
+        result << list->itemText(i);
+    return result;
+}
+
+std::vector<QLineEdit *> MainWindowTest::visibleBoxes() const
+{
+    std::vector<QLineEdit *> boxes;
+    for (QLineEdit *box : window->grpcode->findChildren<QLineEdit *>()) {
+        if (box->isVisibleTo(window.get()))
+            boxes.push_back(box);
+    }
+    std::sort(boxes.begin(), boxes.end(),
+              [](QLineEdit *a, QLineEdit *b) { return a->x() < b->x(); });
+    return boxes;
+}
+
+void MainWindowTest::typeText(QWidget *control, const QString &text)
+{
+    // QTest::keyClicks knows only ASCII; a key event may carry any text.
+    QWidget *target = control->focusProxy() ? control->focusProxy() : control;
+    if (auto *list = qobject_cast<QComboBox *>(control); list && list->lineEdit())
+        target = list->lineEdit();
+    for (const QChar ch : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(target, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(target, &release);
+    }
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "../support/app_dir.h"
+#include "../support/fake_clock.h"
+#include "../support/fake_desktop.h"
+#include "app/u_main.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// A main window on a temporary program folder, with a fake desktop and clock.
+class MainWindowTest : public ::testing::Test
+{
+protected:
+    Tfrmmain &open();
+
+    // What a player's pick from a list does: the entry becomes current and
+    // the list reports the pick.
+    static void pick(QComboBox *list, const QString &entry);
+    static QStringList items(const QComboBox *list);
+    // Types text, Chinese included, into the focused part of a control.
+    static void typeText(QWidget *control, const QString &text);
+    std::vector<QLineEdit *> visibleBoxes() const;
+
+    FakeDesktop desktop;
+    FakeClock clock;
+    TestAppDir dir;
+    std::unique_ptr<Tfrmmain> window;
+};

@@ -1,0 +1,173 @@
+#include "main_window_fixture.h"
+
+#include "catalogue/radio_group.h"
+#include "results/result_grid_model.h"
+
+#include <QFile>
+#include <QGroupBox>
+#include <QTest>
+
+namespace {
+
+using Rows = std::vector<std::array<QString, 4>>;
+
+std::array<QString, 4> row(const char *name, const char *kind, const char *total, const char *count)
+{
+    return {QString::fromUtf8(name), QString::fromUtf8(kind), QString::fromUtf8(total),
+            QString::fromUtf8(count)};
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, PickingALotteryRebuildsTheBoxesForItsCount)
+{
+    dir.writeCatalogue({row("七星彩", "1", "10", "7"), row("排列五", "1", "10", "5"),
+                        row("双色球", "0", "33", "6")});
+    Tfrmmain &w = open();
+    ASSERT_EQ(visibleBoxes().size(), 7u);
+    visibleBoxes()[2]->setText(QStringLiteral("4"));
+    w.edtoricode->setText(QStringLiteral("8"));
+    pick(w.commode, QStringLiteral("合数修正"));
+
+    pick(w.comcainame, QStringLiteral("排列五"));
+    const auto boxes = visibleBoxes();
+    ASSERT_EQ(boxes.size(), 5u);
+    const int lefts[] = {5, 92, 179, 266, 353};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(boxes[i]->geometry(), QRect(lefts[i], 13, 81, 21));
+        EXPECT_TRUE(boxes[i]->text().isEmpty());
+        EXPECT_EQ(w.originalNumberBoxes()[i], boxes[i]);
+    }
+    EXPECT_EQ(w.grpcode->findChildren<QLineEdit *>().size(), 5); // the old ones are gone
+    EXPECT_EQ(w.currentLottery(), (LotteryInfo{QStringLiteral("排列五"), 1, 10, 5}));
+    EXPECT_EQ(w.optcaitype->itemIndex(), 1);
+    EXPECT_EQ(w.edtcaisum->text(), QStringLiteral("10"));
+    EXPECT_EQ(w.edtcaisel->text(), QStringLiteral("5"));
+    EXPECT_EQ(w.commode->currentText(), QStringLiteral("怪数7修正"));
+    EXPECT_TRUE(w.edtoricode->text().isEmpty());
+    EXPECT_EQ(w.grpcode->title(), QStringLiteral("原始号码：请输入5个0--9范围内数字（可以重复）"));
+
+    pick(w.comcainame, QStringLiteral("双色球"));
+    EXPECT_EQ(visibleBoxes().size(), 6u);
+    EXPECT_EQ(w.optcaitype->itemIndex(), 0);
+}
+
+TEST_F(MainWindowTest, DuplicateNamesApplyTheFirstRowAndUnknownNamesTheLast)
+{
+    dir.writeCatalogue({row("甲", "0", "33", "6"), row("乙", "1", "10", "3"), row("甲", "1", "10", "4"),
+                        row("丙", "0", "35", "5")});
+    Tfrmmain &w = open();
+    EXPECT_EQ(w.comcainame->count(), 4);
+    w.comcainame->setCurrentIndex(2); // the second 甲
+    emit w.comcainame->activated(2);
+    EXPECT_EQ(w.currentLottery(), (LotteryInfo{QStringLiteral("甲"), 0, 33, 6}));
+
+    w.comcainame->setEditText(QStringLiteral("丁"));
+    emit w.comcainame->activated(0);
+    EXPECT_EQ(w.currentLottery(), (LotteryInfo{QStringLiteral("丙"), 0, 35, 5}));
+    EXPECT_EQ(visibleBoxes().size(), 5u);
+}
+
+TEST_F(MainWindowTest, TypingALotteryNameSelectsNothing)
+{
+    Tfrmmain &w = open();
+    visibleBoxes()[0]->setText(QStringLiteral("3"));
+    w.comcainame->setFocus();
+    w.comcainame->setEditText(QString());
+    typeText(w.comcainame, QStringLiteral("福彩3D"));
+    EXPECT_EQ(w.currentLottery().name, QStringLiteral("双色球"));
+    EXPECT_EQ(visibleBoxes()[0]->text(), QStringLiteral("3"));
+    EXPECT_EQ(w.comcainame->count(), 9);
+}
+
+TEST_F(MainWindowTest, UnservableLotteryIsListedButRefusedWhenPicked)
+{
+    dir.writeCatalogue({row("双色球", "0", "33", "6"), row("太多", "1", "10", "60"),
+                        row("零个", "0", "33", "0"), row("超百", "0", "120", "5"),
+                        row("不够", "0", "5", "6"), row("坏数", "0", "3x", "6")});
+    Tfrmmain &w = open();
+    EXPECT_EQ(w.comcainame->count(), 6);
+    visibleBoxes()[0]->setText(QStringLiteral("12"));
+    const QString messages[] = {QStringLiteral("太多"), QStringLiteral("零个"), QStringLiteral("超百"),
+                                QStringLiteral("不够"), QStringLiteral("坏数")};
+    for (const QString &name : messages) {
+        desktop.messages.clear();
+        pick(w.comcainame, name);
+        ASSERT_EQ(desktop.messages.size(), 1u) << name.toStdString();
+        EXPECT_EQ(desktop.messages[0].kind, MessageKind::Error);
+        EXPECT_EQ(desktop.messages[0].caption, QStringLiteral("Korvel自动选号器"));
+        EXPECT_EQ(w.currentLottery().name, QStringLiteral("双色球"));
+        EXPECT_EQ(visibleBoxes().size(), 6u);
+        EXPECT_EQ(visibleBoxes()[0]->text(), QStringLiteral("12"));
+    }
+    EXPECT_EQ(desktop.messages[0].text, QStringLiteral("'3x' 不是一个有效的整形值."));
+}
+
+TEST_F(MainWindowTest, MissingCatalogueStopsStartUpButTheWindowOpens)
+{
+    QFile::remove(dir.cataloguePath());
+    Tfrmmain &w = open();
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_EQ(desktop.messages[0].kind, MessageKind::Error);
+    EXPECT_TRUE(desktop.messages[0].text.contains(QStringLiteral("找不到彩票数据库文件")));
+    EXPECT_FALSE(QFile::exists(dir.cataloguePath()));
+    // The steps after the catalogue did not run; the design values stay.
+    EXPECT_EQ(w.comcainame->count(), 0);
+    EXPECT_EQ(w.commode->count(), 0);
+    EXPECT_EQ(w.edtcaisum->text(), QStringLiteral("10"));
+    EXPECT_EQ(w.edtcaisel->text(), QStringLiteral("3"));
+    EXPECT_TRUE(w.originalNumberBoxes().empty());
+    // Picking from an empty list later is refused politely as well.
+    emit w.comcainame->activated(0);
+    EXPECT_EQ(desktop.messages.size(), 2u);
+}
+
+TEST_F(MainWindowTest, CorruptCatalogueFilesGiveAMessageEach)
+{
+    const QByteArray broken[] = {QByteArray(3000, '\x07'), QByteArray()};
+    for (const QByteArray &bytes : broken) {
+        QFile file(dir.cataloguePath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+        file.close();
+        desktop.messages.clear();
+        Tfrmmain &w = open();
+        ASSERT_EQ(desktop.messages.size(), 1u);
+        EXPECT_TRUE(desktop.messages[0].text.contains(QStringLiteral("彩票数据库")))
+            << desktop.messages[0].text.toStdString();
+        EXPECT_EQ(w.comcainame->count(), 0);
+    }
+}
+
+TEST_F(MainWindowTest, FirstRowThatIsNoIntegerStopsStartUpAtTheSelection)
+{
+    dir.writeCatalogue({row("坏", "乐透", "33", "6"), row("双色球", "0", "33", "6")});
+    Tfrmmain &w = open();
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_EQ(desktop.messages[0].text, QStringLiteral("'乐透' 不是一个有效的整形值."));
+    EXPECT_EQ(w.comcainame->count(), 2); // the list was filled before the failure
+    EXPECT_EQ(w.commode->count(), 0);
+}
+
+TEST_F(MainWindowTest, EmptyCatalogueOpensWithAnEmptyListAndAMessage)
+{
+    dir.writeCatalogue({});
+    Tfrmmain &w = open();
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_EQ(desktop.messages[0].kind, MessageKind::Information);
+    EXPECT_TRUE(desktop.messages[0].text.contains(QStringLiteral("添加彩票")));
+    EXPECT_EQ(w.comcainame->count(), 0);
+    EXPECT_EQ(w.commode->count(), 20); // the rest of the start-up ran
+    EXPECT_TRUE(w.originalNumberBoxes().empty());
+    emit w.comcainame->activated(0);
+    ASSERT_EQ(desktop.messages.size(), 2u);
+    EXPECT_EQ(desktop.messages[1].kind, MessageKind::Error);
+}
+
+TEST_F(MainWindowTest, ReadOnlyCatalogueStillStarts)
+{
+    QFile::setPermissions(dir.cataloguePath(), QFileDevice::ReadOwner);
+    Tfrmmain &w = open();
+    EXPECT_TRUE(desktop.messages.empty());
+    EXPECT_EQ(w.comcainame->count(), 9);
+}

@@ -1,0 +1,100 @@
+#include "base/app_error.h"
+#include "base/file_io.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <sys/resource.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class FileIo : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        char pattern[] = "/tmp/korvel-io-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        m_dir = pattern;
+    }
+    void TearDown() override { fs::remove_all(m_dir); }
+    std::string path(const std::string &name) const { return (m_dir / name).string(); }
+
+    fs::path m_dir;
+};
+
+std::string errorOf(const std::function<void()> &action)
+{
+    try {
+        action();
+    } catch (const AppError &error) {
+        return error.what();
+    }
+    return "no error";
+}
+
+} // namespace
+
+TEST(FileErrorMessage, MapsSystemErrorsToPlatformMessages)
+{
+    EXPECT_EQ(fileErrorMessage(EACCES), "文件存取错误");
+    EXPECT_EQ(fileErrorMessage(EROFS), "文件存取错误");
+    EXPECT_EQ(fileErrorMessage(ENOENT), "文件没找到");
+    EXPECT_EQ(fileErrorMessage(ENOSPC), "磁盘已满");
+    EXPECT_EQ(fileErrorMessage(EIO), "I/O 错误 " + std::to_string(EIO));
+}
+
+TEST_F(FileIo, WritesAndReadsBackExactBytes)
+{
+    const std::string bytes("a\0b\r\n\xC7\xF2", 7);
+    writeFileAtomically(path("f.txt"), bytes);
+    EXPECT_EQ(readFile(path("f.txt")), bytes);
+    writeFileAtomically(path("f.txt"), "short");
+    EXPECT_EQ(readFile(path("f.txt")), "short");
+    // No temporary file is left beside it.
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 1);
+}
+
+TEST_F(FileIo, MissingFilesAndFoldersReportNotFound)
+{
+    EXPECT_EQ(errorOf([&] { readFile(path("none.txt")); }), "文件没找到");
+    EXPECT_EQ(errorOf([&] { writeFileAtomically(path("gone/f.txt"), "x"); }), "文件没找到");
+}
+
+TEST_F(FileIo, FullDiskReportsDiskFull)
+{
+    EXPECT_EQ(errorOf([] { writeFileAtomically("/dev/full", "x"); }), "磁盘已满");
+}
+
+TEST_F(FileIo, FailedWriteLeavesTheEarlierFileWhole)
+{
+    writeFileAtomically(path("keep.txt"), "the player's bets");
+    // A file size limit makes the write fail part-way, whoever runs the test.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    rlimit small = old;
+    small.rlim_cur = 4096;
+    setrlimit(RLIMIT_FSIZE, &small);
+    const std::string message = errorOf([&] {
+        writeFileAtomically(path("keep.txt"), std::string(100000, 'x'));
+    });
+    setrlimit(RLIMIT_FSIZE, &old);
+    EXPECT_NE(message, "no error");
+    EXPECT_EQ(readFile(path("keep.txt")), "the player's bets");
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 1);
+}
+
+TEST_F(FileIo, ReplacingKeepsTheFilesPermissions)
+{
+    writeFileAtomically(path("p.txt"), "1");
+    fs::permissions(path("p.txt"), fs::perms::owner_read | fs::perms::owner_write);
+    writeFileAtomically(path("p.txt"), "2");
+    EXPECT_EQ(fs::status(path("p.txt")).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
+}

@@ -1,0 +1,64 @@
+#include "base/app_error.h"
+#include "catalogue/box_geometry.h"
+#include "catalogue/lottery_info.h"
+
+#include <gtest/gtest.h>
+
+TEST(LotteryFromRow, ReadsStrictIntegers)
+{
+    const LotteryInfo lottery = lotteryFromRow({QStringLiteral("双色球"), QStringLiteral("0"),
+                                                QStringLiteral("33"), QStringLiteral("6")});
+    EXPECT_EQ(lottery, (LotteryInfo{QStringLiteral("双色球"), 0, 33, 6}));
+}
+
+TEST(LotteryFromRow, TextThatIsNoIntegerNamesItself)
+{
+    const CatalogueRow bad[] = {
+        {QStringLiteral("a"), QStringLiteral("x"), QStringLiteral("33"), QStringLiteral("6")},
+        {QStringLiteral("a"), QStringLiteral("0"), QStringLiteral("33"), QStringLiteral("6.5")},
+        {QStringLiteral("a"), QStringLiteral("0"), QStringLiteral(" 33"), QStringLiteral("6")},
+        {QStringLiteral("a"), QStringLiteral("0"), QStringLiteral("33"), QString()},
+    };
+    const char *expected[] = {"'x' 不是一个有效的整形值", "'6.5' 不是一个有效的整形值",
+                              "' 33' 不是一个有效的整形值", "'' 不是一个有效的整形值"};
+    for (int i = 0; i < 4; ++i) {
+        try {
+            lotteryFromRow(bad[i]);
+            ADD_FAILURE() << i;
+        } catch (const AppError &error) {
+            EXPECT_STREQ(error.what(), expected[i]);
+        }
+    }
+}
+
+TEST(LotteryProblem, RefusesWhatTheProgramCannotServe)
+{
+    EXPECT_FALSE(lotteryProblem({QStringLiteral("a"), 0, 33, 6}));
+    EXPECT_FALSE(lotteryProblem({QStringLiteral("a"), 1, 10, 7}));
+    EXPECT_FALSE(lotteryProblem({QStringLiteral("a"), 0, 99, 55}));
+    EXPECT_FALSE(lotteryProblem({QStringLiteral("a"), 1, 2, 55})); // digits may repeat
+    EXPECT_TRUE(lotteryProblem({QStringLiteral("a"), 0, 33, 0}));
+    EXPECT_TRUE(lotteryProblem({QStringLiteral("a"), 0, 33, -2}));
+    EXPECT_TRUE(lotteryProblem({QStringLiteral("a"), 1, 10, 56}));
+    EXPECT_TRUE(lotteryProblem({QStringLiteral("a"), 0, 0, 1}));
+    EXPECT_TRUE(lotteryProblem({QStringLiteral("a"), 0, 100, 6}));
+    EXPECT_TRUE(lotteryProblem({QStringLiteral("a"), 0, 5, 6})); // Lotto count above total
+    EXPECT_NE(lotteryProblem({QStringLiteral("彩"), 0, 5, 6})->indexOf(QStringLiteral("彩")), -1);
+}
+
+TEST(BoxGeometry, SplitsTheGroupWidthEvenly)
+{
+    EXPECT_EQ(boxGeometry(0, 3, 441, 42), QRect(5, 13, 140, 21));
+    EXPECT_EQ(boxGeometry(1, 3, 441, 42).left(), 151);
+    EXPECT_EQ(boxGeometry(2, 3, 441, 42).left(), 297);
+    const int lefts5[] = {5, 92, 179, 266, 353};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(boxGeometry(i, 5, 441, 42).left(), lefts5[i]);
+        EXPECT_EQ(boxGeometry(i, 5, 441, 42).width(), 81);
+    }
+    const int lefts7[] = {5, 67, 129, 191, 253, 315, 377};
+    for (int i = 0; i < 7; ++i) {
+        EXPECT_EQ(boxGeometry(i, 7, 441, 42), QRect(lefts7[i], 13, 56, 21));
+    }
+    EXPECT_GE(boxGeometry(54, kMaxBoxCount, 441, 42).width(), 1);
+}

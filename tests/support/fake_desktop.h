@@ -1,0 +1,42 @@
+#pragma once
+
+#include "catalogue/desktop.h"
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+#include <vector>
+
+// Records what a window asked of the desktop and answers file dialogs from a
+// queue (an empty queue answers as a cancelled dialog).
+class FakeDesktop : public Desktop
+{
+public:
+    struct Message
+    {
+        MessageKind kind;
+        QString caption;
+        QString text;
+    };
+
+    void message(QWidget *owner, MessageKind kind, const QString &caption,
+                 const QString &text) override;
+    QString openFileName(QWidget *owner, const FileDialogRequest &request) override;
+    QString saveFileName(QWidget *owner, const FileDialogRequest &request) override;
+    void openDocument(const QString &fileOrAddress) override;
+    void startProgram(const QString &programFile) override;
+    QImage grabScreen() override;
+
+    // The texts of every message so far, in order.
+    QStringList messageTexts() const;
+
+    std::vector<Message> messages;
+    std::vector<FileDialogRequest> dialogs;
+    std::deque<QString> fileAnswers;
+    QStringList openedDocuments;
+    QStringList startedPrograms;
+    QImage screen{64, 48, QImage::Format_RGB32};
+    int screenGrabs = 0;
+};

@@ -1,0 +1,54 @@
+// Builds the shipped catalogue database from its readable source:
+//   korvel-mkcatalogue SOURCE.csv OUTPUT.mdb
+// The source has a header line and then one lottery a line:
+// 彩票名称,彩票类型,号码总数,号码个数 (UTF-8, no quoting).
+#include "base/app_error.h"
+#include "base/file_io.h"
+#include "base/int_text.h"
+#include "catalogue/catalogue_store.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QString>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication application(argc, argv);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: korvel-mkcatalogue SOURCE.csv OUTPUT.mdb\n");
+        return 2;
+    }
+    const QString output = QString::fromLocal8Bit(argv[2]);
+    const QString building = output + QStringLiteral(".new");
+    try {
+        const QString source = QString::fromUtf8(readFile(argv[1]));
+        QStringList lines = source.split(QLatin1Char('\n'));
+        if (!lines.isEmpty())
+            lines.removeFirst();
+        QFile::remove(building);
+        CatalogueStore::create(building);
+        const CatalogueStore store(building);
+        int lineNumber = 1;
+        for (QString line : lines) {
+            ++lineNumber;
+            line = line.trimmed();
+            if (line.isEmpty())
+                continue;
+            const QStringList fields = line.split(QLatin1Char(','));
+            if (fields.size() != 4)
+                throw AppError("line " + std::to_string(lineNumber) + ": expected 4 fields");
+            store.append({fields[0], strToInt(fields[1].toStdString()),
+                          strToInt(fields[2].toStdString()), strToInt(fields[3].toStdString())});
+        }
+        QFile::remove(output);
+        if (!QFile::rename(building, output))
+            throw AppError("cannot write " + output.toStdString());
+    } catch (const std::exception &error) {
+        QFile::remove(building);
+        std::fprintf(stderr, "korvel-mkcatalogue: %s\n", error.what());
+        return 1;
+    }
+    return 0;
+}
