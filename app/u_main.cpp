@@ -10,6 +10,7 @@
 #include "catalogue/guard.h"
 #include "catalogue/radio_group.h"
 #include "catalogue/screen_capture.h"
+#include "engine/conversion.h"
 #include "engine/methods.h"
 #include "engine/option_lists.h"
 #include "engine/prompts.h"
@@ -59,6 +60,7 @@ Tfrmmain::Tfrmmain(MainServices services, QWidget *parent)
     createControls();
     connect(comcainame, &QComboBox::activated, this, [this] { guarded([this] { comcainameClick(); }); });
     connect(commode, &QComboBox::activated, this, [this] { guarded([this] { commodeClick(); }); });
+    connect(btnadd, &QPushButton::clicked, this, [this] { guarded([this] { btnaddClick(); }); });
     connect(btnclear, &QPushButton::clicked, this, [this] { guarded([this] { btnclearClick(); }); });
     connect(btnindex, &QPushButton::clicked, this, [this] { guarded([this] { btnindexClick(); }); });
     connect(btnabout, &QPushButton::clicked, this, [this] { guarded([this] { btnaboutClick(); }); });
@@ -179,6 +181,38 @@ void Tfrmmain::commodeClick()
         control->setVisible(!prompt.generalized);
     lbloricode->setVisible(prompt.generalized);
     edtoricode->setVisible(prompt.generalized);
+}
+
+void Tfrmmain::btnaddClick()
+{
+    if (!m_hasLottery) {
+        m_services.desktop.message(this, MessageKind::Plain, windowTitle(),
+                                   QStringLiteral("请先选择彩票！"));
+        return;
+    }
+    ConversionRequest request;
+    request.kind = m_current.kind;
+    request.total = m_current.total;
+    request.count = m_current.count;
+    request.method = commode->currentText().toStdString();
+    request.arrangement = comxianhou->currentText().toStdString();
+    request.direction = comfangwei->currentText().toStdString();
+    request.year = comnian->currentText().toStdString();
+    request.month = comyuei->currentText().toStdString();
+    request.day = comri->currentText().toStdString();
+    request.hour = comtime->currentText().toStdString();
+    request.initial = edtoricode->text().toStdString();
+    for (const QLineEdit *box : m_boxes)
+        request.boxes.push_back(box->text().toStdString());
+
+    const ConversionResult result = convert(request, m_draws);
+    if (!result.accepted()) {
+        m_services.desktop.message(this, MessageKind::Plain, windowTitle(),
+                                   QString::fromStdString(result.refusal));
+        return;
+    }
+    m_gridModel->appendBet(result.cells);
+    grdcode->setAllColumnWidths(resultColumnWidth(grdcode->width(), m_current.count));
 }
 
 void Tfrmmain::btnclearClick()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/lottery_info.h"
+#include "engine/draw_generator.h"
 
 #include <QWidget>
 
@@ -42,6 +43,7 @@ public:
     // been added.
     void FormCreate();
 
+    void btnaddClick();
     void comcainameClick();
     void commodeClick();
     void btnclearClick();
@@ -85,6 +87,7 @@ private:
     std::vector<QLineEdit *> m_boxes;
     std::vector<QWidget *> m_dateAndOptionSet;
     ResultGridModel *m_gridModel = nullptr;
+    DrawGenerator m_draws;
     bool m_pressedOnBackground = false;
     bool m_placed = false;
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/lottery_rules.h"
+
 #include <QString>
 
 #include <optional>
@@ -25,16 +27,11 @@ struct LotteryInfo
     friend bool operator==(const LotteryInfo &, const LotteryInfo &) = default;
 };
 
-// The largest count whose boxes still fit a group of the main window's width.
-inline constexpr int kMaxBoxCount = 55;
-inline constexpr int kMaxTotal = 99;
-
 // Turns a row's texts into a lottery; a text that is no decimal integer
 // throws AppError "'%s' 不是一个有效的整形值". The kind is read first, then the
 // count and the total.
 LotteryInfo lotteryFromRow(const CatalogueRow &row);
 
-// Why the program cannot serve a lottery, or nothing when it can: a count of
-// 1 to 55 boxes, a total of 1 to 99 (the digit pairs hold two digits), and a
-// Lotto count no larger than its total (its bets hold distinct numbers).
+// Why the program cannot serve a lottery (see lotteryRuleProblem), naming
+// it, or nothing when it can.
 std::optional<QString> lotteryProblem(const LotteryInfo &lottery);

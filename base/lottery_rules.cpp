@@ -1,0 +1,17 @@
+#include "base/lottery_rules.h"
+
+#include "base/lottery_kind.h"
+
+std::optional<std::string> lotteryRuleProblem(int kind, int total, int count)
+{
+    if (count < 1 || count > kMaxBoxCount)
+        return "号码个数为" + std::to_string(count) + "，程序只能处理1到"
+               + std::to_string(kMaxBoxCount) + "个号码。";
+    if (total < 1 || total > kMaxTotal)
+        return "号码总数为" + std::to_string(total) + "，程序只能处理1到"
+               + std::to_string(kMaxTotal) + "的号码总数。";
+    if (isLotto(kind) && count > total)
+        return "乐透型彩票的号码个数" + std::to_string(count) + "不能大于号码总数"
+               + std::to_string(total) + "。";
+    return std::nullopt;
+}

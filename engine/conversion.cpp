@@ -1,0 +1,195 @@
+#include "engine/conversion.h"
+
+#include "base/int_text.h"
+#include "base/lottery_kind.h"
+#include "base/lottery_rules.h"
+#include "engine/cascade.h"
+#include "engine/correction.h"
+#include "engine/methods.h"
+#include "engine/option_lists.h"
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+constexpr std::array<int, 8> kXiantian{6, 8, 3, 1, 5, 4, 7, 2};
+constexpr std::array<int, 8> kHoutian{2, 6, 4, 3, 1, 7, 8, 5};
+
+// Character `index` of a UTF-8 text, empty when the text is shorter.
+std::string_view characterAt(std::string_view text, int index)
+{
+    size_t position = 0;
+    for (int i = 0; position < text.size(); ++i) {
+        size_t length = 1;
+        while (position + length < text.size()
+               && (static_cast<unsigned char>(text[position + length]) & 0xC0) == 0x80)
+            ++length;
+        if (i == index)
+            return text.substr(position, length);
+        position += length;
+    }
+    return {};
+}
+
+int digitSum(std::string_view text, int characters)
+{
+    int sum = 0;
+    for (int i = 0; i < characters; ++i)
+        sum += strToInt(characterAt(text, i));
+    return sum;
+}
+
+// Checks the boxes of a pair method; an empty result means they pass.
+std::string checkOriginals(const ConversionRequest &r, std::vector<int> &values)
+{
+    for (int i = 0; i < r.count; ++i) {
+        const std::string &text = r.boxes[static_cast<size_t>(i)];
+        if (text.empty())
+            return "请输入原始号码！";
+        const int value = strToInt(text);
+        if (!isLotto(r.kind) && value >= r.total)
+            return "请输入0到9的原始号码！";
+        if (isLotto(r.kind) && value > r.total)
+            return "请输入1到" + std::to_string(r.total) + "的原始号码！";
+        values.push_back(value);
+    }
+    return {};
+}
+
+std::string checkGeneralized(const ConversionRequest &r, int &initial, std::vector<int> &controls)
+{
+    if (r.initial.empty())
+        return "请输入初始号码！";
+    initial = strToInt(r.initial);
+    if (!isLotto(r.kind) && initial >= r.total)
+        return "请输入0到9的初始号码！";
+    if (isLotto(r.kind) && initial > r.total)
+        return "请输入1到" + std::to_string(r.total) + "的初始号码！";
+    for (int i = 0; i < r.count; ++i) {
+        const std::string &text = r.boxes[static_cast<size_t>(i)];
+        if (text.empty())
+            return "请输入控制量数！";
+        const int value = strToInt(text);
+        if (value > r.count)
+            return "请输入1到" + std::to_string(r.count) + "的控制量数！";
+        controls.push_back(value);
+    }
+    return {};
+}
+
+bool repeats(const std::vector<DigitPair> &pairs, size_t position)
+{
+    for (size_t j = 0; j < pairs.size(); ++j) {
+        if (j != position && pairs[j] == pairs[position])
+            return true;
+    }
+    return false;
+}
+
+// Zeros take back their original pair, repeats are corrected and then drawn
+// afresh, and the bet is sorted ascending.
+void settleLotto(std::vector<DigitPair> &result, const std::vector<DigitPair> &original, int n,
+                 DrawGenerator &draws)
+{
+    const PairMethod &guaishu = pairMethods()[0];
+    const PairMethod &wuxing = pairMethods()[1];
+    for (size_t i = 0; i < result.size(); ++i) {
+        if (result[i].value() == 0)
+            result[i] = original[i];
+    }
+    for (size_t i = 0; i < result.size(); ++i) {
+        if (!repeats(result, i))
+            continue;
+        result[i] = CorrectPair(guaishu, result[i], n);
+        if (repeats(result, i))
+            result[i] = CorrectPair(wuxing, result[i], n);
+        while (repeats(result, i))
+            result[i] = DigitPair::fromValue(static_cast<int>(draws.next(static_cast<std::uint32_t>(n))) + 1);
+    }
+    std::sort(result.begin(), result.end(),
+              [](DigitPair a, DigitPair b) { return a.value() < b.value(); });
+}
+
+} // namespace
+
+int DateDigitSum(const std::string &year, const std::string &month, const std::string &day,
+                 const std::string &hour)
+{
+    int sum = digitSum(year, 4) + digitSum(month, 2) + digitSum(day, 2) + digitSum(hour, 2);
+    for (int i = 0; i < 2; ++i) {
+        if (sum > 10)
+            sum = sum / 10 + sum % 10;
+    }
+    return sum;
+}
+
+int DirectionNumber(const std::string &arrangement, const std::string &direction)
+{
+    const std::array<int, 8> *table = arrangement == kArrangements[0]   ? &kXiantian
+                                      : arrangement == kArrangements[1] ? &kHoutian
+                                                                        : nullptr;
+    if (!table)
+        return 0;
+    for (size_t i = 0; i < kDirections.size(); ++i) {
+        if (kDirections[i] == direction)
+            return (*table)[i];
+    }
+    return 0;
+}
+
+int Multiplier(int dateDigitSum, int directionNumber)
+{
+    if (dateDigitSum == 0)
+        return 3;
+    const int multiplier = directionNumber * directionNumber % dateDigitSum;
+    return multiplier == 0 ? 3 : multiplier;
+}
+
+ConversionResult convert(const ConversionRequest &r, DrawGenerator &draws)
+{
+    if (auto problem = lotteryRuleProblem(r.kind, r.total, r.count))
+        return {{}, "无法为这种彩票转换号码：" + *problem};
+    if (static_cast<int>(r.boxes.size()) < r.count)
+        return {{}, "号码框的个数少于彩票的号码个数。"};
+    const int methodPosition = methodIndex(r.method);
+    if (methodPosition < 0)
+        return {{}, "请选择修正方法！"};
+
+    std::vector<DigitPair> original;
+    std::vector<DigitPair> result;
+    original.reserve(static_cast<size_t>(r.count));
+    result.reserve(static_cast<size_t>(r.count));
+    if (r.method != kGeneralizedMethod) {
+        std::vector<int> values;
+        if (std::string message = checkOriginals(r, values); !message.empty())
+            return {{}, message};
+        for (int value : values)
+            original.push_back(DigitPair::fromValue(value));
+        const int multiplier = Multiplier(DateDigitSum(r.year, r.month, r.day, r.hour),
+                                          DirectionNumber(r.arrangement, r.direction));
+        const PairMethod &method = pairMethods()[static_cast<size_t>(methodPosition)];
+        for (DigitPair pair : original)
+            result.push_back(CorrectPair(method, ScalePair(pair, multiplier), r.total));
+    } else {
+        int initial = 0;
+        std::vector<int> controls;
+        if (std::string message = checkGeneralized(r, initial, controls); !message.empty())
+            return {{}, message};
+        original = CascadePairs(r.kind, r.total, r.count, DigitPair::fromValue(initial), controls);
+        for (DigitPair pair : original)
+            result.push_back(CorrectPair(pairMethods()[1], ScalePair(pair, 7), r.total));
+    }
+
+    ConversionResult converted;
+    converted.cells.reserve(result.size());
+    if (isLotto(r.kind)) {
+        settleLotto(result, original, r.total, draws);
+        for (DigitPair pair : result)
+            converted.cells.push_back(pair.text());
+    } else {
+        for (DigitPair pair : result)
+            converted.cells.push_back(std::to_string(pair.value()));
+    }
+    return converted;
+}

@@ -1,0 +1,82 @@
+// korvel-convert: converts bets in bulk, as the main window would.
+// Reads one request a line from standard input (UTF-8, fields separated by
+// one TAB):
+//   kind total count method arrangement direction year month day hour initial box0 … box(count−1)
+// and prints one line for each: the bet's numbers joined by single spaces, or
+// "! " and the refusal or error message. All lines of one run share one
+// draw generator, as one program run does.
+#include "base/app_error.h"
+#include "base/int_text.h"
+#include "engine/conversion.h"
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr size_t kFixedFields = 11;
+
+std::vector<std::string> splitTabs(const std::string &line)
+{
+    std::vector<std::string> fields;
+    size_t start = 0;
+    for (;;) {
+        const size_t tab = line.find('\t', start);
+        fields.push_back(line.substr(start, tab - start));
+        if (tab == std::string::npos)
+            return fields;
+        start = tab + 1;
+    }
+}
+
+std::string convertLine(std::string line, DrawGenerator &draws)
+{
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    const std::vector<std::string> fields = splitTabs(line);
+    if (fields.size() < kFixedFields)
+        return "! 字段不足：至少需要" + std::to_string(kFixedFields) + "个字段，只有"
+               + std::to_string(fields.size()) + "个";
+    ConversionRequest request;
+    request.kind = strToInt(fields[0]);
+    request.total = strToInt(fields[1]);
+    request.count = strToInt(fields[2]);
+    const size_t needed = kFixedFields + static_cast<size_t>(std::max(request.count, 0));
+    if (fields.size() < needed)
+        return "! 字段不足：需要" + std::to_string(needed) + "个字段，只有"
+               + std::to_string(fields.size()) + "个";
+    request.method = fields[3];
+    request.arrangement = fields[4];
+    request.direction = fields[5];
+    request.year = fields[6];
+    request.month = fields[7];
+    request.day = fields[8];
+    request.hour = fields[9];
+    request.initial = fields[10];
+    request.boxes.assign(fields.begin() + kFixedFields, fields.begin() + static_cast<long>(needed));
+    const ConversionResult result = convert(request, draws);
+    if (!result.accepted())
+        return "! " + result.refusal;
+    std::string text;
+    for (const std::string &cell : result.cells)
+        text += (text.empty() ? "" : " ") + cell;
+    return text;
+}
+
+} // namespace
+
+int main()
+{
+    std::ios::sync_with_stdio(false);
+    DrawGenerator draws;
+    std::string line;
+    while (std::getline(std::cin, line)) {
+        try {
+            std::cout << convertLine(line, draws) << '\n';
+        } catch (const std::exception &error) {
+            std::cout << "! " << error.what() << '\n';
+        }
+    }
+    return 0;
+}
