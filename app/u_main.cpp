@@ -14,10 +14,13 @@
 #include "engine/methods.h"
 #include "engine/option_lists.h"
 #include "engine/prompts.h"
+#include "base/file_io.h"
+#include "results/number_file.h"
 #include "results/result_grid_model.h"
 #include "results/result_grid_view.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -61,6 +64,8 @@ Tfrmmain::Tfrmmain(MainServices services, QWidget *parent)
     connect(comcainame, &QComboBox::activated, this, [this] { guarded([this] { comcainameClick(); }); });
     connect(commode, &QComboBox::activated, this, [this] { guarded([this] { commodeClick(); }); });
     connect(btnadd, &QPushButton::clicked, this, [this] { guarded([this] { btnaddClick(); }); });
+    connect(btnsave, &QPushButton::clicked, this, [this] { guarded([this] { btnsaveClick(); }); });
+    connect(btnload, &QPushButton::clicked, this, [this] { guarded([this] { btnloadClick(); }); });
     connect(btnclear, &QPushButton::clicked, this, [this] { guarded([this] { btnclearClick(); }); });
     connect(btnindex, &QPushButton::clicked, this, [this] { guarded([this] { btnindexClick(); }); });
     connect(btnabout, &QPushButton::clicked, this, [this] { guarded([this] { btnaboutClick(); }); });
@@ -213,6 +218,69 @@ void Tfrmmain::btnaddClick()
     }
     m_gridModel->appendBet(result.cells);
     grdcode->setAllColumnWidths(resultColumnWidth(grdcode->width(), m_current.count));
+}
+
+FileDialogRequest Tfrmmain::numberFileDialog() const
+{
+    FileDialogRequest request;
+    request.filter = QStringLiteral("文本文件(*.txt)|*.txt");
+    request.defaultSuffix = QStringLiteral("txt");
+    request.initialFolder = m_appDir + QStringLiteral("附属/");
+    return request;
+}
+
+void Tfrmmain::btnsaveClick()
+{
+    FileDialogRequest request = numberFileDialog();
+    request.title = QStringLiteral("保存号码");
+    request.suggestedName = request.initialFolder
+                            + suggestedSaveName(m_current.name,
+                                                m_dateFormat.text(m_services.clock.today()));
+    const QString fileName = m_services.desktop.saveFileName(this, request);
+    if (fileName.isEmpty())
+        return;
+    const std::string bytes = savedNumberFile(m_gridModel->grid(), m_current.count);
+    writeFileAtomically(QFile::encodeName(fileName).toStdString(), bytes);
+    m_services.desktop.message(this, MessageKind::Plain, windowTitle(), QStringLiteral("成功保存！"));
+}
+
+void Tfrmmain::selectListedName(const QString &name)
+{
+    comcainame->setCurrentIndex(comcainame->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    if (comcainame->currentIndex() < 0)
+        comcainame->setEditText({});
+}
+
+void Tfrmmain::btnloadClick()
+{
+    FileDialogRequest request = numberFileDialog();
+    request.title = QStringLiteral("加载号码");
+    const QString fileName = m_services.desktop.openFileName(this, request);
+    if (fileName.isEmpty())
+        return;
+    const std::string bytes = readFile(QFile::encodeName(fileName).toStdString());
+    NumberFileContent content = parseNumberFile(bytes, m_hasLottery ? m_current.count : 0);
+    switch (content.status) {
+    case NumberFileContent::Status::Refused:
+        m_services.desktop.message(this, MessageKind::Plain, windowTitle(),
+                                   QString::fromStdString(content.message));
+        return;
+    case NumberFileContent::Status::HeaderError:
+        // The name line has been read when a later header line fails.
+        selectListedName(QString::fromStdString(content.name));
+        m_current.name = QString::fromStdString(content.name);
+        throw AppError(content.message);
+    case NumberFileContent::Status::Loaded:
+        break;
+    }
+    if (content.headerLayout) {
+        const QString name = QString::fromStdString(content.name);
+        selectListedName(name);
+        applyLottery({name, content.kind, content.total, content.count});
+        commodeClick();
+    }
+    m_gridModel->replace(std::move(content.grid));
+    grdcode->setAllColumnWidths(loadedColumnWidth(grdcode->contentsRect().width(), m_current.count));
 }
 
 void Tfrmmain::btnclearClick()

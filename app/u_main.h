@@ -2,12 +2,14 @@
 
 #include "catalogue/lottery_info.h"
 #include "engine/draw_generator.h"
+#include "results/save_name.h"
 
 #include <QWidget>
 
 #include <vector>
 
 struct DateDefaults;
+struct FileDialogRequest;
 class Clock;
 class ClickLabel;
 class Desktop;
@@ -46,6 +48,8 @@ public:
     void btnaddClick();
     void comcainameClick();
     void commodeClick();
+    void btnsaveClick();
+    void btnloadClick();
     void btnclearClick();
     void btnindexClick();
     void btnaboutClick();
@@ -78,6 +82,8 @@ private:
     void applyLottery(const LotteryInfo &lottery);
     void fillOptionLists(const DateDefaults &defaults);
     void openVendorSite();
+    void selectListedName(const QString &name);
+    FileDialogRequest numberFileDialog() const;
 
     MainServices m_services;
     QString m_appDir;
@@ -88,6 +94,7 @@ private:
     std::vector<QWidget *> m_dateAndOptionSet;
     ResultGridModel *m_gridModel = nullptr;
     DrawGenerator m_draws;
+    ShortDateFormat m_dateFormat;
     bool m_pressedOnBackground = false;
     bool m_placed = false;
 

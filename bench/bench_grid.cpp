@@ -1,4 +1,8 @@
+#include "base/file_io.h"
+#include "results/number_file.h"
 #include "results/result_grid.h"
+
+#include <filesystem>
 
 #include <benchmark/benchmark.h>
 
@@ -20,5 +24,48 @@ void BM_AppendMillionBets(benchmark::State &state)
     state.counters["bytes_per_row"] = static_cast<double>(bytes) / 1e6;
 }
 BENCHMARK(BM_AppendMillionBets)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+namespace {
+
+ResultGrid millionBets()
+{
+    ResultGrid grid;
+    const std::vector<std::string> bet{"01", "05", "12", "17", "23", "28", "33"};
+    for (int i = 0; i < 1000000; ++i)
+        grid.appendBet(bet);
+    return grid;
+}
+
+std::string benchFile()
+{
+    return (std::filesystem::temp_directory_path() / "korvel-bench-numbers.txt").string();
+}
+
+// Saving a million rows of seven numbers to a file, as "保存号码" does.
+void BM_SaveMillionRows(benchmark::State &state)
+{
+    const ResultGrid grid = millionBets();
+    for (auto _ : state)
+        writeFileAtomically(benchFile(), savedNumberFile(grid, 7));
+    state.counters["file_MB"] = static_cast<double>(std::filesystem::file_size(benchFile())) / 1e6;
+}
+BENCHMARK(BM_SaveMillionRows)->Unit(benchmark::kMillisecond);
+
+// Loading it back, as "加载号码" does; reports the grid's bytes per row.
+void BM_LoadMillionRows(benchmark::State &state)
+{
+    writeFileAtomically(benchFile(), savedNumberFile(millionBets(), 7));
+    size_t bytes = 0;
+    for (auto _ : state) {
+        NumberFileContent content = parseNumberFile(readFile(benchFile()), 7);
+        bytes = content.grid.memoryUsed();
+        benchmark::DoNotOptimize(content);
+    }
+    state.counters["bytes_per_row"] = static_cast<double>(bytes) / 1e6;
+    std::filesystem::remove(benchFile());
+}
+BENCHMARK(BM_LoadMillionRows)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "results/result_grid.h"
+
+#include <string>
+#include <string_view>
+
+// The bytes "保存号码" writes: for every result row the texts of cells
+// 1 … count, each followed by one space, as GBK with CR LF line ends.
+std::string savedNumberFile(const ResultGrid &grid, int count);
+
+// What "加载号码" makes of a file's bytes. Two layouts are read:
+//  - the header layout: lottery name, kind, total, count and row count on
+//    lines 1 to 5, then one line a bet with one character a number;
+//  - the saved layout (every line ends in a space), read as bets of the
+//    current lottery, so that a saved file loads back.
+// Line ends may be CR LF, LF or CR; the bytes are GBK.
+struct NumberFileContent
+{
+    enum class Status {
+        Loaded,      // grid (and, for the header layout, the lottery) to apply
+        Refused,     // a message for the player; nothing is to change
+        HeaderError, // a header line is no integer: the name still applies
+    };
+
+    Status status = Status::Loaded;
+    std::string message;
+    bool headerLayout = false;
+    std::string name; // line 1 of a header-layout file (UTF-8)
+    int kind = 0;
+    int total = 0;
+    int count = 0;
+    ResultGrid grid;
+};
+
+NumberFileContent parseNumberFile(std::string_view bytes, int currentCount);
+
+// Width of every column after a load: (client width − 12) div (count + 1).
+int loadedColumnWidth(int gridClientWidth, int count);

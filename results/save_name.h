@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+// The program's short date format: the system's own until the first print
+// of the run, then year, month and day without leading zeros joined by "-".
+class ShortDateFormat
+{
+public:
+    QString text(const QDate &date) const;
+    void switchToPrintFormat() { m_printFormat = true; }
+    bool printFormat() const { return m_printFormat; }
+
+private:
+    bool m_printFormat = false;
+};
+
+// The file name "保存号码" suggests: lottery name, date and "投注号码.txt",
+// with nothing between them. Path separators in either part become "-", so
+// the suggestion always names a file inside the proposed folder.
+QString suggestedSaveName(const QString &lotteryName, const QString &dateText);

@@ -1,0 +1,190 @@
+#include "main_window_fixture.h"
+
+#include "base/gbk.h"
+#include "catalogue/radio_group.h"
+#include "results/result_grid_model.h"
+
+#include <QFile>
+#include <QLocale>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+void writeAll(const QString &path, const std::string &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+}
+
+std::string cells(const Tfrmmain &w, int row)
+{
+    std::string text;
+    const ResultGrid &grid = w.resultGrid().grid();
+    for (int column = 0; column < grid.columnCount(); ++column)
+        text += (column ? " " : "") + std::string(grid.cell(column, row));
+    return text;
+}
+
+} // namespace
+
+class NumberFileTest : public MainWindowTest
+{
+protected:
+    Tfrmmain &openWithBets()
+    {
+        clock.date = QDate(2026, 12, 8);
+        Tfrmmain &w = open();
+        const auto boxes = visibleBoxes();
+        for (size_t i = 0; i < boxes.size(); ++i)
+            boxes[i]->setText(QString::number(3 * i + 2));
+        QTest::mouseClick(w.btnadd, Qt::LeftButton);
+        QTest::mouseClick(w.btnadd, Qt::LeftButton);
+        desktop.messages.clear();
+        return w;
+    }
+    QString target() const { return dir.file(QStringLiteral("附属/我的号码.txt")); }
+};
+
+TEST_F(NumberFileTest, SaveOffersTheFolderAndASuggestedName)
+{
+    Tfrmmain &w = openWithBets();
+    desktop.fileAnswers.push_back(target());
+    QTest::mouseClick(w.btnsave, Qt::LeftButton);
+    ASSERT_EQ(desktop.dialogs.size(), 1u);
+    const FileDialogRequest &request = desktop.dialogs[0];
+    EXPECT_EQ(request.filter, QStringLiteral("文本文件(*.txt)|*.txt"));
+    EXPECT_EQ(request.defaultSuffix, QStringLiteral("txt"));
+    EXPECT_EQ(request.initialFolder, dir.file(QStringLiteral("附属/")));
+    const QString date = QLocale::system().toString(QDate(2026, 12, 8), QLocale::ShortFormat)
+                             .replace(QLatin1Char('/'), QLatin1Char('-'));
+    EXPECT_EQ(request.suggestedName,
+              dir.file(QStringLiteral("附属/双色球")) + date + QStringLiteral("投注号码.txt"));
+    EXPECT_FALSE(request.suggestedName.mid(dir.path().size() + 3).contains(QLatin1Char('/')));
+
+    EXPECT_EQ(desktop.messageTexts(), QStringList{QStringLiteral("成功保存！")});
+    const QByteArray saved = readAll(target());
+    const QByteArray line = QByteArray::fromStdString(cells(w, 1).substr(2)) + " \r\n";
+    EXPECT_EQ(saved, line + line);
+}
+
+TEST_F(NumberFileTest, CancelledSaveWritesNothing)
+{
+    Tfrmmain &w = openWithBets();
+    QTest::mouseClick(w.btnsave, Qt::LeftButton);
+    EXPECT_FALSE(QFile::exists(target()));
+    EXPECT_TRUE(desktop.messages.empty());
+}
+
+TEST_F(NumberFileTest, FailedSavesShowTheFileErrorAndNoSuccess)
+{
+    Tfrmmain &w = openWithBets();
+    writeAll(target(), "01 02 03 04 05 06 \r\n");
+    desktop.fileAnswers = {QStringLiteral("/dev/full"), QStringLiteral("/sys/号码.txt"),
+                           dir.file(QStringLiteral("没有/号码.txt"))};
+    for (const char *expected : {"磁盘已满.", "文件存取错误.", "文件没找到."}) {
+        desktop.messages.clear();
+        QTest::mouseClick(w.btnsave, Qt::LeftButton);
+        ASSERT_EQ(desktop.messages.size(), 1u) << expected;
+        EXPECT_EQ(desktop.messages[0].text, QString::fromUtf8(expected));
+        EXPECT_EQ(desktop.messages[0].kind, MessageKind::Error);
+    }
+    EXPECT_EQ(readAll(target()), QByteArray("01 02 03 04 05 06 \r\n"));
+}
+
+TEST_F(NumberFileTest, SavedFileLoadsBackIntoTheSameGrid)
+{
+    Tfrmmain &w = openWithBets();
+    const std::string first = cells(w, 1);
+    desktop.fileAnswers.push_back(target());
+    QTest::mouseClick(w.btnsave, Qt::LeftButton);
+    QTest::mouseClick(w.btnclear, Qt::LeftButton);
+    desktop.fileAnswers.push_back(target());
+    QTest::mouseClick(w.btnload, Qt::LeftButton);
+    EXPECT_EQ(desktop.dialogs.back().initialFolder, dir.file(QStringLiteral("附属/")));
+    EXPECT_EQ(desktop.messageTexts(), QStringList{QStringLiteral("成功保存！")});
+    EXPECT_EQ(w.resultGrid().grid().rowCount(), 3);
+    EXPECT_EQ(cells(w, 1), first);
+    EXPECT_EQ(cells(w, 2), "2" + first.substr(1));
+}
+
+TEST_F(NumberFileTest, HeaderFileAppliesItsLotteryWhole)
+{
+    Tfrmmain &w = openWithBets();
+    writeAll(target(), utf8ToGbk("福彩3D\r\n1\r\n10\r\n3\r\n2\r\n123\r\n905\r\n"));
+    desktop.fileAnswers.push_back(target());
+    QTest::mouseClick(w.btnload, Qt::LeftButton);
+    EXPECT_TRUE(desktop.messages.empty()) << desktop.messageTexts().join(u'|').toStdString();
+    EXPECT_EQ(w.comcainame->currentText(), QStringLiteral("福彩3D"));
+    EXPECT_EQ(w.currentLottery(), (LotteryInfo{QStringLiteral("福彩3D"), 1, 10, 3}));
+    EXPECT_EQ(w.optcaitype->itemIndex(), 1);
+    EXPECT_EQ(w.edtcaisum->text(), QStringLiteral("10"));
+    EXPECT_EQ(w.edtcaisel->text(), QStringLiteral("3"));
+    EXPECT_EQ(visibleBoxes().size(), 3u);
+    EXPECT_EQ(w.grpcode->title(), QStringLiteral("原始号码：请输入3个0--9范围内数字（可以重复）"));
+    EXPECT_EQ(cells(w, 0), "序号 号码1 号码2 号码3");
+    EXPECT_EQ(cells(w, 2), "2 9 0 5");
+    EXPECT_EQ(w.resultGrid().grid().rowCount(), 3);
+
+    // The next conversion converts for that lottery, below the loaded rows.
+    for (QLineEdit *box : visibleBoxes())
+        box->setText(QStringLiteral("4"));
+    QTest::mouseClick(w.btnadd, Qt::LeftButton);
+    EXPECT_EQ(w.resultGrid().grid().rowCount(), 4);
+    EXPECT_EQ(w.resultGrid().grid().cell(0, 3), "3");
+}
+
+TEST_F(NumberFileTest, UnlistedNameLeavesNoSelectionButLoads)
+{
+    Tfrmmain &w = openWithBets();
+    writeAll(target(), utf8ToGbk("没有这种彩票\r\n0\r\n33\r\n6\r\n0\r\n"));
+    desktop.fileAnswers.push_back(target());
+    QTest::mouseClick(w.btnload, Qt::LeftButton);
+    EXPECT_EQ(w.comcainame->currentIndex(), -1);
+    EXPECT_EQ(w.currentLottery().name, QStringLiteral("没有这种彩票"));
+    // No rows: the next conversion goes into row 1.
+    for (QLineEdit *box : visibleBoxes())
+        box->setText(QStringLiteral("1"));
+    QTest::mouseClick(w.btnadd, Qt::LeftButton);
+    EXPECT_EQ(w.resultGrid().grid().rowCount(), 2);
+    EXPECT_EQ(w.resultGrid().grid().cell(0, 1), "1");
+}
+
+TEST_F(NumberFileTest, BadFilesChangeNothingButTheNameLine)
+{
+    Tfrmmain &w = openWithBets();
+    const std::string before = cells(w, 2);
+    writeAll(target(), utf8ToGbk("福彩3D\r\n1\r\n十\r\n3\r\n2\r\n"));
+    desktop.fileAnswers.push_back(target());
+    QTest::mouseClick(w.btnload, Qt::LeftButton);
+    EXPECT_EQ(desktop.messageTexts(), QStringList{QStringLiteral("'十' 不是一个有效的整形值.")});
+    EXPECT_EQ(w.currentLottery().name, QStringLiteral("福彩3D")); // line 1 was read
+    EXPECT_EQ(w.currentLottery().count, 6);
+    EXPECT_EQ(visibleBoxes().size(), 6u);
+    EXPECT_EQ(cells(w, 2), before);
+
+    const std::string junk[] = {std::string("\x89PNG\r\n\x1a\n\0\0\0", 11), "", "0\n0\n33\n99999\n1\n"};
+    for (const std::string &bytes : junk) {
+        desktop.messages.clear();
+        writeAll(target(), bytes);
+        desktop.fileAnswers.push_back(target());
+        QTest::mouseClick(w.btnload, Qt::LeftButton);
+        ASSERT_EQ(desktop.messages.size(), 1u);
+        EXPECT_EQ(desktop.messages[0].kind, MessageKind::Plain);
+        EXPECT_EQ(cells(w, 2), before);
+        EXPECT_EQ(visibleBoxes().size(), 6u);
+    }
+
+    desktop.messages.clear();
+    desktop.fileAnswers.push_back(dir.file(QStringLiteral("附属/不存在.txt")));
+    QTest::mouseClick(w.btnload, Qt::LeftButton);
+    EXPECT_EQ(desktop.messageTexts(), QStringList{QStringLiteral("文件没找到.")});
+    EXPECT_EQ(cells(w, 2), before);
+}
