@@ -83,3 +83,8 @@ QImage QtDesktop::grabScreen()
         return {};
     return screen->grabWindow(0).toImage();
 }
+
+int QtDesktop::runModal(QDialog *dialog)
+{
+    return dialog->exec();
+}

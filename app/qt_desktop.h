@@ -14,6 +14,7 @@ public:
     void openDocument(const QString &fileOrAddress) override;
     void startProgram(const QString &programFile) override;
     QImage grabScreen() override;
+    int runModal(QDialog *dialog) override;
 };
 
 // "图片(*.bmp)|*.bmp" in the form Qt's file dialogs take: "图片(*.bmp)".

@@ -4,12 +4,14 @@
 #include "app/click_label.h"
 #include "app/vendor.h"
 #include "base/app_error.h"
+#include "catalogue/background_click.h"
 #include "catalogue/box_geometry.h"
 #include "catalogue/catalogue_store.h"
 #include "catalogue/desktop.h"
 #include "catalogue/guard.h"
 #include "catalogue/radio_group.h"
 #include "catalogue/screen_capture.h"
+#include "catalogue/u_index.h"
 #include "engine/conversion.h"
 #include "engine/methods.h"
 #include "engine/option_lists.h"
@@ -74,6 +76,7 @@ Tfrmmain::Tfrmmain(MainServices services, QWidget *parent)
     connect(btnclose, &QPushButton::clicked, this, [this] { guarded([this] { btncloseClick(); }); });
     Label6->onClick = [this] { guarded([this] { Label6Click(); }); };
     lblweb2->onClick = [this] { guarded([this] { lblweb2Click(); }); };
+    new BackgroundClick(this, [this] { guarded([this] { FormClick(); }); });
     updateTabOrder();
 
     FormCreate();
@@ -290,7 +293,10 @@ void Tfrmmain::btnclearClick()
 
 void Tfrmmain::btnindexClick()
 {
-    // The add-lottery dialog joins here.
+    if (!m_frmindex)
+        m_frmindex = new Tfrmindex(m_services.desktop, m_appDir, this);
+    if (m_services.desktop.runModal(m_frmindex) == QDialog::Accepted)
+        FormCreate();
 }
 
 void Tfrmmain::btnaboutClick()
@@ -350,22 +356,4 @@ void Tfrmmain::showEvent(QShowEvent *event)
         const QRect area = screen->availableGeometry();
         move(area.center() - QPoint(685 / 2, 531 / 2));
     }
-}
-
-void Tfrmmain::mousePressEvent(QMouseEvent *event)
-{
-    m_pressedOnBackground = event->button() == Qt::LeftButton
-                            && childAt(event->position().toPoint()) == nullptr;
-    QWidget::mousePressEvent(event);
-}
-
-void Tfrmmain::mouseReleaseEvent(QMouseEvent *event)
-{
-    const bool click = m_pressedOnBackground && event->button() == Qt::LeftButton
-                       && rect().contains(event->position().toPoint())
-                       && childAt(event->position().toPoint()) == nullptr;
-    m_pressedOnBackground = false;
-    if (click)
-        guarded([this] { FormClick(); });
-    QWidget::mouseReleaseEvent(event);
 }

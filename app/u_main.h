@@ -20,6 +20,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class RadioGroup;
+class Tfrmindex;
 class ResultGridModel;
 class ResultGridView;
 
@@ -63,11 +64,10 @@ public:
     const LotteryInfo &currentLottery() const { return m_current; }
     const std::vector<QLineEdit *> &originalNumberBoxes() const { return m_boxes; }
     const ResultGridModel &resultGrid() const { return *m_gridModel; }
+    Tfrmindex *frmindex() const { return m_frmindex; }
 
 protected:
     void showEvent(QShowEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     void createControls();
@@ -86,6 +86,7 @@ private:
     FileDialogRequest numberFileDialog() const;
 
     MainServices m_services;
+    Tfrmindex *m_frmindex = nullptr; // made on first use, kept for the run
     QString m_appDir;
     std::vector<CatalogueRow> m_loadedCatalogue;
     LotteryInfo m_current;
@@ -95,7 +96,6 @@ private:
     ResultGridModel *m_gridModel = nullptr;
     DrawGenerator m_draws;
     ShortDateFormat m_dateFormat;
-    bool m_pressedOnBackground = false;
     bool m_placed = false;
 
 public:

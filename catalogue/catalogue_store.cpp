@@ -32,7 +32,7 @@ class Connection
 public:
     enum Mode { ReadOnly, ReadWrite, Create };
 
-    Connection(const QString &filePath, Mode mode)
+    Connection(const QString &filePath, Mode mode, int busyTimeout = 5000)
         : m_name(QStringLiteral("korvel-catalogue-%1").arg(nextId()))
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
@@ -40,7 +40,7 @@ public:
         db.setDatabaseName(QUrl::fromLocalFile(QFileInfo(filePath).absoluteFilePath())
                                .toString(QUrl::FullyEncoded)
                            + QStringLiteral("?mode=") + QLatin1String(modeText));
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeout));
         if (!db.open()) {
             const QString message = QStringLiteral("无法打开彩票数据库“%1”：%2")
                                         .arg(filePath, db.lastError().text());
@@ -90,8 +90,9 @@ void requireFile(const QString &filePath)
 
 } // namespace
 
-CatalogueStore::CatalogueStore(QString filePath)
+CatalogueStore::CatalogueStore(QString filePath, int busyTimeout)
     : m_filePath(std::move(filePath))
+    , m_busyTimeout(busyTimeout)
 {
 }
 
@@ -114,7 +115,7 @@ void CatalogueStore::create(const QString &filePath)
 std::vector<CatalogueRow> CatalogueStore::readAll() const
 {
     requireFile(m_filePath);
-    Connection connection(m_filePath, Connection::ReadOnly);
+    Connection connection(m_filePath, Connection::ReadOnly, m_busyTimeout);
     std::vector<CatalogueRow> rows;
     {
         QSqlQuery query(connection.database());
@@ -142,31 +143,50 @@ std::vector<CatalogueRow> CatalogueStore::readAll() const
 
 void CatalogueStore::append(const LotteryInfo &lottery) const
 {
+    write(lottery, false);
+}
+
+bool CatalogueStore::appendIfNew(const LotteryInfo &lottery) const
+{
+    return write(lottery, true);
+}
+
+bool CatalogueStore::write(const LotteryInfo &lottery, bool onlyIfNew) const
+{
     requireFile(m_filePath);
-    Connection connection(m_filePath, Connection::ReadWrite);
+    Connection connection(m_filePath, Connection::ReadWrite, m_busyTimeout);
     QSqlDatabase db = connection.database();
-    const auto writeFailed = [&](const QSqlError &error) {
-        fail(QStringLiteral("无法写入彩票数据库“%1”：%2").arg(m_filePath, error.text()));
+    QSqlQuery query(db);
+    const auto failWith = [&](const QSqlError &error) {
+        const QString text = error.text();
+        query.exec(QStringLiteral("rollback"));
+        fail(QStringLiteral("无法写入彩票数据库“%1”：%2").arg(m_filePath, text));
     };
-    if (!db.transaction())
-        writeFailed(db.lastError());
-    {
-        QSqlQuery query(db);
-        query.prepare(QStringLiteral("insert into %1 (%2, %3, %4, %5) values (?, ?, ?, ?)")
-                          .arg(kTable, kName, kKind, kTotal, kCount));
+    // Take the write lock first, so that the check and the append see the
+    // same table even with another program adding at the same moment.
+    if (!query.exec(QStringLiteral("begin immediate")))
+        failWith(query.lastError());
+    if (onlyIfNew) {
+        query.prepare(QStringLiteral("select 1 from %1 where %2 = ? limit 1").arg(kTable, kName));
         query.addBindValue(lottery.name);
-        query.addBindValue(lottery.kind);
-        query.addBindValue(lottery.total);
-        query.addBindValue(lottery.count);
-        if (!query.exec()) {
-            const QSqlError error = query.lastError();
-            db.rollback();
-            writeFailed(error);
+        if (!query.exec())
+            failWith(query.lastError());
+        if (query.next()) {
+            query.finish();
+            query.exec(QStringLiteral("rollback"));
+            return false;
         }
+        query.finish();
     }
-    if (!db.commit()) {
-        const QSqlError error = db.lastError();
-        db.rollback();
-        writeFailed(error);
-    }
+    query.prepare(QStringLiteral("insert into %1 (%2, %3, %4, %5) values (?, ?, ?, ?)")
+                      .arg(kTable, kName, kKind, kTotal, kCount));
+    query.addBindValue(lottery.name);
+    query.addBindValue(lottery.kind);
+    query.addBindValue(lottery.total);
+    query.addBindValue(lottery.count);
+    if (!query.exec())
+        failWith(query.lastError());
+    if (!query.exec(QStringLiteral("commit")))
+        failWith(query.lastError());
+    return true;
 }

@@ -13,7 +13,9 @@
 class CatalogueStore
 {
 public:
-    explicit CatalogueStore(QString filePath);
+    // `busyTimeout` is how long an operation waits for a store another
+    // program is writing, in milliseconds.
+    explicit CatalogueStore(QString filePath, int busyTimeout = 5000);
 
     // The store's place below the program folder (which ends in "/").
     static QString pathIn(const QString &appDir);
@@ -30,6 +32,14 @@ public:
     // store that another program is writing.
     void append(const LotteryInfo &lottery) const;
 
+    // Appends the row unless a row of exactly that name exists, checking and
+    // appending in one transaction so two programs cannot both add it.
+    // Returns false (and adds nothing) when the name is present.
+    bool appendIfNew(const LotteryInfo &lottery) const;
+
 private:
+    bool write(const LotteryInfo &lottery, bool onlyIfNew) const;
+
     QString m_filePath;
+    int m_busyTimeout;
 };

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QString>
 
+class QDialog;
 class QWidget;
 
 // What a window asks of a file dialog. The filter is written as the player
@@ -47,4 +48,8 @@ public:
 
     // The whole screen's current contents.
     virtual QImage grabScreen() = 0;
+
+    // Shows one of the program's own dialogs modally and returns its result
+    // (QDialog::Accepted or Rejected).
+    virtual int runModal(QDialog *dialog) = 0;
 };

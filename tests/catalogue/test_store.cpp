@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 namespace {
 
 std::string errorOf(const std::function<void()> &action)
@@ -132,4 +134,53 @@ TEST(CatalogueStore, CreateRefusesToOverwrite)
     TestAppDir dir;
     EXPECT_NE(errorOf([&] { CatalogueStore::create(dir.cataloguePath()); }), "no error");
     EXPECT_FALSE(CatalogueStore(dir.cataloguePath()).readAll().empty());
+}
+
+TEST(CatalogueStore, AppendIfNewChecksTheExactName)
+{
+    TestAppDir dir;
+    const CatalogueStore store(dir.cataloguePath());
+    EXPECT_FALSE(store.appendIfNew({QStringLiteral("双色球"), 0, 33, 6}));
+    EXPECT_TRUE(store.appendIfNew({QStringLiteral("双色球 "), 0, 33, 6}));
+    EXPECT_FALSE(store.appendIfNew({QStringLiteral("双色球 "), 1, 10, 3}));
+    EXPECT_EQ(store.readAll().size(), 10u);
+}
+
+TEST(CatalogueStore, TwoWritersAtOnceLoseNoRow)
+{
+    TestAppDir dir;
+    const auto writer = [&](const QString &prefix) {
+        const CatalogueStore store(dir.cataloguePath());
+        for (int i = 0; i < 25; ++i)
+            store.append({prefix + QString::number(i), 0, 33, 6});
+    };
+    std::thread first(writer, QStringLiteral("甲"));
+    std::thread second(writer, QStringLiteral("乙"));
+    first.join();
+    second.join();
+    const auto rows = CatalogueStore(dir.cataloguePath()).readAll();
+    EXPECT_EQ(rows.size(), 9u + 50u);
+    QStringList all = names(rows);
+    all.removeDuplicates();
+    EXPECT_EQ(all.size(), 59);
+}
+
+TEST(CatalogueStore, StoreLockedPastTheTimeoutIsAClearError)
+{
+    TestAppDir dir;
+    const QString holder = QStringLiteral("lock-holder");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), holder);
+        db.setDatabaseName(dir.cataloguePath());
+        ASSERT_TRUE(db.open());
+        QSqlQuery lock(db);
+        ASSERT_TRUE(lock.exec(QStringLiteral("begin exclusive")));
+        const CatalogueStore store(dir.cataloguePath(), 200);
+        const std::string message = errorOf([&] { store.append({QStringLiteral("新"), 0, 33, 6}); });
+        EXPECT_NE(message.find("无法"), std::string::npos) << message;
+        lock.exec(QStringLiteral("rollback"));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(holder);
+    EXPECT_EQ(CatalogueStore(dir.cataloguePath()).readAll().size(), 9u);
 }

@@ -1,5 +1,7 @@
 #include "fake_desktop.h"
 
+#include <QDialog>
+
 void FakeDesktop::message(QWidget *, MessageKind kind, const QString &caption, const QString &text)
 {
     messages.push_back({kind, caption, text});
@@ -42,4 +44,13 @@ QStringList FakeDesktop::messageTexts() const
     for (const Message &m : messages)
         texts << m.text;
     return texts;
+}
+
+int FakeDesktop::runModal(QDialog *dialog)
+{
+    modalDialogs.push_back(dialog);
+    dialog->setResult(QDialog::Rejected);
+    if (modalScript)
+        modalScript(dialog);
+    return dialog->result();
 }

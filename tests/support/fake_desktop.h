@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 // Records what a window asked of the desktop and answers file dialogs from a
@@ -28,6 +29,9 @@ public:
     void openDocument(const QString &fileOrAddress) override;
     void startProgram(const QString &programFile) override;
     QImage grabScreen() override;
+    // Plays the player's part in a modal dialog: the script acts on the
+    // dialog, and the dialog's result is returned. No script: cancelled.
+    int runModal(QDialog *dialog) override;
 
     // The texts of every message so far, in order.
     QStringList messageTexts() const;
@@ -39,4 +43,6 @@ public:
     QStringList startedPrograms;
     QImage screen{64, 48, QImage::Format_RGB32};
     int screenGrabs = 0;
+    std::function<void(QDialog *)> modalScript;
+    std::vector<QDialog *> modalDialogs;
 };

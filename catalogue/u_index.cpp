@@ -1,0 +1,112 @@
+#include "catalogue/u_index.h"
+
+#include "base/int_text.h"
+#include "catalogue/background_click.h"
+#include "catalogue/catalogue_store.h"
+#include "catalogue/desktop.h"
+#include "catalogue/guard.h"
+#include "catalogue/radio_group.h"
+#include "catalogue/screen_capture.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+template<typename T>
+T *placed(T *widget, const char *name, int x, int y, int width = -1, int height = -1)
+{
+    widget->setObjectName(QLatin1String(name));
+    if (width < 0) {
+        widget->move(x, y);
+        widget->adjustSize();
+    } else {
+        widget->setGeometry(x, y, width, height);
+    }
+    return widget;
+}
+
+} // namespace
+
+Tfrmindex::Tfrmindex(Desktop &desktop, QString appDir, QWidget *parent)
+    : QDialog(parent)
+    , m_desktop(desktop)
+    , m_appDir(std::move(appDir))
+{
+    setObjectName(QStringLiteral("frmindex"));
+    setWindowTitle(QStringLiteral("彩票操作"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFixedSize(168, 198);
+
+    Label2 = placed(new QLabel(QStringLiteral("彩票名称："), this), "Label2", 16, 10);
+    edtcainame = placed(new QLineEdit(this), "edtcainame", 16, 26, 137, 21);
+    optcaitype = placed(new RadioGroup({QStringLiteral("乐透型"), QStringLiteral("数字型")}, 2, this),
+                        "optcaitype", 16, 56, 137, 41);
+    optcaitype->setTitle(QStringLiteral("彩票类型："));
+    optcaitype->setItemIndex(0);
+    Label4 = placed(new QLabel(QStringLiteral("号码总数："), this), "Label4", 16, 104);
+    edtcaisum = placed(new QLineEdit(this), "edtcaisum", 16, 120, 57, 21);
+    Label5 = placed(new QLabel(QStringLiteral("号码个数："), this), "Label5", 96, 104);
+    edtcaisel = placed(new QLineEdit(this), "edtcaisel", 96, 120, 57, 21);
+    btnadd = placed(new QPushButton(QStringLiteral("添加彩票"), this), "btnadd", 16, 160, 57, 25);
+    btnext = placed(new QPushButton(QStringLiteral("关闭"), this), "btnext", 96, 160, 57, 25);
+    for (QPushButton *button : {btnadd, btnext})
+        button->setAutoDefault(false);
+
+    setTabOrder(edtcainame, optcaitype);
+    setTabOrder(optcaitype, edtcaisum);
+    setTabOrder(edtcaisum, edtcaisel);
+    setTabOrder(edtcaisel, btnadd);
+    setTabOrder(btnadd, btnext);
+
+    connect(btnadd, &QPushButton::clicked, this, [this] { runGuarded(m_desktop, this, [this] { btnaddClick(); }); });
+    connect(btnext, &QPushButton::clicked, this, [this] { btnextClick(); });
+    new BackgroundClick(this, [this] { runGuarded(m_desktop, this, [this] { FormClick(); }); });
+}
+
+void Tfrmindex::refuse(const QString &message)
+{
+    m_desktop.message(this, MessageKind::Error, QStringLiteral("错误"), message);
+}
+
+void Tfrmindex::btnaddClick()
+{
+    const QString name = edtcainame->text();
+    if (name.isEmpty())
+        return refuse(QStringLiteral("请输入彩票名称！！"));
+    if (edtcaisel->text().isEmpty())
+        return refuse(QStringLiteral("请输入号码个数！！"));
+    if (edtcaisum->text().isEmpty())
+        return refuse(QStringLiteral("请输入号码总数！"));
+    // Blanks are kept as typed, but a name with a line break or a NUL could
+    // never be picked from the list nor written to a number file.
+    if (name.contains(QLatin1Char('\n')) || name.contains(QLatin1Char('\r')) || name.contains(QChar(0)))
+        return refuse(QStringLiteral("彩票名称不能包含换行符或空字符！"));
+
+    LotteryInfo lottery;
+    lottery.name = name;
+    lottery.kind = optcaitype->itemIndex();
+    lottery.total = strToInt(edtcaisum->text().toStdString());
+    lottery.count = strToInt(edtcaisel->text().toStdString());
+    if (const auto problem = lotteryProblem(lottery))
+        return refuse(*problem);
+
+    const CatalogueStore store(CatalogueStore::pathIn(m_appDir));
+    if (!store.appendIfNew(lottery))
+        return refuse(QStringLiteral("该彩票名称已经存在，请输入其他票名称！"));
+    accept();
+    m_desktop.message(this, MessageKind::Plain, QStringLiteral("彩票操作"),
+                      QStringLiteral("成功添加彩票！"));
+}
+
+void Tfrmindex::btnextClick()
+{
+    reject();
+}
+
+void Tfrmindex::FormClick()
+{
+    ScreenCapture(this, m_desktop);
+}
