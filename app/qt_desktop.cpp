@@ -1,6 +1,11 @@
 #include "app/qt_desktop.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QProgressDialog>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -26,6 +31,29 @@ QString runFileDialog(QWidget *owner, const FileDialogRequest &request, QFileDia
         return {};
     return dialog.selectedFiles().constFirst();
 }
+
+class DialogProgress : public Desktop::Progress
+{
+public:
+    DialogProgress(QWidget *owner, const QString &title, int maximum)
+        : m_dialog(title, QStringLiteral("取消"), 0, maximum, owner)
+    {
+        m_dialog.setWindowTitle(title);
+        m_dialog.setWindowModality(Qt::WindowModal);
+        m_dialog.setMinimumDuration(500);
+    }
+
+    bool setValue(int value, const QString &label) override
+    {
+        m_dialog.setLabelText(label);
+        m_dialog.setValue(value);
+        QCoreApplication::processEvents();
+        return !m_dialog.wasCanceled();
+    }
+
+private:
+    QProgressDialog m_dialog;
+};
 
 } // namespace
 
@@ -87,4 +115,25 @@ QImage QtDesktop::grabScreen()
 int QtDesktop::runModal(QDialog *dialog)
 {
     return dialog->exec();
+}
+
+bool QtDesktop::choosePrinter(QWidget *owner, QPrinter &printer)
+{
+    QPrintDialog dialog(&printer, owner);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void QtDesktop::previewPrint(QWidget *owner, const std::function<void(QPrinter &)> &paint)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog dialog(&printer, owner);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&paint](QPrinter *target) { paint(*target); });
+    dialog.exec();
+}
+
+std::unique_ptr<Desktop::Progress> QtDesktop::startProgress(QWidget *owner, const QString &title,
+                                                            int maximum)
+{
+    return std::make_unique<DialogProgress>(owner, title, maximum);
 }

@@ -15,6 +15,10 @@ public:
     void startProgram(const QString &programFile) override;
     QImage grabScreen() override;
     int runModal(QDialog *dialog) override;
+    bool choosePrinter(QWidget *owner, QPrinter &printer) override;
+    void previewPrint(QWidget *owner, const std::function<void(QPrinter &)> &paint) override;
+    std::unique_ptr<Progress> startProgress(QWidget *owner, const QString &title,
+                                            int maximum) override;
 };
 
 // "图片(*.bmp)|*.bmp" in the form Qt's file dialogs take: "图片(*.bmp)".

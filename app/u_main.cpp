@@ -18,16 +18,19 @@
 #include "engine/prompts.h"
 #include "base/file_io.h"
 #include "results/number_file.h"
+#include "results/printout.h"
+#include "results/qt_print_surface.h"
 #include "results/result_grid_model.h"
 #include "results/result_grid_view.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 
@@ -68,6 +71,7 @@ Tfrmmain::Tfrmmain(MainServices services, QWidget *parent)
     connect(btnadd, &QPushButton::clicked, this, [this] { guarded([this] { btnaddClick(); }); });
     connect(btnsave, &QPushButton::clicked, this, [this] { guarded([this] { btnsaveClick(); }); });
     connect(btnload, &QPushButton::clicked, this, [this] { guarded([this] { btnloadClick(); }); });
+    connect(btnprint, &QPushButton::clicked, this, [this] { guarded([this] { btnprintClick(); }); });
     connect(btnclear, &QPushButton::clicked, this, [this] { guarded([this] { btnclearClick(); }); });
     connect(btnindex, &QPushButton::clicked, this, [this] { guarded([this] { btnindexClick(); }); });
     connect(btnabout, &QPushButton::clicked, this, [this] { guarded([this] { btnaboutClick(); }); });
@@ -77,6 +81,11 @@ Tfrmmain::Tfrmmain(MainServices services, QWidget *parent)
     Label6->onClick = [this] { guarded([this] { Label6Click(); }); };
     lblweb2->onClick = [this] { guarded([this] { lblweb2Click(); }); };
     new BackgroundClick(this, [this] { guarded([this] { FormClick(); }); });
+    auto *preview = new QAction(QStringLiteral("打印预览…"), grdcode);
+    preview->setObjectName(QStringLiteral("actPreview"));
+    connect(preview, &QAction::triggered, this, [this] { guarded([this] { printPreview(); }); });
+    grdcode->addAction(preview);
+    grdcode->setContextMenuPolicy(Qt::ActionsContextMenu);
     updateTabOrder();
 
     FormCreate();
@@ -284,6 +293,59 @@ void Tfrmmain::btnloadClick()
     }
     m_gridModel->replace(std::move(content.grid));
     grdcode->setAllColumnWidths(loadedColumnWidth(grdcode->contentsRect().width(), m_current.count));
+}
+
+void Tfrmmain::btnprintClick()
+{
+    const ResultGrid &shown = m_gridModel->grid();
+    if (shown.rowCount() == 1 || shown.cell(1, 1).empty()) {
+        m_services.desktop.message(this, MessageKind::Plain, windowTitle(),
+                                   QStringLiteral("请先生成表格！"));
+        return;
+    }
+    // The job prints the grid as it was when it started, whatever the
+    // player does while the progress is shown.
+    const ResultGrid grid = shown;
+    try {
+        QPrinter printer(QPrinter::HighResolution);
+        if (!m_services.desktop.choosePrinter(this, printer))
+            return;
+        m_dateFormat.switchToPrintFormat();
+        const PrintJob job{m_current.name, m_current.count,
+                           m_dateFormat.text(m_services.clock.today())};
+        const int pages = printPageCount(grid);
+        std::unique_ptr<Desktop::Progress> progress;
+        if (pages > 3)
+            progress = m_services.desktop.startProgress(this, QStringLiteral("打印号码"), pages);
+        QtPrintSurface surface(&printer);
+        const bool printed = printResultGrid(grid, job, surface, [&](int page, int count) {
+            return !progress
+                   || progress->setValue(page - 1, QStringLiteral("正在打印第%1页，共%2页").arg(page).arg(count));
+        });
+        if (printed && progress)
+            progress->setValue(pages, QString());
+    } catch (const std::exception &) {
+        m_services.desktop.message(this, MessageKind::Error, QStringLiteral("错误"),
+                                   QStringLiteral("请安装打印机！"));
+    }
+}
+
+void Tfrmmain::printPreview()
+{
+    const ResultGrid &grid = m_gridModel->grid();
+    if (grid.rowCount() == 1 || grid.cell(1, 1).empty()) {
+        m_services.desktop.message(this, MessageKind::Plain, windowTitle(),
+                                   QStringLiteral("请先生成表格！"));
+        return;
+    }
+    // The preview shows the pages as paper will: with the print date format.
+    ShortDateFormat printFormat;
+    printFormat.switchToPrintFormat();
+    const PrintJob job{m_current.name, m_current.count, printFormat.text(m_services.clock.today())};
+    m_services.desktop.previewPrint(this, [&](QPrinter &printer) {
+        QtPrintSurface surface(&printer);
+        printResultGrid(grid, job, surface);
+    });
 }
 
 void Tfrmmain::btnclearClick()

@@ -51,6 +51,8 @@ public:
     void commodeClick();
     void btnsaveClick();
     void btnloadClick();
+    void btnprintClick();
+    void printPreview();
     void btnclearClick();
     void btnindexClick();
     void btnaboutClick();

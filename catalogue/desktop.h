@@ -3,7 +3,11 @@
 #include <QImage>
 #include <QString>
 
+#include <functional>
+#include <memory>
+
 class QDialog;
+class QPrinter;
 class QWidget;
 
 // What a window asks of a file dialog. The filter is written as the player
@@ -48,6 +52,23 @@ public:
 
     // The whole screen's current contents.
     virtual QImage grabScreen() = 0;
+
+    // The print dialog for this printer; false when the player cancelled.
+    virtual bool choosePrinter(QWidget *owner, QPrinter &printer) = 0;
+
+    // A preview of the pages `paint` draws on the printer it is given.
+    virtual void previewPrint(QWidget *owner, const std::function<void(QPrinter &)> &paint) = 0;
+
+    // Progress of a long job, `maximum` steps; setValue answers false once
+    // the player has asked to stop. The window stays responsive meanwhile.
+    class Progress
+    {
+    public:
+        virtual ~Progress() = default;
+        virtual bool setValue(int value, const QString &label) = 0;
+    };
+    virtual std::unique_ptr<Progress> startProgress(QWidget *owner, const QString &title,
+                                                    int maximum) = 0;
 
     // Shows one of the program's own dialogs modally and returns its result
     // (QDialog::Accepted or Rejected).

@@ -1,6 +1,7 @@
 #include "fake_desktop.h"
 
 #include <QDialog>
+#include <QPrinter>
 
 void FakeDesktop::message(QWidget *, MessageKind kind, const QString &caption, const QString &text)
 {
@@ -53,4 +54,51 @@ int FakeDesktop::runModal(QDialog *dialog)
     if (modalScript)
         modalScript(dialog);
     return dialog->result();
+}
+
+bool FakeDesktop::choosePrinter(QWidget *, QPrinter &printer)
+{
+    ++printDialogs;
+    if (printTargets.empty())
+        return false;
+    const QString target = printTargets.front();
+    printTargets.pop_front();
+    if (target.isEmpty())
+        return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(target);
+    return true;
+}
+
+void FakeDesktop::previewPrint(QWidget *, const std::function<void(QPrinter &)> &paint)
+{
+    ++previews;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(previewFile);
+    paint(printer);
+}
+
+namespace {
+
+class FakeProgress : public Desktop::Progress
+{
+public:
+    explicit FakeProgress(FakeDesktop &desktop) : m_desktop(desktop) {}
+    bool setValue(int value, const QString &) override
+    {
+        m_desktop.progressValues.push_back(value);
+        return value != m_desktop.cancelAt;
+    }
+
+private:
+    FakeDesktop &m_desktop;
+};
+
+} // namespace
+
+std::unique_ptr<Desktop::Progress> FakeDesktop::startProgress(QWidget *, const QString &, int maximum)
+{
+    progressMaximum = maximum;
+    return std::make_unique<FakeProgress>(*this);
 }

@@ -32,6 +32,13 @@ public:
     // Plays the player's part in a modal dialog: the script acts on the
     // dialog, and the dialog's result is returned. No script: cancelled.
     int runModal(QDialog *dialog) override;
+    // Answers print dialogs from `printTargets`: a PDF file name to print
+    // to, or an empty text (or none left) for a cancelled dialog.
+    bool choosePrinter(QWidget *owner, QPrinter &printer) override;
+    // Paints the preview into `previewFile` as a PDF.
+    void previewPrint(QWidget *owner, const std::function<void(QPrinter &)> &paint) override;
+    std::unique_ptr<Progress> startProgress(QWidget *owner, const QString &title,
+                                            int maximum) override;
 
     // The texts of every message so far, in order.
     QStringList messageTexts() const;
@@ -44,5 +51,13 @@ public:
     QImage screen{64, 48, QImage::Format_RGB32};
     int screenGrabs = 0;
     std::function<void(QDialog *)> modalScript;
+    std::deque<QString> printTargets;
+    int printDialogs = 0;
+    QString previewFile;
+    int previews = 0;
+    // Progress shown: the maximum, then every value; cancels at `cancelAt`.
+    std::vector<int> progressValues;
+    int progressMaximum = -1;
+    int cancelAt = -1;
     std::vector<QDialog *> modalDialogs;
 };

@@ -1,0 +1,55 @@
+// Printing many rows to a PDF file through the same layout and Qt surface
+// the program uses. Reports the peak resident memory after each size, so a
+// growth with the page count would show.
+#include "results/printout.h"
+#include "results/qt_print_surface.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPrinter>
+
+#include <benchmark/benchmark.h>
+
+#include <sys/resource.h>
+
+namespace {
+
+double peakMegabytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+
+void BM_PrintRowsToPdf(benchmark::State &state)
+{
+    ResultGrid grid;
+    const std::vector<std::string> bet{"01", "05", "12", "17", "23", "28", "33"};
+    for (int i = 0; i < state.range(0); ++i)
+        grid.appendBet(bet);
+    const QString path = QDir::temp().filePath(QStringLiteral("korvel-bench-print.pdf"));
+    for (auto _ : state) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        QtPrintSurface surface(&printer);
+        printResultGrid(grid, {QStringLiteral("双色球"), 7, QStringLiteral("2026-12-8")}, surface);
+    }
+    state.counters["pages"] = printPageCount(grid);
+    state.counters["peak_MB"] = peakMegabytes();
+    QFile::remove(path);
+}
+BENCHMARK(BM_PrintRowsToPdf)->Arg(2500)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

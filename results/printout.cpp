@@ -1,0 +1,76 @@
+#include "results/printout.h"
+
+#include "results/print_surface.h"
+
+namespace {
+
+QString cellText(const ResultGrid &grid, int column, int row)
+{
+    const std::string_view text = grid.cell(column, row);
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void drawPage(const ResultGrid &grid, const PrintJob &job, PrintSurface &surface, int page,
+              int pages, int w, int h)
+{
+    const int left = w / 14;
+    for (int j = 0; j <= 26; ++j) {
+        const int y = (j + 3) * h / 29 - 120;
+        surface.drawLine(left, y, left + 9 * w / 10, y);
+    }
+    for (int j = 0; j <= 9; ++j) {
+        const int x = left + j * w / 10;
+        surface.drawLine(x, 3 * h / 29 - 120, x, h - 120);
+    }
+    surface.setFont(QStringLiteral("宋体"), 10, false, false);
+    for (int k = 0; k <= job.numberCount; ++k) {
+        const QString heading = k == 0 ? QStringLiteral("序号") : QStringLiteral("号码%1").arg(k);
+        surface.drawText(left + k * w / 10 + 100, 3 * h / 30, heading);
+    }
+    const int rows = grid.rowCount() - 1;
+    const int first = (page - 1) * kRowsPerPage + 1;
+    for (int r = first; r <= rows && r < first + kRowsPerPage; ++r) {
+        const int i = r - first + 1;
+        for (int c = 0; c < grid.columnCount(); ++c)
+            surface.drawText(left + c * w / 10 + 170, (i + 3) * h / 29, cellText(grid, c, r));
+    }
+    surface.drawText(9 * w / 10 + 330, 28 * h / 29 + 130,
+                     QStringLiteral("共%1页\\第%2页").arg(pages).arg(page));
+}
+
+} // namespace
+
+int printPageCount(const ResultGrid &grid)
+{
+    const int rows = grid.rowCount() - 1;
+    return rows / kRowsPerPage + (rows % kRowsPerPage != 0 ? 1 : 0);
+}
+
+bool printResultGrid(const ResultGrid &grid, const PrintJob &job, PrintSurface &surface,
+                     const std::function<bool(int page, int pages)> &beforePage)
+{
+    const int pages = printPageCount(grid);
+    surface.begin();
+    const QSize size = surface.pageSize();
+    const int w = size.width();
+    const int h = size.height();
+
+    surface.setFont(QStringLiteral("录书"), 18, true, true);
+    const QString title = job.lotteryName + QStringLiteral("  投注号码");
+    surface.drawText((w - surface.textWidth(title)) / 2, h / 29 - 50, title);
+    surface.setFont(QStringLiteral("宋体"), 10, false, false);
+    surface.drawText(w / 14, 2 * h / 29 - 20,
+                     QStringLiteral("共%1注 打印日期:").arg(grid.rowCount() - 1) + job.dateText);
+
+    for (int page = 1; page <= pages; ++page) {
+        if (beforePage && !beforePage(page, pages)) {
+            surface.abort();
+            return false;
+        }
+        drawPage(grid, job, surface, page, pages, w, h);
+        if (page < pages)
+            surface.newPage();
+    }
+    surface.end();
+    return true;
+}

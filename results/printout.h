@@ -1,0 +1,30 @@
+#pragma once
+
+#include "results/result_grid.h"
+
+#include <QString>
+
+#include <functional>
+
+class PrintSurface;
+
+struct PrintJob
+{
+    QString lotteryName;
+    int numberCount = 0; // the count of numbers a bet, for the headings
+    QString dateText;    // today's date in the program's short date format
+};
+
+inline constexpr int kRowsPerPage = 25;
+
+// The number of pages for a grid: 25 result rows a page.
+int printPageCount(const ResultGrid &grid);
+
+// Lays out the ruled table of bets: title and summary on page 1, then on
+// every page 27 horizontal and 10 vertical rules, the headings, 25 rows and
+// the page line "共P页\第s页". `beforePage` is called with the page number
+// (from 1) and the page count before each page is drawn; returning false
+// abandons the job, which is then aborted on the surface. Returns whether
+// the whole document was printed.
+bool printResultGrid(const ResultGrid &grid, const PrintJob &job, PrintSurface &surface,
+                     const std::function<bool(int page, int pages)> &beforePage = {});

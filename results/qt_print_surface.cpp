@@ -1,0 +1,70 @@
+#include "results/qt_print_surface.h"
+
+#include "base/app_error.h"
+
+#include <QFile>
+#include <QPrinter>
+
+QtPrintSurface::QtPrintSurface(QPrinter *printer)
+    : m_printer(printer)
+{
+}
+
+void QtPrintSurface::begin()
+{
+    if (!m_painter.begin(m_printer))
+        throw AppError("无法开始打印");
+    m_painter.setPen(QPen(Qt::black, 0));
+}
+
+QSize QtPrintSurface::pageSize() const
+{
+    return m_printer->pageLayout().paintRectPixels(m_printer->resolution()).size();
+}
+
+void QtPrintSurface::setFont(const QString &face, int points, bool bold, bool italic)
+{
+    QFont font(face);
+    font.setPointSize(points);
+    font.setBold(bold);
+    font.setItalic(italic);
+    m_painter.setFont(font);
+}
+
+int QtPrintSurface::textWidth(const QString &text)
+{
+    return m_painter.fontMetrics().horizontalAdvance(text);
+}
+
+void QtPrintSurface::drawText(int x, int y, const QString &text)
+{
+    m_painter.drawText(x, y + m_painter.fontMetrics().ascent(), text);
+}
+
+void QtPrintSurface::drawLine(int x1, int y1, int x2, int y2)
+{
+    m_painter.drawLine(x1, y1, x2, y2);
+}
+
+void QtPrintSurface::newPage()
+{
+    if (!m_printer->newPage())
+        throw AppError("无法开始新的一页");
+}
+
+void QtPrintSurface::end()
+{
+    if (!m_painter.end())
+        throw AppError("无法结束打印");
+}
+
+void QtPrintSurface::abort()
+{
+    m_printer->abort();
+    if (m_painter.isActive())
+        m_painter.end();
+    // A file target cannot be recalled like a printer job: remove the
+    // unfinished document instead of leaving part of it behind.
+    if (m_printer->outputFormat() == QPrinter::PdfFormat && !m_printer->outputFileName().isEmpty())
+        QFile::remove(m_printer->outputFileName());
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "results/print_surface.h"
+
+#include <QPainter>
+
+class QPrinter;
+
+// The printout on a QPrinter: a real printer, a PDF file or a preview.
+class QtPrintSurface : public PrintSurface
+{
+public:
+    explicit QtPrintSurface(QPrinter *printer);
+
+    void begin() override;
+    QSize pageSize() const override;
+    void setFont(const QString &face, int points, bool bold, bool italic) override;
+    int textWidth(const QString &text) override;
+    void drawText(int x, int y, const QString &text) override;
+    void drawLine(int x1, int y1, int x2, int y2) override;
+    void newPage() override;
+    void end() override;
+    void abort() override;
+
+private:
+    QPrinter *m_printer;
+    QPainter m_painter;
+};

@@ -1,0 +1,113 @@
+#include "main_window_fixture.h"
+
+#include "results/result_grid_view.h"
+
+#include <QAction>
+#include <QFile>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+
+namespace {
+
+int pdfPages(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    const QString text = QString::fromLatin1(file.readAll());
+    return static_cast<int>(text.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
+}
+
+} // namespace
+
+class PrintingTest : public MainWindowTest
+{
+protected:
+    Tfrmmain &openWithRows(int rows)
+    {
+        clock.date = QDate(2007, 3, 9);
+        Tfrmmain &w = open();
+        for (QLineEdit *box : visibleBoxes())
+            box->setText(QStringLiteral("5"));
+        for (int i = 0; i < rows; ++i)
+            QTest::mouseClick(w.btnadd, Qt::LeftButton);
+        desktop.messages.clear();
+        return w;
+    }
+    QString pdf() const { return dir.file(QStringLiteral("bets.pdf")); }
+};
+
+TEST_F(PrintingTest, EmptyGridAsksForResultsFirst)
+{
+    Tfrmmain &w = openWithRows(0);
+    QTest::mouseClick(w.btnprint, Qt::LeftButton);
+    EXPECT_EQ(desktop.messageTexts(), QStringList{QStringLiteral("请先生成表格！")});
+    EXPECT_EQ(desktop.printDialogs, 0);
+}
+
+TEST_F(PrintingTest, CancelledDialogPrintsNothing)
+{
+    Tfrmmain &w = openWithRows(2);
+    QTest::mouseClick(w.btnprint, Qt::LeftButton);
+    EXPECT_EQ(desktop.printDialogs, 1);
+    EXPECT_TRUE(desktop.messages.empty());
+}
+
+TEST_F(PrintingTest, PrintsToPdfAndSwitchesTheDateFormat)
+{
+    Tfrmmain &w = openWithRows(26);
+    desktop.printTargets.push_back(pdf());
+    QTest::mouseClick(w.btnprint, Qt::LeftButton);
+    EXPECT_TRUE(desktop.messages.empty()) << desktop.messageTexts().join(u'|').toStdString();
+    EXPECT_EQ(pdfPages(pdf()), 2);
+    EXPECT_TRUE(desktop.progressValues.empty()); // two pages need no progress
+
+    // From now on the suggested save name carries the date as 2007-3-9.
+    QTest::mouseClick(w.btnsave, Qt::LeftButton);
+    ASSERT_FALSE(desktop.dialogs.empty());
+    EXPECT_TRUE(desktop.dialogs.back().suggestedName.endsWith(QStringLiteral("双色球2007-3-9投注号码.txt")))
+        << desktop.dialogs.back().suggestedName.toStdString();
+}
+
+TEST_F(PrintingTest, FailingPrinterSaysToInstallOne)
+{
+    Tfrmmain &w = openWithRows(3);
+    desktop.printTargets.push_back(QStringLiteral("/sys/bets.pdf"));
+    QTest::mouseClick(w.btnprint, Qt::LeftButton);
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_EQ(desktop.messages[0].text, QStringLiteral("请安装打印机！"));
+    EXPECT_EQ(desktop.messages[0].kind, MessageKind::Error);
+}
+
+TEST_F(PrintingTest, LongJobShowsProgressAndCanBeStopped)
+{
+    Tfrmmain &w = openWithRows(101); // five pages
+    desktop.printTargets.push_back(pdf());
+    QTest::mouseClick(w.btnprint, Qt::LeftButton);
+    EXPECT_EQ(desktop.progressMaximum, 5);
+    EXPECT_EQ(desktop.progressValues, (std::vector<int>{0, 1, 2, 3, 4, 5}));
+    EXPECT_EQ(pdfPages(pdf()), 5);
+
+    QFile::remove(pdf());
+    desktop.progressValues.clear();
+    desktop.cancelAt = 2;
+    desktop.printTargets.push_back(pdf());
+    QTest::mouseClick(w.btnprint, Qt::LeftButton);
+    EXPECT_EQ(desktop.progressValues, (std::vector<int>{0, 1, 2}));
+    EXPECT_TRUE(desktop.messages.empty());
+    EXPECT_LE(pdfPages(pdf()), 0); // aborted: no finished document
+}
+
+TEST_F(PrintingTest, PreviewDrawsTheSamePages)
+{
+    Tfrmmain &w = openWithRows(30);
+    desktop.previewFile = dir.file(QStringLiteral("preview.pdf"));
+    QAction *preview = w.grdcode->findChild<QAction *>(QStringLiteral("actPreview"));
+    ASSERT_NE(preview, nullptr);
+    EXPECT_EQ(preview->text(), QStringLiteral("打印预览…"));
+    preview->trigger();
+    EXPECT_EQ(desktop.previews, 1);
+    EXPECT_EQ(pdfPages(desktop.previewFile), 2);
+    EXPECT_EQ(desktop.printDialogs, 0);
+}

@@ -1,0 +1,178 @@
+#include "../support/recording_surface.h"
+#include "results/printout.h"
+#include "results/qt_print_surface.h"
+
+#include <QFile>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+ResultGrid gridOf(int rows, int numbers)
+{
+    ResultGrid grid;
+    std::vector<std::string> bet;
+    for (int k = 1; k <= numbers; ++k)
+        bet.push_back(k < 10 ? "0" + std::to_string(k) : std::to_string(k));
+    for (int r = 0; r < rows; ++r)
+        grid.appendBet(bet);
+    return grid;
+}
+
+RecordingSurface printed(const ResultGrid &grid, int numbers, QSize size = {4800, 6960})
+{
+    RecordingSurface surface(size);
+    EXPECT_TRUE(printResultGrid(grid, {QStringLiteral("双色球"), numbers, QStringLiteral("2007-3-9")}, surface));
+    return surface;
+}
+
+} // namespace
+
+TEST(Printout, PlacesEverythingAtItsPixel)
+{
+    const RecordingSurface s = printed(gridOf(25, 6), 6);
+    ASSERT_EQ(s.pages.size(), 1u);
+    const auto &page = s.pages[0];
+
+    const auto *title = s.find(0, QStringLiteral("双色球  投注号码"));
+    ASSERT_NE(title, nullptr);
+    EXPECT_EQ(title->y, 190);
+    EXPECT_EQ(title->x, (4800 - 10 * 9) / 2);
+    EXPECT_EQ(title->face, QStringLiteral("录书"));
+    EXPECT_EQ(title->points, 18);
+    EXPECT_TRUE(title->bold && title->italic);
+
+    const auto *summary = s.find(0, QStringLiteral("共25注 打印日期:2007-3-9"));
+    ASSERT_NE(summary, nullptr);
+    EXPECT_EQ(summary->x, 342);
+    EXPECT_EQ(summary->y, 460);
+    EXPECT_EQ(summary->face, QStringLiteral("宋体"));
+    EXPECT_EQ(summary->points, 10);
+    EXPECT_FALSE(summary->bold || summary->italic);
+
+    ASSERT_EQ(page.lines.size(), 37u);
+    for (int j = 0; j <= 26; ++j) {
+        const auto &line = page.lines[j];
+        EXPECT_EQ(line.x1, 342);
+        EXPECT_EQ(line.x2, 4662);
+        EXPECT_EQ(line.y1, 600 + 240 * j);
+        EXPECT_EQ(line.y2, line.y1);
+    }
+    for (int j = 0; j <= 9; ++j) {
+        const auto &line = page.lines[27 + j];
+        EXPECT_EQ(line.x1, 342 + 480 * j);
+        EXPECT_EQ(line.x2, line.x1);
+        EXPECT_EQ(line.y1, 600);
+        EXPECT_EQ(line.y2, 6840);
+    }
+
+    const auto *serial = s.find(0, QStringLiteral("序号"));
+    ASSERT_NE(serial, nullptr);
+    EXPECT_EQ(serial->x, 442);
+    EXPECT_EQ(serial->y, 696);
+    EXPECT_EQ(s.find(0, QStringLiteral("号码1"))->x, 922);
+    EXPECT_EQ(s.find(0, QStringLiteral("号码2"))->x, 1402);
+    EXPECT_EQ(s.find(0, QStringLiteral("号码6"))->y, 696);
+
+    // Row texts: the row number under 序号 and number k under 号码k.
+    std::vector<RecordingSurface::Text> rowOne, rowLast;
+    for (const auto &t : page.texts) {
+        if (t.y == 960)
+            rowOne.push_back(t);
+        if (t.y == 6720)
+            rowLast.push_back(t);
+    }
+    ASSERT_EQ(rowOne.size(), 7u);
+    EXPECT_EQ(rowOne[0].text, QStringLiteral("1"));
+    EXPECT_EQ(rowOne[0].x, 512);
+    EXPECT_EQ(rowOne[1].text, QStringLiteral("01"));
+    EXPECT_EQ(rowOne[1].x, 992);
+    EXPECT_EQ(rowOne[2].x, 1472);
+    ASSERT_EQ(rowLast.size(), 7u);
+    EXPECT_EQ(rowLast[0].text, QStringLiteral("25"));
+
+    const auto *pageLine = s.find(0, QStringLiteral("共1页\\第1页"));
+    ASSERT_NE(pageLine, nullptr);
+    EXPECT_EQ(pageLine->x, 4650);
+    EXPECT_EQ(pageLine->y, 6850);
+    EXPECT_EQ(s.begun, 1);
+    EXPECT_EQ(s.ended, 1);
+}
+
+TEST(Printout, TwentySixRowsMakeTwoPages)
+{
+    const RecordingSurface s = printed(gridOf(26, 5), 5);
+    ASSERT_EQ(s.pages.size(), 2u);
+    EXPECT_NE(s.find(0, QStringLiteral("共2页\\第1页")), nullptr);
+    EXPECT_NE(s.find(1, QStringLiteral("共2页\\第2页")), nullptr);
+    EXPECT_EQ(s.find(1, QStringLiteral("双色球  投注号码")), nullptr);
+    EXPECT_EQ(s.find(1, QStringLiteral("共26注 打印日期:2007-3-9")), nullptr);
+    EXPECT_NE(s.find(1, QStringLiteral("序号")), nullptr);
+    EXPECT_EQ(s.pages[1].lines.size(), 37u);
+    const auto *row26 = s.find(1, QStringLiteral("26"));
+    ASSERT_NE(row26, nullptr);
+    EXPECT_EQ(row26->y, 960); // the first band of page 2
+    EXPECT_EQ(printPageCount(gridOf(25, 5)), 1);
+    EXPECT_EQ(printPageCount(gridOf(50, 5)), 2);
+    EXPECT_EQ(printPageCount(gridOf(51, 5)), 3);
+}
+
+TEST(Printout, SummaryCountsEveryResultRow)
+{
+    const RecordingSurface s = printed(gridOf(12, 7), 7);
+    EXPECT_NE(s.find(0, QStringLiteral("共12注 打印日期:2007-3-9")), nullptr);
+}
+
+TEST(Printout, MoreThanEightNumbersKeepNineRuledColumns)
+{
+    const RecordingSurface s = printed(gridOf(3, 10), 10);
+    int vertical = 0;
+    for (const auto &line : s.pages[0].lines)
+        vertical += line.x1 == line.x2 ? 1 : 0;
+    EXPECT_EQ(vertical, 10);
+    EXPECT_EQ(s.find(0, QStringLiteral("号码9"))->x, 342 + 9 * 480 + 100);
+    EXPECT_EQ(s.find(0, QStringLiteral("号码10"))->x, 342 + 10 * 480 + 100);
+    const auto *tenth = s.find(0, QStringLiteral("10"));
+    ASSERT_NE(tenth, nullptr);
+    EXPECT_EQ(tenth->x, 342 + 10 * 480 + 170);
+}
+
+TEST(Printout, AbandonedJobIsAborted)
+{
+    RecordingSurface surface({4800, 6960});
+    const bool done = printResultGrid(gridOf(80, 6), {QStringLiteral("x"), 6, QStringLiteral("d")}, surface,
+                                      [](int page, int) { return page < 3; });
+    EXPECT_FALSE(done);
+    EXPECT_EQ(surface.aborted, 1);
+    EXPECT_EQ(surface.ended, 0);
+    EXPECT_EQ(surface.pages.size(), 3u); // pages 1 and 2 drawn, page 3 begun
+}
+
+namespace {
+
+int pdfPages(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    const QString text = QString::fromLatin1(file.readAll());
+    return static_cast<int>(text.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
+}
+
+} // namespace
+
+TEST(QtPrintSurface, PrintsToAPdfWithOnePageAPageOfRows)
+{
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const QString path = dir.filePath(QStringLiteral("bets.pdf"));
+    printer.setOutputFileName(path);
+    QtPrintSurface surface(&printer);
+    EXPECT_GT(surface.pageSize().width(), 1000);
+    ASSERT_TRUE(printResultGrid(gridOf(60, 6), {QStringLiteral("双色球"), 6, QStringLiteral("2026-12-8")}, surface));
+    EXPECT_EQ(pdfPages(path), 3);
+}
