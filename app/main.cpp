@@ -1,20 +1,33 @@
 #include "app/clock.h"
 #include "app/qt_desktop.h"
+#include "app/u_flash.h"
 #include "app/u_main.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QThread>
+
+#include <memory>
 
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
+    // Titled before the splash, so an error box of its set-up already
+    // carries the program's name.
     QApplication::setApplicationDisplayName(QStringLiteral("Korvel自动选号器"));
-
     QtDesktop desktop;
     SystemClock clock;
     const QString appDir = QDir(QCoreApplication::applicationDirPath()).absolutePath()
                            + QLatin1Char('/');
+
+    // The splash first; its own timer ends its modal run.
+    auto splash = std::make_unique<Tfrmflash>(desktop, appDir);
+    splash->exec();
+    QCoreApplication::processEvents();
+    QThread::msleep(100);
+
     Tfrmmain frmmain({desktop, clock, appDir});
+    splash.reset();
     frmmain.show();
     return application.exec();
 }

@@ -2,6 +2,7 @@
 
 #include "app/clock.h"
 #include "app/click_label.h"
+#include "app/u_about.h"
 #include "app/vendor.h"
 #include "base/app_error.h"
 #include "catalogue/background_click.h"
@@ -363,7 +364,9 @@ void Tfrmmain::btnindexClick()
 
 void Tfrmmain::btnaboutClick()
 {
-    // The about box joins here.
+    if (!m_frmabout)
+        m_frmabout = new Tfrmabout(m_services.desktop, m_appDir, this);
+    m_services.desktop.runModal(m_frmabout);
 }
 
 void Tfrmmain::btnhelpClick()

@@ -20,6 +20,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class RadioGroup;
+class Tfrmabout;
 class Tfrmindex;
 class ResultGridModel;
 class ResultGridView;
@@ -67,6 +68,7 @@ public:
     const std::vector<QLineEdit *> &originalNumberBoxes() const { return m_boxes; }
     const ResultGridModel &resultGrid() const { return *m_gridModel; }
     Tfrmindex *frmindex() const { return m_frmindex; }
+    Tfrmabout *frmabout() const { return m_frmabout; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -89,6 +91,7 @@ private:
 
     MainServices m_services;
     Tfrmindex *m_frmindex = nullptr; // made on first use, kept for the run
+    Tfrmabout *m_frmabout = nullptr; // likewise
     QString m_appDir;
     std::vector<CatalogueRow> m_loadedCatalogue;
     LotteryInfo m_current;

@@ -2,6 +2,7 @@
 #include "app/u_main.h"
 
 #include "app/click_label.h"
+#include "app/jpeg_image.h"
 #include "app/vendor.h"
 #include "catalogue/radio_group.h"
 #include "results/result_grid_model.h"
@@ -105,6 +106,7 @@ void Tfrmmain::createControls()
     imglogo = named(new QLabel(this), "imglogo");
     imglogo->setGeometry(472, 48, 193, 177);
     imglogo->setScaledContents(true);
+    imglogo->setPixmap(QPixmap::fromImage(storedJpeg(QStringLiteral(":/pictures/logo-main.jpg"))));
 
     createButtonGroups();
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/desktop.h"
+#include "qt_printers.h"
 
 #include <QImage>
 #include <QString>

@@ -1,0 +1,123 @@
+#include "app/jpeg_image.h"
+
+#include "base/app_error.h"
+#include "base/file_io.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <csetjmp>
+#include <cstdio>
+
+#include <jpeglib.h>
+
+namespace {
+
+// libjpeg's own error handler ends the process; this one jumps back to the
+// decoder with the message instead. Warnings (such as a premature end of
+// the data, which libjpeg would fill with grey) count as errors too.
+struct ErrorManager
+{
+    jpeg_error_mgr base;
+    std::jmp_buf jump;
+    char message[JMSG_LENGTH_MAX];
+};
+
+[[noreturn]] void onError(j_common_ptr info)
+{
+    auto *errors = reinterpret_cast<ErrorManager *>(info->err);
+    (*info->err->format_message)(info, errors->message);
+    std::longjmp(errors->jump, 1);
+}
+
+void onMessage(j_common_ptr info, int level)
+{
+    if (level < 0)
+        onError(info);
+}
+
+// The largest picture decoded, so a hostile header cannot ask for gigabytes.
+constexpr JDIMENSION kMaxSide = 8192;
+
+// Decodes into `image`; returns false with `message` filled on any failure.
+// Only plain C data lives between setjmp and longjmp here, and libjpeg's
+// own allocations are released by jpeg_destroy_decompress on both paths.
+bool decode(const unsigned char *data, unsigned long size, QImage &image, char *message)
+{
+    jpeg_decompress_struct info;
+    ErrorManager errors;
+    info.err = jpeg_std_error(&errors.base);
+    errors.base.error_exit = onError;
+    errors.base.emit_message = onMessage;
+    errors.message[0] = '\0';
+    if (setjmp(errors.jump)) {
+        std::snprintf(message, JMSG_LENGTH_MAX, "%s", errors.message);
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
+    jpeg_create_decompress(&info);
+    jpeg_mem_src(&info, data, size);
+    jpeg_read_header(&info, TRUE);
+    info.out_color_space = JCS_RGB;
+    jpeg_calc_output_dimensions(&info);
+    if (info.output_width > kMaxSide || info.output_height > kMaxSide) {
+        std::snprintf(message, JMSG_LENGTH_MAX, "picture too large (%ux%u)", info.output_width,
+                      info.output_height);
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
+    jpeg_start_decompress(&info);
+    image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
+                   QImage::Format_RGB888);
+    if (image.isNull()) {
+        std::snprintf(message, JMSG_LENGTH_MAX, "out of memory");
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
+    while (info.output_scanline < info.output_height) {
+        JSAMPROW row = image.scanLine(static_cast<int>(info.output_scanline));
+        jpeg_read_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_decompress(&info);
+    jpeg_destroy_decompress(&info);
+    return true;
+}
+
+} // namespace
+
+QImage decodeJpeg(std::string_view bytes)
+{
+    QImage image;
+    char message[JMSG_LENGTH_MAX];
+    if (bytes.empty())
+        throw AppError("图片文件是空的");
+    if (!decode(reinterpret_cast<const unsigned char *>(bytes.data()),
+                static_cast<unsigned long>(bytes.size()), image, message)) {
+        image = QImage();
+        throw AppError(std::string("不是有效的 JPEG 图片：") + message);
+    }
+    return image;
+}
+
+QImage readJpeg(const QString &path)
+{
+    const std::string bytes = readFile(QFile::encodeName(path).toStdString());
+    try {
+        return decodeJpeg(bytes);
+    } catch (const AppError &error) {
+        throw AppError("图片“" + QFileInfo(path).fileName().toStdString() + "”" + error.what());
+    }
+}
+
+QImage storedJpeg(const QString &resource)
+{
+    QFile file(resource);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray bytes = file.readAll();
+    try {
+        return decodeJpeg(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+    } catch (const AppError &) {
+        return {};
+    }
+}

@@ -1,0 +1,72 @@
+#include "app/u_flash.h"
+
+#include "app/jpeg_image.h"
+#include "app/window_text.h"
+#include "catalogue/guard.h"
+#include "cipher/aux_text_file.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QPixmap>
+#include <QScreen>
+#include <QTimer>
+
+Tfrmflash::Tfrmflash(Desktop &desktop, QString appDir, QWidget *parent)
+    : QDialog(parent, Qt::FramelessWindowHint | Qt::Dialog)
+    , m_desktop(desktop)
+    , m_appDir(std::move(appDir))
+{
+    setObjectName(QStringLiteral("frmflash"));
+    setFixedSize(551, 337);
+
+    Image1 = fixedLabel(this, "Image1", QString(), QRect(0, 0, 551, 337));
+    Image1->setScaledContents(true);
+    Label1 = fixedLabel(this, "Label1", QStringLiteral("Korvel自动选号器"), QRect(77, 72, 405, 44));
+    styleLabel(Label1, QStringLiteral("隶书"), 44, QStringLiteral("red"));
+    const struct
+    {
+        QLabel **label;
+        const char *name;
+        const char *caption;
+        int top;
+    } lines[] = {
+        {&lblchuping, "lblchuping", "出品：", 160}, {&lblshiyong, "lblshiyong", "适用：所有彩票类型", 180},
+        {&lblweb, "lblweb", "官方网址：", 201},     {&lblqq, "lblqq", "QQ号码：", 222},
+        {&lblmail, "lblmail", "电子邮箱：", 243},   {&lblphone, "lblphone", "服务热线：", 264},
+    };
+    for (const auto &line : lines) {
+        *line.label = fixedLabel(this, line.name, QString::fromUtf8(line.caption), QRect(144, line.top, 369, 16));
+        styleLabel(*line.label, QStringLiteral("MS Sans Serif"), 13, QStringLiteral("yellow"));
+    }
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+    Timer1->start();
+
+    if (QScreen *screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+    runGuarded(m_desktop, this, [this] { FormCreate(); });
+}
+
+void Tfrmflash::FormCreate()
+{
+    const AuxTextFile file(QFile::encodeName(m_appDir + QStringLiteral("附属/flash.txt")).toStdString());
+    lblchuping->setText(QString::fromStdString(file.caption(0)));
+    // Line 2 is read and not used.
+    QLabel *const later[] = {lblweb, lblqq, lblmail, lblphone};
+    for (int i = 0; i < 4; ++i)
+        later[i]->setText(QString::fromStdString(file.caption(i + 2)));
+
+    Image1->setPixmap(QPixmap::fromImage(readJpeg(m_appDir + QStringLiteral("图片/flash.jpg"))));
+    setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    setAttribute(Qt::WA_ShowWithoutActivating, true);
+}
+
+void Tfrmflash::Timer1Timer()
+{
+    ++m_ticks;
+    if (m_ticks >= 5)
+        done(QDialog::Accepted);
+}

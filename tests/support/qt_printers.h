@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+#include <ostream>
+
+// Readable values in the failure messages of GoogleTest.
+inline void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+inline void PrintTo(const QStringList &texts, std::ostream *out)
+{
+    *out << '{';
+    for (qsizetype i = 0; i < texts.size(); ++i)
+        *out << (i ? ", \"" : "\"") << texts[i].toStdString() << '"';
+    *out << '}';
+}
+
+inline void PrintTo(const QRect &rect, std::ostream *out)
+{
+    *out << '(' << rect.x() << ", " << rect.y() << ", " << rect.width() << " x " << rect.height() << ')';
+}
