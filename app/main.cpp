@@ -2,6 +2,7 @@
 #include "app/qt_desktop.h"
 #include "app/u_flash.h"
 #include "app/u_main.h"
+#include "app/vendor.h"
 
 #include <QApplication>
 #include <QDir>
@@ -26,7 +27,9 @@ int main(int argc, char *argv[])
     QCoreApplication::processEvents();
     QThread::msleep(100);
 
-    Tfrmmain frmmain({desktop, clock, appDir});
+    BannerSource banner;
+    banner.address = QStringLiteral("http://%1").arg(vendorHost()).toStdString();
+    Tfrmmain frmmain({desktop, clock, appDir, banner});
     splash.reset();
     frmmain.show();
     return application.exec();

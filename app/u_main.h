@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/banner_download.h"
 #include "catalogue/lottery_info.h"
 #include "engine/draw_generator.h"
 #include "results/save_name.h"
@@ -25,13 +26,14 @@ class Tfrmindex;
 class ResultGridModel;
 class ResultGridView;
 
-// What the main window needs from outside: the desktop, the clock and the
-// program folder (ending in "/").
+// What the main window needs from outside: the desktop, the clock, the
+// program folder (ending in "/") and where the banner comes from.
 struct MainServices
 {
     Desktop &desktop;
     Clock &clock;
     QString appDir;
+    BannerSource banner; // no address: no banner is fetched
 };
 
 // The main window. Its controls carry the names players' documentation and
@@ -63,6 +65,8 @@ public:
     void Label6Click();
     void lblweb2Click();
     void FormClick();
+    void imggifClick();
+    void Panel1Click();
 
     const LotteryInfo &currentLottery() const { return m_current; }
     const std::vector<QLineEdit *> &originalNumberBoxes() const { return m_boxes; }
@@ -86,6 +90,7 @@ private:
     void applyLottery(const LotteryInfo &lottery);
     void fillOptionLists(const DateDefaults &defaults);
     void openVendorSite();
+    void bannerStep();
     void selectListedName(const QString &name);
     FileDialogRequest numberFileDialog() const;
 
@@ -102,6 +107,7 @@ private:
     DrawGenerator m_draws;
     ShortDateFormat m_dateFormat;
     bool m_placed = false;
+    bool m_bannerShown = true; // once hidden, the strip stays hidden for the run
 
 public:
     // Controls, named as the players' documentation names them.
@@ -109,8 +115,8 @@ public:
     ClickLabel *Label6 = nullptr;
     ClickLabel *lblweb2 = nullptr;
     QFrame *pan = nullptr;
-    QLabel *imggif = nullptr;
-    QPushButton *Panel1 = nullptr;
+    ClickLabel *imggif = nullptr;
+    ClickLabel *Panel1 = nullptr;
 
     QGroupBox *grpcaipiao = nullptr;
     QLabel *lblcainame = nullptr;

@@ -113,13 +113,23 @@ void Tfrmmain::createControls()
     // The banner strip lies over the title while it is shown.
     pan = named(new QFrame(this), "pan");
     pan->setGeometry(13, 0, 652, 65);
-    imggif = named(new QLabel(pan), "imggif");
+    pan->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    imggif = named(new ClickLabel(pan), "imggif");
     imggif->setGeometry(1, 1, 650, 63);
     imggif->setScaledContents(true);
-    Panel1 = named(new QPushButton(QStringLiteral("×"), pan), "Panel1");
-    Panel1->setGeometry(634, 2, 16, 16);
-    Panel1->setFocusPolicy(Qt::NoFocus);
-    pan->hide();
+    imggif->setCursor(Qt::PointingHandCursor);
+    Panel1 = named(new ClickLabel(QStringLiteral("×"), pan), "Panel1");
+    Panel1->setGeometry(296, 16, 25, 25);
+    Panel1->setAlignment(Qt::AlignCenter);
+    QFont closeFont = Panel1->font();
+    closeFont.setPixelSize(24);
+    Panel1->setFont(closeFont);
+    Panel1->setAutoFillBackground(true);
+    QPalette closeColours = Panel1->palette();
+    closeColours.setColor(QPalette::Window, closeColours.color(QPalette::Dark));
+    closeColours.setColor(QPalette::WindowText, palette().color(QPalette::Window));
+    Panel1->setPalette(closeColours);
+    Panel1->setCursor(Qt::PointingHandCursor);
 }
 
 void Tfrmmain::createLotteryGroup()

@@ -2,6 +2,7 @@
 // for the main window and for a bare Qt window started the same way, and
 // the cost of the start-up sequence alone inside a running program.
 #include "../tests/support/fake_desktop.h"
+#include "../tests/support/loopback_server.h"
 #include "app/clock.h"
 #include "app/u_main.h"
 
@@ -53,11 +54,30 @@ void BM_StartMainWindow(benchmark::State &state)
 }
 BENCHMARK(BM_StartMainWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
 
+// The banner step against a port that refuses and against a server that
+// accepts and never answers, with the program's own time bounds.
+void BM_StartMainWindowBannerRefused(benchmark::State &state)
+{
+    const std::string address = "http://127.0.0.1:" + std::to_string(refusingPort());
+    for (auto _ : state)
+        state.SetIterationTime(runProbe({"main", kAppDir, address.c_str()}));
+}
+BENCHMARK(BM_StartMainWindowBannerRefused)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
+
+void BM_StartMainWindowBannerSilent(benchmark::State &state)
+{
+    LoopbackServer server([](const std::string &, int) { return LoopbackServer::Reply{{}, true, 0}; });
+    const std::string address = server.address();
+    for (auto _ : state)
+        state.SetIterationTime(runProbe({"main", kAppDir, address.c_str()}));
+}
+BENCHMARK(BM_StartMainWindowBannerSilent)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(2);
+
 void BM_FormCreate(benchmark::State &state)
 {
     FakeDesktop desktop;
     SystemClock clock;
-    Tfrmmain window(MainServices{desktop, clock, QString::fromUtf8(kAppDir)});
+    Tfrmmain window(MainServices{desktop, clock, QString::fromUtf8(kAppDir), BannerSource{}});
     for (auto _ : state)
         window.FormCreate();
     if (!desktop.messages.empty())

@@ -1,5 +1,7 @@
 // Starts like the program and exits as soon as its window is first painted:
-//   korvel-startup-probe main APPDIR   the main window on that program folder
+//   korvel-startup-probe main APPDIR [BANNER]
+//                                      the main window on that program folder,
+//                                      fetching its banner from BANNER if given
 //   korvel-startup-probe bare          a bare QWidget, for comparison
 //   korvel-startup-probe label         a bare window showing one Chinese label,
 //                                      to tell the cost of the fonts apart
@@ -38,12 +40,17 @@ int main(int argc, char *argv[])
     QtDesktop desktop;
     SystemClock clock;
     std::unique_ptr<QWidget> window;
-    if (argc >= 3 && std::strcmp(argv[1], "main") == 0)
-        window = std::make_unique<Tfrmmain>(MainServices{desktop, clock, QString::fromLocal8Bit(argv[2])});
-    else if (argc >= 2 && std::strcmp(argv[1], "label") == 0)
+    if (argc >= 3 && std::strcmp(argv[1], "main") == 0) {
+        BannerSource banner;
+        if (argc >= 4)
+            banner.address = argv[3];
+        window = std::make_unique<Tfrmmain>(
+            MainServices{desktop, clock, QString::fromLocal8Bit(argv[2]), banner});
+    } else if (argc >= 2 && std::strcmp(argv[1], "label") == 0) {
         window = std::make_unique<QLabel>(QStringLiteral("Korvel自动选号器：请输入6个1--33范围内数字"));
-    else
+    } else {
         window = std::make_unique<QWidget>();
+    }
     window->resize(685, 531);
     window->installEventFilter(&firstPaint);
     window->show();

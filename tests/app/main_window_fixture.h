@@ -28,6 +28,7 @@ protected:
 
     FakeDesktop desktop;
     FakeClock clock;
+    BannerSource banner; // no address by default: no network at all
     TestAppDir dir;
     std::unique_ptr<Tfrmmain> window;
 };

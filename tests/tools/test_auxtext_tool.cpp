@@ -4,6 +4,7 @@
 #include <fstream>
 #include <string>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -15,7 +16,11 @@ struct ToolRun
 
 ToolRun run(const std::string &command, const std::string &input)
 {
-    const std::string inputPath = testing::TempDir() + "auxtext-in.txt";
+    // A file of its own for each run: test programs may run side by side.
+    std::string inputPath = testing::TempDir() + "auxtext-in-XXXXXX";
+    const int fd = mkstemp(inputPath.data());
+    if (fd >= 0)
+        close(fd);
     std::ofstream(inputPath, std::ios::binary) << input;
     ToolRun result;
     FILE *pipe = popen((command + " < '" + inputPath + "' 2>/dev/null").c_str(), "r");
@@ -24,6 +29,7 @@ ToolRun run(const std::string &command, const std::string &input)
     while ((got = fread(buffer, 1, sizeof buffer, pipe)) > 0)
         result.out.append(buffer, got);
     result.status = WEXITSTATUS(pclose(pipe));
+    std::remove(inputPath.c_str());
     return result;
 }
 

@@ -1,0 +1,66 @@
+// The advertisement strip across the top of the main window.
+#include "app/click_label.h"
+#include "app/u_main.h"
+#include "base/file_io.h"
+#include "catalogue/desktop.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFrame>
+#include <QMovie>
+
+namespace {
+
+// The page a click on the banner opens.
+const char *const kAdvertisedPage = "http://partner.korvel.example/reg.aspx?u=20061";
+
+} // namespace
+
+void Tfrmmain::bannerStep()
+{
+    const QString file = m_appDir + QStringLiteral("guanggao.gif");
+    const BannerDownload download = downloadBanner(m_services.banner);
+    bool failed = !download.ok;
+    if (download.ok) {
+        try {
+            writeFileAtomically(QFile::encodeName(file).toStdString(), download.body);
+        } catch (const std::exception &) {
+            failed = true;
+        }
+    }
+
+    // The picture is decoded from the file, also the one of an earlier run
+    // when this download failed, and plays from a copy in memory.
+    QFile picture(file);
+    if (picture.open(QIODevice::ReadOnly)) {
+        auto *movie = new QMovie(imggif);
+        auto *bytes = new QBuffer(movie);
+        bytes->setData(picture.readAll());
+        bytes->open(QIODevice::ReadOnly);
+        movie->setDevice(bytes);
+        movie->setFormat("gif");
+        if (movie->isValid() && movie->jumpToFrame(0)) {
+            if (QMovie *old = imggif->movie())
+                old->deleteLater();
+            imggif->setMovie(movie);
+            movie->start();
+        } else {
+            delete movie;
+            failed = true;
+        }
+    }
+    if (failed)
+        m_bannerShown = false;
+    pan->setVisible(m_bannerShown);
+}
+
+void Tfrmmain::imggifClick()
+{
+    m_services.desktop.openDocument(QString::fromLatin1(kAdvertisedPage));
+}
+
+void Tfrmmain::Panel1Click()
+{
+    m_bannerShown = false;
+    pan->hide();
+}

@@ -1,0 +1,131 @@
+// The main window's handlers that write, read and print the result grid.
+#include "app/clock.h"
+#include "app/u_main.h"
+#include "base/app_error.h"
+#include "base/file_io.h"
+#include "catalogue/desktop.h"
+#include "results/number_file.h"
+#include "results/printout.h"
+#include "results/qt_print_surface.h"
+#include "results/result_grid_model.h"
+#include "results/result_grid_view.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QPrinter>
+
+FileDialogRequest Tfrmmain::numberFileDialog() const
+{
+    FileDialogRequest request;
+    request.filter = QStringLiteral("文本文件(*.txt)|*.txt");
+    request.defaultSuffix = QStringLiteral("txt");
+    request.initialFolder = m_appDir + QStringLiteral("附属/");
+    return request;
+}
+
+void Tfrmmain::btnsaveClick()
+{
+    FileDialogRequest request = numberFileDialog();
+    request.title = QStringLiteral("保存号码");
+    request.suggestedName = request.initialFolder
+                            + suggestedSaveName(m_current.name,
+                                                m_dateFormat.text(m_services.clock.today()));
+    const QString fileName = m_services.desktop.saveFileName(this, request);
+    if (fileName.isEmpty())
+        return;
+    const std::string bytes = savedNumberFile(m_gridModel->grid(), m_current.count);
+    writeFileAtomically(QFile::encodeName(fileName).toStdString(), bytes);
+    m_services.desktop.message(this, MessageKind::Plain, windowTitle(), QStringLiteral("成功保存！"));
+}
+
+void Tfrmmain::selectListedName(const QString &name)
+{
+    comcainame->setCurrentIndex(comcainame->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    if (comcainame->currentIndex() < 0)
+        comcainame->setEditText({});
+}
+
+void Tfrmmain::btnloadClick()
+{
+    FileDialogRequest request = numberFileDialog();
+    request.title = QStringLiteral("加载号码");
+    const QString fileName = m_services.desktop.openFileName(this, request);
+    if (fileName.isEmpty())
+        return;
+    const std::string bytes = readFile(QFile::encodeName(fileName).toStdString());
+    NumberFileContent content = parseNumberFile(bytes, m_hasLottery ? m_current.count : 0);
+    switch (content.status) {
+    case NumberFileContent::Status::Refused:
+        m_services.desktop.message(this, MessageKind::Plain, windowTitle(),
+                                   QString::fromStdString(content.message));
+        return;
+    case NumberFileContent::Status::HeaderError:
+        // The name line has been read when a later header line fails.
+        selectListedName(QString::fromStdString(content.name));
+        m_current.name = QString::fromStdString(content.name);
+        throw AppError(content.message);
+    case NumberFileContent::Status::Loaded:
+        break;
+    }
+    if (content.headerLayout) {
+        const QString name = QString::fromStdString(content.name);
+        selectListedName(name);
+        applyLottery({name, content.kind, content.total, content.count});
+        commodeClick();
+    }
+    m_gridModel->replace(std::move(content.grid));
+    grdcode->setAllColumnWidths(loadedColumnWidth(grdcode->contentsRect().width(), m_current.count));
+}
+
+void Tfrmmain::btnprintClick()
+{
+    const ResultGrid &shown = m_gridModel->grid();
+    if (shown.rowCount() == 1 || shown.cell(1, 1).empty()) {
+        m_services.desktop.message(this, MessageKind::Plain, windowTitle(),
+                                   QStringLiteral("请先生成表格！"));
+        return;
+    }
+    // The job prints the grid as it was when it started, whatever the
+    // player does while the progress is shown.
+    const ResultGrid grid = shown;
+    try {
+        QPrinter printer(QPrinter::HighResolution);
+        if (!m_services.desktop.choosePrinter(this, printer))
+            return;
+        m_dateFormat.switchToPrintFormat();
+        const PrintJob job{m_current.name, m_current.count,
+                           m_dateFormat.text(m_services.clock.today())};
+        const int pages = printPageCount(grid);
+        std::unique_ptr<Desktop::Progress> progress;
+        if (pages > 3)
+            progress = m_services.desktop.startProgress(this, QStringLiteral("打印号码"), pages);
+        QtPrintSurface surface(&printer);
+        const bool printed = printResultGrid(grid, job, surface, [&](int page, int count) {
+            return !progress
+                   || progress->setValue(page - 1, QStringLiteral("正在打印第%1页，共%2页").arg(page).arg(count));
+        });
+        if (printed && progress)
+            progress->setValue(pages, QString());
+    } catch (const std::exception &) {
+        m_services.desktop.message(this, MessageKind::Error, QStringLiteral("错误"),
+                                   QStringLiteral("请安装打印机！"));
+    }
+}
+
+void Tfrmmain::printPreview()
+{
+    const ResultGrid &grid = m_gridModel->grid();
+    if (grid.rowCount() == 1 || grid.cell(1, 1).empty()) {
+        m_services.desktop.message(this, MessageKind::Plain, windowTitle(),
+                                   QStringLiteral("请先生成表格！"));
+        return;
+    }
+    // The preview shows the pages as paper will: with the print date format.
+    ShortDateFormat printFormat;
+    printFormat.switchToPrintFormat();
+    const PrintJob job{m_current.name, m_current.count, printFormat.text(m_services.clock.today())};
+    m_services.desktop.previewPrint(this, [&](QPrinter &printer) {
+        QtPrintSurface surface(&printer);
+        printResultGrid(grid, job, surface);
+    });
+}
