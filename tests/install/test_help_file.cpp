@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string kHelp = KORVEL_DIST_DIR "/帮助/Korvel自动选号器帮助.chm";
+const fs::path kSources = KORVEL_SOURCE_DIR "/install/帮助/src";
+
+std::string run(const std::string &command)
+{
+    std::string output;
+    FILE *pipe = popen(command.c_str(), "r");
+    if (!pipe)
+        return {};
+    char buffer[4096];
+    size_t got = 0;
+    while ((got = fread(buffer, 1, sizeof buffer, pipe)) > 0)
+        output.append(buffer, got);
+    pclose(pipe);
+    return output;
+}
+
+// The files stored in the compiled help, as "/name".
+std::set<std::string> storedFiles()
+{
+    std::set<std::string> files;
+    std::istringstream listing(run("enum_chmLib '" + kHelp + "'"));
+    std::string line;
+    while (std::getline(listing, line)) {
+        const auto kind = line.find("normal file");
+        const auto slash = line.find('/', kind);
+        if (kind != std::string::npos && slash != std::string::npos)
+            files.insert(line.substr(slash));
+    }
+    return files;
+}
+
+std::string readText(const fs::path &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+} // namespace
+
+TEST(HelpFile, IsACompiledHelpFileWithItsPages)
+{
+    std::ifstream in(kHelp, std::ios::binary);
+    char magic[4] = {};
+    in.read(magic, 4);
+    EXPECT_EQ(std::string(magic, 4), "ITSF");
+    const std::set<std::string> files = storedFiles();
+    for (const char *page : {"/index.html", "/lottery.html", "/entry.html", "/methods.html",
+                             "/results.html", "/screens.html", "/help.hhc", "/help.hhk",
+                             "/main-window.png"})
+        EXPECT_TRUE(files.count(page)) << page;
+}
+
+TEST(HelpFile, EveryLinkAndPictureIsInside)
+{
+    const std::set<std::string> files = storedFiles();
+    ASSERT_FALSE(files.empty());
+    const std::regex link(R"re((?:href|src|value)="([^"#:]+\.(?:html|png|css))")re");
+    int links = 0;
+    for (const auto &entry : fs::directory_iterator(kSources)) {
+        const std::string text = readText(entry.path());
+        for (std::sregex_iterator it(text.begin(), text.end(), link), end; it != end; ++it) {
+            ++links;
+            EXPECT_TRUE(files.count("/" + (*it)[1].str()))
+                << entry.path().filename() << " links to " << (*it)[1].str();
+        }
+    }
+    EXPECT_GT(links, 20);
+}
+
+TEST(HelpFile, CoversEveryCorrectionMethod)
+{
+    const std::string methods = readText(kSources / "methods.html");
+    for (const char *name : {"怪数7修正", "五行修正", "太极图阳邻修正", "太极图阴邻修正", "河图阳邻",
+                             "洛书阳邻", "补数修正", "凑数修正", "合数修正", "广义阴阳五行修正"})
+        EXPECT_NE(methods.find(name), std::string::npos) << name;
+}
