@@ -15,6 +15,7 @@
 TEST_F(MainWindowTest, HelpAndDemonstrationOpenTheirFilesWhenPresent)
 {
     Tfrmmain &w = open();
+    ASSERT_TRUE(QFile::remove(dir.file(QStringLiteral("帮助/Korvel自动选号器帮助.chm"))));
     QTest::mouseClick(w.btnhelp, Qt::LeftButton);
     QTest::mouseClick(w.btnyanshi, Qt::LeftButton);
     EXPECT_TRUE(desktop.openedDocuments.isEmpty());

@@ -20,7 +20,9 @@ TestAppDir::TestAppDir()
     while (it.hasNext()) {
         const QFileInfo info(it.next());
         const QString relative = source.relativeFilePath(info.filePath());
-        if (relative == QStringLiteral("korvel") || relative.startsWith(QStringLiteral("guanggao")))
+        // Program files are left out; a test that needs one makes its own.
+        if (relative == QStringLiteral("korvel") || relative == QStringLiteral("软件演示")
+            || relative.startsWith(QStringLiteral("guanggao")))
             continue;
         const QString target = path() + relative;
         if (info.isDir())

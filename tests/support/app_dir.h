@@ -6,7 +6,7 @@
 #include <memory>
 
 // A temporary copy of the laid-out program folder (the shipped data without
-// the program file), so a test may change or break it freely.
+// the program files), so a test may change or break it freely.
 class TestAppDir
 {
 public:
