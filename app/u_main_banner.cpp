@@ -1,10 +1,10 @@
 // The advertisement strip across the top of the main window.
+#include "app/banner_movie.h"
 #include "app/click_label.h"
 #include "app/u_main.h"
 #include "base/file_io.h"
 #include "catalogue/desktop.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QFrame>
 #include <QMovie>
@@ -33,19 +33,12 @@ void Tfrmmain::bannerStep()
     // when this download failed, and plays from a copy in memory.
     QFile picture(file);
     if (picture.open(QIODevice::ReadOnly)) {
-        auto *movie = new QMovie(imggif);
-        auto *bytes = new QBuffer(movie);
-        bytes->setData(picture.readAll());
-        bytes->open(QIODevice::ReadOnly);
-        movie->setDevice(bytes);
-        movie->setFormat("gif");
-        if (movie->isValid() && movie->jumpToFrame(0)) {
+        if (QMovie *movie = bannerMovie(picture.readAll(), imggif)) {
             if (QMovie *old = imggif->movie())
                 old->deleteLater();
             imggif->setMovie(movie);
             movie->start();
         } else {
-            delete movie;
             failed = true;
         }
     }

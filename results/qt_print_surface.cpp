@@ -1,17 +1,28 @@
 #include "results/qt_print_surface.h"
 
 #include "base/app_error.h"
+#include "base/file_io.h"
 
 #include <QFile>
 #include <QPrinter>
+#include <QTemporaryDir>
 
 QtPrintSurface::QtPrintSurface(QPrinter *printer)
     : m_printer(printer)
 {
 }
 
+QtPrintSurface::~QtPrintSurface() = default;
+
 void QtPrintSurface::begin()
 {
+    if (m_printer->outputFormat() == QPrinter::PdfFormat && !m_printer->outputFileName().isEmpty()) {
+        m_staging = std::make_unique<QTemporaryDir>();
+        if (!m_staging->isValid())
+            throw AppError("无法准备打印文件");
+        m_target = m_printer->outputFileName();
+        m_printer->setOutputFileName(m_staging->filePath(QStringLiteral("printout.pdf")));
+    }
     if (!m_painter.begin(m_printer))
         throw AppError("无法开始打印");
     m_painter.setPen(QPen(Qt::black, 0));
@@ -56,6 +67,15 @@ void QtPrintSurface::end()
 {
     if (!m_painter.end())
         throw AppError("无法结束打印");
+    if (m_staging) {
+        const QString staged = m_printer->outputFileName();
+        m_printer->setOutputFileName(m_target);
+        const std::string bytes = readFile(QFile::encodeName(staged).toStdString());
+        if (bytes.empty())
+            throw AppError("打印文件是空的");
+        writeFileAtomically(QFile::encodeName(m_target).toStdString(), bytes);
+        m_staging.reset();
+    }
 }
 
 void QtPrintSurface::abort()
@@ -63,8 +83,9 @@ void QtPrintSurface::abort()
     m_printer->abort();
     if (m_painter.isActive())
         m_painter.end();
-    // A file target cannot be recalled like a printer job: remove the
-    // unfinished document instead of leaving part of it behind.
-    if (m_printer->outputFormat() == QPrinter::PdfFormat && !m_printer->outputFileName().isEmpty())
-        QFile::remove(m_printer->outputFileName());
+    // An unfinished PDF stays in the staging folder, which goes with it.
+    if (m_staging) {
+        m_printer->setOutputFileName(m_target);
+        m_staging.reset();
+    }
 }

@@ -3,14 +3,19 @@
 #include "results/print_surface.h"
 
 #include <QPainter>
+#include <QString>
+
+#include <memory>
 
 class QPrinter;
+class QTemporaryDir;
 
 // The printout on a QPrinter: a real printer, a PDF file or a preview.
 class QtPrintSurface : public PrintSurface
 {
 public:
     explicit QtPrintSurface(QPrinter *printer);
+    ~QtPrintSurface() override;
 
     void begin() override;
     QSize pageSize() const override;
@@ -25,4 +30,9 @@ public:
 private:
     QPrinter *m_printer;
     QPainter m_painter;
+    // A PDF file is drawn into a temporary file first and moved into place
+    // whole once the document is complete, so a failing disk is noticed
+    // and never leaves half a document under the player's name.
+    QString m_target;
+    std::unique_ptr<QTemporaryDir> m_staging;
 };

@@ -1,0 +1,174 @@
+// Faults of the outside world, met by the real windows: what the player
+// sees, and that nothing saved before is lost or changed.
+#include "main_window_fixture.h"
+
+#include "../support/loopback_server.h"
+#include "catalogue/catalogue_store.h"
+#include "catalogue/radio_group.h"
+#include "catalogue/u_index.h"
+#include "results/result_grid_model.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFrame>
+#include <QPushButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTest>
+
+#include <cstdlib>
+
+namespace {
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+std::function<void(QDialog *)> addLottery(const QString &name)
+{
+    return [=](QDialog *dialog) {
+        auto *index = static_cast<Tfrmindex *>(dialog);
+        index->edtcainame->setText(name);
+        index->edtcaisum->setText(QStringLiteral("33"));
+        index->edtcaisel->setText(QStringLiteral("6"));
+        QTest::mouseClick(index->btnadd, Qt::LeftButton);
+    };
+}
+
+} // namespace
+
+class FaultTest : public MainWindowTest
+{
+protected:
+    void fillGrid(Tfrmmain &w, int rows)
+    {
+        for (QLineEdit *box : visibleBoxes())
+            box->setText(QStringLiteral("7"));
+        for (int i = 0; i < rows; ++i)
+            QTest::mouseClick(w.btnadd, Qt::LeftButton);
+        desktop.messages.clear();
+    }
+    int storedRows() const { return static_cast<int>(CatalogueStore(dir.cataloguePath()).readAll().size()); }
+};
+
+TEST_F(FaultTest, TruncatedCatalogueIsReportedAndLeftAlone)
+{
+    const QByteArray whole = fileBytes(dir.cataloguePath());
+    writeBytes(dir.cataloguePath(), whole.left(whole.size() / 2));
+    Tfrmmain &w = open();
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_TRUE(desktop.messages[0].text.contains(QStringLiteral("彩票数据库")));
+    EXPECT_EQ(w.comcainame->count(), 0);
+    EXPECT_EQ(fileBytes(dir.cataloguePath()), whole.left(whole.size() / 2));
+}
+
+TEST_F(FaultTest, MissingDataFoldersCostNothingElse)
+{
+    ASSERT_TRUE(QDir(dir.file(QStringLiteral("附属"))).removeRecursively());
+    ASSERT_TRUE(QDir(dir.file(QStringLiteral("图片"))).removeRecursively());
+    Tfrmmain &w = open();
+    EXPECT_TRUE(desktop.messages.empty());
+    fillGrid(w, 2);
+    desktop.fileAnswers.push_back(dir.file(QStringLiteral("附属/号码.txt")));
+    QTest::mouseClick(w.btnsave, Qt::LeftButton);
+    EXPECT_EQ(desktop.messageTexts(), QStringList{QStringLiteral("文件没找到.")});
+    EXPECT_EQ(w.resultGrid().grid().rowCount(), 3); // the bets are still there
+    QTest::mouseClick(w.btnabout, Qt::LeftButton);
+    EXPECT_EQ(desktop.messages.size(), 2u);
+    EXPECT_NE(w.frmabout(), nullptr);
+}
+
+TEST_F(FaultTest, BannerThatCannotBeCachedHidesTheStripQuietly)
+{
+    ASSERT_TRUE(QDir().mkpath(dir.file(QStringLiteral("guanggao.gif")))); // a folder in its place
+    LoopbackServer server([](const std::string &, int) { return LoopbackServer::ok("GIF89a..."); });
+    banner.address = server.address();
+    Tfrmmain &w = open();
+    EXPECT_FALSE(w.pan->isVisibleTo(&w));
+    EXPECT_TRUE(desktop.messages.empty());
+    EXPECT_EQ(w.comcainame->count(), 9);
+}
+
+TEST_F(FaultTest, ImmutableCatalogueRefusesAnAdditionAndKeepsItsRows)
+{
+    const QString path = dir.cataloguePath();
+    const QByteArray before = fileBytes(path);
+    if (std::system(("chattr +i '" + path.toStdString() + "' 2>/dev/null").c_str()) != 0)
+        GTEST_SKIP() << "this file system cannot make a file immutable";
+    Tfrmmain &w = open();
+    desktop.modalScript = addLottery(QStringLiteral("新彩票"));
+    QTest::mouseClick(w.btnindex, Qt::LeftButton);
+    std::system(("chattr -i '" + path.toStdString() + "'").c_str());
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_TRUE(desktop.messages[0].text.contains(QStringLiteral("无法")));
+    EXPECT_EQ(w.frmindex()->result(), QDialog::Rejected);
+    EXPECT_EQ(fileBytes(path), before);
+    EXPECT_EQ(w.comcainame->count(), 9);
+}
+
+TEST_F(FaultTest, CatalogueLockedByAnotherProgramRefusesAnAddition)
+{
+    Tfrmmain &w = open();
+    const QString holder = QStringLiteral("other-program");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), holder);
+        db.setDatabaseName(dir.cataloguePath());
+        ASSERT_TRUE(db.open());
+        QSqlQuery lock(db);
+        ASSERT_TRUE(lock.exec(QStringLiteral("begin exclusive")));
+        desktop.modalScript = addLottery(QStringLiteral("锁住时添加"));
+        QTest::mouseClick(w.btnindex, Qt::LeftButton); // waits out the busy time-out
+        lock.exec(QStringLiteral("rollback"));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(holder);
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_TRUE(desktop.messages[0].text.contains(QStringLiteral("彩票数据库")));
+    EXPECT_EQ(storedRows(), 9);
+    // Once the other program is done, the same press adds the lottery.
+    desktop.messages.clear();
+    QTest::mouseClick(w.btnindex, Qt::LeftButton);
+    EXPECT_EQ(desktop.messageTexts(), QStringList{QStringLiteral("成功添加彩票！")});
+    EXPECT_EQ(storedRows(), 10);
+}
+
+TEST_F(FaultTest, SavesThatFailKeepTheEarlierFile)
+{
+    Tfrmmain &w = open();
+    fillGrid(w, 3);
+    const QString saved = dir.file(QStringLiteral("附属/已保存.txt"));
+    desktop.fileAnswers.push_back(saved);
+    QTest::mouseClick(w.btnsave, Qt::LeftButton);
+    const QByteArray before = fileBytes(saved);
+    ASSERT_EQ(before.count("\r\n"), 3);
+
+    // The folder vanishes while the program runs; then the disk is full.
+    const QString gone = dir.file(QStringLiteral("临时"));
+    QDir().mkpath(gone);
+    QDir(gone).removeRecursively();
+    desktop.messages.clear();
+    desktop.fileAnswers = {gone + QStringLiteral("/号码.txt"), QStringLiteral("/dev/full")};
+    QTest::mouseClick(w.btnsave, Qt::LeftButton);
+    QTest::mouseClick(w.btnsave, Qt::LeftButton);
+    EXPECT_EQ(desktop.messageTexts(), (QStringList{QStringLiteral("文件没找到."), QStringLiteral("磁盘已满.")}));
+    EXPECT_EQ(fileBytes(saved), before);
+}
+
+TEST_F(FaultTest, PrintJobThatFailsHalfWaySaysToInstallAPrinter)
+{
+    Tfrmmain &w = open();
+    fillGrid(w, 60);
+    desktop.printTargets.push_back(QStringLiteral("/dev/full"));
+    QTest::mouseClick(w.btnprint, Qt::LeftButton);
+    EXPECT_EQ(desktop.messageTexts(), QStringList{QStringLiteral("请安装打印机！")});
+    EXPECT_EQ(w.resultGrid().grid().rowCount(), 61);
+}
