@@ -1,6 +1,8 @@
 #include "app/qt_desktop.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QInputDialog>
 #include <QDesktopServices>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -136,4 +138,18 @@ std::unique_ptr<Desktop::Progress> QtDesktop::startProgress(QWidget *owner, cons
                                                             int maximum)
 {
     return std::make_unique<DialogProgress>(owner, title, maximum);
+}
+
+std::optional<QString> QtDesktop::askText(QWidget *owner, const QString &title, const QString &label)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(owner, title, label, QLineEdit::Normal, {}, &ok);
+    if (!ok)
+        return std::nullopt;
+    return text;
+}
+
+void QtDesktop::copyText(const QString &text)
+{
+    QGuiApplication::clipboard()->setText(text);
 }

@@ -17,6 +17,7 @@
 #include "engine/methods.h"
 #include "engine/option_lists.h"
 #include "engine/prompts.h"
+#include "engine/provenance.h"
 #include "results/result_grid_model.h"
 #include "results/result_grid_view.h"
 
@@ -83,6 +84,7 @@ Tfrmmain::Tfrmmain(MainServices services, QWidget *parent)
     connect(preview, &QAction::triggered, this, [this] { guarded([this] { printPreview(); }); });
     grdcode->addAction(preview);
     grdcode->setContextMenuPolicy(Qt::ActionsContextMenu);
+    createExtras();
     updateTabOrder();
 
     FormCreate();
@@ -159,6 +161,7 @@ void Tfrmmain::applyLottery(const LotteryInfo &lottery)
         box->show();
         m_boxes.push_back(box);
     }
+    watchBoxes();
     updateTabOrder();
 }
 
@@ -179,7 +182,7 @@ void Tfrmmain::comcainameClick()
         }
     }
     applyLottery(lotteryFromRow(*chosen));
-    m_gridModel->clear();
+    replaceGrid([this] { m_gridModel->clear(); });
     commode->setCurrentIndex(0);
     edtoricode->clear();
     commodeClick();
@@ -226,13 +229,13 @@ void Tfrmmain::btnaddClick()
                                    QString::fromStdString(result.refusal));
         return;
     }
-    m_gridModel->appendBet(result.cells);
+    m_gridModel->appendBet(result.cells, describeConversion(request));
     grdcode->setAllColumnWidths(resultColumnWidth(grdcode->width(), m_current.count));
 }
 
 void Tfrmmain::btnclearClick()
 {
-    m_gridModel->clear();
+    replaceGrid([this] { m_gridModel->clear(); });
 }
 
 void Tfrmmain::btnindexClick()

@@ -3,6 +3,7 @@
 #include "app/banner_download.h"
 #include "catalogue/lottery_info.h"
 #include "engine/draw_generator.h"
+#include "results/result_grid_model.h"
 #include "results/save_name.h"
 
 #include <QWidget>
@@ -65,6 +66,10 @@ public:
     void Label6Click();
     void lblweb2Click();
     void FormClick();
+    // Beyond the buttons: the grid's context menu and keys.
+    void checkDraw();
+    void undoGrid();
+    void copyRows();
     void imggifClick();
     void Panel1Click();
 
@@ -91,6 +96,10 @@ private:
     void fillOptionLists(const DateDefaults &defaults);
     void openVendorSite();
     void bannerStep();
+    void createExtras();
+    void replaceGrid(const std::function<void()> &replacement);
+    void watchBoxes();
+    int digitsPerBox() const;
     void selectListedName(const QString &name);
     FileDialogRequest numberFileDialog() const;
 
@@ -106,6 +115,7 @@ private:
     ResultGridModel *m_gridModel = nullptr;
     DrawGenerator m_draws;
     ShortDateFormat m_dateFormat;
+    std::vector<ResultGridModel::Snapshot> m_undo; // the grids before replacements, newest last
     bool m_placed = false;
     bool m_bannerShown = true; // once hidden, the strip stays hidden for the run
 

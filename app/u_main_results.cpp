@@ -73,7 +73,7 @@ void Tfrmmain::btnloadClick()
         applyLottery({name, content.kind, content.total, content.count});
         commodeClick();
     }
-    m_gridModel->replace(std::move(content.grid));
+    replaceGrid([&] { m_gridModel->replace(std::move(content.grid)); });
     grdcode->setAllColumnWidths(loadedColumnWidth(grdcode->contentsRect().width(), m_current.count));
 }
 

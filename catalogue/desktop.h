@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QDialog;
 class QPrinter;
@@ -69,6 +70,13 @@ public:
     };
     virtual std::unique_ptr<Progress> startProgress(QWidget *owner, const QString &title,
                                                     int maximum) = 0;
+
+    // Asks for one line of text; an empty optional when cancelled.
+    virtual std::optional<QString> askText(QWidget *owner, const QString &title,
+                                           const QString &label) = 0;
+
+    // Puts text on the clipboard.
+    virtual void copyText(const QString &text) = 0;
 
     // Shows one of the program's own dialogs modally and returns its result
     // (QDialog::Accepted or Rejected).

@@ -1,5 +1,14 @@
 #include "results/result_grid_model.h"
 
+#include "base/lottery_kind.h"
+#include "results/draw_check.h"
+
+#include <QBrush>
+#include <QColor>
+#include <QFont>
+
+#include <algorithm>
+
 namespace {
 
 QString text(std::string_view utf8)
@@ -7,11 +16,15 @@ QString text(std::string_view utf8)
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
+const QColor kRepeatBackground(226, 226, 226);
+const QColor kHitBackground(255, 214, 102);
+
 } // namespace
 
 ResultGridModel::ResultGridModel(QObject *parent)
     : QAbstractTableModel(parent)
 {
+    indexRepeats();
 }
 
 void ResultGridModel::clear()
@@ -21,33 +34,93 @@ void ResultGridModel::clear()
 
 void ResultGridModel::replace(ResultGrid grid)
 {
+    restore({std::move(grid), {}});
+}
+
+void ResultGridModel::restore(Snapshot snapshot)
+{
     beginResetModel();
-    m_grid = std::move(grid);
+    m_grid = std::move(snapshot.grid);
+    m_provenance = std::move(snapshot.provenance);
+    m_draw.clear();
+    indexRepeats();
     endResetModel();
 }
 
-void ResultGridModel::appendBet(const std::vector<std::string> &numbers)
+std::vector<std::string> ResultGridModel::bet(int row) const
+{
+    std::vector<std::string> numbers;
+    for (int column = 1; column < m_grid.columnCount(); ++column)
+        numbers.emplace_back(m_grid.cell(column, row));
+    return numbers;
+}
+
+void ResultGridModel::indexRepeats()
+{
+    m_firstRowOf.clear();
+    m_repeatOf.assign(static_cast<size_t>(m_grid.rowCount()), 0);
+    for (int row = 1; row < m_grid.rowCount(); ++row)
+        indexRow(row);
+}
+
+void ResultGridModel::indexRow(int row)
+{
+    if (m_grid.cell(0, row).empty())
+        return; // the empty row of an emptied table
+    std::string key;
+    for (const std::string &number : bet(row))
+        key += number + '\x1f';
+    m_repeatOf.resize(static_cast<size_t>(m_grid.rowCount()), 0);
+    const auto [place, isNew] = m_firstRowOf.emplace(std::move(key), row);
+    m_repeatOf[static_cast<size_t>(row)] = isNew ? 0 : place->second;
+}
+
+int ResultGridModel::repeatOf(int row) const
+{
+    return row > 0 && row < static_cast<int>(m_repeatOf.size()) ? m_repeatOf[static_cast<size_t>(row)] : 0;
+}
+
+void ResultGridModel::appendBet(const std::vector<std::string> &numbers, const std::string &provenance)
 {
     const int oldRows = m_grid.rowCount();
-    const int oldColumns = m_grid.columnCount();
     const bool addsRow = !m_grid.cell(0, 1).empty();
-    if (static_cast<int>(numbers.size()) + 1 != oldColumns) {
+    const bool reshapes = static_cast<int>(numbers.size()) + 1 != m_grid.columnCount();
+    if (reshapes)
         beginResetModel();
-        m_grid.appendBet(numbers);
+    else if (addsRow)
+        beginInsertRows({}, oldRows - 1, oldRows - 1);
+    m_grid.appendBet(numbers);
+    const int row = m_grid.rowCount() - 1;
+    m_provenance.resize(static_cast<size_t>(row));
+    m_provenance[static_cast<size_t>(row - 1)] = provenance;
+    if (reshapes) {
+        indexRepeats();
         endResetModel();
         return;
     }
+    indexRow(row);
     if (addsRow) {
-        beginInsertRows({}, oldRows - 1, oldRows - 1);
-        m_grid.appendBet(numbers);
         endInsertRows();
     } else {
-        m_grid.appendBet(numbers);
-        const int last = rowCount() - 1;
-        emit dataChanged(index(last, 0), index(last, columnCount() - 1));
-        emit headerDataChanged(Qt::Vertical, last, last);
+        emit dataChanged(index(row - 1, 0), index(row - 1, columnCount() - 1));
+        emit headerDataChanged(Qt::Vertical, row - 1, row - 1);
     }
     emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+}
+
+void ResultGridModel::setDraw(std::vector<int> winning, int kind)
+{
+    m_draw = std::move(winning);
+    m_drawKind = kind;
+    if (rowCount() > 0)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+}
+
+std::vector<bool> ResultGridModel::hits(int row) const
+{
+    if (m_draw.empty() || m_grid.cell(0, row).empty())
+        return {};
+    return betHits(bet(row), m_draw, m_drawKind);
 }
 
 int ResultGridModel::rowCount(const QModelIndex &parent) const
@@ -64,11 +137,43 @@ QVariant ResultGridModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid())
         return {};
-    if (role == Qt::DisplayRole)
-        return text(m_grid.cell(index.column() + 1, index.row() + 1));
-    if (role == Qt::TextAlignmentRole)
+    const int row = index.row() + 1;
+    switch (role) {
+    case Qt::DisplayRole:
+        return text(m_grid.cell(index.column() + 1, row));
+    case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
-    return {};
+    case Qt::BackgroundRole: {
+        const std::vector<bool> hit = hits(row);
+        if (static_cast<size_t>(index.column()) < hit.size() && hit[static_cast<size_t>(index.column())])
+            return QBrush(kHitBackground);
+        if (repeatOf(row))
+            return QBrush(kRepeatBackground);
+        return {};
+    }
+    case Qt::FontRole: {
+        const std::vector<bool> hit = hits(row);
+        if (static_cast<size_t>(index.column()) < hit.size() && hit[static_cast<size_t>(index.column())]) {
+            QFont bold;
+            bold.setBold(true);
+            return bold;
+        }
+        return {};
+    }
+    case Qt::ToolTipRole: {
+        QStringList lines;
+        if (static_cast<size_t>(row - 1) < m_provenance.size() && !m_provenance[static_cast<size_t>(row - 1)].empty())
+            lines << QString::fromStdString(m_provenance[static_cast<size_t>(row - 1)]);
+        if (const int first = repeatOf(row))
+            lines << QStringLiteral("与第%1注相同").arg(first);
+        const std::vector<bool> hit = hits(row);
+        if (!m_draw.empty() && !hit.empty())
+            lines << QStringLiteral("命中%1个号码").arg(std::count(hit.begin(), hit.end(), true));
+        return lines.isEmpty() ? QVariant() : QVariant(lines.join(QLatin1Char('\n')));
+    }
+    default:
+        return {};
+    }
 }
 
 QVariant ResultGridModel::headerData(int section, Qt::Orientation orientation, int role) const

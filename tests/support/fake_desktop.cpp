@@ -102,3 +102,13 @@ std::unique_ptr<Desktop::Progress> FakeDesktop::startProgress(QWidget *, const Q
     progressMaximum = maximum;
     return std::make_unique<FakeProgress>(*this);
 }
+
+std::optional<QString> FakeDesktop::askText(QWidget *, const QString &title, const QString &)
+{
+    askedTitles << title;
+    if (textAnswers.empty())
+        return std::nullopt;
+    QString answer = textAnswers.front();
+    textAnswers.pop_front();
+    return answer;
+}

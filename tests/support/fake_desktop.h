@@ -33,6 +33,9 @@ public:
     // Plays the player's part in a modal dialog: the script acts on the
     // dialog, and the dialog's result is returned. No script: cancelled.
     int runModal(QDialog *dialog) override;
+    // Answers from `textAnswers`; none left: cancelled.
+    std::optional<QString> askText(QWidget *owner, const QString &title, const QString &label) override;
+    void copyText(const QString &text) override { clipboard = text; }
     // Answers print dialogs from `printTargets`: a PDF file name to print
     // to, or an empty text (or none left) for a cancelled dialog.
     bool choosePrinter(QWidget *owner, QPrinter &printer) override;
@@ -53,6 +56,9 @@ public:
     int screenGrabs = 0;
     std::function<void(QDialog *)> modalScript;
     std::deque<QString> printTargets;
+    std::deque<QString> textAnswers;
+    QStringList askedTitles;
+    QString clipboard;
     int printDialogs = 0;
     QString previewFile;
     int previews = 0;

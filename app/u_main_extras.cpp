@@ -1,0 +1,148 @@
+// What players of other pickers asked for, kept off the designed layout:
+// the grid's context menu (check a draw, undo, copy), its keys, and quicker
+// typing in the number boxes.
+#include "app/u_main.h"
+#include "catalogue/desktop.h"
+#include "engine/methods.h"
+#include "results/draw_check.h"
+#include "results/result_grid_view.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QEvent>
+#include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include <set>
+
+namespace {
+
+// How many undo steps are kept; each holds a whole grid.
+constexpr size_t kUndoDepth = 10;
+
+// Selects a box's text when it gains focus, so typing replaces it.
+class SelectOnFocus : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::FocusIn) {
+            if (auto *box = qobject_cast<QLineEdit *>(watched))
+                QTimer::singleShot(0, box, &QLineEdit::selectAll);
+        }
+        return false;
+    }
+};
+
+QAction *action(QWidget *owner, const char *name, const QString &text, const QKeySequence &keys,
+                Qt::ShortcutContext context)
+{
+    auto *result = new QAction(text, owner);
+    result->setObjectName(QLatin1String(name));
+    result->setShortcut(keys);
+    result->setShortcutContext(context);
+    owner->addAction(result);
+    return result;
+}
+
+} // namespace
+
+void Tfrmmain::createExtras()
+{
+    QAction *check = action(grdcode, "actCheckDraw", QStringLiteral("核对开奖号码…"), {}, Qt::WidgetShortcut);
+    // Ctrl+Z brings the grid back from anywhere in the window but a text
+    // box, which keeps its own undo; the same action stands in the menu.
+    QAction *undo = action(this, "actUndo", QStringLiteral("撤销"), QKeySequence::Undo,
+                           Qt::WindowShortcut);
+    grdcode->addAction(undo);
+    QAction *copy = action(grdcode, "actCopy", QStringLiteral("复制"), QKeySequence::Copy,
+                           Qt::WidgetShortcut);
+    connect(check, &QAction::triggered, this, [this] { guarded([this] { checkDraw(); }); });
+    connect(undo, &QAction::triggered, this, [this] { guarded([this] { undoGrid(); }); });
+    connect(copy, &QAction::triggered, this, [this] { guarded([this] { copyRows(); }); });
+}
+
+void Tfrmmain::replaceGrid(const std::function<void()> &replacement)
+{
+    m_undo.push_back(m_gridModel->snapshot());
+    if (m_undo.size() > kUndoDepth)
+        m_undo.erase(m_undo.begin());
+    replacement();
+}
+
+void Tfrmmain::undoGrid()
+{
+    if (m_undo.empty())
+        return;
+    ResultGridModel::Snapshot previous = std::move(m_undo.back());
+    m_undo.pop_back();
+    const int numbers = previous.grid.columnCount() - 1;
+    m_gridModel->restore(std::move(previous));
+    if (!m_gridModel->grid().cell(0, 0).empty())
+        grdcode->setAllColumnWidths(resultColumnWidth(grdcode->width(), numbers));
+}
+
+void Tfrmmain::checkDraw()
+{
+    if (m_gridModel->grid().cell(1, 1).empty()) {
+        m_services.desktop.message(this, MessageKind::Plain, windowTitle(), QStringLiteral("请先生成表格！"));
+        return;
+    }
+    const std::optional<QString> typed = m_services.desktop.askText(
+        this, QStringLiteral("核对开奖号码"),
+        QStringLiteral("请输入%1的%2个开奖号码：").arg(m_current.name).arg(m_current.count));
+    if (!typed)
+        return;
+    const auto parsed = parseWinningNumbers(typed->toStdString(), m_current.kind, m_current.total,
+                                            m_current.count);
+    if (const auto *refusal = std::get_if<std::string>(&parsed)) {
+        m_services.desktop.message(this, MessageKind::Plain, windowTitle(), QString::fromStdString(*refusal));
+        return;
+    }
+    m_gridModel->setDraw(std::get<std::vector<int>>(parsed), m_current.kind);
+}
+
+void Tfrmmain::copyRows()
+{
+    std::set<int> rows;
+    for (const QModelIndex &index : grdcode->selectionModel()->selectedIndexes())
+        rows.insert(index.row() + 1);
+    std::vector<std::vector<std::string>> bets;
+    for (int row : rows)
+        bets.push_back(m_gridModel->bet(row));
+    if (!bets.empty())
+        m_services.desktop.copyText(QString::fromStdString(copiedBets(bets)));
+}
+
+int Tfrmmain::digitsPerBox() const
+{
+    // The largest number a box may hold: a control quantity up to K for the
+    // generalized method, else the lottery's highest number.
+    int highest = m_current.kind == 0 ? m_current.total : m_current.total - 1;
+    if (commode->currentText().toStdString() == kGeneralizedMethod)
+        highest = m_current.count;
+    return static_cast<int>(QString::number(std::max(highest, 1)).size());
+}
+
+void Tfrmmain::watchBoxes()
+{
+    for (size_t i = 0; i < m_boxes.size(); ++i) {
+        QLineEdit *box = m_boxes[i];
+        box->installEventFilter(new SelectOnFocus(box));
+        QLineEdit *next = i + 1 < m_boxes.size() ? m_boxes[i + 1] : nullptr;
+        connect(box, &QLineEdit::textEdited, this, [this, box, next](const QString &text) {
+            bool digits = !text.isEmpty();
+            for (const QChar c : text)
+                digits = digits && c.isDigit();
+            if (next && digits && text.size() >= digitsPerBox())
+                next->setFocus(Qt::TabFocusReason);
+        });
+        if (!next)
+            connect(box, &QLineEdit::returnPressed, btnadd, &QPushButton::click);
+    }
+}
