@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -22,18 +23,28 @@ namespace {
 // How many undo steps are kept; each holds a whole grid.
 constexpr size_t kUndoDepth = 10;
 
-// Selects a box's text when it gains focus, so typing replaces it.
-class SelectOnFocus : public QObject
+// Selects a box's text when it gains focus, so typing replaces it. A box
+// reached by typing a full number swallows one Tab pressed before anything
+// is typed into it, so a player used to Tab does not skip a box.
+class BoxKeys : public QObject
 {
 public:
     using QObject::QObject;
+    static constexpr const char *kAdvanced = "korvelAdvanced";
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::FocusIn) {
-            if (auto *box = qobject_cast<QLineEdit *>(watched))
-                QTimer::singleShot(0, box, &QLineEdit::selectAll);
+        auto *box = qobject_cast<QLineEdit *>(watched);
+        if (!box)
+            return false;
+        if (event->type() == QEvent::FocusIn)
+            QTimer::singleShot(0, box, &QLineEdit::selectAll);
+        if (event->type() == QEvent::KeyPress) {
+            const bool advanced = box->property(kAdvanced).toBool();
+            box->setProperty(kAdvanced, false);
+            if (advanced && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Tab)
+                return true;
         }
         return false;
     }
@@ -133,14 +144,16 @@ void Tfrmmain::watchBoxes()
 {
     for (size_t i = 0; i < m_boxes.size(); ++i) {
         QLineEdit *box = m_boxes[i];
-        box->installEventFilter(new SelectOnFocus(box));
+        box->installEventFilter(new BoxKeys(box));
         QLineEdit *next = i + 1 < m_boxes.size() ? m_boxes[i + 1] : nullptr;
         connect(box, &QLineEdit::textEdited, this, [this, box, next](const QString &text) {
             bool digits = !text.isEmpty();
             for (const QChar c : text)
                 digits = digits && c.isDigit();
-            if (next && digits && text.size() >= digitsPerBox())
+            if (next && digits && text.size() >= digitsPerBox()) {
                 next->setFocus(Qt::TabFocusReason);
+                next->setProperty(BoxKeys::kAdvanced, true);
+            }
         });
         if (!next)
             connect(box, &QLineEdit::returnPressed, btnadd, &QPushButton::click);
