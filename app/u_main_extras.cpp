@@ -146,7 +146,7 @@ void Tfrmmain::watchBoxes()
         QLineEdit *box = m_boxes[i];
         box->installEventFilter(new BoxKeys(box));
         QLineEdit *next = i + 1 < m_boxes.size() ? m_boxes[i + 1] : nullptr;
-        connect(box, &QLineEdit::textEdited, this, [this, box, next](const QString &text) {
+        connect(box, &QLineEdit::textEdited, this, [this, next](const QString &text) {
             bool digits = !text.isEmpty();
             for (const QChar c : text)
                 digits = digits && c.isDigit();

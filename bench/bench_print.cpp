@@ -4,7 +4,6 @@
 #include "results/printout.h"
 #include "results/qt_print_surface.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QPrinter>
 
@@ -42,14 +41,3 @@ void BM_PrintRowsToPdf(benchmark::State &state)
 BENCHMARK(BM_PrintRowsToPdf)->Arg(2500)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace
-
-int main(int argc, char *argv[])
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

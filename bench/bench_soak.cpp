@@ -7,7 +7,6 @@
 #include "app/u_main.h"
 #include "results/result_grid_model.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -69,14 +68,3 @@ void BM_LongSession(benchmark::State &state)
 BENCHMARK(BM_LongSession)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace
-
-int main(int argc, char *argv[])
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -6,7 +6,6 @@
 #include "app/clock.h"
 #include "app/u_main.h"
 
-#include <QApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -86,14 +85,3 @@ void BM_FormCreate(benchmark::State &state)
 BENCHMARK(BM_FormCreate)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char *argv[])
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
