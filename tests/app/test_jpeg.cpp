@@ -6,21 +6,14 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "../support/error_of.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
 
 namespace {
 
-std::string errorOf(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const AppError &error) {
-        return error.what();
-    }
-    return "no error";
-}
 
 QByteArray fileBytes(const QString &path)
 {

@@ -1,6 +1,8 @@
 #include "base/app_error.h"
 #include "base/file_io.h"
 
+#include "../support/error_of.h"
+
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -28,15 +30,6 @@ protected:
     fs::path m_dir;
 };
 
-std::string errorOf(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const AppError &error) {
-        return error.what();
-    }
-    return "no error";
-}
 
 } // namespace
 

@@ -6,21 +6,14 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 
+#include "../support/error_of.h"
+
 #include <gtest/gtest.h>
 
 #include <thread>
 
 namespace {
 
-std::string errorOf(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const AppError &error) {
-        return error.what();
-    }
-    return "no error";
-}
 
 QStringList names(const std::vector<CatalogueRow> &rows)
 {

@@ -1,21 +1,9 @@
 #include "base/app_error.h"
 #include "cipher/aux_text_file.h"
 
+#include "../support/error_of.h"
+
 #include <gtest/gtest.h>
-
-namespace {
-
-std::string errorOf(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const AppError &error) {
-        return error.what();
-    }
-    return "no error";
-}
-
-} // namespace
 
 TEST(AuxTextFile, ReadsLinesEndedByCrLfOrLf)
 {

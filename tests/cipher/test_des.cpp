@@ -1,6 +1,8 @@
 #include "base/app_error.h"
 #include "cipher/des.h"
 
+#include "../support/error_of.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -111,15 +113,6 @@ void expectBlock(const char *key, const char *plain, const char *cipher)
     EXPECT_EQ(Des::CipherBlock(Des::Decipher, block(cipher)), block(plain)) << key << ' ' << cipher;
 }
 
-std::string errorOf(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const AppError &error) {
-        return error.what();
-    }
-    return "no error";
-}
 
 } // namespace
 
