@@ -50,22 +50,12 @@ Tfrmabout::Tfrmabout(Desktop &desktop, QString appDir, QWidget *parent)
     Label2 = fixedLabel(this, "Label2", QStringLiteral("2.0版"), QRect(152, 41, 0, 0));
     styleLabel(Label2, QStringLiteral("华文中宋"), 20, QStringLiteral("red"));
     Label2->adjustSize();
-    const struct
-    {
-        QLabel **label;
-        const char *name;
-        const char *caption;
-        int top;
-    } lines[] = {
-        {&lblauthor, "lblauthor", "作者：", 55},  {&lblbanquan, "lblbanquan", "版权所有：", 72},
-        {&lblweb, "lblweb", "网址：", 102},       {&lblqq, "lblqq", "QQ号码：", 119},
-        {&lblphone2, "lblphone2", "手机：", 136}, {&lblphone1, "lblphone1", "服务电话：", 153},
-        {&lblmail, "lblmail", "邮件:", 170},
-    };
-    for (const auto &line : lines) {
-        *line.label = fixedLabel(this, line.name, QString::fromUtf8(line.caption), QRect(23, line.top, 209, 16));
-        styleLabel(*line.label, QStringLiteral("MS Sans Serif"), 13, QStringLiteral("blue"));
-    }
+    captionLines(this,
+                 {{&lblauthor, "lblauthor", "作者：", 55}, {&lblbanquan, "lblbanquan", "版权所有：", 72},
+                  {&lblweb, "lblweb", "网址：", 102}, {&lblqq, "lblqq", "QQ号码：", 119},
+                  {&lblphone2, "lblphone2", "手机：", 136}, {&lblphone1, "lblphone1", "服务电话：", 153},
+                  {&lblmail, "lblmail", "邮件:", 170}},
+                 23, 209, QStringLiteral("blue"));
     Image1 = fixedLabel(this, "Image1", QString(), QRect(256, 15, 137, 145));
     Image1->setScaledContents(true);
     Image1->setPixmap(QPixmap::fromImage(storedJpeg(QStringLiteral(":/pictures/logo-about.jpg"))));

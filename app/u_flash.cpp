@@ -23,21 +23,11 @@ Tfrmflash::Tfrmflash(Desktop &desktop, QString appDir, QWidget *parent)
     Image1->setScaledContents(true);
     Label1 = fixedLabel(this, "Label1", QStringLiteral("Korvel自动选号器"), QRect(77, 72, 405, 44));
     styleLabel(Label1, QStringLiteral("隶书"), 44, QStringLiteral("red"));
-    const struct
-    {
-        QLabel **label;
-        const char *name;
-        const char *caption;
-        int top;
-    } lines[] = {
-        {&lblchuping, "lblchuping", "出品：", 160}, {&lblshiyong, "lblshiyong", "适用：所有彩票类型", 180},
-        {&lblweb, "lblweb", "官方网址：", 201},     {&lblqq, "lblqq", "QQ号码：", 222},
-        {&lblmail, "lblmail", "电子邮箱：", 243},   {&lblphone, "lblphone", "服务热线：", 264},
-    };
-    for (const auto &line : lines) {
-        *line.label = fixedLabel(this, line.name, QString::fromUtf8(line.caption), QRect(144, line.top, 369, 16));
-        styleLabel(*line.label, QStringLiteral("MS Sans Serif"), 13, QStringLiteral("yellow"));
-    }
+    captionLines(this,
+                 {{&lblchuping, "lblchuping", "出品：", 160}, {&lblshiyong, "lblshiyong", "适用：所有彩票类型", 180},
+                  {&lblweb, "lblweb", "官方网址：", 201}, {&lblqq, "lblqq", "QQ号码：", 222},
+                  {&lblmail, "lblmail", "电子邮箱：", 243}, {&lblphone, "lblphone", "服务热线：", 264}},
+                 144, 369, QStringLiteral("yellow"));
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));

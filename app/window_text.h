@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QString>
 
+#include <initializer_list>
+
 // A label of fixed place and size, transparent over what lies beneath.
 inline QLabel *fixedLabel(QWidget *parent, const char *name, const QString &text, const QRect &place)
 {
@@ -22,4 +24,24 @@ inline void styleLabel(QLabel *label, const QString &face, int pixels, const QSt
     font.setItalic(true);
     label->setFont(font);
     label->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(colour));
+}
+
+// One of a column of caption lines: where the label goes and its design caption.
+struct CaptionLine
+{
+    QLabel **label;
+    const char *name;
+    const char *caption;
+    int top;
+};
+
+// A column of bold italic caption lines of one face, size, width and colour.
+inline void captionLines(QWidget *parent, std::initializer_list<CaptionLine> lines, int left,
+                         int width, const QString &colour)
+{
+    for (const CaptionLine &line : lines) {
+        *line.label = fixedLabel(parent, line.name, QString::fromUtf8(line.caption),
+                                 QRect(left, line.top, width, 16));
+        styleLabel(*line.label, QStringLiteral("MS Sans Serif"), 13, colour);
+    }
 }

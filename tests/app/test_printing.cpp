@@ -1,5 +1,7 @@
 #include "main_window_fixture.h"
 
+#include "../support/pdf_pages.h"
+
 #include "results/result_grid_view.h"
 
 #include <QAction>
@@ -8,18 +10,6 @@
 #include <QRegularExpression>
 #include <QTest>
 
-namespace {
-
-int pdfPages(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return -1;
-    const QString text = QString::fromLatin1(file.readAll());
-    return static_cast<int>(text.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
-}
-
-} // namespace
 
 class PrintingTest : public MainWindowTest
 {

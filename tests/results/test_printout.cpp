@@ -1,3 +1,4 @@
+#include "../support/pdf_pages.h"
 #include "../support/recording_surface.h"
 #include "results/printout.h"
 #include "results/qt_print_surface.h"
@@ -151,18 +152,6 @@ TEST(Printout, AbandonedJobIsAborted)
     EXPECT_EQ(surface.pages.size(), 3u); // pages 1 and 2 drawn, page 3 begun
 }
 
-namespace {
-
-int pdfPages(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return -1;
-    const QString text = QString::fromLatin1(file.readAll());
-    return static_cast<int>(text.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
-}
-
-} // namespace
 
 TEST(QtPrintSurface, PrintsToAPdfWithOnePageAPageOfRows)
 {
