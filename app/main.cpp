@@ -1,5 +1,5 @@
-#include "app/clock.h"
-#include "app/qt_desktop.h"
+#include "ui/clock.h"
+#include "ui/qt_desktop.h"
 #include "app/u_flash.h"
 #include "app/u_main.h"
 #include "app/vendor.h"

@@ -1,8 +1,8 @@
 #include "app/u_flash.h"
 
 #include "app/jpeg_image.h"
-#include "app/window_text.h"
-#include "catalogue/guard.h"
+#include "ui/window_text.h"
+#include "ui/guard.h"
 #include "cipher/aux_text_file.h"
 
 #include <QFile>

@@ -1,9 +1,9 @@
 // The advertisement strip across the top of the main window.
 #include "app/banner_movie.h"
-#include "app/click_label.h"
+#include "ui/click_label.h"
 #include "app/u_main.h"
 #include "base/file_io.h"
-#include "catalogue/desktop.h"
+#include "ui/desktop.h"
 
 #include <QFile>
 #include <QFrame>

@@ -2,10 +2,10 @@
 // the grid's context menu (check a draw, undo, copy), its keys, and quicker
 // typing in the number boxes.
 #include "app/u_main.h"
-#include "catalogue/desktop.h"
+#include "ui/desktop.h"
 #include "engine/methods.h"
 #include "results/draw_check.h"
-#include "results/result_grid_view.h"
+#include "app/result_grid_view.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,12 +1,12 @@
 // The controls of the main window at their design places.
 #include "app/u_main.h"
 
-#include "app/click_label.h"
+#include "ui/click_label.h"
 #include "app/jpeg_image.h"
 #include "app/vendor.h"
-#include "catalogue/radio_group.h"
+#include "ui/radio_group.h"
 #include "results/result_grid_model.h"
-#include "results/result_grid_view.h"
+#include "app/result_grid_view.h"
 
 #include <QComboBox>
 #include <QGroupBox>

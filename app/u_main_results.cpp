@@ -1,14 +1,14 @@
 // The main window's handlers that write, read and print the result grid.
-#include "app/clock.h"
+#include "ui/clock.h"
 #include "app/u_main.h"
 #include "base/app_error.h"
 #include "base/file_io.h"
-#include "catalogue/desktop.h"
+#include "ui/desktop.h"
 #include "results/number_file.h"
 #include "results/printout.h"
 #include "results/qt_print_surface.h"
 #include "results/result_grid_model.h"
-#include "results/result_grid_view.h"
+#include "app/result_grid_view.h"
 
 #include <QComboBox>
 #include <QFile>

@@ -2,8 +2,8 @@
 // 10,000 conversions, 100 saves and loads, 100 lottery selections and 20
 // re-runs of the start-up, in rounds. Reports resident memory after the
 // first round and after the last, which should stay flat.
-#include "../tests/support/fake_desktop.h"
-#include "app/clock.h"
+#include "support/fake_desktop.h"
+#include "ui/clock.h"
 #include "app/u_main.h"
 #include "results/result_grid_model.h"
 

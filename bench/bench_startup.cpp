@@ -1,9 +1,9 @@
 // Start-up: the time from process start until the window is first painted,
 // for the main window and for a bare Qt window started the same way, and
 // the cost of the start-up sequence alone inside a running program.
-#include "../tests/support/fake_desktop.h"
-#include "../tests/support/loopback_server.h"
-#include "app/clock.h"
+#include "support/fake_desktop.h"
+#include "support/loopback_server.h"
+#include "ui/clock.h"
 #include "app/u_main.h"
 
 

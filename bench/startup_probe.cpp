@@ -5,8 +5,8 @@
 //   korvel-startup-probe bare          a bare QWidget, for comparison
 //   korvel-startup-probe label         a bare window showing one Chinese label,
 //                                      to tell the cost of the fonts apart
-#include "app/clock.h"
-#include "app/qt_desktop.h"
+#include "ui/clock.h"
+#include "ui/qt_desktop.h"
 #include "app/u_main.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "main_window_fixture.h"
 
-#include "catalogue/radio_group.h"
-#include "catalogue/u_index.h"
+#include "ui/radio_group.h"
+#include "app/u_index.h"
 #include "results/result_grid_model.h"
 
 #include <QPushButton>

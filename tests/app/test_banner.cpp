@@ -1,7 +1,7 @@
 #include "main_window_fixture.h"
 
 #include "../support/loopback_server.h"
-#include "app/click_label.h"
+#include "ui/click_label.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "main_window_fixture.h"
 
 #include "results/result_grid_model.h"
-#include "results/result_grid_view.h"
+#include "app/result_grid_view.h"
 
 #include <QAction>
 #include <QApplication>

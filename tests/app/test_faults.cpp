@@ -4,8 +4,8 @@
 
 #include "../support/loopback_server.h"
 #include "catalogue/catalogue_store.h"
-#include "catalogue/radio_group.h"
-#include "catalogue/u_index.h"
+#include "ui/radio_group.h"
+#include "app/u_index.h"
 #include "results/result_grid_model.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "main_window_fixture.h"
 
 #include "base/gbk.h"
-#include "catalogue/radio_group.h"
+#include "ui/radio_group.h"
 #include "results/result_grid_model.h"
 
 #include <QFile>

@@ -2,7 +2,7 @@
 
 #include "../support/pdf_pages.h"
 
-#include "results/result_grid_view.h"
+#include "app/result_grid_view.h"
 
 #include <QAction>
 #include <QFile>

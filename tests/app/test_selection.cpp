@@ -1,6 +1,6 @@
 #include "main_window_fixture.h"
 
-#include "catalogue/radio_group.h"
+#include "ui/radio_group.h"
 #include "results/result_grid_model.h"
 
 #include <QFile>

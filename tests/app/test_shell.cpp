@@ -1,7 +1,7 @@
 #include "main_window_fixture.h"
 
-#include "app/click_label.h"
-#include "catalogue/guard.h"
+#include "ui/click_label.h"
+#include "ui/guard.h"
 
 #include <QDir>
 #include <QFile>

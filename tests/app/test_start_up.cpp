@@ -1,8 +1,8 @@
 #include "main_window_fixture.h"
 
-#include "catalogue/radio_group.h"
+#include "ui/radio_group.h"
 #include "results/result_grid_model.h"
-#include "results/result_grid_view.h"
+#include "app/result_grid_view.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalogue/desktop.h"
+#include "ui/desktop.h"
 #include "qt_printers.h"
 
 #include <QImage>

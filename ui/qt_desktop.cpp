@@ -1,4 +1,4 @@
-#include "app/qt_desktop.h"
+#include "ui/qt_desktop.h"
 
 #include <QClipboard>
 #include <QCoreApplication>

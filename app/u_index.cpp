@@ -1,12 +1,12 @@
-#include "catalogue/u_index.h"
+#include "app/u_index.h"
 
 #include "base/int_text.h"
-#include "catalogue/background_click.h"
+#include "ui/background_click.h"
 #include "catalogue/catalogue_store.h"
-#include "catalogue/desktop.h"
-#include "catalogue/guard.h"
-#include "catalogue/radio_group.h"
-#include "catalogue/screen_capture.h"
+#include "ui/desktop.h"
+#include "ui/guard.h"
+#include "ui/radio_group.h"
+#include "ui/screen_capture.h"
 
 #include <QLabel>
 #include <QLineEdit>

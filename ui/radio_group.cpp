@@ -1,4 +1,4 @@
-#include "catalogue/radio_group.h"
+#include "ui/radio_group.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>

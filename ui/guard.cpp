@@ -1,8 +1,8 @@
-#include "catalogue/guard.h"
+#include "ui/guard.h"
 
 #include "base/app_error.h"
 #include "base/error_text.h"
-#include "catalogue/desktop.h"
+#include "ui/desktop.h"
 
 #include <QGuiApplication>
 

@@ -1,4 +1,4 @@
-#include "catalogue/box_geometry.h"
+#include "app/box_geometry.h"
 
 QRect boxGeometry(int index, int count, int groupWidth, int groupHeight)
 {

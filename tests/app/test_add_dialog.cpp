@@ -1,8 +1,8 @@
 #include "../support/app_dir.h"
 #include "../support/fake_desktop.h"
 #include "catalogue/catalogue_store.h"
-#include "catalogue/radio_group.h"
-#include "catalogue/u_index.h"
+#include "ui/radio_group.h"
+#include "app/u_index.h"
 
 #include <QFile>
 #include <QLabel>

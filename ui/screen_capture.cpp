@@ -1,8 +1,8 @@
-#include "catalogue/screen_capture.h"
+#include "ui/screen_capture.h"
 
 #include "base/app_error.h"
 #include "base/file_io.h"
-#include "catalogue/desktop.h"
+#include "ui/desktop.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalogue/desktop.h"
+#include "ui/desktop.h"
 
 // The real desktop: Qt's message boxes and file dialogs, the system's
 // handler for files and web addresses, and the primary screen.

@@ -1,4 +1,4 @@
-#include "results/result_grid_view.h"
+#include "app/result_grid_view.h"
 
 #include "results/result_grid_model.h"
 

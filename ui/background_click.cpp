@@ -1,4 +1,4 @@
-#include "catalogue/background_click.h"
+#include "ui/background_click.h"
 
 #include <QMouseEvent>
 #include <QWidget>
