@@ -1,4 +1,5 @@
 #include "app/jpeg_image.h"
+#include "ui/file_edge.h"
 
 #include "base/app_error.h"
 #include "base/file_io.h"
@@ -101,7 +102,7 @@ QImage decodeJpeg(std::string_view bytes)
 
 QImage readJpeg(const QString &path)
 {
-    const std::string bytes = readFile(QFile::encodeName(path).toStdString());
+    const std::string bytes = readFile(nativePath(path));
     try {
         return decodeJpeg(bytes);
     } catch (const AppError &error) {

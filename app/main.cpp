@@ -3,6 +3,7 @@
 #include "app/u_flash.h"
 #include "app/u_main.h"
 #include "app/vendor.h"
+#include "ui/file_edge.h"
 
 #include <QApplication>
 #include <QDir>
@@ -18,18 +19,17 @@ int main(int argc, char *argv[])
     QApplication::setApplicationDisplayName(QStringLiteral("Korvel自动选号器"));
     QtDesktop desktop;
     SystemClock clock;
-    const QString appDir = QDir(QCoreApplication::applicationDirPath()).absolutePath()
-                           + QLatin1Char('/');
+    const ProgramFolder folder = programFolder(QDir(QCoreApplication::applicationDirPath()).absolutePath());
 
     // The splash first; its own timer ends its modal run.
-    auto splash = std::make_unique<Tfrmflash>(desktop, appDir);
+    auto splash = std::make_unique<Tfrmflash>(desktop, folder);
     splash->exec();
     QCoreApplication::processEvents();
     QThread::msleep(100);
 
     BannerSource banner;
     banner.address = QStringLiteral("http://%1").arg(vendorHost()).toStdString();
-    Tfrmmain frmmain({desktop, clock, appDir, banner});
+    Tfrmmain frmmain({desktop, clock, folder, banner});
     splash.reset();
     frmmain.show();
     return application.exec();

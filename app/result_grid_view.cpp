@@ -49,7 +49,7 @@ bool ResultGridView::eventFilter(QObject *watched, QEvent *event)
     option.rect = corner->rect();
     option.position = QStyleOptionHeader::OnlyOneSection;
     const std::string_view text = m_model->grid().cell(0, 0);
-    option.text = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    option.text = QString::fromUtf8(text);
     option.textAlignment = Qt::AlignLeft | Qt::AlignVCenter;
     painter.drawControl(QStyle::CE_Header, option);
     return true;

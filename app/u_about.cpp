@@ -1,4 +1,5 @@
 #include "app/u_about.h"
+#include "ui/file_edge.h"
 
 #include "app/jpeg_image.h"
 #include "ui/window_text.h"
@@ -31,12 +32,12 @@ protected:
 
 } // namespace
 
-Tfrmabout::Tfrmabout(Desktop &desktop, QString appDir, QWidget *parent)
+Tfrmabout::Tfrmabout(Desktop &desktop, ProgramFolder folder, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint
                           | Qt::MSWindowsFixedSizeDialogHint)
     , m_desktop(desktop)
-    , m_appDir(std::move(appDir))
+    , m_folder(std::move(folder))
 {
     setObjectName(QStringLiteral("frmabout"));
     setWindowTitle(QStringLiteral("关于本程序"));
@@ -72,7 +73,7 @@ Tfrmabout::Tfrmabout(Desktop &desktop, QString appDir, QWidget *parent)
 
 void Tfrmabout::FormCreate()
 {
-    const AuxTextFile file(QFile::encodeName(m_appDir + QStringLiteral("附属/about.txt")).toStdString());
+    const AuxTextFile file(m_folder.aboutText());
     QLabel *const order[] = {lblauthor, lblbanquan, lblweb, lblqq, lblphone1, lblphone2, lblmail};
     for (int i = 0; i < 7; ++i)
         order[i]->setText(QString::fromStdString(file.caption(i)));

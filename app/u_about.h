@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/program_folder.h"
+
 #include <QDialog>
 
 class Desktop;
@@ -11,7 +13,7 @@ class QPushButton;
 class Tfrmabout : public QDialog
 {
 public:
-    Tfrmabout(Desktop &desktop, QString appDir, QWidget *parent = nullptr);
+    Tfrmabout(Desktop &desktop, ProgramFolder folder, QWidget *parent = nullptr);
 
     void btncloseClick();
 
@@ -32,5 +34,5 @@ private:
     void FormCreate();
 
     Desktop &m_desktop;
-    QString m_appDir;
+    ProgramFolder m_folder;
 };

@@ -1,4 +1,5 @@
 #include "app/u_flash.h"
+#include "ui/file_edge.h"
 
 #include "app/jpeg_image.h"
 #include "ui/window_text.h"
@@ -11,10 +12,10 @@
 #include <QScreen>
 #include <QTimer>
 
-Tfrmflash::Tfrmflash(Desktop &desktop, QString appDir, QWidget *parent)
+Tfrmflash::Tfrmflash(Desktop &desktop, ProgramFolder folder, QWidget *parent)
     : QDialog(parent, Qt::FramelessWindowHint | Qt::Dialog)
     , m_desktop(desktop)
-    , m_appDir(std::move(appDir))
+    , m_folder(std::move(folder))
 {
     setObjectName(QStringLiteral("frmflash"));
     setFixedSize(551, 337);
@@ -42,14 +43,14 @@ Tfrmflash::Tfrmflash(Desktop &desktop, QString appDir, QWidget *parent)
 
 void Tfrmflash::FormCreate()
 {
-    const AuxTextFile file(QFile::encodeName(m_appDir + QStringLiteral("附属/flash.txt")).toStdString());
+    const AuxTextFile file(m_folder.flashText());
     lblchuping->setText(QString::fromStdString(file.caption(0)));
     // Line 2 is read and not used.
     QLabel *const later[] = {lblweb, lblqq, lblmail, lblphone};
     for (int i = 0; i < 4; ++i)
         later[i]->setText(QString::fromStdString(file.caption(i + 2)));
 
-    Image1->setPixmap(QPixmap::fromImage(readJpeg(m_appDir + QStringLiteral("图片/flash.jpg"))));
+    Image1->setPixmap(QPixmap::fromImage(readJpeg(qPath(m_folder.splashPicture()))));
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
     setAttribute(Qt::WA_ShowWithoutActivating, true);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/program_folder.h"
+
 #include <QDialog>
 
 class Desktop;
@@ -15,7 +17,7 @@ public:
     // Runs the set-up: the captions from "附属/flash.txt", then the picture
     // "图片/flash.jpg". A failure is shown in an error box and ends the
     // set-up at that step.
-    Tfrmflash(Desktop &desktop, QString appDir, QWidget *parent = nullptr);
+    Tfrmflash(Desktop &desktop, ProgramFolder folder, QWidget *parent = nullptr);
 
     void Timer1Timer();
     int ticks() const { return m_ticks; }
@@ -34,6 +36,6 @@ private:
     void FormCreate();
 
     Desktop &m_desktop;
-    QString m_appDir;
+    ProgramFolder m_folder;
     int m_ticks = 0;
 };

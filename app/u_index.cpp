@@ -4,6 +4,7 @@
 #include "ui/background_click.h"
 #include "catalogue/catalogue_store.h"
 #include "ui/desktop.h"
+#include "ui/file_edge.h"
 #include "ui/guard.h"
 #include "ui/radio_group.h"
 #include "ui/screen_capture.h"
@@ -29,10 +30,10 @@ T *placed(T *widget, const char *name, int x, int y, int width = -1, int height 
 
 } // namespace
 
-Tfrmindex::Tfrmindex(Desktop &desktop, QString appDir, QWidget *parent)
+Tfrmindex::Tfrmindex(Desktop &desktop, ProgramFolder folder, QWidget *parent)
     : QDialog(parent)
     , m_desktop(desktop)
-    , m_appDir(std::move(appDir))
+    , m_folder(std::move(folder))
 {
     setObjectName(QStringLiteral("frmindex"));
     setWindowTitle(QStringLiteral("彩票操作"));
@@ -93,7 +94,7 @@ void Tfrmindex::btnaddClick()
     if (const auto problem = lotteryProblem(lottery))
         return refuse(*problem);
 
-    const CatalogueStore store(CatalogueStore::pathIn(m_appDir));
+    const CatalogueStore store(qPath(m_folder.catalogue()));
     if (!store.appendIfNew(lottery))
         return refuse(QStringLiteral("该彩票名称已经存在，请输入其他票名称！"));
     accept();

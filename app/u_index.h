@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/program_folder.h"
+
 #include <QDialog>
 
 class Desktop;
@@ -13,8 +15,7 @@ class RadioGroup;
 class Tfrmindex : public QDialog
 {
 public:
-    // `appDir` is the program folder, ending in "/".
-    Tfrmindex(Desktop &desktop, QString appDir, QWidget *parent = nullptr);
+    Tfrmindex(Desktop &desktop, ProgramFolder folder, QWidget *parent = nullptr);
 
     void btnaddClick();
     void btnextClick();
@@ -34,5 +35,5 @@ private:
     void refuse(const QString &message);
 
     Desktop &m_desktop;
-    QString m_appDir;
+    ProgramFolder m_folder;
 };

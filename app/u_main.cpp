@@ -9,6 +9,7 @@
 #include "app/box_geometry.h"
 #include "catalogue/catalogue_store.h"
 #include "ui/desktop.h"
+#include "ui/file_edge.h"
 #include "ui/guard.h"
 #include "ui/radio_group.h"
 #include "ui/screen_capture.h"
@@ -32,17 +33,12 @@
 
 namespace {
 
-QString text(std::string_view utf8)
-{
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
 template<typename Entries>
 void fillList(QComboBox *list, const Entries &entries, int defaultIndex)
 {
     list->clear();
     for (const auto &entry : entries)
-        list->addItem(text(entry));
+        list->addItem(QString::fromUtf8(entry));
     list->setCurrentIndex(defaultIndex);
     if (defaultIndex < 0)
         list->setEditText({});
@@ -103,7 +99,6 @@ void Tfrmmain::FormCreate()
         const QDate today = m_services.clock.today();
         const DateDefaults defaults = dateDefaults(today.year(), today.month(), today.day(),
                                                    m_services.clock.timeOfDay().hour());
-        m_appDir = m_services.appDir;
         bannerStep();
         loadCatalogue();
         fillOptionLists(defaults);
@@ -127,7 +122,7 @@ void Tfrmmain::fillOptionLists(const DateDefaults &defaults)
 
 void Tfrmmain::loadCatalogue()
 {
-    const CatalogueStore store(CatalogueStore::pathIn(m_appDir));
+    const CatalogueStore store(qPath(m_services.folder.catalogue()));
     m_loadedCatalogue = store.readAll();
     comcainame->clear();
     for (const CatalogueRow &row : m_loadedCatalogue)
@@ -167,7 +162,7 @@ void Tfrmmain::applyLottery(const LotteryInfo &lottery)
 
 void Tfrmmain::comcainameClick()
 {
-    const CatalogueStore store(CatalogueStore::pathIn(m_appDir));
+    const CatalogueStore store(qPath(m_services.folder.catalogue()));
     const std::vector<CatalogueRow> rows = store.readAll();
     if (rows.empty())
         throw AppError("彩票数据库中没有彩票。");
@@ -241,7 +236,7 @@ void Tfrmmain::btnclearClick()
 void Tfrmmain::btnindexClick()
 {
     if (!m_frmindex)
-        m_frmindex = new Tfrmindex(m_services.desktop, m_appDir, this);
+        m_frmindex = new Tfrmindex(m_services.desktop, m_services.folder, this);
     if (m_services.desktop.runModal(m_frmindex) == QDialog::Accepted)
         FormCreate();
 }
@@ -249,20 +244,20 @@ void Tfrmmain::btnindexClick()
 void Tfrmmain::btnaboutClick()
 {
     if (!m_frmabout)
-        m_frmabout = new Tfrmabout(m_services.desktop, m_appDir, this);
+        m_frmabout = new Tfrmabout(m_services.desktop, m_services.folder, this);
     m_services.desktop.runModal(m_frmabout);
 }
 
 void Tfrmmain::btnhelpClick()
 {
-    const QString helpFile = m_appDir + QStringLiteral("帮助/Korvel自动选号器帮助.chm");
+    const QString helpFile = qPath(m_services.folder.helpFile());
     if (QFileInfo::exists(helpFile))
         m_services.desktop.openDocument(helpFile);
 }
 
 void Tfrmmain::btnyanshiClick()
 {
-    const QString program = m_appDir + QStringLiteral("软件演示");
+    const QString program = qPath(m_services.folder.demoProgram());
     if (QFileInfo(program).isExecutable())
         m_services.desktop.startProgram(program);
 }

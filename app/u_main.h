@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/banner_download.h"
+#include "base/program_folder.h"
 #include "catalogue/lottery_info.h"
 #include "engine/draw_generator.h"
 #include "results/result_grid_model.h"
@@ -28,12 +29,12 @@ class ResultGridModel;
 class ResultGridView;
 
 // What the main window needs from outside: the desktop, the clock, the
-// program folder (ending in "/") and where the banner comes from.
+// program folder and where the banner comes from.
 struct MainServices
 {
     Desktop &desktop;
     Clock &clock;
-    QString appDir;
+    ProgramFolder folder;
     BannerSource banner; // no address: no banner is fetched
 };
 
@@ -106,7 +107,6 @@ private:
     MainServices m_services;
     Tfrmindex *m_frmindex = nullptr; // made on first use, kept for the run
     Tfrmabout *m_frmabout = nullptr; // likewise
-    QString m_appDir;
     std::vector<CatalogueRow> m_loadedCatalogue;
     LotteryInfo m_current;
     bool m_hasLottery = false;

@@ -4,6 +4,7 @@
 #include "app/u_main.h"
 #include "base/file_io.h"
 #include "ui/desktop.h"
+#include "ui/file_edge.h"
 
 #include <QFile>
 #include <QFrame>
@@ -18,12 +19,12 @@ const char *const kAdvertisedPage = "http://partner.korvel.example/reg.aspx?u=20
 
 void Tfrmmain::bannerStep()
 {
-    const QString file = m_appDir + QStringLiteral("guanggao.gif");
+    const QString file = qPath(m_services.folder.bannerFile());
     const BannerDownload download = downloadBanner(m_services.banner);
     bool failed = !download.ok;
     if (download.ok) {
         try {
-            writeFileAtomically(QFile::encodeName(file).toStdString(), download.body);
+            writeFileAtomically(nativePath(file), download.body);
         } catch (const std::exception &) {
             failed = true;
         }

@@ -6,9 +6,10 @@
 #include "ui/desktop.h"
 #include "results/number_file.h"
 #include "results/printout.h"
-#include "results/qt_print_surface.h"
+#include "app/qt_print_surface.h"
 #include "results/result_grid_model.h"
 #include "app/result_grid_view.h"
+#include "ui/file_edge.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -19,7 +20,7 @@ FileDialogRequest Tfrmmain::numberFileDialog() const
     FileDialogRequest request;
     request.filter = QStringLiteral("文本文件(*.txt)|*.txt");
     request.defaultSuffix = QStringLiteral("txt");
-    request.initialFolder = m_appDir + QStringLiteral("附属/");
+    request.initialFolder = qPath(m_services.folder.auxiliaryFolder());
     return request;
 }
 
@@ -34,7 +35,7 @@ void Tfrmmain::btnsaveClick()
     if (fileName.isEmpty())
         return;
     const std::string bytes = savedNumberFile(m_gridModel->grid(), m_current.count);
-    writeFileAtomically(QFile::encodeName(fileName).toStdString(), bytes);
+    writeFileAtomically(nativePath(fileName), bytes);
     m_services.desktop.message(this, MessageKind::Plain, windowTitle(), QStringLiteral("成功保存！"));
 }
 
@@ -52,7 +53,7 @@ void Tfrmmain::btnloadClick()
     const QString fileName = m_services.desktop.openFileName(this, request);
     if (fileName.isEmpty())
         return;
-    const std::string bytes = readFile(QFile::encodeName(fileName).toStdString());
+    const std::string bytes = readFile(nativePath(fileName));
     NumberFileContent content = parseNumberFile(bytes, m_hasLottery ? m_current.count : 0);
     switch (content.status) {
     case NumberFileContent::Status::Refused:

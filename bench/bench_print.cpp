@@ -2,7 +2,7 @@
 // the program uses. Reports the peak resident memory after each size, so a
 // growth with the page count would show.
 #include "results/printout.h"
-#include "results/qt_print_surface.h"
+#include "app/qt_print_surface.h"
 
 #include <QDir>
 #include <QPrinter>

@@ -4,6 +4,7 @@
 // first round and after the last, which should stay flat.
 #include "support/fake_desktop.h"
 #include "ui/clock.h"
+#include "ui/file_edge.h"
 #include "app/u_main.h"
 #include "results/result_grid_model.h"
 
@@ -55,7 +56,7 @@ void BM_LongSession(benchmark::State &state)
     const QString file = appDir + QStringLiteral("附属/soak.txt");
     double first = 0, last = 0;
     for (auto _ : state) {
-        Tfrmmain w(MainServices{desktop, clock, appDir, BannerSource{}});
+        Tfrmmain w(MainServices{desktop, clock, programFolder(appDir), BannerSource{}});
         round(w, desktop, file, 0);
         first = residentMegabytes();
         for (int i = 1; i < 100; ++i)

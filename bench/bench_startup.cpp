@@ -76,7 +76,7 @@ void BM_FormCreate(benchmark::State &state)
 {
     FakeDesktop desktop;
     SystemClock clock;
-    Tfrmmain window(MainServices{desktop, clock, QString::fromUtf8(kAppDir), BannerSource{}});
+    Tfrmmain window(MainServices{desktop, clock, ProgramFolder(kAppDir), BannerSource{}});
     for (auto _ : state)
         window.FormCreate();
     if (!desktop.messages.empty())

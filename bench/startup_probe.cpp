@@ -45,7 +45,7 @@ int main(int argc, char *argv[])
         if (argc >= 4)
             banner.address = argv[3];
         window = std::make_unique<Tfrmmain>(
-            MainServices{desktop, clock, QString::fromLocal8Bit(argv[2]), banner});
+            MainServices{desktop, clock, ProgramFolder(argv[2]), banner});
     } else if (argc >= 2 && std::strcmp(argv[1], "label") == 0) {
         window = std::make_unique<QLabel>(QStringLiteral("Korvel自动选号器：请输入6个1--33范围内数字"));
     } else {

@@ -96,11 +96,6 @@ CatalogueStore::CatalogueStore(QString filePath, int busyTimeout)
 {
 }
 
-QString CatalogueStore::pathIn(const QString &appDir)
-{
-    return appDir + QStringLiteral("数据库/彩票数据.mdb");
-}
-
 void CatalogueStore::create(const QString &filePath)
 {
     if (QFileInfo::exists(filePath))

@@ -17,9 +17,6 @@ public:
     // program is writing, in milliseconds.
     explicit CatalogueStore(QString filePath, int busyTimeout = 5000);
 
-    // The store's place below the program folder (which ends in "/").
-    static QString pathIn(const QString &appDir);
-
     // Makes a new store with the empty table; an existing file is an error.
     static void create(const QString &filePath);
 

@@ -6,8 +6,7 @@ namespace {
 
 QString cellText(const ResultGrid &grid, int column, int row)
 {
-    const std::string_view text = grid.cell(column, row);
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return QString::fromUtf8(grid.cell(column, row));
 }
 
 void drawPage(const ResultGrid &grid, const PrintJob &job, PrintSurface &surface, int page,

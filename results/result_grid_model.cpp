@@ -11,11 +11,6 @@
 
 namespace {
 
-QString text(std::string_view utf8)
-{
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
 const QColor kRepeatBackground(226, 226, 226);
 const QColor kHitBackground(255, 214, 102);
 
@@ -140,7 +135,7 @@ QVariant ResultGridModel::data(const QModelIndex &index, int role) const
     const int row = index.row() + 1;
     switch (role) {
     case Qt::DisplayRole:
-        return text(m_grid.cell(index.column() + 1, row));
+        return QString::fromUtf8(m_grid.cell(index.column() + 1, row));
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
     case Qt::BackgroundRole: {
@@ -181,8 +176,8 @@ QVariant ResultGridModel::headerData(int section, Qt::Orientation orientation, i
     if (role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     if (orientation == Qt::Horizontal)
-        return text(m_grid.cell(section + 1, 0));
-    return text(m_grid.cell(0, section + 1));
+        return QString::fromUtf8(m_grid.cell(section + 1, 0));
+    return QString::fromUtf8(m_grid.cell(0, section + 1));
 }
 
 Qt::ItemFlags ResultGridModel::flags(const QModelIndex &index) const

@@ -1,4 +1,5 @@
 #include "ui/screen_capture.h"
+#include "ui/file_edge.h"
 
 #include "base/app_error.h"
 #include "base/file_io.h"
@@ -25,6 +26,6 @@ void ScreenCapture(QWidget *owner, Desktop &desktop)
     buffer.open(QIODevice::WriteOnly);
     if (screen.isNull() || !screen.save(&buffer, "BMP"))
         throw AppError("无法生成屏幕图片");
-    writeFileAtomically(QFile::encodeName(fileName).toStdString(),
+    writeFileAtomically(nativePath(fileName),
                         std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
 }

@@ -6,7 +6,7 @@
 
 Tfrmmain &MainWindowTest::open()
 {
-    window = std::make_unique<Tfrmmain>(MainServices{desktop, clock, dir.path(), banner});
+    window = std::make_unique<Tfrmmain>(MainServices{desktop, clock, dir.folder(), banner});
     return *window;
 }
 

@@ -39,7 +39,7 @@ protected:
 
     FakeDesktop desktop;
     TestAppDir dir;
-    Tfrmindex dialog{desktop, dir.path()};
+    Tfrmindex dialog{desktop, dir.folder()};
 };
 
 } // namespace

@@ -2,13 +2,17 @@
 
 #include "../support/pdf_pages.h"
 
+#include "app/qt_print_surface.h"
 #include "app/result_grid_view.h"
+#include "results/printout.h"
 
 #include <QAction>
 #include <QFile>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QPrinter>
 
 
 class PrintingTest : public MainWindowTest
@@ -100,4 +104,30 @@ TEST_F(PrintingTest, PreviewDrawsTheSamePages)
     EXPECT_EQ(desktop.previews, 1);
     EXPECT_EQ(pdfPages(desktop.previewFile), 2);
     EXPECT_EQ(desktop.printDialogs, 0);
+}
+
+namespace {
+
+ResultGrid sixNumberRows(int rows)
+{
+    ResultGrid grid;
+    const std::vector<std::string> bet{"01", "02", "03", "04", "05", "06"};
+    for (int r = 0; r < rows; ++r)
+        grid.appendBet(bet);
+    return grid;
+}
+
+} // namespace
+
+TEST(QtPrintSurface, PrintsToAPdfWithOnePageAPageOfRows)
+{
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const QString path = dir.filePath(QStringLiteral("bets.pdf"));
+    printer.setOutputFileName(path);
+    QtPrintSurface surface(&printer);
+    EXPECT_GT(surface.pageSize().width(), 1000);
+    ASSERT_TRUE(printResultGrid(sixNumberRows(60), {QStringLiteral("双色球"), 6, QStringLiteral("2026-12-8")}, surface));
+    EXPECT_EQ(pdfPages(path), 3);
 }

@@ -35,7 +35,7 @@ protected:
 
 TEST_F(SplashTest, ShippedFilesFillTheLabelsAndThePicture)
 {
-    Tfrmflash splash(desktop, dir.path());
+    Tfrmflash splash(desktop, dir.folder());
     EXPECT_TRUE(desktop.messages.empty()) << desktop.messageTexts().join(u'|').toStdString();
     EXPECT_EQ(splash.size(), QSize(551, 337));
     EXPECT_TRUE(splash.windowFlags() & Qt::FramelessWindowHint);
@@ -57,7 +57,7 @@ TEST_F(SplashTest, SecondLineIsNeverDeciphered)
 {
     writeLines(flashFile(), {hex("出品：甲"), "这不是十六进制", hex("官方网址：乙"), hex("QQ号码：丙"),
                              hex("电子邮箱：丁"), hex("服务热线：戊")});
-    Tfrmflash splash(desktop, dir.path());
+    Tfrmflash splash(desktop, dir.folder());
     EXPECT_TRUE(desktop.messages.empty());
     EXPECT_EQ(splash.lblchuping->text(), QStringLiteral("出品：甲"));
     EXPECT_EQ(splash.lblweb->text(), QStringLiteral("官方网址：乙"));
@@ -67,7 +67,7 @@ TEST_F(SplashTest, SecondLineIsNeverDeciphered)
 TEST_F(SplashTest, ShortFileGivesEmptyCaptionsWithoutAnError)
 {
     writeLines(flashFile(), {hex("出品：甲"), ""});
-    Tfrmflash splash(desktop, dir.path());
+    Tfrmflash splash(desktop, dir.folder());
     EXPECT_TRUE(desktop.messages.empty());
     EXPECT_EQ(splash.lblchuping->text(), QStringLiteral("出品：甲"));
     EXPECT_EQ(splash.lblweb->text(), QString());
@@ -78,7 +78,7 @@ TEST_F(SplashTest, ShortFileGivesEmptyCaptionsWithoutAnError)
 TEST_F(SplashTest, BadHexStopsTheSetUpAtThatLine)
 {
     writeLines(flashFile(), {hex("出品：甲"), "x", "G0", hex("QQ号码：丙")});
-    Tfrmflash splash(desktop, dir.path());
+    Tfrmflash splash(desktop, dir.folder());
     ASSERT_EQ(desktop.messages.size(), 1u);
     EXPECT_EQ(desktop.messages[0].text, QStringLiteral("Error: not a Hex String."));
     EXPECT_EQ(desktop.messages[0].kind, MessageKind::Error);
@@ -92,7 +92,7 @@ TEST_F(SplashTest, BadHexStopsTheSetUpAtThatLine)
 TEST_F(SplashTest, MissingPictureIsReportedAfterTheLabels)
 {
     QFile::remove(dir.file(QStringLiteral("图片/flash.jpg")));
-    Tfrmflash splash(desktop, dir.path());
+    Tfrmflash splash(desktop, dir.folder());
     ASSERT_EQ(desktop.messages.size(), 1u);
     EXPECT_EQ(desktop.messages[0].text, QStringLiteral("文件没找到."));
     EXPECT_TRUE(splash.lblphone->text().startsWith(QStringLiteral("服务热线：")));
@@ -102,7 +102,7 @@ TEST_F(SplashTest, MissingPictureIsReportedAfterTheLabels)
 TEST_F(SplashTest, EndsOnTheFifthTickWhateverHappened)
 {
     QFile::remove(flashFile());
-    Tfrmflash splash(desktop, dir.path());
+    Tfrmflash splash(desktop, dir.folder());
     EXPECT_EQ(desktop.messageTexts(), QStringList{QStringLiteral("文件没找到.")});
     splash.show();
     for (int tick = 1; tick <= 4; ++tick) {

@@ -1,12 +1,5 @@
-#include "../support/pdf_pages.h"
 #include "../support/recording_surface.h"
 #include "results/printout.h"
-#include "results/qt_print_surface.h"
-
-#include <QFile>
-#include <QPrinter>
-#include <QRegularExpression>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -150,18 +143,4 @@ TEST(Printout, AbandonedJobIsAborted)
     EXPECT_EQ(surface.aborted, 1);
     EXPECT_EQ(surface.ended, 0);
     EXPECT_EQ(surface.pages.size(), 3u); // pages 1 and 2 drawn, page 3 begun
-}
-
-
-TEST(QtPrintSurface, PrintsToAPdfWithOnePageAPageOfRows)
-{
-    QTemporaryDir dir;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    const QString path = dir.filePath(QStringLiteral("bets.pdf"));
-    printer.setOutputFileName(path);
-    QtPrintSurface surface(&printer);
-    EXPECT_GT(surface.pageSize().width(), 1000);
-    ASSERT_TRUE(printResultGrid(gridOf(60, 6), {QStringLiteral("双色球"), 6, QStringLiteral("2026-12-8")}, surface));
-    EXPECT_EQ(pdfPages(path), 3);
 }

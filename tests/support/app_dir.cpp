@@ -1,6 +1,7 @@
 #include "app_dir.h"
 
 #include "catalogue/catalogue_store.h"
+#include "ui/file_edge.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -39,7 +40,12 @@ QString TestAppDir::path() const
 
 QString TestAppDir::cataloguePath() const
 {
-    return CatalogueStore::pathIn(path());
+    return qPath(folder().catalogue());
+}
+
+ProgramFolder TestAppDir::folder() const
+{
+    return programFolder(path());
 }
 
 void TestAppDir::writeCatalogue(const std::vector<std::array<QString, 4>> &rows) const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/program_folder.h"
+
 #include <QString>
 #include <QTemporaryDir>
 
@@ -16,6 +18,7 @@ public:
     QString path() const;
     QString file(const QString &relative) const { return path() + relative; }
     QString cataloguePath() const;
+    ProgramFolder folder() const;
 
     // Replaces the catalogue with one holding exactly these rows
     // (name, kind, total, count as text, stored as given).

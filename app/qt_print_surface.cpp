@@ -1,4 +1,5 @@
-#include "results/qt_print_surface.h"
+#include "app/qt_print_surface.h"
+#include "ui/file_edge.h"
 
 #include "base/app_error.h"
 #include "base/file_io.h"
@@ -70,10 +71,10 @@ void QtPrintSurface::end()
     if (m_staging) {
         const QString staged = m_printer->outputFileName();
         m_printer->setOutputFileName(m_target);
-        const std::string bytes = readFile(QFile::encodeName(staged).toStdString());
+        const std::string bytes = readFile(nativePath(staged));
         if (bytes.empty())
             throw AppError("打印文件是空的");
-        writeFileAtomically(QFile::encodeName(m_target).toStdString(), bytes);
+        writeFileAtomically(nativePath(m_target), bytes);
         m_staging.reset();
     }
 }

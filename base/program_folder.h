@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+
+// The folder that holds the program file, and the names of the files the
+// program keeps beside it. Paths are UTF-8 text ending in "/" for folders;
+// every data file of the program is named here and nowhere else.
+class ProgramFolder
+{
+public:
+    ProgramFolder() = default;
+    // `root` is the folder's path; a missing final "/" is added.
+    explicit ProgramFolder(std::string root);
+
+    const std::string &root() const { return m_root; }
+
+    std::string catalogue() const { return m_root + "数据库/彩票数据.mdb"; }
+    std::string auxiliaryFolder() const { return m_root + "附属/"; }
+    std::string aboutText() const { return auxiliaryFolder() + "about.txt"; }
+    std::string flashText() const { return auxiliaryFolder() + "flash.txt"; }
+    std::string splashPicture() const { return m_root + "图片/flash.jpg"; }
+    std::string helpFile() const { return m_root + "帮助/Korvel自动选号器帮助.chm"; }
+    std::string demoProgram() const { return m_root + "软件演示"; }
+    std::string bannerFile() const { return m_root + "guanggao.gif"; }
+
+private:
+    std::string m_root;
+};
