@@ -11,6 +11,8 @@
 #include <cstdio>
 
 #include <jpeglib.h>
+// After jpeglib.h, which it needs.
+#include <jerror.h>
 
 namespace {
 
@@ -40,10 +42,20 @@ void onMessage(j_common_ptr info, int level)
 // The largest picture decoded, so a hostile header cannot ask for gigabytes.
 constexpr JDIMENSION kMaxSide = 8192;
 
-// Decodes into `image`; returns false with `message` filled on any failure.
+// Why a picture could not be decoded: libjpeg's message code (or one of
+// the two below) and libjpeg's own words.
+constexpr int kTooLarge = -1;
+constexpr int kNoMemory = -2;
+struct Failure
+{
+    int code = 0;
+    char words[JMSG_LENGTH_MAX] = {};
+};
+
+// Decodes into `image`; returns false with `failure` filled on any failure.
 // Only plain C data lives between setjmp and longjmp here, and libjpeg's
 // own allocations are released by jpeg_destroy_decompress on both paths.
-bool decode(const unsigned char *data, unsigned long size, QImage &image, char *message)
+bool decode(const unsigned char *data, unsigned long size, QImage &image, Failure &failure)
 {
     jpeg_decompress_struct info;
     ErrorManager errors;
@@ -52,7 +64,8 @@ bool decode(const unsigned char *data, unsigned long size, QImage &image, char *
     errors.base.emit_message = onMessage;
     errors.message[0] = '\0';
     if (setjmp(errors.jump)) {
-        std::snprintf(message, JMSG_LENGTH_MAX, "%s", errors.message);
+        failure.code = errors.base.msg_code;
+        std::snprintf(failure.words, JMSG_LENGTH_MAX, "%s", errors.message);
         jpeg_destroy_decompress(&info);
         return false;
     }
@@ -62,8 +75,8 @@ bool decode(const unsigned char *data, unsigned long size, QImage &image, char *
     info.out_color_space = JCS_RGB;
     jpeg_calc_output_dimensions(&info);
     if (info.output_width > kMaxSide || info.output_height > kMaxSide) {
-        std::snprintf(message, JMSG_LENGTH_MAX, "picture too large (%ux%u)", info.output_width,
-                      info.output_height);
+        failure.code = kTooLarge;
+        std::snprintf(failure.words, JMSG_LENGTH_MAX, "%u × %u", info.output_width, info.output_height);
         jpeg_destroy_decompress(&info);
         return false;
     }
@@ -71,7 +84,7 @@ bool decode(const unsigned char *data, unsigned long size, QImage &image, char *
     image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
                    QImage::Format_RGB888);
     if (image.isNull()) {
-        std::snprintf(message, JMSG_LENGTH_MAX, "out of memory");
+        failure.code = kNoMemory;
         jpeg_destroy_decompress(&info);
         return false;
     }
@@ -84,30 +97,48 @@ bool decode(const unsigned char *data, unsigned long size, QImage &image, char *
     return true;
 }
 
+// The player's sentence about the picture called `subject`; libjpeg's own
+// words follow in brackets.
+std::string problemText(const std::string &subject, const Failure &failure)
+{
+    const std::string words = std::string("（") + failure.words + "）";
+    switch (failure.code) {
+    case JWRN_JPEG_EOF:
+        return subject + "不完整，可能没有复制完" + words + "。";
+    case JERR_NO_SOI:
+        return subject + "不是 JPEG 图片" + words + "。";
+    case kTooLarge:
+        return subject + "太大了，无法显示" + words + "。";
+    case kNoMemory:
+        return "内存不足，无法显示" + subject + "。";
+    default:
+        return subject + "已损坏，无法显示" + words + "。";
+    }
+}
+
+QImage decodeAs(std::string_view bytes, const std::string &subject)
+{
+    if (bytes.empty())
+        throw AppError(subject + "是空的。");
+    QImage image;
+    Failure failure;
+    if (!decode(reinterpret_cast<const unsigned char *>(bytes.data()),
+                static_cast<unsigned long>(bytes.size()), image, failure))
+        throw AppError(problemText(subject, failure));
+    return image;
+}
+
 } // namespace
 
 QImage decodeJpeg(std::string_view bytes)
 {
-    QImage image;
-    char message[JMSG_LENGTH_MAX];
-    if (bytes.empty())
-        throw AppError("图片文件是空的");
-    if (!decode(reinterpret_cast<const unsigned char *>(bytes.data()),
-                static_cast<unsigned long>(bytes.size()), image, message)) {
-        image = QImage();
-        throw AppError(std::string("不是有效的 JPEG 图片：") + message);
-    }
-    return image;
+    return decodeAs(bytes, "图片");
 }
 
 QImage readJpeg(const QString &path)
 {
     const std::string bytes = readFile(nativePath(path));
-    try {
-        return decodeJpeg(bytes);
-    } catch (const AppError &error) {
-        throw AppError("图片“" + QFileInfo(path).fileName().toStdString() + "”" + error.what());
-    }
+    return decodeAs(bytes, "图片“" + QFileInfo(path).fileName().toStdString() + "”");
 }
 
 QImage storedJpeg(const QString &resource)

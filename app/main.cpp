@@ -1,3 +1,4 @@
+#include "app/chinese_ui.h"
 #include "ui/clock.h"
 #include "ui/qt_desktop.h"
 #include "app/u_flash.h"
@@ -14,9 +15,9 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    // Titled before the splash, so an error box of its set-up already
-    // carries the program's name.
-    QApplication::setApplicationDisplayName(QStringLiteral("Korvel自动选号器"));
+    // Chinese before the splash, so the error box of its set-up is too. No
+    // application display name: Qt would add it to every window's caption.
+    speakChinese(application);
     QtDesktop desktop;
     SystemClock clock;
     const ProgramFolder folder = programFolder(QDir(QCoreApplication::applicationDirPath()).absolutePath());

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QEvent>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QStyleOptionHeader>
 #include <QStylePainter>
 
@@ -27,9 +28,27 @@ ResultGridView::ResultGridView(ResultGridModel *model, QWidget *parent)
     verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     horizontalHeader()->setFixedHeight(24);
     setAllColumnWidths(64);
-    // The corner above the row numbers shows cell (0, 0), "序号".
-    if (auto *corner = findChild<QAbstractButton *>())
+    // Tab leaves the grid for the next control instead of walking its cells.
+    setTabKeyNavigation(false);
+    // The corner above the row numbers shows cell (0, 0), "序号". Qt repaints
+    // it only for its own reasons, so every change of the grid asks for it.
+    if (auto *corner = findChild<QAbstractButton *>()) {
         corner->installEventFilter(this);
+        const auto repaint = [corner] { corner->update(); };
+        connect(model, &QAbstractItemModel::modelReset, corner, repaint);
+        connect(model, &QAbstractItemModel::headerDataChanged, corner, repaint);
+        connect(model, &QAbstractItemModel::dataChanged, corner, repaint);
+    }
+}
+
+int ResultGridView::clientWidth() const
+{
+    int width = contentsRect().width();
+    const int rowsHeight = horizontalHeader()->height()
+                           + m_model->rowCount() * verticalHeader()->defaultSectionSize();
+    if (verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff && rowsHeight > contentsRect().height())
+        width -= style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, verticalScrollBar());
+    return width;
 }
 
 void ResultGridView::setAllColumnWidths(int width)

@@ -15,6 +15,11 @@ public:
     // Gives every column, the row-number column included, the same width.
     void setAllColumnWidths(int width);
 
+    // The width inside the frame that the columns may fill without a
+    // horizontal scroll bar: without the vertical scroll bar's width once
+    // the rows are more than the grid's height shows.
+    int clientWidth() const;
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

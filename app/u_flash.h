@@ -22,6 +22,10 @@ public:
     void Timer1Timer();
     int ticks() const { return m_ticks; }
 
+    // Only the timer ends the splash: Escape and the window system's close
+    // request, which a dialog takes as a rejection, do nothing.
+    void reject() override {}
+
     QLabel *Image1 = nullptr;
     QLabel *Label1 = nullptr;
     QLabel *lblchuping = nullptr;

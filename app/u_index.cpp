@@ -5,6 +5,7 @@
 #include "catalogue/catalogue_store.h"
 #include "ui/desktop.h"
 #include "ui/file_edge.h"
+#include "ui/group_caption.h"
 #include "ui/guard.h"
 #include "ui/radio_group.h"
 #include "ui/screen_capture.h"
@@ -46,6 +47,7 @@ Tfrmindex::Tfrmindex(Desktop &desktop, ProgramFolder folder, QWidget *parent)
     optcaitype = placed(new RadioGroup({QStringLiteral("乐透型"), QStringLiteral("数字型")}, 2, this),
                         "optcaitype", 16, 56, 137, 41);
     optcaitype->setTitle(QStringLiteral("彩票类型："));
+    putCaptionOnFrame(optcaitype);
     optcaitype->setItemIndex(0);
     Label4 = placed(new QLabel(QStringLiteral("号码总数："), this), "Label4", 16, 104);
     edtcaisum = placed(new QLineEdit(this), "edtcaisum", 16, 120, 57, 21);
@@ -86,6 +88,15 @@ void Tfrmindex::btnaddClick()
     if (name.contains(QLatin1Char('\n')) || name.contains(QLatin1Char('\r')) || name.contains(QChar(0)))
         return refuse(QStringLiteral("彩票名称不能包含换行符或空字符！"));
 
+    // A name already in the catalogue is reported as such, whatever the
+    // counts hold.
+    const QString exists = QStringLiteral("该彩票名称已经存在，请输入其他票名称！");
+    const CatalogueStore store(qPath(m_folder.catalogue()));
+    for (const CatalogueRow &row : store.readAll()) {
+        if (row.name == name)
+            return refuse(exists);
+    }
+
     LotteryInfo lottery;
     lottery.name = name;
     lottery.kind = optcaitype->itemIndex();
@@ -93,13 +104,14 @@ void Tfrmindex::btnaddClick()
     lottery.count = strToInt(edtcaisel->text().toStdString());
     if (const auto problem = lotteryProblem(lottery))
         return refuse(*problem);
-
-    const CatalogueStore store(qPath(m_folder.catalogue()));
+    // Checked again while appending: another program may have added the
+    // name meanwhile.
     if (!store.appendIfNew(lottery))
-        return refuse(QStringLiteral("该彩票名称已经存在，请输入其他票名称！"));
-    accept();
+        return refuse(exists);
+    // The notice stands over the open dialog, which closes once it is confirmed.
     m_desktop.message(this, MessageKind::Plain, QStringLiteral("彩票操作"),
                       QStringLiteral("成功添加彩票！"));
+    accept();
 }
 
 void Tfrmindex::btnextClick()

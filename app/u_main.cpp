@@ -22,6 +22,7 @@
 #include "results/result_grid_model.h"
 #include "app/result_grid_view.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
 #include <QFileInfo>
@@ -42,6 +43,12 @@ void fillList(QComboBox *list, const Entries &entries, int defaultIndex)
     list->setCurrentIndex(defaultIndex);
     if (defaultIndex < 0)
         list->setEditText({});
+    // The popup is as wide as its longest entry, however narrow the list.
+    QAbstractItemView *popup = list->view();
+    int width = popup->sizeHintForColumn(0) + 2 * popup->frameWidth();
+    if (list->count() > list->maxVisibleItems())
+        width += popup->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, popup);
+    popup->setMinimumWidth(width);
 }
 
 } // namespace
@@ -51,7 +58,7 @@ Tfrmmain::Tfrmmain(MainServices services, QWidget *parent)
     , m_services(std::move(services))
 {
     setObjectName(QStringLiteral("frmmain"));
-    setWindowTitle(QStringLiteral("Korvel自动选号器"));
+    setWindowTitle(applicationTitle());
     QFont windowFont(QStringLiteral("MS Sans Serif"));
     windowFont.setPixelSize(11);
     setFont(windowFont);
@@ -295,9 +302,31 @@ void Tfrmmain::showEvent(QShowEvent *event)
     m_placed = true;
     // The outer size, frame included, is 685 × 531, centred on the screen.
     const QSize frame = frameGeometry().size() - size();
-    resize(QSize(685, 531) - frame);
+    m_designSize = QSize(685, 531) - frame;
+    resize(m_designSize);
     if (QScreen *screen = this->screen()) {
         const QRect area = screen->availableGeometry();
         move(area.center() - QPoint(685 / 2, 531 / 2));
     }
+    // The keyboard order starts at the grid.
+    grdcode->setFocus(Qt::OtherFocusReason);
+}
+
+void Tfrmmain::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    // A larger window gives its room to the grid; the groups of buttons and
+    // the logo keep their place beside it. Below the design size everything
+    // stays where it is designed to be.
+    const int wider = std::max(0, width() - m_designSize.width());
+    const int taller = std::max(0, height() - m_designSize.height());
+    const int gridWidth = grdcode->width();
+    grdcode->setGeometry(12, 336, 441 + wider, 153 + taller);
+    imglogo->move(472 + wider, 48);
+    GroupBox1->move(472 + wider, 232);
+    GroupBox2->move(472 + wider, 376);
+    // The columns of a filled grid share its new width.
+    const ResultGrid &grid = m_gridModel->grid();
+    if (grdcode->width() != gridWidth && !grid.cell(0, 0).empty())
+        grdcode->setAllColumnWidths(resultColumnWidth(grdcode->width(), grid.columnCount() - 1));
 }

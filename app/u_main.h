@@ -82,6 +82,7 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void createControls();
@@ -117,6 +118,7 @@ private:
     ShortDateFormat m_dateFormat;
     std::vector<ResultGridModel::Snapshot> m_undo; // the grids before replacements, newest last
     bool m_placed = false;
+    QSize m_designSize{685, 531}; // the client area at the designed outer size
     bool m_bannerShown = true; // once hidden, the strip stays hidden for the run
 
 public:

@@ -4,10 +4,12 @@
 #include "ui/click_label.h"
 #include "app/jpeg_image.h"
 #include "app/vendor.h"
+#include "ui/group_caption.h"
 #include "ui/radio_group.h"
 #include "results/result_grid_model.h"
 #include "app/result_grid_view.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -40,6 +42,11 @@ QComboBox *comboBox(QWidget *parent, const char *name, int x, int y, int width)
     result->setInsertPolicy(QComboBox::NoInsert);
     result->setMaxVisibleItems(8);
     result->setGeometry(x, y, width, 21);
+    // Long entries (the routes of 起点终点) are told apart in the popup by
+    // their whole text, and the closed list shows where a text begins.
+    result->view()->setTextElideMode(Qt::ElideNone);
+    QObject::connect(result, &QComboBox::currentIndexChanged, result,
+                     [result] { result->lineEdit()->setCursorPosition(0); });
     return result;
 }
 
@@ -98,6 +105,7 @@ void Tfrmmain::createControls()
 
     grpcode = group(this, "grpcode", 12, 272, 441, 42);
     grpcode->setTitle(QStringLiteral("原始号码："));
+    putCaptionOnFrame(grpcode);
     Label2 = label(this, "Label2", QStringLiteral("转换后的号码："), 12, 320);
     m_gridModel = new ResultGridModel(this);
     grdcode = named(new ResultGridView(m_gridModel, this), "grdcode");
@@ -114,6 +122,8 @@ void Tfrmmain::createControls()
     pan = named(new QFrame(this), "pan");
     pan->setGeometry(13, 0, 652, 65);
     pan->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    // Transparent pixels of the picture show the panel, not the title below.
+    pan->setAutoFillBackground(true);
     imggif = named(new ClickLabel(pan), "imggif");
     imggif->setGeometry(1, 1, 650, 63);
     imggif->setScaledContents(true);
@@ -126,7 +136,7 @@ void Tfrmmain::createControls()
     Panel1->setFont(closeFont);
     Panel1->setAutoFillBackground(true);
     QPalette closeColours = Panel1->palette();
-    closeColours.setColor(QPalette::Window, closeColours.color(QPalette::Dark));
+    closeColours.setColor(QPalette::Window, closeColours.color(QPalette::Shadow));
     closeColours.setColor(QPalette::WindowText, palette().color(QPalette::Window));
     Panel1->setPalette(closeColours);
     Panel1->setCursor(Qt::PointingHandCursor);

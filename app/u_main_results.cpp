@@ -28,6 +28,7 @@ void Tfrmmain::btnsaveClick()
 {
     FileDialogRequest request = numberFileDialog();
     request.title = QStringLiteral("保存号码");
+    request.askBeforeReplacing = false; // the chosen file is replaced without a question
     request.suggestedName = request.initialFolder
                             + suggestedSaveName(m_current.name,
                                                 m_dateFormat.text(m_services.clock.today()));
@@ -75,7 +76,7 @@ void Tfrmmain::btnloadClick()
         commodeClick();
     }
     replaceGrid([&] { m_gridModel->replace(std::move(content.grid)); });
-    grdcode->setAllColumnWidths(loadedColumnWidth(grdcode->contentsRect().width(), m_current.count));
+    grdcode->setAllColumnWidths(loadedColumnWidth(grdcode->clientWidth(), m_current.count));
 }
 
 void Tfrmmain::btnprintClick()

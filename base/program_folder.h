@@ -21,6 +21,8 @@ public:
     std::string splashPicture() const { return m_root + "图片/flash.jpg"; }
     std::string helpFile() const { return m_root + "帮助/Korvel自动选号器帮助.chm"; }
     std::string demoProgram() const { return m_root + "软件演示"; }
+    // The picture of page `page` (from 1) of the demonstration.
+    std::string demoPicture(int page) const { return m_root + "图片/演示" + std::to_string(page) + ".png"; }
     std::string bannerFile() const { return m_root + "guanggao.gif"; }
 
 private:

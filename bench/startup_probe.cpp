@@ -5,6 +5,7 @@
 //   korvel-startup-probe bare          a bare QWidget, for comparison
 //   korvel-startup-probe label         a bare window showing one Chinese label,
 //                                      to tell the cost of the fonts apart
+#include "app/chinese_ui.h"
 #include "ui/clock.h"
 #include "ui/qt_desktop.h"
 #include "app/u_main.h"
@@ -35,7 +36,7 @@ protected:
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Korvel自动选号器"));
+    speakChinese(application);
     FirstPaint firstPaint;
     QtDesktop desktop;
     SystemClock clock;

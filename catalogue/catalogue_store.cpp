@@ -25,6 +25,52 @@ const QString kCount = QStringLiteral("号码个数");
     throw AppError(message.toStdString());
 }
 
+// What SQLite reported, told as a sentence of the program's own; SQLite's
+// own words follow in brackets. `doing` is what the program tried: 打开,
+// 读取 or 写入.
+[[noreturn]] void failWith(const QString &filePath, const QString &doing, const QSqlError &error)
+{
+    QString reason;
+    // Extended result codes carry the primary code in their low byte.
+    switch (error.nativeErrorCode().toInt() & 0xff) {
+    case 5: // SQLITE_BUSY
+    case 6: // SQLITE_LOCKED
+        reason = QStringLiteral("它正被另一个程序使用，请稍后再试");
+        break;
+    case 3:  // SQLITE_PERM
+    case 23: // SQLITE_AUTH
+        reason = QStringLiteral("没有访问它的权限");
+        break;
+    case 8: // SQLITE_READONLY
+        reason = QStringLiteral("它是只读的");
+        break;
+    case 10: // SQLITE_IOERR
+        reason = QStringLiteral("磁盘读写出错");
+        break;
+    case 11: // SQLITE_CORRUPT
+    case 26: // SQLITE_NOTADB
+        reason = QStringLiteral("文件已损坏，或不是彩票数据库");
+        break;
+    case 13: // SQLITE_FULL
+        reason = QStringLiteral("磁盘已满");
+        break;
+    case 14: // SQLITE_CANTOPEN
+        reason = QStringLiteral("文件打不开");
+        break;
+    default:
+        break;
+    }
+    QString words = error.databaseText().trimmed();
+    if (words.isEmpty())
+        words = error.driverText().trimmed();
+    QString message = QStringLiteral("无法%1彩票数据库“%2”").arg(doing, filePath);
+    if (!reason.isEmpty())
+        message += QStringLiteral("：") + reason;
+    if (!words.isEmpty())
+        message += QStringLiteral("（") + words + QStringLiteral("）");
+    fail(message + QStringLiteral("。"));
+}
+
 // One connection for the length of one operation. SQLite is opened through a
 // URI so that a missing file is never created empty behind the player's back.
 class Connection
@@ -42,11 +88,10 @@ public:
                            + QStringLiteral("?mode=") + QLatin1String(modeText));
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeout));
         if (!db.open()) {
-            const QString message = QStringLiteral("无法打开彩票数据库“%1”：%2")
-                                        .arg(filePath, db.lastError().text());
+            const QSqlError error = db.lastError();
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase(m_name);
-            fail(message);
+            failWith(filePath, QStringLiteral("打开"), error);
         }
     }
 
@@ -85,7 +130,7 @@ void requireFile(const QString &filePath)
 
 [[noreturn]] void failQuery(const QString &filePath, const QSqlQuery &query)
 {
-    fail(QStringLiteral("无法读取彩票数据库“%1”：%2").arg(filePath, query.lastError().text()));
+    failWith(filePath, QStringLiteral("读取"), query.lastError());
 }
 
 } // namespace
@@ -152,20 +197,19 @@ bool CatalogueStore::write(const LotteryInfo &lottery, bool onlyIfNew) const
     Connection connection(m_filePath, Connection::ReadWrite, m_busyTimeout);
     QSqlDatabase db = connection.database();
     QSqlQuery query(db);
-    const auto failWith = [&](const QSqlError &error) {
-        const QString text = error.text();
+    const auto failWriting = [&](const QSqlError &error) {
         query.exec(QStringLiteral("rollback"));
-        fail(QStringLiteral("无法写入彩票数据库“%1”：%2").arg(m_filePath, text));
+        failWith(m_filePath, QStringLiteral("写入"), error);
     };
     // Take the write lock first, so that the check and the append see the
     // same table even with another program adding at the same moment.
     if (!query.exec(QStringLiteral("begin immediate")))
-        failWith(query.lastError());
+        failWriting(query.lastError());
     if (onlyIfNew) {
         query.prepare(QStringLiteral("select 1 from %1 where %2 = ? limit 1").arg(kTable, kName));
         query.addBindValue(lottery.name);
         if (!query.exec())
-            failWith(query.lastError());
+            failWriting(query.lastError());
         if (query.next()) {
             query.finish();
             query.exec(QStringLiteral("rollback"));
@@ -180,8 +224,8 @@ bool CatalogueStore::write(const LotteryInfo &lottery, bool onlyIfNew) const
     query.addBindValue(lottery.total);
     query.addBindValue(lottery.count);
     if (!query.exec())
-        failWith(query.lastError());
+        failWriting(query.lastError());
     if (!query.exec(QStringLiteral("commit")))
-        failWith(query.lastError());
+        failWriting(query.lastError());
     return true;
 }

@@ -2,6 +2,8 @@
 
 #include "results/print_surface.h"
 
+#include <algorithm>
+
 namespace {
 
 QString cellText(const ResultGrid &grid, int column, int row)
@@ -33,8 +35,11 @@ void drawPage(const ResultGrid &grid, const PrintJob &job, PrintSurface &surface
         for (int c = 0; c < grid.columnCount(); ++c)
             surface.drawText(left + c * w / 10 + 170, (i + 3) * h / 29, cellText(grid, c, r));
     }
-    surface.drawText(9 * w / 10 + 330, 28 * h / 29 + 130,
-                     QStringLiteral("共%1页\\第%2页").arg(pages).arg(page));
+    // Where the page is too narrow for the line at its place, it moves left
+    // just enough to stay on the paper.
+    const QString pageLine = QStringLiteral("共%1页\\第%2页").arg(pages).arg(page);
+    const int pageLineX = std::min(9 * w / 10 + 330, w - surface.textWidth(pageLine));
+    surface.drawText(pageLineX, 28 * h / 29 + 130, pageLine);
 }
 
 } // namespace

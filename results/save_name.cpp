@@ -6,7 +6,8 @@ QString ShortDateFormat::text(const QDate &date) const
 {
     if (m_printFormat)
         return QStringLiteral("%1-%2-%3").arg(date.year()).arg(date.month()).arg(date.day());
-    return QLocale::system().toString(date, QLocale::ShortFormat);
+    // The program speaks Chinese whatever the machine's language.
+    return QLocale(QLocale::Chinese, QLocale::China).toString(date, QLocale::ShortFormat);
 }
 
 QString suggestedSaveName(const QString &lotteryName, const QString &dateText)

@@ -3,8 +3,9 @@
 #include <QDate>
 #include <QString>
 
-// The program's short date format: the system's own until the first print
-// of the run, then year, month and day without leading zeros joined by "-".
+// The program's short date format: the Chinese short date (year/month/day)
+// until the first print of the run, then year, month and day without
+// leading zeros joined by "-".
 class ShortDateFormat
 {
 public:

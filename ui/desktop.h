@@ -21,6 +21,7 @@ struct FileDialogRequest
     QString filter;
     QString defaultSuffix; // without the dot; empty for none
     QString suggestedName;
+    bool askBeforeReplacing = true; // a save dialog asks before an existing file is replaced
 };
 
 enum class MessageKind {

@@ -4,8 +4,6 @@
 #include "base/error_text.h"
 #include "ui/desktop.h"
 
-#include <QGuiApplication>
-
 #include <exception>
 #include <new>
 
@@ -13,11 +11,16 @@ namespace {
 
 void show(Desktop &desktop, QWidget *owner, const std::string &text)
 {
-    desktop.message(owner, MessageKind::Error, QGuiApplication::applicationDisplayName(),
+    desktop.message(owner, MessageKind::Error, applicationTitle(),
                     QString::fromStdString(errorBoxText(text)));
 }
 
 } // namespace
+
+QString applicationTitle()
+{
+    return QStringLiteral("Korvel自动选号器");
+}
 
 bool runGuarded(Desktop &desktop, QWidget *owner, const std::function<void()> &handler)
 {

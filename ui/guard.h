@@ -1,9 +1,15 @@
 #pragma once
 
+#include <QString>
+
 #include <functional>
 
 class Desktop;
 class QWidget;
+
+// The application's title: the main window's caption and the caption of the
+// default error box.
+QString applicationTitle();
 
 // Runs one handler. An error it raises is shown the way the application's
 // default handler shows errors (its text, a "." added when the text ends in a

@@ -8,6 +8,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProgressDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -16,6 +17,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace {
@@ -27,6 +29,17 @@ QString runFileDialog(QWidget *owner, const FileDialogRequest &request, QFileDia
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
     dialog.setDefaultSuffix(request.defaultSuffix);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.askBeforeReplacing);
+    // The proposed folder lies where a player never looks; the home and
+    // documents folders beside it let saved files go where the player finds them.
+    QList<QUrl> places;
+    for (const QString &folder : {request.initialFolder, QDir::homePath(),
+                                  QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)}) {
+        const QUrl place = QUrl::fromLocalFile(QDir::cleanPath(folder));
+        if (!folder.isEmpty() && QFileInfo(folder).isDir() && !places.contains(place))
+            places << place;
+    }
+    dialog.setSidebarUrls(places);
     if (!request.suggestedName.isEmpty())
         dialog.selectFile(request.suggestedName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -96,9 +109,18 @@ QString QtDesktop::saveFileName(QWidget *owner, const FileDialogRequest &request
 
 void QtDesktop::openDocument(const QString &fileOrAddress)
 {
-    const QUrl url = QFileInfo::exists(fileOrAddress) ? QUrl::fromLocalFile(fileOrAddress)
-                                                      : QUrl(fileOrAddress);
-    QDesktopServices::openUrl(url);
+    const bool local = QFileInfo::exists(fileOrAddress);
+    if (QDesktopServices::openUrl(local ? QUrl::fromLocalFile(fileOrAddress) : QUrl(fileOrAddress)) || !local)
+        return;
+    // Without a desktop that knows how to open files (no xdg-open), the help
+    // still opens in a viewer for compiled HTML help that the player installed.
+    if (fileOrAddress.endsWith(QStringLiteral(".chm"), Qt::CaseInsensitive)) {
+        for (const QString &viewer : {QStringLiteral("xchm"), QStringLiteral("kchmviewer")}) {
+            const QString program = QStandardPaths::findExecutable(viewer);
+            if (!program.isEmpty() && QProcess::startDetached(program, {fileOrAddress}))
+                return;
+        }
+    }
 }
 
 void QtDesktop::startProgram(const QString &programFile)

@@ -1,9 +1,13 @@
 // 软件演示: walks a new player through one conversion, page by page. The
-// numbers on the pages are worked out by the program's own engine, so the
-// demonstration always says what the program really does.
+// numbers on the pages are worked out by the program's own engine and the
+// pictures are the program's own window at each step (korvel-demo-pictures),
+// so the demonstration always says and shows what the program really does.
+#include "app/chinese_ui.h"
+#include "app/demo/demo_example.h"
 #include "base/lottery_kind.h"
 #include "engine/conversion.h"
 #include "engine/correction.h"
+#include "ui/file_edge.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -20,7 +24,6 @@ struct Page
 {
     QString title;
     QString text;
-    QString picture; // a resource, or empty
 };
 
 QString pairs(const std::vector<DigitPair> &list)
@@ -33,19 +36,19 @@ QString pairs(const std::vector<DigitPair> &list)
 
 std::vector<Page> pages()
 {
-    // The example: 双色球, 3 7 12 19 25 31, 2024-05-17 08 时, 先天八卦, 东, 太极图阳邻修正.
-    const std::vector<int> originals{3, 7, 12, 19, 25, 31};
-    const int sum = DateDigitSum("2024", "05", "17", "08");
-    const int direction = DirectionNumber("先天八卦", "东");
+    const int sum = DateDigitSum(demo::kYear, demo::kMonth, demo::kDay, demo::kHour);
+    const int direction = DirectionNumber(demo::kArrangement, demo::kDirection);
     const int multiplier = Multiplier(sum, direction);
     std::vector<DigitPair> original, scaled, corrected;
-    for (int value : originals) {
+    for (int value : demo::kOriginals) {
         original.push_back(DigitPair::fromValue(value));
         scaled.push_back(ScalePair(original.back(), multiplier));
-        corrected.push_back(CorrectPair("太极图阳邻修正", scaled.back(), 33));
+        corrected.push_back(CorrectPair(demo::kMethod, scaled.back(), demo::kTotal));
     }
-    ConversionRequest request{Lotto, 33, 6, "太极图阳邻修正", "先天八卦", "东", "2024", "05", "17", "08", "", {}};
-    for (int value : originals)
+    ConversionRequest request{Lotto, demo::kTotal, static_cast<int>(demo::kOriginals.size()),
+                              demo::kMethod, demo::kArrangement, demo::kDirection, demo::kYear,
+                              demo::kMonth, demo::kDay, demo::kHour, "", {}};
+    for (int value : demo::kOriginals)
         request.boxes.push_back(std::to_string(value));
     DrawGenerator draws;
     const ConversionResult result = convert(request, draws);
@@ -55,28 +58,23 @@ std::vector<Page> pages()
 
     return {
         {QStringLiteral("第一步：选择彩票"),
-         QStringLiteral("在“选择彩票：”列表中选“双色球”。窗口显示它是乐透型、33 选 6，并排好 6 个空白的号码框。"),
-         QStringLiteral(":/demo/main-window.png")},
+         QStringLiteral("在“选择彩票：”列表中选“双色球”。窗口显示它是乐透型、33 选 6，并排好 6 个空白的号码框。")},
         {QStringLiteral("第二步：输入原始号码"),
-         QStringLiteral("在 6 个框中依次输入心中的号码：3、7、12、19、25、31。程序把它们写成两位数：%1。").arg(pairs(original)),
-         {}},
+         QStringLiteral("在 6 个框中依次输入心中的号码：3、7、12、19、25、31。程序把它们写成两位数：%1。").arg(pairs(original))},
         {QStringLiteral("第三步：日期、时辰和方位"),
          QStringLiteral("选年 2024、月 05、日 17、时 08：十个数字相加再折叠得到日期数 %1。八卦选“先天八卦”、方位选“东”，方位数是 %2。"
                         "%2 × %2 除以 %1 的余数为 0，所以倍数取 %3。")
              .arg(sum)
              .arg(direction)
-             .arg(multiplier),
-         {}},
+             .arg(multiplier)},
         {QStringLiteral("第四步：选择修正方法"),
          QStringLiteral("每个号码的十位和个位各乘以 %1 只留个位：%2。选“太极图阳邻修正”，把超出 33 的号码调回范围：%3。")
              .arg(multiplier)
-             .arg(pairs(scaled), pairs(corrected)),
-         {}},
+             .arg(pairs(scaled), pairs(corrected))},
         {QStringLiteral("第五步：转换号码"),
          QStringLiteral("按“转换号码”。00 换回原始号码，再从小到大排序，结果表格增加一行：%1。"
                         "之后可以“保存号码”、“加载号码”或“打印号码”。")
-             .arg(bet.join(u' ')),
-         QStringLiteral(":/demo/main-window.png")},
+             .arg(bet.join(u' '))},
     };
 }
 
@@ -85,8 +83,9 @@ std::vector<Page> pages()
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("软件演示"));
+    speakChinese(application);
     const std::vector<Page> steps = pages();
+    const ProgramFolder folder = programFolder(QCoreApplication::applicationDirPath());
 
     QWidget window;
     window.setWindowTitle(QStringLiteral("Korvel自动选号器 软件演示"));
@@ -119,7 +118,7 @@ int main(int argc, char *argv[])
         current = index;
         title->setText(steps[index].title);
         text->setText(steps[index].text);
-        picture->setPixmap(steps[index].picture.isEmpty() ? QPixmap() : QPixmap(steps[index].picture));
+        picture->setPixmap(QPixmap(qPath(folder.demoPicture(index + 1))));
         back->setEnabled(index > 0);
         next->setEnabled(index + 1 < static_cast<int>(steps.size()));
     };
@@ -127,7 +126,6 @@ int main(int argc, char *argv[])
     QObject::connect(next, &QPushButton::clicked, [&] { show(current + 1); });
     QObject::connect(close, &QPushButton::clicked, &window, &QWidget::close);
     show(0);
-    window.resize(720, 700);
-    window.show();
+    window.showMaximized();
     return application.exec();
 }

@@ -105,6 +105,23 @@ TEST_F(AddDialogTest, AddsANewNameAndReportsAPresentOne)
     EXPECT_EQ(storedNames().size(), 11);
 }
 
+TEST_F(AddDialogTest, PresentNameIsToldBeforeTheCountsAreReadAndSuccessWhileOpen)
+{
+    dialog.show();
+    for (const char *total : {"abc", "0", "33"}) {
+        fill(QStringLiteral("双色球"), 0, QString::fromLatin1(total), QStringLiteral("-1"));
+        press();
+        EXPECT_EQ(desktop.messageTexts(), QStringList{QStringLiteral("该彩票名称已经存在，请输入其他票名称！")})
+            << total;
+    }
+    fill(QStringLiteral("新彩票"), 0, QStringLiteral("33"), QStringLiteral("6"));
+    press();
+    ASSERT_EQ(desktop.messageTexts(), QStringList{QStringLiteral("成功添加彩票！")});
+    EXPECT_TRUE(desktop.messages[0].ownerShown); // read over the dialog, which then closes
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
 TEST_F(AddDialogTest, LotteriesThatCannotBeServedAreRefusedBeforeStoring)
 {
     const struct

@@ -132,7 +132,11 @@ TEST_F(FaultTest, CatalogueLockedByAnotherProgramRefusesAnAddition)
     }
     QSqlDatabase::removeDatabase(holder);
     ASSERT_EQ(desktop.messages.size(), 1u);
-    EXPECT_TRUE(desktop.messages[0].text.contains(QStringLiteral("彩票数据库")));
+    // The program's own sentence; SQLite's words follow in brackets.
+    const QString text = desktop.messages[0].text;
+    EXPECT_TRUE(text.startsWith(QStringLiteral("无法读取彩票数据库“"))) << text.toStdString();
+    EXPECT_TRUE(text.endsWith(QStringLiteral("”：它正被另一个程序使用，请稍后再试（database is locked）。")))
+        << text.toStdString();
     EXPECT_EQ(storedRows(), 9);
     // Once the other program is done, the same press adds the lottery.
     desktop.messages.clear();

@@ -109,6 +109,14 @@ TEST_F(SplashTest, EndsOnTheFifthTickWhateverHappened)
         splash.Timer1Timer();
         EXPECT_TRUE(splash.isVisible()) << tick;
     }
+    // Keys, clicks and the window system's close request do not end it early.
+    for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space})
+        QTest::keyClick(&splash, key);
+    QTest::mouseClick(&splash, Qt::LeftButton);
+    QTest::mouseClick(splash.Image1, Qt::RightButton);
+    EXPECT_FALSE(splash.close());
+    EXPECT_TRUE(splash.isVisible());
+    EXPECT_EQ(splash.ticks(), 4);
     splash.Timer1Timer();
     EXPECT_FALSE(splash.isVisible());
     EXPECT_EQ(splash.result(), QDialog::Accepted);

@@ -18,7 +18,10 @@ TEST(ErrorBoxText, AddsPeriodAfterCharactersThatSortAfterIt)
 {
     EXPECT_EQ(errorBoxText("abc"), "abc.");
     EXPECT_EQ(errorBoxText("'x' 不是一个有效的整形值"), "'x' 不是一个有效的整形值.");
-    EXPECT_EQ(errorBoxText("请输入彩票名称！！"), "请输入彩票名称！！.");
+    EXPECT_EQ(errorBoxText("请输入彩票名称！！"), "请输入彩票名称！！");
+    EXPECT_EQ(errorBoxText("找不到彩票数据库文件。"), "找不到彩票数据库文件。");
+    EXPECT_EQ(errorBoxText("真的吗？"), "真的吗？");
+    EXPECT_EQ(errorBoxText("文件存取错误"), "文件存取错误.");
     EXPECT_EQ(errorBoxText("I/O 错误 5"), "I/O 错误 5.");
     EXPECT_EQ(errorBoxText("done."), "done.");
     EXPECT_EQ(errorBoxText("minus-"), "minus-");

@@ -114,6 +114,22 @@ TEST(Printout, TwentySixRowsMakeTwoPages)
     EXPECT_EQ(printPageCount(gridOf(51, 5)), 3);
 }
 
+TEST(Printout, PageLineOfANarrowPageStaysOnThePaper)
+{
+    // The line is 70 pixels wide here; at 9 W / 10 + 330 it just fits a
+    // page 4000 wide, and on a narrower one it ends at the right edge.
+    const auto pageLineX = [](int width) {
+        const RecordingSurface s = printed(gridOf(3, 6), 6, {width, 6960});
+        const auto *pageLine = s.find(0, QStringLiteral("共1页\\第1页"));
+        EXPECT_EQ(pageLine ? pageLine->y : 0, 6850);
+        EXPECT_EQ(s.find(0, QStringLiteral("序号"))->x, width / 14 + 100); // the rest stays put
+        return pageLine ? pageLine->x : -1;
+    };
+    EXPECT_EQ(pageLineX(4000), 3930);
+    EXPECT_EQ(pageLineX(3990), 3920);
+    EXPECT_EQ(pageLineX(1000), 930);
+}
+
 TEST(Printout, SummaryCountsEveryResultRow)
 {
     const RecordingSurface s = printed(gridOf(12, 7), 7);

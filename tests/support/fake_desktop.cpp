@@ -2,10 +2,11 @@
 
 #include <QDialog>
 #include <QPrinter>
+#include <QWidget>
 
-void FakeDesktop::message(QWidget *, MessageKind kind, const QString &caption, const QString &text)
+void FakeDesktop::message(QWidget *owner, MessageKind kind, const QString &caption, const QString &text)
 {
-    messages.push_back({kind, caption, text});
+    messages.push_back({kind, caption, text, owner && owner->isVisible()});
 }
 
 QString FakeDesktop::openFileName(QWidget *, const FileDialogRequest &request)

@@ -21,6 +21,7 @@ public:
         MessageKind kind;
         QString caption;
         QString text;
+        bool ownerShown = false; // whether the window it belongs to was on screen
     };
 
     void message(QWidget *owner, MessageKind kind, const QString &caption,

@@ -1,5 +1,5 @@
 // The main of every test program that needs Qt: an application object on
-// the offscreen platform, named as the program names itself.
+// the offscreen platform.
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -10,6 +10,5 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
     QApplication application(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Korvel自动选号器"));
     return RUN_ALL_TESTS();
 }
