@@ -13,7 +13,7 @@ public:
     Converter(const char *to, const char *from) : m_cd(iconv_open(to, from))
     {
         if (m_cd == reinterpret_cast<iconv_t>(-1))
-            throw AppError("无法转换 GBK 文本");
+            throw AppError("无法转换 GBK 文本。");
     }
     ~Converter() { iconv_close(m_cd); }
     Converter(const Converter &) = delete;

@@ -45,6 +45,6 @@ DigitPair CorrectPair(std::string_view methodName, DigitPair pair, int n)
 {
     const PairMethod *method = findPairMethod(methodName);
     if (!method)
-        throw AppError("未知的修正方法：" + std::string(methodName));
+        throw AppError("未知的修正方法：" + std::string(methodName) + "。");
     return CorrectPair(*method, pair, n);
 }

@@ -28,11 +28,11 @@ bool runGuarded(Desktop &desktop, QWidget *owner, const std::function<void()> &h
         handler();
         return true;
     } catch (const std::bad_alloc &) {
-        show(desktop, owner, "内存不足");
+        show(desktop, owner, "内存不足。");
     } catch (const std::exception &error) {
         show(desktop, owner, error.what());
     } catch (...) {
-        show(desktop, owner, "未知错误");
+        show(desktop, owner, "未知错误。");
     }
     return false;
 }

@@ -25,7 +25,7 @@ void ScreenCapture(QWidget *owner, Desktop &desktop)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (screen.isNull() || !screen.save(&buffer, "BMP"))
-        throw AppError("无法生成屏幕图片");
+        throw AppError("无法生成屏幕图片。");
     writeFileAtomically(nativePath(fileName),
                         std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
 }

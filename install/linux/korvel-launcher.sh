@@ -6,8 +6,8 @@
 # player's data folder and started from there. A newer installation
 # replaces the program files but keeps the player's catalogue and files.
 set -e
-# Installed as usr/bin/korvel beside opt/korvel below the same prefix.
-installed=$(cd "$(dirname "$0")/../../opt/korvel" && pwd)
+# Installed as usr/bin/korvel beside usr/lib/korvel below the same prefix.
+installed=$(cd "$(dirname "$0")/../lib/korvel" && pwd)
 home=${XDG_DATA_HOME:-$HOME/.local/share}/korvel
 if [ ! -f "$home/version" ] || ! cmp -s "$installed/version" "$home/version"; then
   mkdir -p "$home"

@@ -100,6 +100,21 @@ TEST(HelpFile, EveryLinkAndPictureIsInside)
     EXPECT_GT(links, 20);
 }
 
+TEST(HelpFile, ContentsAndIndexAreInTheCodePageOfItsLanguage)
+{
+    // A viewer reads them as GBK, the code page of Chinese help.
+    const fs::path folder = fs::temp_directory_path() / "korvel-help-extract";
+    fs::remove_all(folder);
+    run("extract_chmLib '" + kHelp + "' '" + folder.string() + "' > /dev/null");
+    const std::string contents = readText(folder / "help.hhc");
+    EXPECT_NE(contents.find("charset=gbk"), std::string::npos);
+    EXPECT_NE(contents.find("\xD1\xA1\xD4\xF1\xB2\xCA\xC6\xB1"), std::string::npos); // 选择彩票
+    EXPECT_EQ(contents.find("选择彩票"), std::string::npos);
+    const std::string index = readText(folder / "help.hhk");
+    EXPECT_NE(index.find("\xC0\xD6\xCD\xB8\xD0\xCD"), std::string::npos); // 乐透型
+    fs::remove_all(folder);
+}
+
 TEST(HelpFile, CoversEveryCorrectionMethod)
 {
     const std::string methods = readText(kSources / "methods.html");
