@@ -1,23 +1,27 @@
-// Builds the shipped catalogue database from its readable source:
-//   korvel-mkcatalogue SOURCE.csv OUTPUT.mdb
+// Builds the shipped catalogue database from its readable sources:
+//   korvel-mkcatalogue SOURCE.csv OUTPUT.mdb [PRIZES.csv]
 // The source has a header line and then one lottery a line:
-// 彩票名称,彩票类型,号码总数,号码个数 (UTF-8, no quoting).
+// 彩票名称,彩票类型,号码总数,号码个数 (UTF-8, no quoting). The prize rules,
+// when given, fill the prize table (see history/prize_rules.h); each
+// lottery's rules are checked as the program will read them.
 #include "base/app_error.h"
 #include "base/file_io.h"
 #include "base/int_text.h"
 #include "catalogue/catalogue_store.h"
+#include "history/history_store.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QString>
 
 #include <cstdio>
+#include <set>
 
 int main(int argc, char *argv[])
 {
     QCoreApplication application(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: korvel-mkcatalogue SOURCE.csv OUTPUT.mdb\n");
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "usage: korvel-mkcatalogue SOURCE.csv OUTPUT.mdb [PRIZES.csv]\n");
         return 2;
     }
     const QString output = QString::fromLocal8Bit(argv[2]);
@@ -41,6 +45,15 @@ int main(int argc, char *argv[])
                 throw AppError("line " + std::to_string(lineNumber) + ": expected 4 fields");
             store.append({fields[0], strToInt(fields[1].toStdString()),
                           strToInt(fields[2].toStdString()), strToInt(fields[3].toStdString())});
+        }
+        if (argc == 4) {
+            const std::vector<PrizeRuleRow> rules = parsePrizeCsv(readFile(argv[3]));
+            std::set<std::string> lotteries;
+            for (const PrizeRuleRow &rule : rules) {
+                if (lotteries.insert(rule.lottery).second)
+                    (void)PrizeTable::fromRows(rule.lottery, rules);
+            }
+            HistoryStore(building).ensureTables(rules);
         }
         QFile::remove(output);
         if (!QFile::rename(building, output))

@@ -1,0 +1,300 @@
+#include "history/draw_text.h"
+
+#include "base/gbk.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+
+namespace {
+
+constexpr std::string_view kZoneMark = "+";
+
+bool isDigits(std::string_view text)
+{
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// The line's fields; every "+" or "|" (half or full width) stands as a
+// field "+" of its own.
+std::vector<std::string> fieldsOf(std::string_view line)
+{
+    static constexpr std::array<std::string_view, 4> blanks = {"，", "、", "\u3000", "；"};
+    static constexpr std::array<std::string_view, 2> marks = {"＋", "｜"};
+    std::vector<std::string> fields;
+    std::string current;
+    const auto flush = [&] {
+        if (!current.empty())
+            fields.push_back(std::move(current));
+        current.clear();
+    };
+    for (size_t i = 0; i < line.size();) {
+        const std::string_view rest = line.substr(i);
+        const auto startsWith = [&](std::string_view word) { return rest.substr(0, word.size()) == word; };
+        const auto blank = std::find_if(blanks.begin(), blanks.end(), startsWith);
+        const auto mark = std::find_if(marks.begin(), marks.end(), startsWith);
+        const char c = line[i];
+        if (blank != blanks.end()) {
+            flush();
+            i += blank->size();
+        } else if (mark != marks.end() || c == '+' || c == '|') {
+            flush();
+            fields.emplace_back(kZoneMark);
+            i += mark != marks.end() ? mark->size() : 1;
+        } else {
+            if (c == ' ' || c == '\t' || c == ',' || c == ';' || c == '\r' || c == '\n')
+                flush();
+            else
+                current += c;
+            ++i;
+        }
+    }
+    flush();
+    return fields;
+}
+
+bool validDate(int year, int month, int day)
+{
+    static constexpr int days[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return year >= 1900 && year <= 2999 && month >= 1 && month <= 12 && day >= 1
+           && day <= days[month - 1] - (month == 2 && !leap ? 1 : 0);
+}
+
+// The three numbers of "2026-02-01", "2026/2/1", "2026.02.01" or
+// "2026年2月1日"; nothing when the field has no such separators.
+std::optional<std::array<int, 3>> separatedDate(std::string field)
+{
+    for (std::string_view separator : {"年", "月", "日"}) {
+        for (size_t at = field.find(separator); at != std::string::npos; at = field.find(separator))
+            field.replace(at, separator.size(), "-");
+    }
+    std::replace(field.begin(), field.end(), '/', '-');
+    std::replace(field.begin(), field.end(), '.', '-');
+    if (field.find('-') == std::string::npos)
+        return std::nullopt;
+    if (field.back() == '-')
+        field.pop_back();
+    std::array<int, 3> parts{0, 0, 0};
+    size_t start = 0;
+    for (int index = 0; index < 3; ++index) {
+        const size_t end = index == 2 ? field.size() : field.find('-', start);
+        const std::string part = field.substr(start, end == std::string::npos ? 0 : end - start);
+        if (end == std::string::npos || !isDigits(part) || part.size() > 4)
+            return std::array<int, 3>{0, 0, 0};
+        parts[static_cast<size_t>(index)] = std::stoi(part);
+        start = end + 1;
+    }
+    return parts;
+}
+
+// A date field as "YYYY-MM-DD": the forms above, or eight digits
+// "20260201", perhaps followed by a weekday in brackets. `isDate` tells
+// whether the field is meant as a date at all (eight digits that make no
+// date may still be a run of digits).
+std::optional<std::string> dateOf(std::string field, bool &isDate)
+{
+    for (std::string_view bracket : {"(", "（"}) {
+        const size_t at = field.find(bracket);
+        if (at != std::string::npos && at > 0)
+            field.erase(at);
+    }
+    std::array<int, 3> parts{0, 0, 0};
+    if (isDigits(field) && field.size() == 8) {
+        parts = {std::stoi(field.substr(0, 4)), std::stoi(field.substr(4, 2)), std::stoi(field.substr(6, 2))};
+        isDate = validDate(parts[0], parts[1], parts[2]);
+    } else if (const auto separated = separatedDate(field)) {
+        parts = *separated;
+        isDate = true;
+    }
+    if (!isDate || !validDate(parts[0], parts[1], parts[2]))
+        return std::nullopt;
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", parts[0], parts[1], parts[2]);
+    return std::string(text);
+}
+
+// A zone's parts as the line lists them: front, back, special.
+struct Part
+{
+    const DrawZone *zone;
+    std::string label;
+    std::vector<int> *target;
+};
+
+std::string countProblem(const std::vector<Part> &parts, int expected, int read)
+{
+    std::string text = "应有" + std::to_string(expected) + "个号码";
+    if (parts.size() > 1) {
+        text += "（";
+        for (size_t i = 0; i < parts.size(); ++i)
+            text += (i ? "，" : "") + parts[i].label + std::to_string(parts[i].zone->count) + "个";
+        text += "）";
+    }
+    return text + "，读到" + std::to_string(read) + "个";
+}
+
+// Takes the numbers of one part from fields[at...], at most `limit` fields;
+// a Digit zone of single digits may be one run of digits.
+std::variant<int, std::string> takeNumbers(const std::vector<std::string> &fields, size_t at, size_t limit,
+                                           const DrawZone &zone, std::vector<int> &out)
+{
+    if (zone.digits && zone.high <= 9 && zone.count > 1 && at < fields.size() && limit > 0
+        && isDigits(fields[at]) && static_cast<int>(fields[at].size()) == zone.count) {
+        for (char c : fields[at])
+            out.push_back(c - '0');
+        return 1;
+    }
+    size_t taken = 0;
+    for (; taken < limit && at + taken < fields.size(); ++taken) {
+        const std::string &field = fields[at + taken];
+        if (!isDigits(field) || field.size() > 4)
+            return "“" + field + "”不是号码";
+        out.push_back(std::stoi(field));
+    }
+    return static_cast<int>(taken);
+}
+
+} // namespace
+
+std::variant<Draw, std::string> parseDrawLine(std::string_view line, const DrawShape &shape)
+{
+    const std::vector<std::string> fields = fieldsOf(line);
+    if (fields.empty())
+        return std::string("空行");
+    Draw draw;
+    draw.issue = fields[0];
+    if (!issueKey(draw.issue))
+        return "期号“" + draw.issue + "”不是1到12位数字";
+    size_t at = 1;
+    if (at < fields.size() && fields[at] != kZoneMark) {
+        bool isDate = false;
+        const auto date = dateOf(fields[at], isDate);
+        if (date) {
+            draw.date = *date;
+            ++at;
+        } else if (isDate) {
+            return "日期“" + fields[at] + "”无效";
+        }
+    }
+
+    std::vector<Part> parts{{&shape.front, shape.front.name.empty() ? "基本号码" : shape.front.name, &draw.front}};
+    if (shape.back)
+        parts.push_back({&*shape.back, shape.back->name, &draw.back});
+    DrawZone specialZone = shape.front;
+    specialZone.count = 1;
+    std::vector<int> special;
+    if (shape.special)
+        parts.push_back({&specialZone, "特别号", &special});
+
+    const bool marked = std::find(fields.begin() + static_cast<long>(at), fields.end(), kZoneMark) != fields.end();
+    int read = 0;
+    if (marked) {
+        // Each "+" opens the next part; every part takes the whole of its group.
+        size_t part = 0;
+        while (true) {
+            const size_t end = std::min<size_t>(
+                std::find(fields.begin() + static_cast<long>(at), fields.end(), kZoneMark) - fields.begin(),
+                fields.size());
+            if (part >= parts.size())
+                return "“+”后的号码多于本彩票的号码区";
+            const auto taken = takeNumbers(fields, at, end - at, *parts[part].zone, *parts[part].target);
+            if (const auto *problem = std::get_if<std::string>(&taken))
+                return *problem;
+            if (at + static_cast<size_t>(std::get<int>(taken)) != end)
+                return "“" + fields[at + static_cast<size_t>(std::get<int>(taken))] + "”不是号码";
+            ++part;
+            if (end == fields.size())
+                break;
+            at = end + 1;
+        }
+        for (const Part &p : parts)
+            read += static_cast<int>(p.target->size());
+        for (const Part &p : parts) {
+            if (static_cast<int>(p.target->size()) != p.zone->count)
+                return countProblem(parts, shape.numberCount(), read);
+        }
+    } else {
+        for (const Part &p : parts) {
+            const auto taken = takeNumbers(fields, at, static_cast<size_t>(p.zone->count), *p.zone, *p.target);
+            if (const auto *problem = std::get_if<std::string>(&taken))
+                return *problem;
+            at += static_cast<size_t>(std::get<int>(taken));
+            read += static_cast<int>(p.target->size());
+        }
+        if (at < fields.size() || read != shape.numberCount()) {
+            const int more = static_cast<int>(fields.size() - std::min(at, fields.size()));
+            return countProblem(parts, shape.numberCount(), read + more);
+        }
+    }
+    if (!special.empty())
+        draw.special = special.front();
+    if (!shape.front.digits)
+        std::sort(draw.front.begin(), draw.front.end());
+    if (shape.back && !shape.back->digits)
+        std::sort(draw.back.begin(), draw.back.end());
+    if (auto problem = drawProblem(draw, shape))
+        return *problem;
+    return draw;
+}
+
+std::string playerTextToUtf8(std::string_view bytes)
+{
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
+        return std::string(bytes.substr(3));
+    size_t i = 0;
+    while (i < bytes.size()) {
+        const auto c = static_cast<unsigned char>(bytes[i]);
+        const size_t length = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
+        if (length == 0 || i + length > bytes.size() || (length == 2 && c < 0xC2))
+            return gbkToUtf8(bytes);
+        for (size_t k = 1; k < length; ++k) {
+            if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80)
+                return gbkToUtf8(bytes);
+        }
+        i += length;
+    }
+    return std::string(bytes);
+}
+
+DrawText readDrawText(std::string_view bytes, const DrawShape &shape)
+{
+    const std::string text = playerTextToUtf8(bytes);
+    DrawText result;
+    bool first = true;
+    int lineNumber = 0;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string::npos)
+            end = text.size();
+        ++lineNumber;
+        const std::string_view line = std::string_view(text).substr(start, end - start);
+        start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+        const std::vector<std::string> fields = fieldsOf(line);
+        if (fields.empty())
+            continue;
+        const bool header = first && !isDigits(fields[0]);
+        first = false;
+        if (header)
+            continue;
+        auto parsed = parseDrawLine(line, shape);
+        if (auto *draw = std::get_if<Draw>(&parsed))
+            result.draws.push_back({lineNumber, std::move(*draw)});
+        else
+            result.problems.push_back({lineNumber, std::get<std::string>(parsed)});
+    }
+    return result;
+}
+
+std::string drawFileBytes(const std::vector<Draw> &draws, const DrawShape &shape)
+{
+    std::string text = "期号 开奖日期 开奖号码\r\n";
+    for (const Draw &draw : draws) {
+        text += draw.issue;
+        if (!draw.date.empty())
+            text += ' ' + draw.date;
+        text += ' ' + drawNumbersText(draw, shape) + "\r\n";
+    }
+    return utf8ToGbk(text);
+}

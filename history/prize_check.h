@@ -1,0 +1,118 @@
+#pragma once
+
+#include "history/draw.h"
+#include "history/prize_rules.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Checking bets against draws: hits per zone, the level a bet wins under the
+// rule version in force for the draw's 期号, and its prize.
+
+struct Bet
+{
+    std::vector<int> front;
+    std::vector<int> back;
+};
+
+// Which amounts a pool-dependent fixed prize is told in (大乐透's two tiers):
+// both, when the pool is not known, or the one named.
+enum class PoolTier { Both, Low, High };
+
+struct CheckOptions
+{
+    PoolTier tier = PoolTier::Both;
+    std::string play; // 玩法 of every bet; empty: by the bet's count, the first play
+};
+
+struct BetCheck
+{
+    int frontHits = 0;
+    int backHits = 0;
+    bool specialHit = false;
+    bool rated = false;    // a prize rule applied; otherwise the hits are all there is
+    std::string level;     // the level won, empty for none
+    int rank = -1;         // the level's place in its play, 0 the best
+    Prize prize;
+};
+
+// Every bet checked against one draw, with what the summary line needs.
+struct DrawCheck
+{
+    std::vector<BetCheck> bets;
+    std::string unrated;       // why no prize rule applied, for some or all bets
+    std::int64_t priceFen = 0; // of one bet, 0 when no rule applied
+    std::string highCondition; // when the higher tier applies
+
+    // "共20注 投入40元 中奖3注 奖金15元（另有浮动奖1注）"; an amount that
+    // depends on the pool names both tiers.
+    std::string summary() const;
+};
+
+DrawCheck checkBets(const std::vector<Bet> &bets, const Draw &draw, const DrawShape &shape,
+                    const PrizeTable &table, const CheckOptions &options = {});
+
+// One bet against every stored draw (对照历史).
+struct LevelCount
+{
+    std::string level;
+    int count = 0;
+
+    friend bool operator==(const LevelCount &, const LevelCount &) = default;
+};
+
+struct HistoryCheck
+{
+    int draws = 0;                  // draws checked
+    int rated = 0;                  // of these, draws a prize rule applied to
+    std::string best;               // the best level won, empty for none
+    std::vector<LevelCount> counts; // how often each level came, best first
+};
+
+// Prepares the draws once, so that many bets are checked quickly.
+class HistoryChecker
+{
+public:
+    HistoryChecker(const std::vector<Draw> &draws, const DrawShape &shape, const PrizeTable &table,
+                   const CheckOptions &options = {});
+
+    HistoryCheck check(const Bet &bet) const;
+
+    // One bet against draw `index`, with hits, level and prize.
+    BetCheck checkOne(const Bet &bet, size_t index) const;
+
+    // Why draw `index` or this bet has no prize rule, or empty.
+    std::string unratedReason(const Bet &bet, size_t index) const;
+
+    const PrizeVersion *versionOf(size_t index) const;
+
+private:
+    struct Prepared
+    {
+        std::uint64_t front[2] = {0, 0};
+        std::uint64_t back[2] = {0, 0};
+        int special = -1;
+        int version = -1;
+        size_t frontAt = 0; // into m_values
+        size_t backAt = 0;
+    };
+    struct Hits
+    {
+        int front = 0;
+        int back = 0;
+        bool special = false;
+    };
+    struct PreparedBet;
+
+    PreparedBet prepare(const Bet &bet) const;
+    Hits hitsOf(const PreparedBet &bet, const Prepared &draw, HitRule rule) const;
+    const PrizePlay *playOf(const PreparedBet &bet, int version) const;
+
+    DrawShape m_shape;
+    PrizeTable m_table;
+    CheckOptions m_options;
+    std::vector<Prepared> m_draws;
+    std::vector<int> m_values; // the draws' numbers, front then back
+    std::vector<std::string> m_issues;
+};
