@@ -51,8 +51,8 @@ std::optional<std::string> zoneProblem(const std::vector<int> &numbers, const Dr
     for (size_t i = 0; i < numbers.size(); ++i) {
         const int value = numbers[i];
         if (value < zone.low || value > zone.high)
-            return numberWord(zone) + "“" + std::to_string(value) + "”不在" + std::to_string(zone.low)
-                   + "到" + std::to_string(zone.high) + "之间";
+            return numberWord(zone) + "“" + std::to_string(value) + "”不在" + std::to_string(zone.low) + "到"
+                   + std::to_string(zone.high) + "之间";
         if (!zone.digits && i > 0 && numbers[i - 1] >= value)
             return numberWord(zone) + "“" + twoDigit(value) + "”重复";
     }
@@ -66,8 +66,8 @@ int DrawShape::numberCount() const
     return front.count + (back ? back->count : 0) + (special ? 1 : 0);
 }
 
-DrawShape drawShapeOf(const std::string &name, int kind, int total, int count, int backTotal,
-                      int backCount, const std::string &backName)
+DrawShape drawShapeOf(const std::string &name, int kind, int total, int count, int backTotal, int backCount,
+                      const std::string &backName)
 {
     DrawShape shape;
     const bool twoZones = backTotal > 0 && backCount > 0;
@@ -105,7 +105,8 @@ std::optional<std::int64_t> issueKey(const std::string &issue)
 
 void sortByIssue(std::vector<Draw> &draws)
 {
-    const auto key = [](const Draw &draw) { return std::make_tuple(issueKey(draw.issue).value_or(-1), draw.issue); };
+    const auto key
+        = [](const Draw &draw) { return std::make_tuple(issueKey(draw.issue).value_or(-1), draw.issue); };
     std::stable_sort(draws.begin(), draws.end(),
                      [&](const Draw &a, const Draw &b) { return key(a) < key(b); });
 }

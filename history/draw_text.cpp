@@ -1,10 +1,10 @@
 #include "history/draw_text.h"
 
 #include "base/gbk.h"
+#include "base/two_digit.h"
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 
 namespace {
 
@@ -12,7 +12,8 @@ constexpr std::string_view kZoneMark = "+";
 
 bool isDigits(std::string_view text)
 {
-    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return !text.empty()
+           && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 // The line's fields; every "+" or "|" (half or full width) stands as a
@@ -109,9 +110,7 @@ std::optional<std::string> dateOf(std::string field, bool &isDate)
     }
     if (!isDate || !validDate(parts[0], parts[1], parts[2]))
         return std::nullopt;
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", parts[0], parts[1], parts[2]);
-    return std::string(text);
+    return std::to_string(parts[0]) + "-" + twoDigit(parts[1]) + "-" + twoDigit(parts[2]);
 }
 
 // A zone's parts as the line lists them: front, back, special.
@@ -178,7 +177,8 @@ std::variant<Draw, std::string> parseDrawLine(std::string_view line, const DrawS
         }
     }
 
-    std::vector<Part> parts{{&shape.front, shape.front.name.empty() ? "基本号码" : shape.front.name, &draw.front}};
+    std::vector<Part> parts{
+        {&shape.front, shape.front.name.empty() ? "基本号码" : shape.front.name, &draw.front}};
     if (shape.back)
         parts.push_back({&*shape.back, shape.back->name, &draw.back});
     DrawZone specialZone = shape.front;
@@ -187,7 +187,8 @@ std::variant<Draw, std::string> parseDrawLine(std::string_view line, const DrawS
     if (shape.special)
         parts.push_back({&specialZone, "特别号", &special});
 
-    const bool marked = std::find(fields.begin() + static_cast<long>(at), fields.end(), kZoneMark) != fields.end();
+    const bool marked
+        = std::find(fields.begin() + static_cast<long>(at), fields.end(), kZoneMark) != fields.end();
     int read = 0;
     if (marked) {
         // Each "+" opens the next part; every part takes the whole of its group.
@@ -216,7 +217,8 @@ std::variant<Draw, std::string> parseDrawLine(std::string_view line, const DrawS
         }
     } else {
         for (const Part &p : parts) {
-            const auto taken = takeNumbers(fields, at, static_cast<size_t>(p.zone->count), *p.zone, *p.target);
+            const auto taken
+                = takeNumbers(fields, at, static_cast<size_t>(p.zone->count), *p.zone, *p.target);
             if (const auto *problem = std::get_if<std::string>(&taken))
                 return *problem;
             at += static_cast<size_t>(std::get<int>(taken));
@@ -245,8 +247,16 @@ std::string playerTextToUtf8(std::string_view bytes)
     size_t i = 0;
     while (i < bytes.size()) {
         const auto c = static_cast<unsigned char>(bytes[i]);
-        const size_t length = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
-        if (length == 0 || i + length > bytes.size() || (length == 2 && c < 0xC2))
+        size_t length = 0;
+        if (c < 0x80)
+            length = 1;
+        else if (c >= 0xC2 && c < 0xE0)
+            length = 2;
+        else if ((c & 0xF0) == 0xE0)
+            length = 3;
+        else if ((c & 0xF8) == 0xF0)
+            length = 4;
+        if (length == 0 || i + length > bytes.size())
             return gbkToUtf8(bytes);
         for (size_t k = 1; k < length; ++k) {
             if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80)

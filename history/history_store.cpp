@@ -48,30 +48,36 @@ void createTables(const SqlConnection &connection, const std::vector<PrizeRuleRo
 {
     const bool newRules = !connection.hasTable(kPrizeTable);
     QSqlQuery query(connection.database());
-    connection.exec(query, QStringLiteral("create table if not exists %1 (彩票名称 text not null, 期号 text not null, "
-                                          "开奖日期 text, 前区号码 text not null, 后区号码 text, 特别号 integer, "
-                                          "unique (彩票名称, 期号))")
-                               .arg(kDrawTable));
+    connection.exec(
+        query, QStringLiteral("create table if not exists %1 (彩票名称 text not null, 期号 text not null, "
+                              "开奖日期 text, 前区号码 text not null, 后区号码 text, 特别号 integer, "
+                              "unique (彩票名称, 期号))")
+                   .arg(kDrawTable));
     if (!newRules)
         return;
     QStringList columns;
     QStringList definitions;
     for (std::string_view column : kPrizeColumns) {
         columns << QString::fromUtf8(column.data(), static_cast<qsizetype>(column.size()));
-        const bool count = column == "投注个数" || column == "前区命中" || column == "后区命中" || column == "特别号";
+        const bool count
+            = column == "投注个数" || column == "前区命中" || column == "后区命中" || column == "特别号";
         definitions << columns.back() + (count ? QStringLiteral(" integer") : QStringLiteral(" text"));
     }
-    connection.exec(query,
-                    QStringLiteral("create table %1 (%2)").arg(kPrizeTable, definitions.join(QStringLiteral(", "))));
-    query.prepare(QStringLiteral("insert into %1 (%2) values (?%3)")
-                      .arg(kPrizeTable, columns.join(QStringLiteral(", ")), QStringLiteral(", ?").repeated(12)));
-    const auto optional = [](const std::optional<int> &value) { return value ? QVariant(*value) : QVariant(); };
+    connection.exec(
+        query,
+        QStringLiteral("create table %1 (%2)").arg(kPrizeTable, definitions.join(QStringLiteral(", "))));
+    query.prepare(
+        QStringLiteral("insert into %1 (%2) values (?%3)")
+            .arg(kPrizeTable, columns.join(QStringLiteral(", ")), QStringLiteral(", ?").repeated(12)));
+    const auto optional
+        = [](const std::optional<int> &value) { return value ? QVariant(*value) : QVariant(); };
     for (const PrizeRuleRow &row : rules) {
         for (const QVariant &value :
              {QVariant(text(row.lottery)), QVariant(text(row.firstIssue)), QVariant(text(row.play)),
-              QVariant(text(row.level)), QVariant(row.betCount), QVariant(text(row.match)), QVariant(row.frontHits),
-              optional(row.backHits), optional(row.specialHit), QVariant(text(row.prize)),
-              QVariant(text(row.highPrize)), QVariant(text(row.highCondition)), QVariant(text(row.price))})
+              QVariant(text(row.level)), QVariant(row.betCount), QVariant(text(row.match)),
+              QVariant(row.frontHits), optional(row.backHits), optional(row.specialHit),
+              QVariant(text(row.prize)), QVariant(text(row.highPrize)), QVariant(text(row.highCondition)),
+              QVariant(text(row.price))})
             query.addBindValue(value);
         connection.exec(query);
     }
@@ -103,8 +109,9 @@ std::vector<Draw> readDraws(const SqlConnection &connection, const std::string &
         return draws;
     QSqlQuery query(connection.database());
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral("select 期号, 开奖日期, 前区号码, 后区号码, 特别号 from %1 where 彩票名称 = ?")
-                      .arg(kDrawTable));
+    query.prepare(
+        QStringLiteral("select 期号, 开奖日期, 前区号码, 后区号码, 特别号 from %1 where 彩票名称 = ?")
+            .arg(kDrawTable));
     query.addBindValue(text(lottery));
     connection.exec(query);
     while (query.next()) {
@@ -195,15 +202,16 @@ ImportPlan HistoryStore::importDraws(const std::string &lottery, const DrawShape
 
 std::optional<std::string> HistoryStore::addDraw(const Draw &draw) const
 {
-    return writing(m_filePath, m_busyTimeout, [&](const SqlConnection &connection) -> std::optional<std::string> {
-        const auto key = issueKey(draw.issue);
-        for (const Draw &stored : readDraws(connection, draw.lottery, nullptr, nullptr)) {
-            if (issueKey(stored.issue) == key)
-                return "期号" + draw.issue + "已经存在，未添加。";
-        }
-        insertDraws(connection, {draw});
-        return std::nullopt;
-    });
+    return writing(m_filePath, m_busyTimeout,
+                   [&](const SqlConnection &connection) -> std::optional<std::string> {
+                       const auto key = issueKey(draw.issue);
+                       for (const Draw &stored : readDraws(connection, draw.lottery, nullptr, nullptr)) {
+                           if (issueKey(stored.issue) == key)
+                               return "期号" + draw.issue + "已经存在，未添加。";
+                       }
+                       insertDraws(connection, {draw});
+                       return std::nullopt;
+                   });
 }
 
 bool HistoryStore::deleteDraw(const std::string &lottery, const std::string &issue) const
@@ -236,7 +244,8 @@ std::vector<PrizeRuleRow> HistoryStore::prizeRules(const std::string &lottery) c
     connection.exec(query);
     int columns[kPrizeColumns.size()];
     for (size_t i = 0; i < kPrizeColumns.size(); ++i) {
-        const QString name = QString::fromUtf8(kPrizeColumns[i].data(), static_cast<qsizetype>(kPrizeColumns[i].size()));
+        const QString name
+            = QString::fromUtf8(kPrizeColumns[i].data(), static_cast<qsizetype>(kPrizeColumns[i].size()));
         columns[i] = query.record().indexOf(name);
         if (columns[i] < 0)
             throw AppError(QStringLiteral("彩票数据库“%1”的表%2缺少列“%3”。")
@@ -244,13 +253,14 @@ std::vector<PrizeRuleRow> HistoryStore::prizeRules(const std::string &lottery) c
                                .toStdString());
     }
     const auto optional = [](const QVariant &value) {
-        return value.isNull() || value.toString().isEmpty() ? std::optional<int>() : std::optional<int>(value.toInt());
+        return value.isNull() || value.toString().isEmpty() ? std::optional<int>()
+                                                            : std::optional<int>(value.toInt());
     };
     while (query.next()) {
         const auto value = [&](int column) { return query.value(columns[column]); };
         rows.push_back({utf8(value(0)), utf8(value(1)), utf8(value(2)), utf8(value(3)), value(4).toInt(),
-                        utf8(value(5)), value(6).toInt(), optional(value(7)), optional(value(8)), utf8(value(9)),
-                        utf8(value(10)), utf8(value(11)), utf8(value(12))});
+                        utf8(value(5)), value(6).toInt(), optional(value(7)), optional(value(8)),
+                        utf8(value(9)), utf8(value(10)), utf8(value(11)), utf8(value(12))});
     }
     return rows;
 }

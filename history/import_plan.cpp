@@ -29,7 +29,8 @@ ImportPlan planImport(const DrawText &text, const std::vector<Draw> &stored, con
                 ++plan.skipped;
             else
                 plan.problems.push_back({read.line, "期号" + read.draw.issue + "已存有不同的号码（"
-                                                        + drawNumbersText(*found->second, shape) + "），未覆盖"});
+                                                        + drawNumbersText(*found->second, shape)
+                                                        + "），未覆盖"});
             continue;
         }
         if (const auto earlier = fileIssues.find(key); earlier != fileIssues.end()) {

@@ -70,8 +70,8 @@ struct HistoryChecker::PreparedBet
     std::vector<const PrizePlay *> plays; // per version; null where none fits
 };
 
-HistoryChecker::HistoryChecker(const std::vector<Draw> &draws, const DrawShape &shape, const PrizeTable &table,
-                               const CheckOptions &options)
+HistoryChecker::HistoryChecker(const std::vector<Draw> &draws, const DrawShape &shape,
+                               const PrizeTable &table, const CheckOptions &options)
     : m_shape(shape)
     , m_table(table)
     , m_options(options)
@@ -142,7 +142,8 @@ HistoryChecker::Hits HistoryChecker::hitsOf(const PreparedBet &bet, const Prepar
     case HitRule::Group6: {
         const int distinct = std::popcount(draw.front[0]) + std::popcount(draw.front[1]);
         const int wanted = static_cast<int>(frontSize) - (rule == HitRule::Group3 ? 1 : 0);
-        hits.front = distinct == wanted ? commonDigits(betFront.data(), betFront.size(), front, frontSize) : 0;
+        hits.front
+            = distinct == wanted ? commonDigits(betFront.data(), betFront.size(), front, frontSize) : 0;
         break;
     }
     }
@@ -243,7 +244,8 @@ HistoryCheck HistoryChecker::check(const Bet &bet) const
                 merged.push_back({static_cast<int>(l), {name, counts[v][l]}});
         }
     }
-    std::stable_sort(merged.begin(), merged.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    std::stable_sort(merged.begin(), merged.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
     for (const auto &entry : merged)
         result.counts.push_back(entry.second);
     if (!result.counts.empty())

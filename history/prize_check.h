@@ -31,9 +31,9 @@ struct BetCheck
     int frontHits = 0;
     int backHits = 0;
     bool specialHit = false;
-    bool rated = false;    // a prize rule applied; otherwise the hits are all there is
-    std::string level;     // the level won, empty for none
-    int rank = -1;         // the level's place in its play, 0 the best
+    bool rated = false; // a prize rule applied; otherwise the hits are all there is
+    std::string level;  // the level won, empty for none
+    int rank = -1;      // the level's place in its play, 0 the best
     Prize prize;
 };
 

@@ -25,8 +25,8 @@ std::vector<std::string> csvFields(std::string_view line)
     size_t start = 0;
     while (true) {
         const size_t comma = line.find(',', start);
-        fields.push_back(trimmed(line.substr(start, comma == std::string_view::npos ? std::string_view::npos
-                                                                                      : comma - start)));
+        fields.push_back(trimmed(
+            line.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start)));
         if (comma == std::string_view::npos)
             return fields;
         start = comma + 1;
@@ -59,7 +59,8 @@ std::vector<PrizeRuleRow> parsePrizeCsv(std::string_view text)
             continue;
         }
         if (f.size() != kPrizeColumns.size())
-            fail("应有" + std::to_string(kPrizeColumns.size()) + "列，读到" + std::to_string(f.size()) + "列");
+            fail("应有" + std::to_string(kPrizeColumns.size()) + "列，读到" + std::to_string(f.size())
+                 + "列");
         const auto integer = [&](const std::string &field, std::string_view column) {
             const auto value = parseInt(field);
             if (!value)

@@ -14,8 +14,8 @@ constexpr int kMaxHits = 99;
 std::optional<HitRule> hitRuleOf(const std::string &match)
 {
     static const std::map<std::string, HitRule> rules = {
-        {"号码", HitRule::Numbers},     {"对位", HitRule::Positions}, {"连续对位", HitRule::Consecutive},
-        {"组选3", HitRule::Group3},     {"组选6", HitRule::Group6},
+        {"号码", HitRule::Numbers}, {"对位", HitRule::Positions}, {"连续对位", HitRule::Consecutive},
+        {"组选3", HitRule::Group3}, {"组选6", HitRule::Group6},
     };
     const auto found = rules.find(match);
     if (found == rules.end())
@@ -98,7 +98,8 @@ void addRow(PrizeVersion &version, const PrizeRuleRow &row, const RowError &fail
     if (!rule)
         fail("匹配方式“" + row.match + "”不是号码、对位、连续对位、组选3或组选6");
     if (row.betCount < 1 || row.betCount > kMaxHits || row.frontHits < 0 || row.frontHits > row.betCount)
-        fail("前区命中" + std::to_string(row.frontHits) + "不在0到投注个数" + std::to_string(row.betCount) + "之间");
+        fail("前区命中" + std::to_string(row.frontHits) + "不在0到投注个数" + std::to_string(row.betCount)
+             + "之间");
     if (row.backHits && (*row.backHits < 0 || *row.backHits > kMaxHits))
         fail("后区命中" + std::to_string(*row.backHits) + "无效");
     if (row.specialHit && *row.specialHit != 0 && *row.specialHit != 1)
@@ -135,8 +136,8 @@ void addRow(PrizeVersion &version, const PrizeRuleRow &row, const RowError &fail
         for (int f = 0; f <= play.betCount && !play.cells.empty(); ++f)
             for (int b = 0; b <= play.maxBack; ++b)
                 for (int s = 0; s < 2; ++s)
-                    wider[static_cast<size_t>((f * (back + 1) + b) * 2 + s)] =
-                        play.cells[static_cast<size_t>((f * (play.maxBack + 1) + b) * 2 + s)];
+                    wider[static_cast<size_t>((f * (back + 1) + b) * 2 + s)]
+                        = play.cells[static_cast<size_t>((f * (play.maxBack + 1) + b) * 2 + s)];
         play.cells = std::move(wider);
         play.maxBack = back;
     }
@@ -145,7 +146,8 @@ void addRow(PrizeVersion &version, const PrizeRuleRow &row, const RowError &fail
     for (int s = 0; s < 2; ++s) {
         if (row.specialHit && *row.specialHit != s)
             continue;
-        std::int16_t &cell = play.cells[static_cast<size_t>((row.frontHits * (play.maxBack + 1) + back) * 2 + s)];
+        std::int16_t &cell
+            = play.cells[static_cast<size_t>((row.frontHits * (play.maxBack + 1) + back) * 2 + s)];
         if (cell >= 0 && cell != index)
             fail("条件与“" + play.levels[static_cast<size_t>(cell)].name + "”重叠");
         cell = index;

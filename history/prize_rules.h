@@ -32,9 +32,11 @@ struct PrizeRuleRow
 };
 
 // The column names, in the order of the shipped CSV and of the table.
+// clang-format off
 inline constexpr std::array<std::string_view, 13> kPrizeColumns = {
     "彩票名称", "起始期号", "玩法", "奖级", "投注个数", "匹配", "前区命中",
     "后区命中", "特别号", "奖金", "高档奖金", "高档条件", "每注价格"};
+// clang-format on
 
 // The rows of the shipped CSV text (UTF-8, a header line, then one row a
 // line; lines beginning with "#" are remarks). A malformed line throws

@@ -37,8 +37,8 @@ std::string DrawCheck::summary() const
     }
     if (rated == 0)
         return count + "（" + unrated + "）";
-    std::string text = count + " 投入" + yuanText(priceFen * static_cast<std::int64_t>(bets.size())) + "元 中奖"
-                       + std::to_string(winners) + "注 奖金" + yuanText(fixed) + "元";
+    std::string text = count + " 投入" + yuanText(priceFen * static_cast<std::int64_t>(bets.size()))
+                       + "元 中奖" + std::to_string(winners) + "注 奖金" + yuanText(fixed) + "元";
     if (fixedHigh != fixed)
         text += "（" + highCondition + "时" + yuanText(fixedHigh) + "元）";
     if (floating > 0)

@@ -38,7 +38,8 @@ SqlConnection::SqlConnection(const QString &filePath, bool writable, int busyTim
                        + (writable ? QStringLiteral("?mode=rw") : QStringLiteral("?mode=ro")));
     db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeout));
     if (!db.open()) {
-        const QString message = QStringLiteral("无法打开彩票数据库“%1”：%2").arg(filePath, db.lastError().text());
+        const QString message
+            = QStringLiteral("无法打开彩票数据库“%1”：%2").arg(filePath, db.lastError().text());
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(m_name);
         failWith(message);
@@ -90,6 +91,7 @@ void SqlConnection::rollback() const
 void SqlConnection::fail(const QSqlQuery &query) const
 {
     const QString text = query.lastError().text();
-    failWith((m_writable ? QStringLiteral("无法写入彩票数据库“%1”：%2") : QStringLiteral("无法读取彩票数据库“%1”：%2"))
-               .arg(m_filePath, text));
+    failWith((m_writable ? QStringLiteral("无法写入彩票数据库“%1”：%2")
+                         : QStringLiteral("无法读取彩票数据库“%1”：%2"))
+                 .arg(m_filePath, text));
 }

@@ -87,7 +87,8 @@ TrendChart::TrendChart(const std::vector<Draw> &draws, const DrawShape &shape, i
             if (!isShown)
                 continue;
             const int miss = hit[c] ? 0 : i - lastHit[c];
-            row[c] = static_cast<std::uint16_t>(std::min(miss, int{std::numeric_limits<std::uint16_t>::max()}));
+            row[c]
+                = static_cast<std::uint16_t>(std::min(miss, int{std::numeric_limits<std::uint16_t>::max()}));
             ColumnStats &stats = m_stats[c];
             run[c] = hit[c] ? run[c] + 1 : 0;
             stats.appearances += hit[c];

@@ -79,7 +79,8 @@ public:
 
 private:
     int columnOf(int group, int value) const;
-    void markColumns(const std::vector<int> &front, const std::vector<int> &back, std::vector<char> &marked) const;
+    void markColumns(const std::vector<int> &front, const std::vector<int> &back,
+                     std::vector<char> &marked) const;
 
     std::vector<ChartGroup> m_groups;
     std::vector<int> m_groupStart; // first column of each group

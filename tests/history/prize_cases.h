@@ -24,22 +24,24 @@ struct PrizeCase
 inline Bet betWithHits(const Draw &draw, const DrawShape &shape, const PrizeCase &c, int betCount)
 {
     Bet bet;
-    const auto fill = [](const std::vector<int> &drawn, const DrawZone &zone, int hits, int count, int avoid) {
-        std::vector<int> numbers;
-        if (zone.digits) {
-            for (int i = 0; i < count; ++i)
-                numbers.push_back(i < hits ? drawn[static_cast<size_t>(i)]
-                                           : (drawn[static_cast<size_t>(i)] + 1 - zone.low) % (zone.high - zone.low + 1)
-                                                 + zone.low);
-            return numbers;
-        }
-        numbers.assign(drawn.begin(), drawn.begin() + hits);
-        for (int v = zone.low; static_cast<int>(numbers.size()) < count; ++v) {
-            if (std::find(drawn.begin(), drawn.end(), v) == drawn.end() && v != avoid)
-                numbers.push_back(v);
-        }
-        return numbers;
-    };
+    const auto fill
+        = [](const std::vector<int> &drawn, const DrawZone &zone, int hits, int count, int avoid) {
+              std::vector<int> numbers;
+              if (zone.digits) {
+                  for (int i = 0; i < count; ++i)
+                      numbers.push_back(i < hits ? drawn[static_cast<size_t>(i)]
+                                                 : (drawn[static_cast<size_t>(i)] + 1 - zone.low)
+                                                           % (zone.high - zone.low + 1)
+                                                       + zone.low);
+                  return numbers;
+              }
+              numbers.assign(drawn.begin(), drawn.begin() + hits);
+              for (int v = zone.low; static_cast<int>(numbers.size()) < count; ++v) {
+                  if (std::find(drawn.begin(), drawn.end(), v) == drawn.end() && v != avoid)
+                      numbers.push_back(v);
+              }
+              return numbers;
+          };
     const int special = draw.special.value_or(-1);
     bet.front = fill(draw.front, shape.front, c.front, betCount, special);
     if (c.special == 1)

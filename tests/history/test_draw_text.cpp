@@ -24,10 +24,11 @@ std::string readOrWhy(std::string_view line, const DrawShape &shape)
 TEST(DrawLine, ReadsTheFormsPlayersHave)
 {
     const std::string expected = "2026014 2026-02-01 03 09 14 20 27 33 + 07";
-    for (const char *line : {"2026014 2026-02-01 03 09 14 20 27 33 + 07", "2026014,2026-02-01,03,09,14,20,27,33,07",
-                             "2026014\t2026/2/1\t33\t27\t20\t14\t09\t03\t07", "2026014 2026.02.01 3 9 14 20 27 33|7",
-                             "2026014 20260201 03 09 14 20 27 33+07", "2026014 2026年2月1日 03，09，14，20，27，33 ＋ 07",
-                             "2026014 2026-02-01(日) 03 09 14 20 27 33 | 07", " 2026014  2026-02-01  03 09 14 20 27 33  07 "})
+    for (const char *line :
+         {"2026014 2026-02-01 03 09 14 20 27 33 + 07", "2026014,2026-02-01,03,09,14,20,27,33,07",
+          "2026014\t2026/2/1\t33\t27\t20\t14\t09\t03\t07", "2026014 2026.02.01 3 9 14 20 27 33|7",
+          "2026014 20260201 03 09 14 20 27 33+07", "2026014 2026年2月1日 03，09，14，20，27，33 ＋ 07",
+          "2026014 2026-02-01(日) 03 09 14 20 27 33 | 07", " 2026014  2026-02-01  03 09 14 20 27 33  07 "})
         EXPECT_EQ(readOrWhy(line, kSsq), expected) << line;
     EXPECT_EQ(readOrWhy("2026014 03 09 14 20 27 33 07", kSsq), "2026014 03 09 14 20 27 33 + 07");
 
@@ -61,7 +62,8 @@ TEST(DrawLine, BrokenLinesSayWhy)
         EXPECT_EQ(readOrWhy(line, kSsq), why) << line;
     const DrawShape qlc = drawShapeOf("七乐彩", 0, 30, 7);
     EXPECT_EQ(readOrWhy("2026073 02 05 09 14 21 26 30 + 26", qlc), "! 特别号“26”与基本号码重复");
-    EXPECT_EQ(readOrWhy("2026073 02 05 09 14 21 26 30", qlc), "! 应有8个号码（基本号码7个，特别号1个），读到7个");
+    EXPECT_EQ(readOrWhy("2026073 02 05 09 14 21 26 30", qlc),
+              "! 应有8个号码（基本号码7个，特别号1个），读到7个");
     const DrawShape fc3d = drawShapeOf("福彩3D", 1, 10, 3);
     EXPECT_EQ(readOrWhy("2026170 4 1 10", fc3d), "! 号码“10”不在0到9之间");
     EXPECT_EQ(readOrWhy("2026170 4170", fc3d), "! 应有3个号码，读到1个");
@@ -105,13 +107,13 @@ TEST(DrawFile, ExportReadsBackTheSame)
 TEST(ImportPlan, SkipsKnownDrawsReportsConflictsAndNeverOverwrites)
 {
     const std::vector<Draw> stored = {{"双色球", "2026014", "", {3, 9, 14, 20, 27, 33}, {7}, std::nullopt}};
-    const DrawText read = readDrawText("2026014 03 09 14 20 27 33 07\n"  // stored, same numbers
-                                       "26014 03 09 14 20 27 33 07\n"    // the same 期号 written short
-                                       "2026015 01 02 03 04 05 06 08\n"  // new
-                                       "2026015 01 02 03 04 05 06 08\n"  // again in the file
-                                       "2026016 01 02 03 04 05 07 08\n"  // new
-                                       "2026016 01 02 03 04 05 06 08\n"  // again, other numbers
-                                       "2026014 01 02 03 04 05 06 08\n"  // stored, other numbers
+    const DrawText read = readDrawText("2026014 03 09 14 20 27 33 07\n" // stored, same numbers
+                                       "26014 03 09 14 20 27 33 07\n"   // the same 期号 written short
+                                       "2026015 01 02 03 04 05 06 08\n" // new
+                                       "2026015 01 02 03 04 05 06 08\n" // again in the file
+                                       "2026016 01 02 03 04 05 07 08\n" // new
+                                       "2026016 01 02 03 04 05 06 08\n" // again, other numbers
+                                       "2026014 01 02 03 04 05 06 08\n" // stored, other numbers
                                        "2026017 01 02 03\n",
                                        kSsq);
     const ImportPlan plan = planImport(read, stored, "双色球", kSsq);

@@ -57,7 +57,8 @@ TEST(HistoryStore, ShippedCatalogueHoldsTheShippedRulesAndNoDraws)
 {
     TestAppDir dir;
     const HistoryStore store(dir.cataloguePath());
-    for (const std::string lottery : {"双色球", "大乐透", "七乐彩", "快乐8", "22选5", "福彩3D", "排列三", "排列五", "七星彩"}) {
+    for (const std::string lottery :
+         {"双色球", "大乐透", "七乐彩", "快乐8", "22选5", "福彩3D", "排列三", "排列五", "七星彩"}) {
         EXPECT_FALSE(shippedRows(lottery).empty()) << lottery;
         EXPECT_EQ(store.prizeRules(lottery), shippedRows(lottery)) << lottery;
         EXPECT_FALSE(store.prizeTable(lottery).empty()) << lottery;
@@ -69,8 +70,9 @@ TEST(HistoryStore, ShippedCatalogueHoldsTheShippedRulesAndNoDraws)
 TEST(HistoryStore, OlderCatalogueGetsBothTablesOnFirstWriteAndKeepsItsLotteries)
 {
     TestAppDir dir;
-    dir.writeCatalogue({{QStringLiteral("我的彩票"), QStringLiteral("0"), QStringLiteral("20"), QStringLiteral("5")},
-                        {QStringLiteral("双色球"), QStringLiteral("0"), QStringLiteral("33"), QStringLiteral("6")}});
+    dir.writeCatalogue(
+        {{QStringLiteral("我的彩票"), QStringLiteral("0"), QStringLiteral("20"), QStringLiteral("5")},
+         {QStringLiteral("双色球"), QStringLiteral("0"), QStringLiteral("33"), QStringLiteral("6")}});
     const HistoryStore store(dir.cataloguePath());
     // Reading writes nothing: no draws, the shipped rules.
     EXPECT_TRUE(store.draws("双色球", kSsq).draws.empty());
@@ -81,7 +83,8 @@ TEST(HistoryStore, OlderCatalogueGetsBothTablesOnFirstWriteAndKeepsItsLotteries)
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[0].name, QStringLiteral("我的彩票"));
     EXPECT_EQ(rows[1].count, QStringLiteral("6"));
-    EXPECT_EQ(issues(store.draws("双色球", kSsq).draws), (std::vector<std::string>{"2026014", "2026015", "2026016"}));
+    EXPECT_EQ(issues(store.draws("双色球", kSsq).draws),
+              (std::vector<std::string>{"2026014", "2026015", "2026016"}));
     // The prize table now stands in the file, filled with the shipped rules.
     execute(dir.cataloguePath(), QStringLiteral("update 奖级表 set 奖级 = '头奖' where 奖级 = '选十中十'"));
     std::vector<PrizeRuleRow> expected = shippedRows("快乐8");
@@ -117,8 +120,9 @@ TEST(HistoryStore, FailedImportStoresNothing)
     TestAppDir dir;
     const HistoryStore store(dir.cataloguePath());
     store.importDraws("双色球", kSsq, "2026001 01 02 03 04 05 06 07\n");
-    execute(dir.cataloguePath(), QStringLiteral("create trigger refuse before insert on 开奖号码表 "
-                                                "when new.期号 = '2026016' begin select raise(abort, 'refused'); end"));
+    execute(dir.cataloguePath(),
+            QStringLiteral("create trigger refuse before insert on 开奖号码表 "
+                           "when new.期号 = '2026016' begin select raise(abort, 'refused'); end"));
     const std::string message = errorOf([&] { store.importDraws("双色球", kSsq, kThreeDraws); });
     EXPECT_NE(message.find("无法写入彩票数据库"), std::string::npos) << message;
     EXPECT_EQ(issues(store.draws("双色球", kSsq).draws), std::vector<std::string>{"2026001"});
@@ -147,7 +151,8 @@ TEST(HistoryStore, RowsThatNoLongerFitTheLotteryAreCountedNotShown)
     const HistoryStore store(dir.cataloguePath());
     // 七星彩 stored as seven digits, then read as six digits and a back digit.
     store.importDraws("七星彩", drawShapeOf("七星彩", 1, 10, 7), "20099 3099516\n20100 3 0 9 9 5 1 6\n");
-    execute(dir.cataloguePath(), QStringLiteral("insert into 开奖号码表 values ('七星彩', '20101', '', 'x', '', null)"));
+    execute(dir.cataloguePath(),
+            QStringLiteral("insert into 开奖号码表 values ('七星彩', '20101', '', 'x', '', null)"));
     const auto read = store.draws("七星彩", drawShapeOf("七星彩", 1, 10, 6, 15, 1));
     EXPECT_TRUE(read.draws.empty());
     EXPECT_EQ(read.unfit, 3);
@@ -157,7 +162,8 @@ TEST(HistoryStore, RowsThatNoLongerFitTheLotteryAreCountedNotShown)
 TEST(HistoryStore, ReadingNeverWritesAndAMissingCatalogueIsNotCreated)
 {
     TestAppDir dir;
-    dir.writeCatalogue({{QStringLiteral("双色球"), QStringLiteral("0"), QStringLiteral("33"), QStringLiteral("6")}});
+    dir.writeCatalogue(
+        {{QStringLiteral("双色球"), QStringLiteral("0"), QStringLiteral("33"), QStringLiteral("6")}});
     const auto bytes = [&] {
         QFile file(dir.cataloguePath());
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();

@@ -16,8 +16,8 @@ PrizeTable shipped(const std::string &lottery)
 
 PrizeRuleRow row(std::string level, int front, std::string prize, std::string price = "2")
 {
-    return {"自选", "0", "", std::move(level), 5, "号码", front, std::nullopt, std::nullopt, std::move(prize), "", "",
-            std::move(price)};
+    return {"自选",           "0", "", std::move(level), 5, "号码", front, std::nullopt, std::nullopt,
+            std::move(prize), "",  "", std::move(price)};
 }
 
 } // namespace
@@ -25,10 +25,10 @@ PrizeRuleRow row(std::string level, int front, std::string prize, std::string pr
 TEST(CheckSummary, CountsStakeWinnersFixedAndFloatingPrizes)
 {
     const Draw draw{"双色球", "2026093", "", {3, 9, 14, 20, 27, 33}, {7}, std::nullopt};
-    std::vector<Bet> bets(20, Bet{{1, 2, 4, 5, 6, 8}, {1}});      // nothing
-    bets[3] = {{3, 9, 14, 20, 27, 33}, {7}};                       // 一等奖, floating
-    bets[8] = {{3, 9, 14, 20, 1, 2}, {1}};                         // 4+0 五等奖 10
-    bets[15] = {{1, 2, 4, 5, 6, 8}, {7}};                          // 0+1 六等奖 5
+    std::vector<Bet> bets(20, Bet{{1, 2, 4, 5, 6, 8}, {1}}); // nothing
+    bets[3] = {{3, 9, 14, 20, 27, 33}, {7}};                 // 一等奖, floating
+    bets[8] = {{3, 9, 14, 20, 1, 2}, {1}};                   // 4+0 五等奖 10
+    bets[15] = {{1, 2, 4, 5, 6, 8}, {7}};                    // 0+1 六等奖 5
     const DrawCheck check = checkBets(bets, draw, kSsq, shipped("双色球"));
     EXPECT_EQ(check.summary(), "共20注 投入40元 中奖3注 奖金15元（另有浮动奖1注）");
     EXPECT_EQ(check.bets[8].frontHits, 4);
@@ -41,8 +41,8 @@ TEST(CheckSummary, CountsStakeWinnersFixedAndFloatingPrizes)
 TEST(CheckSummary, PoolTierAndUnratedBetsAreSpelledOut)
 {
     const Draw draw{"大乐透", "26088", "", {4, 11, 18, 25, 35}, {3, 12}, std::nullopt};
-    const std::vector<Bet> bets = {{{4, 11, 18, 1, 2}, {5, 6}},   // 3+0 七等奖 5 / 7
-                                   {{4, 11, 18, 25, 1}, {3, 6}},  // 4+1 四等奖 300 / 380
+    const std::vector<Bet> bets = {{{4, 11, 18, 1, 2}, {5, 6}},       // 3+0 七等奖 5 / 7
+                                   {{4, 11, 18, 25, 1}, {3, 6}},      // 4+1 四等奖 300 / 380
                                    {{4, 11, 18, 25, 35, 1}, {3, 6}}}; // six numbers: no single bet
     const PrizeTable table = shipped("大乐透");
     EXPECT_EQ(checkBets(bets, draw, kDlt, table).summary(),
@@ -79,9 +79,11 @@ TEST(HistoryCheck, BestLevelAndCountsOverEveryDrawUnderItsOwnRules)
     EXPECT_EQ(result.draws, 5);
     EXPECT_EQ(result.rated, 5);
     EXPECT_EQ(result.best, "二等奖");
-    EXPECT_EQ(result.counts, (std::vector<LevelCount>{{"二等奖", 1}, {"四等奖", 1}, {"七等奖", 1}, {"九等奖", 1}}));
+    EXPECT_EQ(result.counts,
+              (std::vector<LevelCount>{{"二等奖", 1}, {"四等奖", 1}, {"七等奖", 1}, {"九等奖", 1}}));
 
-    const HistoryCheck nothing = HistoryChecker(draws, kDlt, PrizeTable()).check({{4, 11, 18, 25, 35}, {3, 7}});
+    const HistoryCheck nothing
+        = HistoryChecker(draws, kDlt, PrizeTable()).check({{4, 11, 18, 25, 35}, {3, 7}});
     EXPECT_EQ(nothing.rated, 0);
     EXPECT_EQ(nothing.best, "");
     EXPECT_TRUE(nothing.counts.empty());
@@ -89,20 +91,25 @@ TEST(HistoryCheck, BestLevelAndCountsOverEveryDrawUnderItsOwnRules)
 
 TEST(PrizeTable, RowsThatContradictEachOtherAreRefusedByName)
 {
-    EXPECT_NE(errorOf([] { PrizeTable::fromRows("自选", {row("一等奖", 5, "浮动"), row("二等奖", 5, "10")}); })
-                  .find("条件与“一等奖”重叠"),
+    EXPECT_NE(errorOf([] {
+                  PrizeTable::fromRows("自选", {row("一等奖", 5, "浮动"), row("二等奖", 5, "10")});
+              }).find("条件与“一等奖”重叠"),
               std::string::npos);
-    EXPECT_NE(errorOf([] { PrizeTable::fromRows("自选", {row("二等奖", 4, "50"), row("二等奖", 3, "5")}); })
-                  .find("同一奖级的奖金不一致"),
+    EXPECT_NE(errorOf([] {
+                  PrizeTable::fromRows("自选", {row("二等奖", 4, "50"), row("二等奖", 3, "5")});
+              }).find("同一奖级的奖金不一致"),
               std::string::npos);
-    EXPECT_NE(errorOf([] { PrizeTable::fromRows("自选", {row("一等奖", 5, "浮动"), row("二等奖", 4, "50", "3")}); })
-                  .find("每注价格"),
+    EXPECT_NE(errorOf([] {
+                  PrizeTable::fromRows("自选", {row("一等奖", 5, "浮动"), row("二等奖", 4, "50", "3")});
+              }).find("每注价格"),
               std::string::npos);
     EXPECT_NE(errorOf([] { PrizeTable::fromRows("自选", {row("一等奖", 6, "浮动")}); }).find("前区命中6"),
               std::string::npos);
     EXPECT_NE(errorOf([] { PrizeTable::fromRows("自选", {row("一等奖", 5, "十元")}); }).find("奖金“十元”"),
               std::string::npos);
-    EXPECT_EQ(errorOf([] { PrizeTable::fromRows("自选", {row("一等奖", 5, "0.05"), row("二等奖", 4, "12.5")}); }),
+    EXPECT_EQ(errorOf([] {
+                  PrizeTable::fromRows("自选", {row("一等奖", 5, "0.05"), row("二等奖", 4, "12.5")});
+              }),
               "no error");
     EXPECT_EQ(yuanText(5), "0.05");
     EXPECT_EQ(yuanText(1250), "12.5");
@@ -110,7 +117,8 @@ TEST(PrizeTable, RowsThatContradictEachOtherAreRefusedByName)
 
 TEST(PrizeCsv, MalformedLinesAreNamed)
 {
-    const std::string header = "彩票名称,起始期号,玩法,奖级,投注个数,匹配,前区命中,后区命中,特别号,奖金,高档奖金,高档条件,每注价格\n";
+    const std::string header = "彩票名称,起始期号,玩法,奖级,投注个数,匹配,前区命中,后区命中,特别号,奖金,"
+                               "高档奖金,高档条件,每注价格\n";
     EXPECT_EQ(parsePrizeCsv(header + "# remark\n\nA,0,,一等奖,5,号码,5,,,浮动,,,2\n").size(), 1u);
     EXPECT_EQ(errorOf([&] { parsePrizeCsv(header + "A,0,,一等奖,5,号码,5,,浮动,,,2\n"); }),
               "奖级规则第2行：应有13列，读到12列");

@@ -12,8 +12,8 @@ PrizeTable shipped(const std::string &lottery)
     return PrizeTable::fromRows(lottery, shippedPrizeRules());
 }
 
-Draw drawOf(const std::string &lottery, const std::string &issue, std::vector<int> front, std::vector<int> back = {},
-            std::optional<int> special = std::nullopt)
+Draw drawOf(const std::string &lottery, const std::string &issue, std::vector<int> front,
+            std::vector<int> back = {}, std::optional<int> special = std::nullopt)
 {
     return {lottery, issue, "", std::move(front), std::move(back), special};
 }
@@ -55,12 +55,23 @@ TEST(ShippedPrizeRules, 大乐透NineLevelsBefore26014SevenTieredLevelsFrom26014
         {0, 1, 0, "", ""},
     };
     const std::vector<PrizeCase> seven = {
-        {5, 2, 0, "一等奖", "浮动"},       {5, 1, 0, "二等奖", "浮动"},       {5, 0, 0, "三等奖", "5000", "6666"},
-        {4, 2, 0, "三等奖", "5000", "6666"}, {4, 1, 0, "四等奖", "300", "380"}, {4, 0, 0, "五等奖", "150", "200"},
-        {3, 2, 0, "五等奖", "150", "200"},  {3, 1, 0, "六等奖", "15", "18"},   {2, 2, 0, "六等奖", "15", "18"},
-        {3, 0, 0, "七等奖", "5", "7"},      {2, 1, 0, "七等奖", "5", "7"},     {1, 2, 0, "七等奖", "5", "7"},
-        {0, 2, 0, "七等奖", "5", "7"},      {2, 0, 0, "", ""},                 {1, 1, 0, "", ""},
-        {0, 1, 0, "", ""},                  {0, 0, 0, "", ""},
+        {5, 2, 0, "一等奖", "浮动"},
+        {5, 1, 0, "二等奖", "浮动"},
+        {5, 0, 0, "三等奖", "5000", "6666"},
+        {4, 2, 0, "三等奖", "5000", "6666"},
+        {4, 1, 0, "四等奖", "300", "380"},
+        {4, 0, 0, "五等奖", "150", "200"},
+        {3, 2, 0, "五等奖", "150", "200"},
+        {3, 1, 0, "六等奖", "15", "18"},
+        {2, 2, 0, "六等奖", "15", "18"},
+        {3, 0, 0, "七等奖", "5", "7"},
+        {2, 1, 0, "七等奖", "5", "7"},
+        {1, 2, 0, "七等奖", "5", "7"},
+        {0, 2, 0, "七等奖", "5", "7"},
+        {2, 0, 0, "", ""},
+        {1, 1, 0, "", ""},
+        {0, 1, 0, "", ""},
+        {0, 0, 0, "", ""},
     };
     expectCases(drawOf("大乐透", "19019", {4, 11, 18, 25, 35}, {3, 12}), kDlt, table, nine, 5);
     expectCases(drawOf("大乐透", "26013", {4, 11, 18, 25, 35}, {3, 12}), kDlt, table, nine, 5);
@@ -69,8 +80,10 @@ TEST(ShippedPrizeRules, 大乐透NineLevelsBefore26014SevenTieredLevelsFrom26014
     // One tier asked for: only its amount.
     const Draw draw = drawOf("大乐透", "26088", {4, 11, 18, 25, 35}, {3, 12});
     const Bet third = betWithHits(draw, kDlt, {5, 0, 0, "", ""}, 5);
-    EXPECT_EQ(checkBets({third}, draw, kDlt, table, {PoolTier::High, ""}).bets[0].prize, (Prize{false, 666600, {}}));
-    EXPECT_EQ(checkBets({third}, draw, kDlt, table, {PoolTier::Low, ""}).bets[0].prize, (Prize{false, 500000, {}}));
+    EXPECT_EQ(checkBets({third}, draw, kDlt, table, {PoolTier::High, ""}).bets[0].prize,
+              (Prize{false, 666600, {}}));
+    EXPECT_EQ(checkBets({third}, draw, kDlt, table, {PoolTier::Low, ""}).bets[0].prize,
+              (Prize{false, 500000, {}}));
 
     // Before the first shipped version there is no rule: hits only, and why.
     const Draw early = drawOf("大乐透", "19018", {4, 11, 18, 25, 35}, {3, 12});
@@ -107,11 +120,29 @@ TEST(ShippedPrizeRules, 快乐8PlayIsTheBetsCountOldAndNewTables)
         drawn.push_back(v);
     // play → {hits, new amount, old amount}; hits not listed win nothing.
     const std::map<int, std::vector<std::tuple<int, std::string, std::string>>> plays = {
-        {10, {{10, "浮动", "浮动"}, {9, "8000", "8000"}, {8, "720", "800"}, {7, "80", "80"}, {6, "5", "5"},
-              {5, "3", "3"}, {0, "2", "2"}}},
-        {9, {{9, "浮动", "300000"}, {8, "2000", "2000"}, {7, "225", "200"}, {6, "22", "20"}, {5, "5", "5"},
-             {4, "3", "3"}, {0, "2", "2"}}},
-        {8, {{8, "50000", "50000"}, {7, "800", "800"}, {6, "80", "88"}, {5, "10", "10"}, {4, "3", "3"}, {0, "2", "2"}}},
+        {10,
+         {{10, "浮动", "浮动"},
+          {9, "8000", "8000"},
+          {8, "720", "800"},
+          {7, "80", "80"},
+          {6, "5", "5"},
+          {5, "3", "3"},
+          {0, "2", "2"}}},
+        {9,
+         {{9, "浮动", "300000"},
+          {8, "2000", "2000"},
+          {7, "225", "200"},
+          {6, "22", "20"},
+          {5, "5", "5"},
+          {4, "3", "3"},
+          {0, "2", "2"}}},
+        {8,
+         {{8, "50000", "50000"},
+          {7, "800", "800"},
+          {6, "80", "88"},
+          {5, "10", "10"},
+          {4, "3", "3"},
+          {0, "2", "2"}}},
         {7, {{7, "8500", "10000"}, {6, "300", "288"}, {5, "30", "28"}, {4, "4", "4"}, {0, "2", "2"}}},
         {6, {{6, "2880", "3000"}, {5, "30", "30"}, {4, "10", "10"}, {3, "3", "3"}}},
         {5, {{5, "1000", "1000"}, {4, "20", "21"}, {3, "3", "3"}}},
@@ -144,8 +175,10 @@ TEST(ShippedPrizeRules, 快乐8PlayIsTheBetsCountOldAndNewTables)
 
 TEST(ShippedPrizeRules, 二十二选五)
 {
-    expectCases(drawOf("22选5", "1", {2, 7, 11, 16, 22}), drawShapeOf("22选5", 0, 22, 5), shipped("22选5"),
-                {{5, 0, 0, "一等奖", "浮动"}, {4, 0, 0, "二等奖", "50"}, {3, 0, 0, "三等奖", "5"}, {2, 0, 0, "", ""}}, 5);
+    expectCases(
+        drawOf("22选5", "1", {2, 7, 11, 16, 22}), drawShapeOf("22选5", 0, 22, 5), shipped("22选5"),
+        {{5, 0, 0, "一等奖", "浮动"}, {4, 0, 0, "二等奖", "50"}, {3, 0, 0, "三等奖", "5"}, {2, 0, 0, "", ""}},
+        5);
 }
 
 TEST(ShippedPrizeRules, ThreeDigitGamesByPlay)
@@ -157,7 +190,8 @@ TEST(ShippedPrizeRules, ThreeDigitGamesByPlay)
         const Draw pair = drawOf(lottery, "26170", {4, 1, 4});
         const Draw three = drawOf(lottery, "26171", {4, 1, 7});
         const auto levelOf = [&](const Draw &draw, std::vector<int> bet, const std::string &play) {
-            const BetCheck check = checkBets({{std::move(bet), {}}}, draw, shape, table, {PoolTier::Both, play}).bets[0];
+            const BetCheck check
+                = checkBets({{std::move(bet), {}}}, draw, shape, table, {PoolTier::Both, play}).bets[0];
             return check.level.empty() ? std::string("-") : check.level + " " + prizeText(check.prize);
         };
         // The first play (单选/直选) is the one a bet of three is checked by unless told.
@@ -213,8 +247,8 @@ TEST(ShippedPrizeRules, 七星彩AnyPositionsSince20100NeighbouringPositionsBefo
         << "four positions, none neighbouring";
     EXPECT_EQ(checkBets({{{1, 0, 9, 9, 2, 1, 6}, {}}}, old, before, table).bets[0].level, "五等奖");
     // A draw of the current rules in the old seven-digit catalogue row: its rules do not fit.
-    const DrawCheck misfit = checkBets({{{3, 0, 9, 9, 5, 1, 6}, {}}}, drawOf("七星彩", "26073", {3, 0, 9, 9, 5, 1, 6}),
-                                       before, table);
+    const DrawCheck misfit = checkBets({{{3, 0, 9, 9, 5, 1, 6}, {}}},
+                                       drawOf("七星彩", "26073", {3, 0, 9, 9, 5, 1, 6}), before, table);
     EXPECT_FALSE(misfit.bets[0].rated);
     EXPECT_EQ(misfit.bets[0].frontHits, 7);
 }

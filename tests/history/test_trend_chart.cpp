@@ -28,8 +28,8 @@ std::vector<int> statsOf(const TrendChart &chart, int column)
 // Numbers 1 to 5, two a draw:
 //   draw:  1    2    3    4    5    6
 //   holds: 1 2  1 3  4 5  1 5  2 3  1 2
-const std::vector<Draw> kDraws = {lotto({1, 2}), lotto({1, 3}), lotto({4, 5}),
-                                  lotto({1, 5}), lotto({2, 3}), lotto({1, 2})};
+const std::vector<Draw> kDraws
+    = {lotto({1, 2}), lotto({1, 3}), lotto({4, 5}), lotto({1, 5}), lotto({2, 3}), lotto({1, 2})};
 const DrawShape kShape = drawShapeOf("五选二", 0, 5, 2);
 
 } // namespace
@@ -41,7 +41,8 @@ TEST(TrendChart, MissCountsDrawsSinceTheNumberLastCame)
     ASSERT_EQ(chart.columnCount(), 5);
     EXPECT_EQ(missColumn(chart, 0), (std::vector<int>{0, 0, 1, 0, 1, 0}));
     EXPECT_EQ(missColumn(chart, 1), (std::vector<int>{0, 1, 2, 3, 0, 0}));
-    EXPECT_EQ(missColumn(chart, 2), (std::vector<int>{1, 0, 1, 2, 0, 1})); // not yet come: counted from the first
+    EXPECT_EQ(missColumn(chart, 2),
+              (std::vector<int>{1, 0, 1, 2, 0, 1})); // not yet come: counted from the first
     EXPECT_EQ(missColumn(chart, 3), (std::vector<int>{1, 2, 0, 1, 2, 3}));
     EXPECT_EQ(missColumn(chart, 4), (std::vector<int>{1, 2, 0, 0, 1, 2}));
 
@@ -93,7 +94,7 @@ TEST(TrendChart, DigitGamesHaveAGroupPerPositionTwoZoneGamesTheBackAfter)
     EXPECT_EQ(digits.groups()[2].label, "个位");
     EXPECT_EQ(missColumn(digits, 4), (std::vector<int>{0, 0, 1}));      // 百位 4
     EXPECT_EQ(missColumn(digits, 10 + 1), (std::vector<int>{0, 1, 2})); // 十位 1
-    EXPECT_EQ(missColumn(digits, 20 + 1), (std::vector<int>{1, 0, 1}));  // 个位 1
+    EXPECT_EQ(missColumn(digits, 20 + 1), (std::vector<int>{1, 0, 1})); // 个位 1
     EXPECT_EQ(digits.figures(2).sum, 21);
     EXPECT_EQ(digits.figures(2).span, 0);
     EXPECT_EQ(digits.figures(2).bigSmall(), "3:0");

@@ -1,0 +1,109 @@
+// The draw history at the sizes players keep: ten thousand draws of 双色球
+// imported, charted, and a thousand bets checked against all of them.
+#include "history/history_store.h"
+#include "history/prize_check.h"
+#include "history/trend_chart.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <random>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+const DrawShape kSsq = drawShapeOf("双色球", 0, 33, 6, 16, 1, "蓝球");
+
+std::vector<int> distinct(std::mt19937 &random, int count, int high)
+{
+    std::vector<int> numbers;
+    std::uniform_int_distribution<int> pick(1, high);
+    while (static_cast<int>(numbers.size()) < count) {
+        const int value = pick(random);
+        if (std::find(numbers.begin(), numbers.end(), value) == numbers.end())
+            numbers.push_back(value);
+    }
+    std::sort(numbers.begin(), numbers.end());
+    return numbers;
+}
+
+std::vector<Draw> tenThousandDraws()
+{
+    std::mt19937 random(2026);
+    std::vector<Draw> draws;
+    for (int i = 0; i < 10000; ++i) {
+        // 153 draws a year, numbered as 双色球 numbers them, from 2003 on; the
+        // last years run under the 2026 rules.
+        const std::string issue = std::to_string(2003 + i / 153) + std::to_string(1001 + i % 153).substr(1);
+        draws.push_back(
+            {"双色球", issue, "", distinct(random, 6, 33), distinct(random, 1, 16), std::nullopt});
+    }
+    return draws;
+}
+
+std::vector<Bet> thousandBets()
+{
+    std::mt19937 random(7);
+    std::vector<Bet> bets;
+    for (int i = 0; i < 1000; ++i)
+        bets.push_back({distinct(random, 6, 33), distinct(random, 1, 16)});
+    return bets;
+}
+
+// A file of ten thousand draws in the form players exchange, imported into
+// an empty catalogue: reading, checking and storing in one transaction.
+void BM_ImportTenThousandDraws(benchmark::State &state)
+{
+    const std::string bytes = drawFileBytes(tenThousandDraws(), kSsq);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("彩票数据.mdb"));
+    size_t added = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        QFile::remove(path);
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            state.SkipWithError("cannot make the catalogue");
+        file.close();
+        state.ResumeTiming();
+        added = HistoryStore(path).importDraws("双色球", kSsq, bytes).added.size();
+    }
+    state.counters["draws"] = static_cast<double>(added);
+}
+BENCHMARK(BM_ImportTenThousandDraws)->Unit(benchmark::kMillisecond);
+
+// 对照历史: a thousand bets, each against every one of ten thousand draws
+// under the rules of its 期号.
+void BM_CheckThousandBetsAgainstTenThousandDraws(benchmark::State &state)
+{
+    const std::vector<Draw> draws = tenThousandDraws();
+    const std::vector<Bet> bets = thousandBets();
+    const PrizeTable table = PrizeTable::fromRows("双色球", shippedPrizeRules());
+    int wins = 0;
+    for (auto _ : state) {
+        const HistoryChecker checker(draws, kSsq, table);
+        wins = 0;
+        for (const Bet &bet : bets) {
+            for (const LevelCount &count : checker.check(bet).counts)
+                wins += count.count;
+        }
+    }
+    state.counters["wins"] = wins;
+}
+BENCHMARK(BM_CheckThousandBetsAgainstTenThousandDraws)->Unit(benchmark::kMillisecond);
+
+// The trend chart's figures for all ten thousand draws: every 遗漏 and the
+// rows under the chart.
+void BM_TrendChartOfTenThousandDraws(benchmark::State &state)
+{
+    const std::vector<Draw> draws = tenThousandDraws();
+    for (auto _ : state) {
+        const TrendChart chart(draws, kSsq);
+        benchmark::DoNotOptimize(chart.stats(0));
+    }
+}
+BENCHMARK(BM_TrendChartOfTenThousandDraws)->Unit(benchmark::kMillisecond);
+
+} // namespace
