@@ -154,29 +154,11 @@ std::variant<int, std::string> takeNumbers(const std::vector<std::string> &field
     return static_cast<int>(taken);
 }
 
-} // namespace
-
-std::variant<Draw, std::string> parseDrawLine(std::string_view line, const DrawShape &shape)
+// Reads the numbers from fields[at...] into `draw`; why they cannot be
+// read, or nothing.
+std::optional<std::string> readNumbers(const std::vector<std::string> &fields, size_t at,
+                                       const DrawShape &shape, Draw &draw)
 {
-    const std::vector<std::string> fields = fieldsOf(line);
-    if (fields.empty())
-        return std::string("空行");
-    Draw draw;
-    draw.issue = fields[0];
-    if (!issueKey(draw.issue))
-        return "期号“" + draw.issue + "”不是1到12位数字";
-    size_t at = 1;
-    if (at < fields.size() && fields[at] != kZoneMark) {
-        bool isDate = false;
-        const auto date = dateOf(fields[at], isDate);
-        if (date) {
-            draw.date = *date;
-            ++at;
-        } else if (isDate) {
-            return "日期“" + fields[at] + "”无效";
-        }
-    }
-
     std::vector<Part> parts{
         {&shape.front, shape.front.name.empty() ? "基本号码" : shape.front.name, &draw.front}};
     if (shape.back)
@@ -235,7 +217,40 @@ std::variant<Draw, std::string> parseDrawLine(std::string_view line, const DrawS
         std::sort(draw.front.begin(), draw.front.end());
     if (shape.back && !shape.back->digits)
         std::sort(draw.back.begin(), draw.back.end());
-    if (auto problem = drawProblem(draw, shape))
+    return drawProblem(draw, shape);
+}
+
+} // namespace
+
+std::variant<Draw, std::string> parseDrawLine(std::string_view line, const DrawShape &shape)
+{
+    const std::vector<std::string> fields = fieldsOf(line);
+    if (fields.empty())
+        return std::string("空行");
+    Draw draw;
+    draw.issue = fields[0];
+    if (!issueKey(draw.issue))
+        return "期号“" + draw.issue + "”不是1到12位数字";
+    size_t at = 1;
+    if (at < fields.size() && fields[at] != kZoneMark) {
+        bool isDate = false;
+        const auto date = dateOf(fields[at], isDate);
+        if (date) {
+            draw.date = *date;
+            ++at;
+        } else if (isDate) {
+            return "日期“" + fields[at] + "”无效";
+        }
+    }
+    if (auto problem = readNumbers(fields, at, shape, draw))
+        return *problem;
+    return draw;
+}
+
+std::variant<Draw, std::string> parseDrawNumbers(std::string_view text, const DrawShape &shape)
+{
+    Draw draw;
+    if (auto problem = readNumbers(fieldsOf(text), 0, shape, draw))
         return *problem;
     return draw;
 }

@@ -17,6 +17,10 @@
 // it cannot be read. Also serves a draw the player types in.
 std::variant<Draw, std::string> parseDrawLine(std::string_view line, const DrawShape &shape);
 
+// The numbers alone, as a player types the draw to check bets against
+// (no 期号, no date): a draw with an empty 期号, or why it cannot be read.
+std::variant<Draw, std::string> parseDrawNumbers(std::string_view text, const DrawShape &shape);
+
 struct LineProblem
 {
     int line = 0; // counted from 1

@@ -85,11 +85,13 @@ HistoryChecker::HistoryChecker(const std::vector<Draw> &draws, const DrawShape &
             setBit(prepared.front, value);
             m_values.push_back(value);
         }
+        prepared.frontSize = draw.front.size();
         prepared.backAt = m_values.size();
         for (int value : draw.back) {
             setBit(prepared.back, value);
             m_values.push_back(value);
         }
+        prepared.backSize = draw.back.size();
         prepared.special = draw.special.value_or(-1);
         prepared.version = table.versionIndexFor(draw.issue);
         m_draws.push_back(prepared);
@@ -122,8 +124,8 @@ HistoryChecker::PreparedBet HistoryChecker::prepare(const Bet &bet) const
 
 HistoryChecker::Hits HistoryChecker::hitsOf(const PreparedBet &bet, const Prepared &draw, HitRule rule) const
 {
-    const size_t frontSize = static_cast<size_t>(m_shape.front.count);
-    const size_t backSize = m_shape.back ? static_cast<size_t>(m_shape.back->count) : 0;
+    const size_t frontSize = draw.frontSize;
+    const size_t backSize = draw.backSize;
     const int *front = &m_values[draw.frontAt];
     const int *back = &m_values[draw.backAt];
     const std::vector<int> &betFront = bet.frontValues;

@@ -95,7 +95,9 @@ private:
         int special = -1;
         int version = -1;
         size_t frontAt = 0; // into m_values
+        size_t frontSize = 0;
         size_t backAt = 0;
+        size_t backSize = 0;
     };
     struct Hits
     {

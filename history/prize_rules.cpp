@@ -199,6 +199,8 @@ PrizeTable PrizeTable::fromRows(const std::string &lottery, const std::vector<Pr
 
 int PrizeTable::versionIndexFor(const std::string &issue) const
 {
+    if (issue.empty())
+        return static_cast<int>(m_versions.size()) - 1;
     const auto key = issueKey(issue);
     int found = -1;
     for (size_t i = 0; key && i < m_versions.size(); ++i) {

@@ -113,7 +113,8 @@ public:
     const std::vector<PrizeVersion> &versions() const { return m_versions; }
 
     // The version in force for a draw of this 期号, or nothing before the
-    // first version (or for a 期号 that is no number).
+    // first version (or for a 期号 that is no number). A draw typed without
+    // a 期号 is checked by the newest rules.
     const PrizeVersion *versionFor(const std::string &issue) const;
     int versionIndexFor(const std::string &issue) const; // -1 for none
 

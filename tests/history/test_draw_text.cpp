@@ -42,6 +42,12 @@ TEST(DrawLine, ReadsTheFormsPlayersHave)
     const DrawShape qxc = drawShapeOf("七星彩", 1, 10, 6, 15, 1, "后区");
     EXPECT_EQ(readOrWhy("26073 309951 12", qxc), "26073 3 0 9 9 5 1 + 12");
     EXPECT_EQ(readOrWhy("26073 3 0 9 9 5 1 + 12", qxc), "26073 3 0 9 9 5 1 + 12");
+
+    // Typed to check bets against: the numbers alone; the first is no 期号.
+    const auto typed = parseDrawNumbers("03 09 14 20 27 33 + 07", kSsq);
+    ASSERT_TRUE(std::holds_alternative<Draw>(typed));
+    EXPECT_EQ(std::get<Draw>(typed).front, (std::vector<int>{3, 9, 14, 20, 27, 33}));
+    EXPECT_EQ(std::get<Draw>(typed).issue, "");
 }
 
 TEST(DrawLine, BrokenLinesSayWhy)

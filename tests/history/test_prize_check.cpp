@@ -50,6 +50,11 @@ TEST(CheckSummary, PoolTierAndUnratedBetsAreSpelledOut)
     EXPECT_EQ(checkBets(bets, draw, kDlt, table, {PoolTier::High, ""}).summary(),
               "共3注 投入6元 中奖2注 奖金387元（1注不是单式投注，只显示命中个数）");
 
+    // A draw typed without its 期号 is checked by the newest rules.
+    Draw typed = draw;
+    typed.issue.clear();
+    EXPECT_EQ(checkBets({bets[1]}, typed, kDlt, table).bets[0].level, "四等奖");
+
     // A lottery of the player's own has no rules: hits only.
     const DrawCheck own = checkBets(bets, draw, kDlt, PrizeTable());
     EXPECT_EQ(own.summary(), "共3注（本彩票没有奖级规则，只显示命中个数）");
