@@ -5,19 +5,20 @@
 
 cmake_policy(VERSION 3.21)
 
-set(allowed_app     app ui catalogue results cipher engine base)
+set(allowed_app     app ui catalogue results history cipher engine base)
 set(allowed_ui      ui base)
 set(allowed_catalogue catalogue base)
 set(allowed_results results base)
+set(allowed_history history base)
 set(allowed_cipher  cipher base)
 set(allowed_engine  engine base)
 set(allowed_base    base)
 set(no_qt engine cipher base)
-set(no_widgets catalogue results engine cipher base)
+set(no_widgets catalogue results history engine cipher base)
 
 file(GLOB widget_headers RELATIVE "${WIDGETS_DIR}" "${WIDGETS_DIR}/Q*")
 set(problems "")
-foreach(floor app ui catalogue results cipher engine base)
+foreach(floor app ui catalogue results history cipher engine base)
   file(GLOB_RECURSE sources RELATIVE "${SOURCE_DIR}" "${SOURCE_DIR}/${floor}/*.h" "${SOURCE_DIR}/${floor}/*.cpp")
   foreach(source IN LISTS sources)
     file(STRINGS "${SOURCE_DIR}/${source}" includes REGEX "^#include ")
