@@ -1,5 +1,7 @@
 #include "base/app_error.h"
 
+#include "base/quoted_text.h"
+
 AppError::AppError(const std::string &message)
     : std::runtime_error(message)
 {
@@ -8,7 +10,7 @@ AppError::AppError(const std::string &message)
 void throwNotAnInteger(std::string_view text)
 {
     std::string message = "'";
-    message += text;
+    message += quotedText(text);
     message += "' 不是一个有效的整形值";
     throw AppError(message);
 }

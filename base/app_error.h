@@ -11,5 +11,6 @@ public:
     explicit AppError(const std::string &message);
 };
 
-// "'%s' 不是一个有效的整形值" with the offending text in place of %s.
+// "'%s' 不是一个有效的整形值" with the offending text, as a message quotes
+// it, in place of %s.
 [[noreturn]] void throwNotAnInteger(std::string_view text);

@@ -2,8 +2,13 @@
 
 #include "base/app_error.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -53,10 +58,88 @@ int writeAll(int fd, std::string_view bytes)
     return 0;
 }
 
+// The folder of a path, ending in "/".
 std::string folderOf(const std::string &path)
 {
     const auto slash = path.rfind('/');
-    return slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
+    return slash == std::string::npos ? std::string("./") : path.substr(0, slash + 1);
+}
+
+// The file a path names once symbolic links are followed, so that saving
+// through a link writes the file it points to instead of replacing the link.
+// A link to a file not yet there names the file to create.
+std::string followLinks(std::string path)
+{
+    for (int hop = 0; hop < 40; ++hop) {
+        struct stat info {};
+        if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+            return path;
+        std::string target(static_cast<size_t>(info.st_size > 0 ? info.st_size : 4096), '\0');
+        const ssize_t length = ::readlink(path.c_str(), target.data(), target.size());
+        if (length < 0)
+            throwFileError(errno);
+        target.resize(static_cast<size_t>(length));
+        path = !target.empty() && target.front() == '/' ? target : folderOf(path) + target;
+    }
+    throwFileError(ELOOP);
+}
+
+// A file the player marked read-only (no write bit for anyone) is refused
+// even to root, as the system's own read-only mark is; otherwise the system
+// says whether this user may write it.
+int writeProtection(const std::string &path, const struct stat &info)
+{
+    if ((info.st_mode & 0222) == 0)
+        return EACCES;
+    return ::access(path.c_str(), W_OK) == 0 ? 0 : errno;
+}
+
+// Temporaries are named ".korvel-save-PID-XXXXXX" after the process that
+// writes them, so that one left by a save that was killed can be told from
+// one another running program is still writing.
+const std::string kTemporaryPrefix = ".korvel-save-";
+
+// Removes the temporaries of saves that died in this folder: those of
+// processes that are gone, and those of earlier versions, which were named
+// ".korvel-XXXXXX", once they are an hour old. Only the user's own regular
+// files are touched.
+void removeStaleTemporaries(const std::string &folder)
+{
+    DIR *directory = ::opendir(folder.c_str());
+    if (!directory)
+        return;
+    const pid_t self = ::getpid();
+    while (const dirent *entry = ::readdir(directory)) {
+        const std::string name = entry->d_name;
+        bool stale = false;
+        if (name.rfind(kTemporaryPrefix, 0) == 0) {
+            char *end = nullptr;
+            const long pid = std::strtol(name.c_str() + kTemporaryPrefix.size(), &end, 10);
+            stale = pid > 0 && *end == '-' && pid != self && ::kill(static_cast<pid_t>(pid), 0) != 0
+                    && errno == ESRCH;
+        }
+        const bool earlier = name.size() == 14 && name.rfind(".korvel-", 0) == 0;
+        struct stat info {};
+        const std::string path = folder + name;
+        if ((!stale && !earlier) || ::lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)
+            || info.st_uid != ::geteuid())
+            continue;
+        if (earlier && ::time(nullptr) - info.st_mtime < 3600)
+            continue;
+        ::unlink(path.c_str());
+    }
+    ::closedir(directory);
+}
+
+// Makes the rename itself durable; a folder that cannot be synced (some file
+// systems refuse) still holds the new file, so that is no failure.
+void syncFolder(const std::string &folder)
+{
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
 }
 
 } // namespace
@@ -80,7 +163,7 @@ std::string fileErrorMessage(int errorNumber)
     }
 }
 
-std::string readFile(const std::string &path)
+std::string readFile(const std::string &path, std::size_t maxBytes)
 {
     Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (fd.get() < 0)
@@ -92,8 +175,8 @@ std::string readFile(const std::string &path)
         throwFileError(EACCES);
     std::string bytes;
     char buffer[65536];
-    for (;;) {
-        const ssize_t got = ::read(fd.get(), buffer, sizeof buffer);
+    while (bytes.size() < maxBytes) {
+        const ssize_t got = ::read(fd.get(), buffer, std::min(sizeof buffer, maxBytes - bytes.size()));
         if (got < 0) {
             if (errno == EINTR)
                 continue;
@@ -108,13 +191,15 @@ std::string readFile(const std::string &path)
 
 void writeFileAtomically(const std::string &path, std::string_view bytes)
 {
+    const std::string file = followLinks(path);
     // A special file such as /dev/full cannot be replaced by a rename; it is
     // written in place, which is also what the player asked for.
     struct stat target {};
-    if (::stat(path.c_str(), &target) == 0 && !S_ISREG(target.st_mode)) {
+    const bool exists = ::stat(file.c_str(), &target) == 0;
+    if (exists && !S_ISREG(target.st_mode)) {
         if (S_ISDIR(target.st_mode))
             throwFileError(EACCES);
-        Descriptor fd(::open(path.c_str(), O_WRONLY | O_CLOEXEC));
+        Descriptor fd(::open(file.c_str(), O_WRONLY | O_CLOEXEC));
         if (fd.get() < 0)
             throwFileError(errno);
         if (const int error = writeAll(fd.get(), bytes))
@@ -123,8 +208,14 @@ void writeFileAtomically(const std::string &path, std::string_view bytes)
             throwFileError(error);
         return;
     }
+    if (exists) {
+        if (const int error = writeProtection(file, target))
+            throwFileError(error);
+    }
 
-    std::string temporary = folderOf(path) + ".korvel-XXXXXX";
+    const std::string folder = folderOf(file);
+    removeStaleTemporaries(folder);
+    std::string temporary = folder + kTemporaryPrefix + std::to_string(::getpid()) + "-XXXXXX";
     Descriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));
     if (fd.get() < 0)
         throwFileError(errno);
@@ -132,11 +223,14 @@ void writeFileAtomically(const std::string &path, std::string_view bytes)
     if (!error && ::fsync(fd.get()) != 0)
         error = errno;
     if (!error) {
-        // Keep the permissions an existing file had; a new file gets the
-        // usual ones for the user's mask.
+        // Keep the permissions and, where allowed, the owner an existing
+        // file had; a new file gets the usual ones for the user's mask.
         mode_t mode = 0666;
-        if (::stat(path.c_str(), &target) == 0) {
+        if (exists) {
             mode = target.st_mode & 07777;
+            if (::fchown(fd.get(), target.st_uid, target.st_gid) != 0) {
+                // Only root may give a file away; the player's own is theirs.
+            }
         } else {
             const mode_t mask = ::umask(0);
             ::umask(mask);
@@ -148,10 +242,11 @@ void writeFileAtomically(const std::string &path, std::string_view bytes)
     const int closeError = fd.closeNow();
     if (!error)
         error = closeError;
-    if (!error && ::rename(temporary.c_str(), path.c_str()) != 0)
+    if (!error && ::rename(temporary.c_str(), file.c_str()) != 0)
         error = errno;
     if (error) {
         ::unlink(temporary.c_str());
         throwFileError(error);
     }
+    syncFolder(folder);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 // The two kinds of lottery. The integer is also the item index of the kind
-// choice; any value other than 0 is served as a Digit lottery.
+// choice; a lottery of any other kind is refused (lotteryRuleProblem).
 enum LotteryKind : int {
     Lotto = 0, // 乐透型: distinct numbers 1..N, two digits, sorted
     Digit = 1, // 数字型: K positions of 0..N-1, repeats allowed, box order kept

@@ -4,6 +4,8 @@
 
 std::optional<std::string> lotteryRuleProblem(int kind, int total, int count)
 {
+    if (kind != Lotto && kind != Digit)
+        return "彩票类型为" + std::to_string(kind) + "，程序只能处理乐透型（0）和数字型（1）。";
     if (count < 1 || count > kMaxBoxCount)
         return "号码个数为" + std::to_string(count) + "，程序只能处理1到"
                + std::to_string(kMaxBoxCount) + "个号码。";

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-// The lotteries the program can serve: 1 to 55 numbers a bet (the row of
+// The lotteries the program can serve: of kind 0 (Lotto) or 1 (Digit), 1 to 55 numbers a bet (the row of
 // boxes holds no more), a total of 1 to 99 (numbers are held as two
 // digits), and a Lotto count no larger than its total (a Lotto bet holds
 // distinct numbers).

@@ -1,6 +1,7 @@
 #include "catalogue/lottery_info.h"
 
 #include "base/int_text.h"
+#include "base/quoted_qstring.h"
 
 LotteryInfo lotteryFromRow(const CatalogueRow &row)
 {
@@ -17,6 +18,6 @@ std::optional<QString> lotteryProblem(const LotteryInfo &lottery)
     const auto problem = lotteryRuleProblem(lottery.kind, lottery.total, lottery.count);
     if (!problem)
         return std::nullopt;
-    return QStringLiteral("彩票“") + lottery.name + QStringLiteral("”的")
+    return QStringLiteral("彩票“") + quotedText(lottery.name) + QStringLiteral("”的")
            + QString::fromStdString(*problem);
 }

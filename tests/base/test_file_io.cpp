@@ -10,6 +10,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -90,4 +92,54 @@ TEST_F(FileIo, ReplacingKeepsTheFilesPermissions)
     writeFileAtomically(path("p.txt"), "2");
     EXPECT_EQ(fs::status(path("p.txt")).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write);
+}
+
+TEST_F(FileIo, ReadOnlyFilesAreRefusedWithTheAccessError)
+{
+    writeFileAtomically(path("ro.txt"), "kept");
+    fs::permissions(path("ro.txt"), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    EXPECT_EQ(errorOf([&] { writeFileAtomically(path("ro.txt"), "replaced"); }), "文件存取错误");
+    EXPECT_EQ(readFile(path("ro.txt")), "kept");
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 1);
+}
+
+TEST_F(FileIo, SavingThroughALinkWritesTheFileItPointsTo)
+{
+    fs::create_directory(m_dir / "real");
+    writeFileAtomically(path("real/bets.txt"), "old");
+    fs::create_symlink("real/bets.txt", m_dir / "relative");
+    fs::create_symlink(m_dir / "relative", m_dir / "absolute");
+    writeFileAtomically(path("absolute"), "new");
+    EXPECT_TRUE(fs::is_symlink(m_dir / "absolute"));
+    EXPECT_TRUE(fs::is_symlink(m_dir / "relative"));
+    EXPECT_EQ(readFile(path("real/bets.txt")), "new");
+    // A link to a file not yet made creates that file.
+    fs::create_symlink("real/later.txt", m_dir / "dangling");
+    writeFileAtomically(path("dangling"), "made");
+    EXPECT_EQ(readFile(path("real/later.txt")), "made");
+}
+
+TEST_F(FileIo, TemporariesOfKilledSavesAreRemovedAtTheNextSave)
+{
+    // A save killed half-way leaves its temporary behind; its process is gone.
+    const pid_t child = fork();
+    if (child == 0)
+        _exit(0);
+    waitpid(child, nullptr, 0);
+    const std::string dead = ".korvel-save-" + std::to_string(child) + "-Ab12Cd";
+    const std::string running = ".korvel-save-" + std::to_string(getpid()) + "-Ef34Gh";
+    for (const std::string &name : {dead, running, std::string("notes.txt")})
+        writeFileAtomically(path(name), std::string(1000, 'x'));
+    writeFileAtomically(path("bets.txt"), "1");
+    EXPECT_FALSE(fs::exists(path(dead)));
+    EXPECT_TRUE(fs::exists(path(running)));
+    EXPECT_TRUE(fs::exists(path("notes.txt")));
+    EXPECT_EQ(readFile(path("bets.txt")), "1");
+}
+
+TEST_F(FileIo, ReadingCanStopAtABound)
+{
+    writeFileAtomically(path("big.txt"), std::string(200000, 'x'));
+    EXPECT_EQ(readFile(path("big.txt"), 70000).size(), 70000u);
+    EXPECT_EQ(readFile(path("big.txt")).size(), 200000u);
 }

@@ -43,4 +43,10 @@ TEST(LotteryProblem, RefusesWhatTheProgramCannotServe)
     EXPECT_TRUE(lotteryProblem({QStringLiteral("a"), 0, 100, 6}));
     EXPECT_TRUE(lotteryProblem({QStringLiteral("a"), 0, 5, 6})); // Lotto count above total
     EXPECT_NE(lotteryProblem({QStringLiteral("彩"), 0, 5, 6})->indexOf(QStringLiteral("彩")), -1);
+    // Only the two kinds exist; a 2 or -1 from a catalogue is no Digit lottery.
+    EXPECT_EQ(lotteryProblem({QStringLiteral("a"), 2, 10, 3}),
+              QStringLiteral("彩票“a”的彩票类型为2，程序只能处理乐透型（0）和数字型（1）。"));
+    EXPECT_TRUE(lotteryProblem({QStringLiteral("a"), -1, 10, 3}));
+    // A name of thousands of characters is quoted, not repeated whole.
+    EXPECT_LT(lotteryProblem({QString(5000, QLatin1Char('x')), 0, 5, 6})->size(), 100);
 }
