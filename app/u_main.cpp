@@ -65,7 +65,10 @@ Tfrmmain::Tfrmmain(MainServices services, QWidget *parent)
     resize(685, 531);
 
     createControls();
-    connect(comcainame, &QComboBox::activated, this, [this] { guarded([this] { comcainameClick(); }); });
+    connect(comcainame, &QComboBox::activated, this, [this] {
+        if (!guarded([this] { comcainameClick(); }))
+            showCurrentLottery();
+    });
     connect(commode, &QComboBox::activated, this, [this] { guarded([this] { commodeClick(); }); });
     connect(btnadd, &QPushButton::clicked, this, [this] { guarded([this] { btnaddClick(); }); });
     connect(btnsave, &QPushButton::clicked, this, [this] { guarded([this] { btnsaveClick(); }); });
@@ -95,22 +98,36 @@ Tfrmmain::Tfrmmain(MainServices services, QWidget *parent)
 
 Tfrmmain::~Tfrmmain() = default;
 
-void Tfrmmain::guarded(const std::function<void()> &handler)
+bool Tfrmmain::guarded(const std::function<void()> &handler)
 {
-    runGuarded(m_services.desktop, this, handler);
+    return runGuarded(m_services.desktop, this, handler);
 }
 
 void Tfrmmain::FormCreate()
 {
-    guarded([this] {
-        const QDate today = m_services.clock.today();
-        const DateDefaults defaults = dateDefaults(today.year(), today.month(), today.day(),
-                                                   m_services.clock.timeOfDay().hour());
-        bannerStep();
-        loadCatalogue();
+    const QDate today = m_services.clock.today();
+    const DateDefaults defaults = dateDefaults(today.year(), today.month(), today.day(),
+                                               m_services.clock.timeOfDay().hour());
+    guarded([this] { bannerStep(); });
+    // A catalogue that fails is shown, but the option lists and the prompts
+    // do not depend on it: they are filled whatever it did, so that the
+    // window converts as soon as a lottery is current.
+    if (!guarded([this] { loadCatalogue(); }))
+        showCurrentLottery();
+    guarded([this, defaults] {
         fillOptionLists(defaults);
         commodeClick();
     });
+}
+
+void Tfrmmain::showCurrentLottery()
+{
+    if (m_hasLottery) {
+        selectListedName(m_current.name);
+    } else {
+        comcainame->setCurrentIndex(-1);
+        comcainame->setEditText({});
+    }
 }
 
 void Tfrmmain::fillOptionLists(const DateDefaults &defaults)

@@ -92,7 +92,8 @@ private:
     void createButtonGroups();
     void updateTabOrder();
 
-    void guarded(const std::function<void()> &handler);
+    // Runs a handler, showing an error it raises; false when it raised one.
+    bool guarded(const std::function<void()> &handler);
     void loadCatalogue();
     void applyLottery(const LotteryInfo &lottery);
     void fillOptionLists(const DateDefaults &defaults);
@@ -103,6 +104,8 @@ private:
     void watchBoxes();
     int digitsPerBox() const;
     void selectListedName(const QString &name);
+    // Puts the lottery list back on the current lottery after a failed pick.
+    void showCurrentLottery();
     FileDialogRequest numberFileDialog() const;
 
     MainServices m_services;

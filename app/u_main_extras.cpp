@@ -2,6 +2,7 @@
 // the grid's context menu (check a draw, undo, copy), its keys, and quicker
 // typing in the number boxes.
 #include "app/u_main.h"
+#include "base/quoted_qstring.h"
 #include "ui/desktop.h"
 #include "engine/methods.h"
 #include "results/draw_check.h"
@@ -106,7 +107,7 @@ void Tfrmmain::checkDraw()
     }
     const std::optional<QString> typed = m_services.desktop.askText(
         this, QStringLiteral("核对开奖号码"),
-        QStringLiteral("请输入%1的%2个开奖号码：").arg(m_current.name).arg(m_current.count));
+        QStringLiteral("请输入%1的%2个开奖号码：").arg(quotedText(m_current.name), QString::number(m_current.count)));
     if (!typed)
         return;
     const auto parsed = parseWinningNumbers(typed->toStdString(), m_current.kind, m_current.total,

@@ -28,6 +28,7 @@ T *named(T *widget, const char *name)
 QLabel *label(QWidget *parent, const char *name, const QString &text, int x, int y)
 {
     auto *result = named(new QLabel(text, parent), name);
+    result->setTextFormat(Qt::PlainText);
     result->move(x, y);
     result->adjustSize();
     return result;

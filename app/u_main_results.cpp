@@ -54,7 +54,9 @@ void Tfrmmain::btnloadClick()
     const QString fileName = m_services.desktop.openFileName(this, request);
     if (fileName.isEmpty())
         return;
-    const std::string bytes = readFile(nativePath(fileName));
+    // A bound on what is read keeps a huge file from filling memory before
+    // it is refused.
+    const std::string bytes = readFile(nativePath(fileName), kMaxNumberFileBytes + 1);
     NumberFileContent content = parseNumberFile(bytes, m_hasLottery ? m_current.count : 0);
     switch (content.status) {
     case NumberFileContent::Status::Refused:
@@ -104,7 +106,8 @@ void Tfrmmain::btnprintClick()
         QtPrintSurface surface(&printer);
         const bool printed = printResultGrid(grid, job, surface, [&](int page, int count) {
             return !progress
-                   || progress->setValue(page - 1, QStringLiteral("正在打印第%1页，共%2页").arg(page).arg(count));
+                   || progress->setValue(page - 1, QStringLiteral("正在打印第%1页，共%2页")
+                                                            .arg(QString::number(page), QString::number(count)));
         });
         if (printed && progress)
             progress->setValue(pages, QString());

@@ -1,7 +1,9 @@
 #include "catalogue/catalogue_store.h"
 
 #include "base/app_error.h"
+#include "base/quoted_qstring.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -11,6 +13,7 @@
 #include <QVariant>
 
 #include <atomic>
+#include <optional>
 
 namespace {
 
@@ -63,11 +66,11 @@ const QString kCount = QStringLiteral("号码个数");
     QString words = error.databaseText().trimmed();
     if (words.isEmpty())
         words = error.driverText().trimmed();
-    QString message = QStringLiteral("无法%1彩票数据库“%2”").arg(doing, filePath);
+    QString message = QStringLiteral("无法%1彩票数据库“%2”").arg(doing, quotedText(filePath));
     if (!reason.isEmpty())
         message += QStringLiteral("：") + reason;
     if (!words.isEmpty())
-        message += QStringLiteral("（") + words + QStringLiteral("）");
+        message += QStringLiteral("（") + quotedText(words) + QStringLiteral("）");
     fail(message + QStringLiteral("。"));
 }
 
@@ -76,13 +79,17 @@ const QString kCount = QStringLiteral("号码个数");
 class Connection
 {
 public:
-    enum Mode { ReadOnly, ReadWrite, Create };
+    // Unchanging: read without locks and without the WAL index.
+    enum Mode { ReadOnly, Unchanging, ReadWrite, Create };
 
     Connection(const QString &filePath, Mode mode, int busyTimeout = 5000)
         : m_name(QStringLiteral("korvel-catalogue-%1").arg(nextId()))
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
-        const char *modeText = mode == ReadOnly ? "ro" : mode == ReadWrite ? "rw" : "rwc";
+        const char *modeText = mode == ReadOnly     ? "ro"
+                               : mode == Unchanging ? "ro&immutable=1"
+                               : mode == ReadWrite  ? "rw"
+                                                    : "rwc";
         db.setDatabaseName(QUrl::fromLocalFile(QFileInfo(filePath).absoluteFilePath())
                                .toString(QUrl::FullyEncoded)
                            + QStringLiteral("?mode=") + QLatin1String(modeText));
@@ -123,14 +130,57 @@ void requireFile(const QString &filePath)
 {
     const QFileInfo info(filePath);
     if (!info.exists())
-        fail(QStringLiteral("找不到彩票数据库文件“%1”。").arg(filePath));
+        fail(QStringLiteral("找不到彩票数据库文件“%1”。").arg(quotedText(filePath)));
     if (!info.isFile())
-        fail(QStringLiteral("彩票数据库“%1”不是一个文件。").arg(filePath));
+        fail(QStringLiteral("彩票数据库“%1”不是一个文件。").arg(quotedText(filePath)));
 }
 
 [[noreturn]] void failQuery(const QString &filePath, const QSqlQuery &query)
 {
     failWith(filePath, QStringLiteral("读取"), query.lastError());
+}
+
+// Every row, or nothing with the store's error in `error`.
+std::optional<std::vector<CatalogueRow>> readRows(const QString &filePath, Connection::Mode mode,
+                                                  int busyTimeout, QSqlError &error)
+{
+    Connection connection(filePath, mode, busyTimeout);
+    std::vector<CatalogueRow> rows;
+    QSqlQuery query(connection.database());
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("select * from ") + kTable)) {
+        error = query.lastError();
+        return std::nullopt;
+    }
+    const QSqlRecord record = query.record();
+    int columns[4];
+    const QString names[4] = {kName, kKind, kTotal, kCount};
+    for (int i = 0; i < 4; ++i) {
+        columns[i] = record.indexOf(names[i]);
+        if (columns[i] < 0)
+            fail(QStringLiteral("彩票数据库“%1”的表%2缺少列“%3”。")
+                     .arg(quotedText(filePath), kTable, names[i]));
+    }
+    while (query.next()) {
+        rows.push_back({query.value(columns[0]).toString(), query.value(columns[1]).toString(),
+                        query.value(columns[2]).toString(), query.value(columns[3]).toString()});
+    }
+    if (query.lastError().isValid()) {
+        error = query.lastError();
+        return std::nullopt;
+    }
+    return rows;
+}
+
+// Whether the file's header says it is kept in WAL journal mode.
+bool inWalMode(const QString &filePath)
+{
+    QFile file(filePath);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray header = file.read(20);
+    return header.startsWith(QByteArrayLiteral("SQLite format 3")) && header.size() == 20
+           && header[18] == 2 && header[19] == 2;
 }
 
 } // namespace
@@ -144,7 +194,7 @@ CatalogueStore::CatalogueStore(QString filePath, int busyTimeout)
 void CatalogueStore::create(const QString &filePath)
 {
     if (QFileInfo::exists(filePath))
-        fail(QStringLiteral("彩票数据库“%1”已经存在。").arg(filePath));
+        fail(QStringLiteral("彩票数据库“%1”已经存在。").arg(quotedText(filePath)));
     Connection connection(filePath, Connection::Create);
     QSqlQuery query(connection.database());
     if (!query.exec(QStringLiteral("create table %1 (%2 text, %3 integer, %4 integer, %5 integer)")
@@ -155,30 +205,24 @@ void CatalogueStore::create(const QString &filePath)
 std::vector<CatalogueRow> CatalogueStore::readAll() const
 {
     requireFile(m_filePath);
-    Connection connection(m_filePath, Connection::ReadOnly, m_busyTimeout);
-    std::vector<CatalogueRow> rows;
-    {
-        QSqlQuery query(connection.database());
-        query.setForwardOnly(true);
-        if (!query.exec(QStringLiteral("select * from ") + kTable))
-            failQuery(m_filePath, query);
-        const QSqlRecord record = query.record();
-        int columns[4];
-        const QString names[4] = {kName, kKind, kTotal, kCount};
-        for (int i = 0; i < 4; ++i) {
-            columns[i] = record.indexOf(names[i]);
-            if (columns[i] < 0)
-                fail(QStringLiteral("彩票数据库“%1”的表%2缺少列“%3”。")
-                         .arg(m_filePath, kTable, names[i]));
-        }
-        while (query.next()) {
-            rows.push_back({query.value(columns[0]).toString(), query.value(columns[1]).toString(),
-                            query.value(columns[2]).toString(), query.value(columns[3]).toString()});
-        }
-        if (query.lastError().isValid())
-            failQuery(m_filePath, query);
-    }
-    return rows;
+    QSqlError error;
+    if (auto rows = readRows(m_filePath, Connection::ReadOnly, m_busyTimeout, error))
+        return *rows;
+    // A store in WAL journal mode is read through a "-shm" index beside it,
+    // which a read-only folder cannot hold, so SQLite refuses to read it at
+    // all. Nobody can be writing it there: it is read as an unchanging file
+    // instead, unless committed changes still wait in its "-wal" file, which
+    // such a read would not see.
+    const QFileInfo file(m_filePath);
+    if (!inWalMode(m_filePath) || QFileInfo(file.absolutePath()).isWritable())
+        failWith(m_filePath, QStringLiteral("读取"), error);
+    if (QFileInfo(m_filePath + QStringLiteral("-wal")).size() > 0)
+        fail(QStringLiteral("无法读取彩票数据库“%1”：它使用WAL日志模式，所在的文件夹是只读的，"
+                            "而且还有更改留在“-wal”文件中。请让该文件夹可写后再打开。")
+                 .arg(quotedText(m_filePath)));
+    if (auto rows = readRows(m_filePath, Connection::Unchanging, m_busyTimeout, error))
+        return *rows;
+    failWith(m_filePath, QStringLiteral("读取"), error);
 }
 
 void CatalogueStore::append(const LotteryInfo &lottery) const

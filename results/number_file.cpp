@@ -3,6 +3,7 @@
 #include "base/gbk.h"
 #include "base/int_text.h"
 #include "base/lottery_rules.h"
+#include "base/quoted_text.h"
 
 #include <optional>
 #include <vector>
@@ -124,14 +125,14 @@ NumberFileContent parseHeader(const std::vector<std::string_view> &lines)
     // A second line that is no number: this is no number file at all.
     const std::optional<int> kind = parseInt(lineAt(1));
     if (!kind) {
-        return refused("无法识别的号码文件：第2行“" + std::string(lineAt(1)) + "”不是彩票类型。");
+        return refused("无法识别的号码文件：第2行“" + quotedText(lineAt(1)) + "”不是彩票类型。");
     }
     int values[3] = {};
     for (size_t i = 2; i <= 4; ++i) {
         const std::optional<int> value = parseInt(lineAt(i));
         if (!value) {
             content.status = NumberFileContent::Status::HeaderError;
-            content.message = "'" + std::string(lineAt(i)) + "' 不是一个有效的整形值";
+            content.message = "'" + quotedText(lineAt(i)) + "' 不是一个有效的整形值";
             return content;
         }
         values[i - 2] = *value;
@@ -140,7 +141,7 @@ NumberFileContent parseHeader(const std::vector<std::string_view> &lines)
     content.total = values[0];
     content.count = values[1];
     if (auto problem = lotteryRuleProblem(content.kind, content.total, content.count))
-        return refused("无法加载号码文件：文件中的彩票“" + content.name + "”" + *problem);
+        return refused("无法加载号码文件：文件中的彩票“" + quotedText(content.name) + "”" + *problem);
 
     // The rows are what the file holds, whatever line 5 declares.
     writeHeader(content.grid, content.count);
@@ -151,6 +152,31 @@ NumberFileContent parseHeader(const std::vector<std::string_view> &lines)
     }
     finishRows(content.grid);
     return content;
+}
+
+// Why these bytes are no number file to read at all, before any is decoded:
+// too large, a line far longer than any bet, or a NUL, which no text holds
+// and the grid could not keep.
+std::optional<std::string> unreadableProblem(std::string_view bytes)
+{
+    if (bytes.size() > kMaxNumberFileBytes)
+        return "号码文件超过" + std::to_string(kMaxNumberFileBytes >> 20) + " MB，无法加载。";
+    size_t line = 1;
+    size_t lineStart = 0;
+    for (size_t i = 0; i <= bytes.size(); ++i) {
+        const char c = i < bytes.size() ? bytes[i] : '\n';
+        if (c == '\0')
+            return "无法加载号码文件：第" + std::to_string(line) + "行含有空字符，这不是文本格式的号码文件。";
+        if (c != '\n' && c != '\r')
+            continue;
+        if (i - lineStart > kMaxNumberFileLineBytes)
+            return "无法加载号码文件：第" + std::to_string(line) + "行超过"
+                   + std::to_string(kMaxNumberFileLineBytes) + "个字节，这不是号码文件。";
+        if (!(c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n'))
+            ++line;
+        lineStart = i + 1;
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -170,6 +196,8 @@ std::string savedNumberFile(const ResultGrid &grid, int count)
 
 NumberFileContent parseNumberFile(std::string_view bytes, int currentCount)
 {
+    if (auto problem = unreadableProblem(bytes))
+        return refused(*problem);
     const std::string text = gbkToUtf8(bytes);
     const std::vector<std::string_view> lines = splitLines(text);
     if (lines.empty())

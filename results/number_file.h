@@ -2,6 +2,7 @@
 
 #include "results/result_grid.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -32,6 +33,11 @@ struct NumberFileContent
     int count = 0;
     ResultGrid grid;
 };
+
+// A file larger than this, or with a line longer than this, is refused
+// before it is decoded; so is one holding a NUL byte.
+inline constexpr std::size_t kMaxNumberFileBytes = std::size_t{64} << 20;
+inline constexpr std::size_t kMaxNumberFileLineBytes = 4096;
 
 NumberFileContent parseNumberFile(std::string_view bytes, int currentCount);
 

@@ -19,5 +19,7 @@ private:
 
 // The file name "保存号码" suggests: lottery name, date and "投注号码.txt",
 // with nothing between them. Path separators in either part become "-", so
-// the suggestion always names a file inside the proposed folder.
+// the suggestion always names a file inside the proposed folder; a lottery
+// name longer than kSaveNameLotteryCharacters gives only its start.
+inline constexpr int kSaveNameLotteryCharacters = 40;
 QString suggestedSaveName(const QString &lotteryName, const QString &dateText);

@@ -1,5 +1,7 @@
 #include "ui/qt_desktop.h"
 
+#include "base/quoted_text.h"
+
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QInputDialog>
@@ -12,6 +14,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QProcess>
@@ -92,7 +95,11 @@ void QtDesktop::message(QWidget *owner, MessageKind kind, const QString &caption
     const QMessageBox::Icon icon = kind == MessageKind::Error       ? QMessageBox::Critical
                                    : kind == MessageKind::Information ? QMessageBox::Information
                                                                       : QMessageBox::NoIcon;
-    QMessageBox box(icon, caption, text, QMessageBox::Ok, owner);
+    // Whatever a message quotes shows as the characters it holds, never as
+    // markup, and a runaway text cannot make the box outgrow the screen.
+    QMessageBox box(icon, caption, QString::fromStdString(boundedMessage(text.toStdString())),
+                    QMessageBox::Ok, owner);
+    box.setTextFormat(Qt::PlainText);
     box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
     box.exec();
 }
@@ -164,11 +171,14 @@ std::unique_ptr<Desktop::Progress> QtDesktop::startProgress(QWidget *owner, cons
 
 std::optional<QString> QtDesktop::askText(QWidget *owner, const QString &title, const QString &label)
 {
-    bool ok = false;
-    const QString text = QInputDialog::getText(owner, title, label, QLineEdit::Normal, {}, &ok);
-    if (!ok)
+    QInputDialog dialog(owner);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(QString::fromStdString(boundedMessage(label.toStdString())));
+    for (QLabel *shown : dialog.findChildren<QLabel *>())
+        shown->setTextFormat(Qt::PlainText);
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return text;
+    return dialog.textValue();
 }
 
 void QtDesktop::copyText(const QString &text)

@@ -5,10 +5,12 @@
 
 #include <initializer_list>
 
-// A label of fixed place and size, transparent over what lies beneath.
+// A label of fixed place and size, transparent over what lies beneath. Its
+// text is plain: a caption read from a file shows "<h1>" as typed.
 inline QLabel *fixedLabel(QWidget *parent, const char *name, const QString &text, const QRect &place)
 {
     auto *label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
     label->setObjectName(QLatin1String(name));
     label->setGeometry(place);
     label->setAttribute(Qt::WA_TranslucentBackground);

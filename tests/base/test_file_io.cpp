@@ -9,6 +9,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -129,7 +130,7 @@ TEST_F(FileIo, TemporariesOfKilledSavesAreRemovedAtTheNextSave)
     const std::string dead = ".korvel-save-" + std::to_string(child) + "-Ab12Cd";
     const std::string running = ".korvel-save-" + std::to_string(getpid()) + "-Ef34Gh";
     for (const std::string &name : {dead, running, std::string("notes.txt")})
-        writeFileAtomically(path(name), std::string(1000, 'x'));
+        std::ofstream(path(name)) << std::string(1000, 'x');
     writeFileAtomically(path("bets.txt"), "1");
     EXPECT_FALSE(fs::exists(path(dead)));
     EXPECT_TRUE(fs::exists(path(running)));

@@ -10,7 +10,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <grp.h>
+#include <sys/wait.h>
 #include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -28,6 +32,33 @@ void writeBytes(const QString &path, const QByteArray &bytes)
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(bytes);
+}
+
+// What `read` returns when run by a user who may not write where root may:
+// as "nobody" in a child process when the tests run as root, else here.
+std::string asUnprivileged(const std::function<std::string()> &read)
+{
+    if (geteuid() != 0)
+        return read();
+    int pipeEnds[2];
+    if (pipe(pipeEnds) != 0)
+        return "no pipe";
+    const pid_t child = fork();
+    if (child == 0) {
+        close(pipeEnds[0]);
+        const bool dropped = setgroups(0, nullptr) == 0 && setgid(65534) == 0 && setuid(65534) == 0;
+        const std::string result = dropped ? read() : "cannot leave root";
+        ssize_t written = write(pipeEnds[1], result.data(), result.size());
+        _exit(written < 0 ? 1 : 0);
+    }
+    close(pipeEnds[1]);
+    std::string result;
+    char buffer[4096];
+    for (ssize_t got; (got = ::read(pipeEnds[0], buffer, sizeof buffer)) > 0;)
+        result.append(buffer, static_cast<size_t>(got));
+    close(pipeEnds[0]);
+    waitpid(child, nullptr, 0);
+    return result;
 }
 
 } // namespace
@@ -176,4 +207,59 @@ TEST(CatalogueStore, StoreLockedPastTheTimeoutIsAClearError)
     }
     QSqlDatabase::removeDatabase(holder);
     EXPECT_EQ(CatalogueStore(dir.cataloguePath()).readAll().size(), 9u);
+}
+
+// A catalogue in WAL journal mode, in a folder the player may not write:
+// SQLite cannot make the index it reads such a store through.
+TEST(CatalogueStore, WalCatalogueInAReadOnlyFolderIsReadOrRefusedClearly)
+{
+    namespace fs = std::filesystem;
+    TestAppDir dir;
+    char pattern[] = "/tmp/korvel-wal-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    const fs::path folder = pattern;
+    const fs::path settled = folder / "settled", pending = folder / "pending";
+    fs::create_directories(settled);
+    fs::create_directories(pending);
+    const QString path = dir.cataloguePath();
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("wal"));
+        db.setDatabaseName(path);
+        ASSERT_TRUE(db.open());
+        QSqlQuery query(db);
+        ASSERT_TRUE(query.exec(QStringLiteral("pragma journal_mode=wal")));
+        ASSERT_TRUE(query.exec(QStringLiteral("pragma wal_autocheckpoint=0")));
+        fs::copy_file(path.toStdString(), settled / "彩票数据.mdb");
+        // A row committed to the WAL file only, copied before it is settled.
+        ASSERT_TRUE(query.exec(QStringLiteral("insert into 彩票类型表 values ('新', 0, 33, 6)")));
+        fs::copy_file(path.toStdString(), pending / "彩票数据.mdb");
+        fs::copy_file(path.toStdString() + "-wal", pending / "彩票数据.mdb-wal");
+        query.finish();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("wal"));
+    for (const fs::path &where : {folder, settled, pending}) {
+        for (const auto &entry : fs::directory_iterator(where))
+            fs::permissions(entry.path(), fs::perms::owner_all | fs::perms::group_read | fs::perms::others_read);
+        fs::permissions(where, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read
+                                   | fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
+    }
+    const auto readIn = [](const fs::path &where) {
+        return asUnprivileged([where] {
+            try {
+                const CatalogueStore store(QString::fromStdString((where / "彩票数据.mdb").string()));
+                return names(store.readAll()).join(u',').toStdString();
+            } catch (const AppError &error) {
+                return std::string(error.what());
+            }
+        });
+    };
+    const std::string settledRows = readIn(settled);
+    const std::string pendingRows = readIn(pending);
+    for (const fs::path &where : {folder, settled, pending})
+        fs::permissions(where, fs::perms::owner_all);
+    fs::remove_all(folder);
+
+    EXPECT_EQ(settledRows.rfind("双色球,", 0), 0u) << settledRows;
+    EXPECT_NE(pendingRows.find("WAL日志模式"), std::string::npos) << pendingRows;
 }

@@ -1,5 +1,6 @@
 #include "base/gbk.h"
 #include "results/number_file.h"
+#include "results/save_name.h"
 
 #include <gtest/gtest.h>
 
@@ -156,6 +157,38 @@ TEST(NumberFileLoad, LineEndsAndBytesOfEveryKind)
     ASSERT_EQ(bad.status, Status::Loaded);
     EXPECT_EQ(bad.grid.cell(2, 1), "\xEF\xBF\xBD");
     EXPECT_EQ(bad.grid.cell(3, 1), "3");
+}
+
+// What an attacker's or a damaged file brings is refused at once with a
+// short message: no line is decoded whole, no NUL is dropped silently.
+TEST(NumberFileLoad, HostileFilesAreRefusedWithAShortMessage)
+{
+    std::string huge = "x\r\n" + std::string(50 << 20, '7');
+    NumberFileContent content = parseNumberFile(huge, 6);
+    EXPECT_EQ(content.status, Status::Refused);
+    EXPECT_EQ(content.message, "无法加载号码文件：第2行超过4096个字节，这不是号码文件。");
+    huge.resize(kMaxNumberFileBytes + 1, '\n');
+    EXPECT_EQ(parseNumberFile(huge, 6).message, "号码文件超过64 MB，无法加载。");
+
+    // Load and save must not change the player's bytes: a NUL refuses the file.
+    content = parseNumberFile(std::string("x\r\n1\r\n10\r\n3\r\n1\r\n1\0" "3\r\n", 20), 3);
+    EXPECT_EQ(content.status, Status::Refused);
+    EXPECT_EQ(content.message, "无法加载号码文件：第6行含有空字符，这不是文本格式的号码文件。");
+
+    // A binary second line is quoted short, its control bytes shown as escapes.
+    content = parseNumberFile("GIF89a\n\x1B[2J\x07" + std::string(3000, 'A') + "\n", 6);
+    EXPECT_EQ(content.status, Status::Refused);
+    EXPECT_EQ(content.message, "无法识别的号码文件：第2行“\\x1B[2J\\x07" + std::string(29, 'A')
+                                   + "…”不是彩票类型。");
+}
+
+TEST(SuggestedSaveName, VeryLongLotteryNamesGiveOnlyTheirStart)
+{
+    const QString name = suggestedSaveName(QString(5000, QChar(0x5F69)), QStringLiteral("2026-12-8"));
+    EXPECT_EQ(name, QString(40, QChar(0x5F69)) + QStringLiteral("2026-12-8投注号码.txt"));
+    // A character outside the basic plane is never cut in half.
+    QString emoji = QString(39, QLatin1Char('a')) + QString::fromUtf8("\xF0\x9F\x98\x80");
+    EXPECT_EQ(suggestedSaveName(emoji, QString()), QString(39, QLatin1Char('a')) + QStringLiteral("投注号码.txt"));
 }
 
 // Random and mutated bytes never crash the loader, and whatever it accepts
