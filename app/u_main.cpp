@@ -213,7 +213,8 @@ void Tfrmmain::commodeClick()
                                              m_current.total, m_current.count);
     lbloricode->setText(QString::fromStdString(prompt.initialCaption));
     lbloricode->adjustSize();
-    grpcode->setTitle(QString::fromStdString(prompt.boxesCaption));
+    // Without a lottery there are no boxes to ask numbers for.
+    grpcode->setTitle(m_hasLottery ? QString::fromStdString(prompt.boxesCaption) : QStringLiteral("原始号码："));
     for (QWidget *control : m_dateAndOptionSet)
         control->setVisible(!prompt.generalized);
     lbloricode->setVisible(prompt.generalized);

@@ -3,12 +3,18 @@
 #include "main_window_fixture.h"
 
 #include "../support/loopback_server.h"
+#include "app/qt_desktop.h"
 #include "catalogue/catalogue_store.h"
 #include "ui/radio_group.h"
 #include "app/u_index.h"
 #include "results/result_grid_model.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QLabel>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTimer>
 #include <QFile>
 #include <QFrame>
 #include <QPushButton>
@@ -165,6 +171,77 @@ TEST_F(FaultTest, SavesThatFailKeepTheEarlierFile)
     QTest::mouseClick(w.btnsave, Qt::LeftButton);
     EXPECT_EQ(desktop.messageTexts(), (QStringList{QStringLiteral("文件没找到."), QStringLiteral("磁盘已满.")}));
     EXPECT_EQ(fileBytes(saved), before);
+
+    // A file the player made read-only is not replaced behind their back,
+    // whoever runs the program.
+    QFile::setPermissions(saved, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    desktop.messages.clear();
+    desktop.fileAnswers = {saved};
+    QTest::mouseClick(w.btnsave, Qt::LeftButton);
+    EXPECT_EQ(desktop.messageTexts(), QStringList{QStringLiteral("文件存取错误.")});
+    EXPECT_EQ(fileBytes(saved), before);
+}
+
+// Names from the catalogue are shown as typed: no markup, no placeholders
+// filled twice, and no page-long quotation.
+TEST_F(FaultTest, HostileLotteryNamesShowAsTyped)
+{
+    const QString name = QStringLiteral("%2%1<h1>彩");
+    dir.writeCatalogue({{name, QStringLiteral("0"), QStringLiteral("33"), QStringLiteral("6")},
+                        {QString(3000, QLatin1Char('x')), QStringLiteral("0"), QStringLiteral("33"),
+                         QStringLiteral("60")}});
+    Tfrmmain &w = open();
+    fillGrid(w, 1);
+    desktop.textAnswers = {QStringLiteral("1 2 3 4 5 6")};
+    w.checkDraw();
+    EXPECT_EQ(desktop.askedLabels, QStringList{QStringLiteral("请输入%2%1<h1>彩的6个开奖号码：")});
+    pick(w.comcainame, QString(3000, QLatin1Char('x')));
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_LT(desktop.messages[0].text.size(), 120) << desktop.messages[0].text.toStdString();
+}
+
+// The real message box: a text of any length fits on the screen, and markup
+// in it shows as the characters it is made of.
+TEST_F(FaultTest, MessageBoxesStayWithinTheScreenAndShowPlainText)
+{
+    QtDesktop real;
+    QSize shown;
+    Qt::TextFormat format = Qt::AutoText;
+    QString text;
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        shown = box->frameGeometry().size();
+        format = box->textFormat();
+        text = box->text();
+        box->accept();
+    });
+    real.message(nullptr, MessageKind::Error, QStringLiteral("Korvel自动选号器"),
+                 QStringLiteral("<h1>标题</h1>") + QString(10000, QChar(0x5F69)));
+    const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
+    EXPECT_LE(shown.height(), screen.height());
+    EXPECT_LE(shown.width(), screen.width());
+    EXPECT_EQ(format, Qt::PlainText);
+    EXPECT_TRUE(text.startsWith(QStringLiteral("<h1>标题</h1>")));
+}
+
+// A number file of one endless line, or with a NUL, is refused with a short
+// message, and the grid keeps what it showed.
+TEST_F(FaultTest, HostileNumberFilesAreRefusedQuickly)
+{
+    Tfrmmain &w = open();
+    fillGrid(w, 2);
+    const QString endless = dir.file(QStringLiteral("附属/一行.txt"));
+    writeBytes(endless, "x\r\n" + QByteArray(50 << 20, '7'));
+    const QString withNul = dir.file(QStringLiteral("附属/空字符.txt"));
+    writeBytes(withNul, QByteArray("01 02 03 04 05 06 \r\n01 02 0\0 04 05 06 \r\n", 42));
+    desktop.fileAnswers = {endless, withNul};
+    QTest::mouseClick(w.btnload, Qt::LeftButton);
+    QTest::mouseClick(w.btnload, Qt::LeftButton);
+    ASSERT_EQ(desktop.messages.size(), 2u);
+    EXPECT_TRUE(desktop.messages[0].text.contains(QStringLiteral("第2行超过4096个字节")));
+    EXPECT_TRUE(desktop.messages[1].text.contains(QStringLiteral("第2行含有空字符")));
+    EXPECT_EQ(w.resultGrid().grid().rowCount(), 3);
 }
 
 TEST_F(FaultTest, PrintJobThatFailsHalfWaySaysToInstallAPrinter)

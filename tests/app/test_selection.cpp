@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QGroupBox>
+#include <QPushButton>
 #include <QTest>
 
 namespace {
@@ -84,12 +85,13 @@ TEST_F(MainWindowTest, UnservableLotteryIsListedButRefusedWhenPicked)
 {
     dir.writeCatalogue({row("双色球", "0", "33", "6"), row("太多", "1", "10", "60"),
                         row("零个", "0", "33", "0"), row("超百", "0", "120", "5"),
-                        row("不够", "0", "5", "6"), row("坏数", "0", "3x", "6")});
+                        row("不够", "0", "5", "6"), row("第三种", "2", "10", "3"),
+                        row("坏数", "0", "3x", "6")});
     Tfrmmain &w = open();
-    EXPECT_EQ(w.comcainame->count(), 6);
+    EXPECT_EQ(w.comcainame->count(), 7);
     visibleBoxes()[0]->setText(QStringLiteral("12"));
     const QString messages[] = {QStringLiteral("太多"), QStringLiteral("零个"), QStringLiteral("超百"),
-                                QStringLiteral("不够"), QStringLiteral("坏数")};
+                                QStringLiteral("不够"), QStringLiteral("第三种"), QStringLiteral("坏数")};
     for (const QString &name : messages) {
         desktop.messages.clear();
         pick(w.comcainame, name);
@@ -97,6 +99,8 @@ TEST_F(MainWindowTest, UnservableLotteryIsListedButRefusedWhenPicked)
         EXPECT_EQ(desktop.messages[0].kind, MessageKind::Error);
         EXPECT_EQ(desktop.messages[0].caption, QStringLiteral("Korvel自动选号器"));
         EXPECT_EQ(w.currentLottery().name, QStringLiteral("双色球"));
+        // The list shows the lottery the window still works on.
+        EXPECT_EQ(w.comcainame->currentText(), QStringLiteral("双色球"));
         EXPECT_EQ(visibleBoxes().size(), 6u);
         EXPECT_EQ(visibleBoxes()[0]->text(), QStringLiteral("12"));
     }
@@ -111,15 +115,30 @@ TEST_F(MainWindowTest, MissingCatalogueStopsStartUpButTheWindowOpens)
     EXPECT_EQ(desktop.messages[0].kind, MessageKind::Error);
     EXPECT_TRUE(desktop.messages[0].text.contains(QStringLiteral("找不到彩票数据库文件")));
     EXPECT_FALSE(QFile::exists(dir.cataloguePath()));
-    // The steps after the catalogue did not run; the design values stay.
+    // No lottery is current, so the design values stay; but the option
+    // lists do not depend on the catalogue and are filled all the same.
     EXPECT_EQ(w.comcainame->count(), 0);
-    EXPECT_EQ(w.commode->count(), 0);
     EXPECT_EQ(w.edtcaisum->text(), QStringLiteral("10"));
     EXPECT_EQ(w.edtcaisel->text(), QStringLiteral("3"));
     EXPECT_TRUE(w.originalNumberBoxes().empty());
+    EXPECT_EQ(w.commode->count(), 20);
+    EXPECT_EQ(w.comfangwei->currentText(), QStringLiteral("东"));
     // Picking from an empty list later is refused politely as well.
     emit w.comcainame->activated(0);
     EXPECT_EQ(desktop.messages.size(), 2u);
+    // Once the catalogue is back, a pick makes the window convert: no
+    // conversion is refused for want of a method.
+    QFile::copy(QStringLiteral(KORVEL_DIST_DIR "/数据库/彩票数据.mdb"), dir.cataloguePath());
+    w.comcainame->addItem(QStringLiteral("双色球"));
+    pick(w.comcainame, QStringLiteral("双色球"));
+    const QString numbers[] = {QStringLiteral("1"), QStringLiteral("5"), QStringLiteral("9"),
+                               QStringLiteral("13"), QStringLiteral("22"), QStringLiteral("30")};
+    for (size_t i = 0; i < visibleBoxes().size(); ++i)
+        visibleBoxes()[i]->setText(numbers[i]);
+    desktop.messages.clear();
+    QTest::mouseClick(w.btnadd, Qt::LeftButton);
+    EXPECT_TRUE(desktop.messages.empty()) << desktop.messageTexts().join(u'\n').toStdString();
+    EXPECT_FALSE(w.resultGrid().grid().cell(1, 1).empty());
 }
 
 TEST_F(MainWindowTest, CorruptCatalogueFilesGiveAMessageEach)
@@ -146,7 +165,13 @@ TEST_F(MainWindowTest, FirstRowThatIsNoIntegerStopsStartUpAtTheSelection)
     ASSERT_EQ(desktop.messages.size(), 1u);
     EXPECT_EQ(desktop.messages[0].text, QStringLiteral("'乐透' 不是一个有效的整形值."));
     EXPECT_EQ(w.comcainame->count(), 2); // the list was filled before the failure
-    EXPECT_EQ(w.commode->count(), 0);
+    // It does not show the row that failed as if it were current.
+    EXPECT_EQ(w.comcainame->currentText(), QString());
+    EXPECT_EQ(w.commode->count(), 20);
+    EXPECT_EQ(w.grpcode->title(), QStringLiteral("原始号码："));
+    desktop.messages.clear();
+    QTest::mouseClick(w.btnadd, Qt::LeftButton);
+    EXPECT_EQ(desktop.messageTexts(), QStringList{QStringLiteral("请先选择彩票！")});
 }
 
 TEST_F(MainWindowTest, EmptyCatalogueOpensWithAnEmptyListAndAMessage)

@@ -104,9 +104,10 @@ std::unique_ptr<Desktop::Progress> FakeDesktop::startProgress(QWidget *, const Q
     return std::make_unique<FakeProgress>(*this);
 }
 
-std::optional<QString> FakeDesktop::askText(QWidget *, const QString &title, const QString &)
+std::optional<QString> FakeDesktop::askText(QWidget *, const QString &title, const QString &label)
 {
     askedTitles << title;
+    askedLabels << label;
     if (textAnswers.empty())
         return std::nullopt;
     QString answer = textAnswers.front();

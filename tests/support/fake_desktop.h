@@ -59,6 +59,7 @@ public:
     std::deque<QString> printTargets;
     std::deque<QString> textAnswers;
     QStringList askedTitles;
+    QStringList askedLabels;
     QString clipboard;
     int printDialogs = 0;
     QString previewFile;
