@@ -31,6 +31,17 @@ struct CurlDeleter
     void operator()(curl_slist *list) const { curl_slist_free_all(list); }
 };
 
+curl_socket_t openGiven(void *connect, curlsocktype, curl_sockaddr *)
+{
+    const int fd = (*static_cast<const std::function<int()> *>(connect))();
+    return fd < 0 ? CURL_SOCKET_BAD : fd;
+}
+
+int alreadyConnected(void *, curl_socket_t, curlsocktype)
+{
+    return CURL_SOCKOPT_ALREADY_CONNECTED;
+}
+
 } // namespace
 
 std::string bannerRequestTarget()
@@ -39,6 +50,11 @@ std::string bannerRequestTarget()
 }
 
 BannerDownload downloadBanner(const BannerSource &source)
+{
+    return downloadBanner(source, {});
+}
+
+BannerDownload downloadBanner(const BannerSource &source, const std::function<int()> &connect)
 {
     BannerDownload result;
     if (source.address.empty()) {
@@ -88,6 +104,11 @@ BannerDownload downloadBanner(const BannerSource &source)
                          static_cast<curl_off_t>(source.maxBytes));
         curl_easy_setopt(curl.get(), CURLOPT_WRITEFUNCTION, collect);
         curl_easy_setopt(curl.get(), CURLOPT_WRITEDATA, &transfer);
+        if (connect) {
+            curl_easy_setopt(curl.get(), CURLOPT_OPENSOCKETFUNCTION, openGiven);
+            curl_easy_setopt(curl.get(), CURLOPT_OPENSOCKETDATA, &connect);
+            curl_easy_setopt(curl.get(), CURLOPT_SOCKOPTFUNCTION, alreadyConnected);
+        }
         const CURLcode code = curl_easy_perform(curl.get());
         if (code != CURLE_OK) {
             result.error = curl_easy_strerror(code);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 // Where the banner comes from and how long the start-up may wait for it.
@@ -29,3 +30,8 @@ struct BannerDownload
 // following redirects; an error status, a body over the bound, a stall or a
 // time-out is a failure. Blocks until done.
 BannerDownload downloadBanner(const BannerSource &source);
+
+// The same over connections `connect` hands out, one a request, instead of
+// the network: a socket already connected to whatever answers (-1 for none).
+// Lets the response handling be fed from memory.
+BannerDownload downloadBanner(const BannerSource &source, const std::function<int()> &connect);

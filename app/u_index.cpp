@@ -1,6 +1,5 @@
 #include "app/u_index.h"
 
-#include "base/int_text.h"
 #include "ui/background_click.h"
 #include "catalogue/catalogue_store.h"
 #include "ui/desktop.h"
@@ -77,16 +76,8 @@ void Tfrmindex::refuse(const QString &message)
 void Tfrmindex::btnaddClick()
 {
     const QString name = edtcainame->text();
-    if (name.isEmpty())
-        return refuse(QStringLiteral("请输入彩票名称！！"));
-    if (edtcaisel->text().isEmpty())
-        return refuse(QStringLiteral("请输入号码个数！！"));
-    if (edtcaisum->text().isEmpty())
-        return refuse(QStringLiteral("请输入号码总数！"));
-    // Blanks are kept as typed, but a name with a line break or a NUL could
-    // never be picked from the list nor written to a number file.
-    if (name.contains(QLatin1Char('\n')) || name.contains(QLatin1Char('\r')) || name.contains(QChar(0)))
-        return refuse(QStringLiteral("彩票名称不能包含换行符或空字符！"));
+    if (const auto refusal = addFieldsProblem(name, edtcaisum->text(), edtcaisel->text()))
+        return refuse(*refusal);
 
     // A name already in the catalogue is reported as such, whatever the
     // counts hold.
@@ -97,13 +88,10 @@ void Tfrmindex::btnaddClick()
             return refuse(exists);
     }
 
-    LotteryInfo lottery;
-    lottery.name = name;
-    lottery.kind = optcaitype->itemIndex();
-    lottery.total = strToInt(edtcaisum->text().toStdString());
-    lottery.count = strToInt(edtcaisel->text().toStdString());
-    if (const auto problem = lotteryProblem(lottery))
-        return refuse(*problem);
+    const auto checked = lotteryToAdd(name, optcaitype->itemIndex(), edtcaisum->text(), edtcaisel->text());
+    if (const auto *refusal = std::get_if<QString>(&checked))
+        return refuse(*refusal);
+    const LotteryInfo &lottery = std::get<LotteryInfo>(checked);
     // Checked again while appending: another program may have added the
     // name meanwhile.
     if (!store.appendIfNew(lottery))

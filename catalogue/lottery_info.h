@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <optional>
+#include <variant>
 
 // One catalogue row as the store returns it: every value as text, in the
 // store's own form, not yet checked.
@@ -35,3 +36,14 @@ LotteryInfo lotteryFromRow(const CatalogueRow &row);
 // Why the program cannot serve a lottery (see lotteryRuleProblem), naming
 // it, or nothing when it can.
 std::optional<QString> lotteryProblem(const LotteryInfo &lottery);
+
+// Why the add-lottery dialog refuses its fields before it reads any number:
+// an empty field, or a name that is no plain text.
+std::optional<QString> addFieldsProblem(const QString &name, const QString &totalText,
+                                        const QString &countText);
+
+// What the add-lottery dialog makes of its fields, checked in its order:
+// the lottery to add, or the message that refuses the fields. A total or
+// count that is no decimal integer throws AppError "'%s' 不是一个有效的整形值".
+std::variant<LotteryInfo, QString> lotteryToAdd(const QString &name, int kind, const QString &totalText,
+                                               const QString &countText);

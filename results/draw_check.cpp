@@ -2,6 +2,7 @@
 
 #include "base/int_text.h"
 #include "base/lottery_kind.h"
+#include "base/quoted_text.h"
 
 #include <algorithm>
 
@@ -46,9 +47,9 @@ std::variant<std::vector<int>, std::string> parseWinningNumbers(const std::strin
         const int low = isLotto(kind) ? 1 : 0;
         const int high = isLotto(kind) ? total : total - 1;
         if (!value || *value < low || *value > high)
-            return "开奖号码“" + part + "”不在" + std::to_string(low) + "到" + std::to_string(high) + "之间！";
+            return "开奖号码“" + quotedText(part) + "”不在" + std::to_string(low) + "到" + std::to_string(high) + "之间！";
         if (isLotto(kind) && std::find(numbers.begin(), numbers.end(), *value) != numbers.end())
-            return "开奖号码“" + part + "”重复了！";
+            return "开奖号码“" + quotedText(part) + "”重复了！";
         numbers.push_back(*value);
     }
     return numbers;

@@ -1,12 +1,13 @@
 // Builds the shipped catalogue database from its readable sources:
 //   korvel-mkcatalogue SOURCE.csv OUTPUT.mdb [PRIZES.csv]
 // The source has a header line and then one lottery a line:
-// 彩票名称,彩票类型,号码总数,号码个数 (UTF-8, no quoting). The prize rules,
-// when given, fill the prize table (see history/prize_rules.h); each
-// lottery's rules are checked as the program will read them.
+// 彩票名称,彩票类型,号码总数,号码个数 (UTF-8, no quoting; see catalogue_source.h).
+// The prize rules, when given, fill the prize table (see
+// history/prize_rules.h); each lottery's rules are checked as the program
+// will read them.
 #include "base/app_error.h"
 #include "base/file_io.h"
-#include "base/int_text.h"
+#include "catalogue/catalogue_source.h"
 #include "catalogue/catalogue_store.h"
 #include "history/history_store.h"
 
@@ -27,25 +28,12 @@ int main(int argc, char *argv[])
     const QString output = QString::fromLocal8Bit(argv[2]);
     const QString building = output + QStringLiteral(".new");
     try {
-        const QString source = QString::fromUtf8(readFile(argv[1]));
-        QStringList lines = source.split(QLatin1Char('\n'));
-        if (!lines.isEmpty())
-            lines.removeFirst();
+        const std::vector<LotteryInfo> rows = parseCatalogueSource(readFile(argv[1]));
         QFile::remove(building);
         CatalogueStore::create(building);
         const CatalogueStore store(building);
-        int lineNumber = 1;
-        for (QString line : lines) {
-            ++lineNumber;
-            line = line.trimmed();
-            if (line.isEmpty())
-                continue;
-            const QStringList fields = line.split(QLatin1Char(','));
-            if (fields.size() != 4)
-                throw AppError("line " + std::to_string(lineNumber) + ": expected 4 fields");
-            store.append({fields[0], strToInt(fields[1].toStdString()),
-                          strToInt(fields[2].toStdString()), strToInt(fields[3].toStdString())});
-        }
+        for (const LotteryInfo &row : rows)
+            store.append(row);
         if (argc == 4) {
             const std::vector<PrizeRuleRow> rules = parsePrizeCsv(readFile(argv[3]));
             std::set<std::string> lotteries;

@@ -1,0 +1,46 @@
+#include "catalogue/catalogue_source.h"
+
+#include "base/app_error.h"
+#include "base/int_text.h"
+
+#include <QStringList>
+
+namespace {
+
+[[noreturn]] void failAt(int lineNumber, const std::string &why)
+{
+    throw AppError("line " + std::to_string(lineNumber) + ": " + why);
+}
+
+} // namespace
+
+std::vector<LotteryInfo> parseCatalogueSource(std::string_view utf8)
+{
+    const QString source = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    QStringList lines = source.split(QLatin1Char('\n'));
+    if (!lines.isEmpty())
+        lines.removeFirst();
+    std::vector<LotteryInfo> lotteries;
+    int lineNumber = 1;
+    for (QString line : lines) {
+        ++lineNumber;
+        line = line.trimmed();
+        if (line.isEmpty())
+            continue;
+        const QStringList fields = line.split(QLatin1Char(','));
+        if (fields.size() != 4)
+            failAt(lineNumber, "expected 4 fields");
+        LotteryInfo lottery;
+        try {
+            lottery = {fields[0], strToInt(fields[1].toStdString()), strToInt(fields[2].toStdString()),
+                       strToInt(fields[3].toStdString())};
+        } catch (const AppError &error) {
+            failAt(lineNumber, error.what());
+        }
+        // A row the program refuses when it is picked is no row to ship.
+        if (const auto problem = lotteryProblem(lottery))
+            failAt(lineNumber, problem->toStdString());
+        lotteries.push_back(lottery);
+    }
+    return lotteries;
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "catalogue/lottery_info.h"
+
+#include <string_view>
+#include <vector>
+
+// The readable source the shipped catalogue is built from: a header line,
+// then one lottery a line as 彩票名称,彩票类型,号码总数,号码个数 (UTF-8, no
+// quoting; blanks around a line and blank lines are ignored). A line that
+// is not four fields, holds no integer where one belongs or names a lottery
+// the program could not serve throws AppError naming the line.
+std::vector<LotteryInfo> parseCatalogueSource(std::string_view utf8);
