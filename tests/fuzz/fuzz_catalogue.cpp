@@ -3,6 +3,7 @@
 // is turned into a lottery or refused with a message.
 #include "base/app_error.h"
 #include "catalogue/catalogue_store.h"
+#include "memory_folder.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -17,7 +18,7 @@ QTemporaryDir *folder = nullptr;
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
     static QCoreApplication application(*argc, *argv);
-    folder = new QTemporaryDir;
+    folder = newMemoryFolder();
     return 0;
 }
 

@@ -3,9 +3,9 @@
 // once (adding the same name again is refused) and reads back as typed.
 #include "base/app_error.h"
 #include "catalogue/catalogue_store.h"
+#include "memory_folder.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -36,10 +36,7 @@ void freshStore()
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
     static QCoreApplication application(*argc, *argv);
-    // Memory-backed where the system has it: the store commits every row.
-    const QString base = QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm")
-                                                                    : QDir::tempPath();
-    folder = new QTemporaryDir(base + QStringLiteral("/korvel-fuzz-XXXXXX"));
+    folder = newMemoryFolder();
     freshStore();
     return 0;
 }

@@ -1,7 +1,9 @@
 // The strict integer text: accepted texts print back to themselves (but for
-// a sign and leading zeros), everything else is refused with the message.
+// a sign and leading zeros), everything else is refused with the message
+// that quotes it.
 #include "base/app_error.h"
 #include "base/int_text.h"
+#include "base/quoted_text.h"
 
 #include <cstdint>
 #include <string>
@@ -22,9 +24,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         if (printed != digits)
             __builtin_trap();
     } catch (const AppError &error) {
-        // what() is a C string: a NUL inside the text ends the message there.
-        const std::string expected = "'" + text + "' 不是一个有效的整形值";
-        if (value || std::string(error.what()) != expected.substr(0, expected.find('\0')))
+        // The text stands quoted: cut short, a NUL and other controls escaped.
+        const std::string expected = "'" + quotedText(text) + "' 不是一个有效的整形值";
+        if (value || std::string(error.what()) != expected)
             __builtin_trap();
     }
     return 0;

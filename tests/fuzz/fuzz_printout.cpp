@@ -41,14 +41,21 @@ private:
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     FuzzedDataProvider input(data, size);
+    // A grid as a load leaves it: the header, then rows of any texts.
     ResultGrid grid;
     const int count = input.ConsumeIntegralInRange(0, 60);
-    const int rows = input.ConsumeIntegralInRange(0, 80);
-    for (int r = 0; r < rows; ++r) {
-        std::vector<std::string> bet;
+    const int rows = input.ConsumeIntegralInRange(0, 60);
+    std::vector<std::string> cells;
+    for (int k = 0; k <= count; ++k)
+        cells.push_back(resultHeader(k));
+    grid.setColumnCount(count + 1);
+    grid.setRow(0, cells);
+    grid.setRowCount(1);
+    for (int r = 1; r <= rows; ++r) {
+        cells.assign(1, std::to_string(r));
         for (int k = 0; k < count; ++k)
-            bet.push_back(input.ConsumeRandomLengthString(24));
-        grid.appendBet(bet);
+            cells.push_back(input.ConsumeRandomLengthString(24));
+        grid.appendRow(cells);
     }
     PrintJob job;
     job.lotteryName = QString::fromStdString(input.ConsumeRandomLengthString(64));
