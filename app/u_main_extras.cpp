@@ -2,7 +2,6 @@
 // the grid's context menu (check a draw, undo, copy), its keys, and quicker
 // typing in the number boxes.
 #include "app/u_main.h"
-#include "base/quoted_qstring.h"
 #include "ui/desktop.h"
 #include "engine/methods.h"
 #include "results/draw_check.h"

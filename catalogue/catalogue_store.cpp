@@ -1,7 +1,6 @@
 #include "catalogue/catalogue_store.h"
 
 #include "base/app_error.h"
-#include "base/quoted_qstring.h"
 
 #include <QFile>
 #include <QFileInfo>

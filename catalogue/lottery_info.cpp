@@ -1,7 +1,6 @@
 #include "catalogue/lottery_info.h"
 
 #include "base/int_text.h"
-#include "base/quoted_qstring.h"
 
 LotteryInfo lotteryFromRow(const CatalogueRow &row)
 {

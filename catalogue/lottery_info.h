@@ -1,11 +1,18 @@
 #pragma once
 
 #include "base/lottery_rules.h"
+#include "base/quoted_text.h"
 
 #include <QString>
 
 #include <optional>
 #include <variant>
+
+// quotedText for the texts the catalogue and the windows hold as QString.
+inline QString quotedText(const QString &text)
+{
+    return QString::fromStdString(quotedText(text.toStdString()));
+}
 
 // One catalogue row as the store returns it: every value as text, in the
 // store's own form, not yet checked.

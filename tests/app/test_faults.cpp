@@ -3,7 +3,7 @@
 #include "main_window_fixture.h"
 
 #include "../support/loopback_server.h"
-#include "app/qt_desktop.h"
+#include "ui/qt_desktop.h"
 #include "catalogue/catalogue_store.h"
 #include "ui/radio_group.h"
 #include "app/u_index.h"
