@@ -2,6 +2,7 @@
 #include "ui/file_edge.h"
 
 #include "base/app_error.h"
+#include "base/quoted_text.h"
 #include "base/file_io.h"
 
 #include <QFile>
@@ -101,7 +102,7 @@ bool decode(const unsigned char *data, unsigned long size, QImage &image, Failur
 // words follow in brackets.
 std::string problemText(const std::string &subject, const Failure &failure)
 {
-    const std::string words = std::string("（") + failure.words + "）";
+    const std::string words = "（" + quotedText(failure.words) + "）";
     switch (failure.code) {
     case JWRN_JPEG_EOF:
         return subject + "不完整，可能没有复制完" + words + "。";
@@ -138,7 +139,7 @@ QImage decodeJpeg(std::string_view bytes)
 QImage readJpeg(const QString &path)
 {
     const std::string bytes = readFile(nativePath(path));
-    return decodeAs(bytes, "图片“" + QFileInfo(path).fileName().toStdString() + "”");
+    return decodeAs(bytes, "图片“" + quotedText(QFileInfo(path).fileName().toStdString()) + "”");
 }
 
 QImage storedJpeg(const QString &resource)

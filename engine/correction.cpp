@@ -1,6 +1,7 @@
 #include "engine/correction.h"
 
 #include "base/app_error.h"
+#include "base/quoted_text.h"
 
 #include <cstdlib>
 #include <string>
@@ -45,6 +46,6 @@ DigitPair CorrectPair(std::string_view methodName, DigitPair pair, int n)
 {
     const PairMethod *method = findPairMethod(methodName);
     if (!method)
-        throw AppError("未知的修正方法：" + std::string(methodName) + "。");
+        throw AppError("未知的修正方法：" + quotedText(methodName) + "。");
     return CorrectPair(*method, pair, n);
 }
