@@ -37,7 +37,7 @@ void drawPage(const ResultGrid &grid, const PrintJob &job, PrintSurface &surface
     }
     // Where the page is too narrow for the line at its place, it moves left
     // just enough to stay on the paper.
-    const QString pageLine = QStringLiteral("共%1页\\第%2页").arg(pages).arg(page);
+    const QString pageLine = QStringLiteral("共%1页\\第%2页").arg(QString::number(pages), QString::number(page));
     const int pageLineX = std::min(9 * w / 10 + 330, w - surface.textWidth(pageLine));
     surface.drawText(pageLineX, 28 * h / 29 + 130, pageLine);
 }
