@@ -110,8 +110,8 @@ void Tfrmmain::FormCreate()
         bannerStep();
         // Bets in the grid keep the lottery they were made for when the
         // start-up runs again after a lottery has been added.
-        const std::optional<LotteryInfo> betsLottery =
-            m_gridModel->grid().hasBets() ? std::optional(m_current) : std::nullopt;
+        const std::optional<LotteryInfo> betsLottery
+            = m_gridModel->grid().hasBets() ? std::optional(m_current) : std::nullopt;
         loadCatalogue();
         if (betsLottery && *betsLottery != m_current) {
             selectListedName(betsLottery->name);
@@ -303,9 +303,9 @@ void Tfrmmain::closeEvent(QCloseEvent *event)
         event->accept();
         return;
     }
-    const Desktop::Answer answer = m_services.desktop.ask(
-        this, windowTitle(), QStringLiteral("转换后的号码尚未保存，是否保存？"), QStringLiteral("保存"),
-        QStringLiteral("不保存"), QStringLiteral("取消"));
+    const Desktop::Answer answer
+        = m_services.desktop.ask(this, windowTitle(), QStringLiteral("转换后的号码尚未保存，是否保存？"),
+                                 QStringLiteral("保存"), QStringLiteral("不保存"), QStringLiteral("取消"));
     if (answer == Desktop::Answer::Yes)
         guarded([this] { btnsaveClick(); });
     // A save that was cancelled or failed keeps the window and its bets.

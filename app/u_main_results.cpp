@@ -73,10 +73,9 @@ void Tfrmmain::btnloadClick()
     // The rows are put in first: rows that do not fit the file's lottery
     // stop the load before anything has changed.
     const LotteryInfo before = m_current;
-    const LotteryInfo loaded = content.headerLayout
-                                   ? LotteryInfo{QString::fromStdString(content.name), content.kind,
-                                                 content.total, content.count}
-                                   : m_current;
+    const LotteryInfo loaded = content.headerLayout ? LotteryInfo{QString::fromStdString(content.name),
+                                                                  content.kind, content.total, content.count}
+                                                    : m_current;
     ResultGridModel::Snapshot rows;
     rows.grid = std::move(content.grid);
     replaceGrid(std::move(rows), loaded.count, before);

@@ -5,14 +5,12 @@
 
 ResultGrid::ResultGrid()
     : m_rows(emptyRows())
-{
-}
+{}
 
 ResultGrid::ResultGrid(ResultGrid &&other) noexcept
     : m_columnCount(std::exchange(other.m_columnCount, 5))
     , m_rows(std::exchange(other.m_rows, emptyRows()))
-{
-}
+{}
 
 ResultGrid &ResultGrid::operator=(ResultGrid &&other) noexcept
 {
@@ -172,6 +170,11 @@ bool operator==(const ResultGrid &a, const ResultGrid &b)
     return a.m_columnCount == b.m_columnCount
            && (a.m_rows == b.m_rows
                || (a.m_rows->start == b.m_rows->start && a.m_rows->text == b.m_rows->text));
+}
+
+bool fitsBetSize(const ResultGrid &grid, int count)
+{
+    return !grid.hasBets() || grid.columnCount() == count + 1;
 }
 
 int resultColumnWidth(int gridWidth, int numberCount)

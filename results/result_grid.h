@@ -86,6 +86,11 @@ private:
     std::shared_ptr<Rows> m_rows;
 };
 
+// Whether a grid can be shown under a lottery of `count` numbers a bet:
+// every column but the row numbers holds one number of a bet, so its rows
+// are exactly `count` wide, or it holds no bets at all.
+bool fitsBetSize(const ResultGrid &grid, int count);
+
 // Width in pixels of every column once a bet of n numbers has been added to a
 // grid control of the given width: (width − 20) div (n + 1).
 int resultColumnWidth(int gridWidth, int numberCount);

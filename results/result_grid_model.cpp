@@ -30,8 +30,7 @@ ResultGridModel::Snapshot ResultGridModel::exchange(Snapshot next, int count)
     if (next.grid == m_grid)
         next.grid = m_grid;
     beginResetModel();
-    Snapshot previous{std::move(m_grid), std::move(m_provenance), std::move(m_draw), m_drawKind,
-                      m_unsaved};
+    Snapshot previous{std::move(m_grid), std::move(m_provenance), std::move(m_draw), m_drawKind, m_unsaved};
     m_grid = std::move(next.grid);
     m_provenance = std::move(next.provenance);
     m_draw = std::move(next.draw);
@@ -182,11 +181,6 @@ QVariant ResultGridModel::headerData(int section, Qt::Orientation orientation, i
     if (orientation == Qt::Horizontal)
         return QString::fromUtf8(m_grid.cell(section + 1, 0));
     return QString::fromUtf8(m_grid.cell(0, section + 1));
-}
-
-bool fitsBetSize(const ResultGrid &grid, int count)
-{
-    return !grid.hasBets() || grid.columnCount() == count + 1;
 }
 
 Qt::ItemFlags ResultGridModel::flags(const QModelIndex &index) const

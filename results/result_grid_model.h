@@ -37,8 +37,7 @@ public:
     // Adds one converted bet. A lottery's bets are `count` numbers each; a
     // bet of another size, or one that would join rows of another size,
     // throws AppError and changes nothing.
-    void appendBet(const std::vector<std::string> &numbers, int count,
-                   const std::string &provenance = {});
+    void appendBet(const std::vector<std::string> &numbers, int count, const std::string &provenance = {});
 
     // Shows `next` and hands back what was shown, for the undo history.
     // `count` is the bet size of the lottery `next` is shown under: a grid
@@ -79,8 +78,3 @@ private:
     int m_drawKind = 0;
     bool m_unsaved = false;
 };
-
-// Whether a grid can be shown under a lottery of `count` numbers a bet:
-// every column of the grid but the row numbers holds one number of a bet,
-// so its rows are exactly `count` wide, or it holds no bets at all.
-bool fitsBetSize(const ResultGrid &grid, int count);

@@ -98,7 +98,7 @@ void QtDesktop::message(QWidget *owner, MessageKind kind, const QString &caption
 }
 
 Desktop::Answer QtDesktop::ask(QWidget *owner, const QString &caption, const QString &text,
-                      const QString &yes, const QString &no, const QString &cancel)
+                               const QString &yes, const QString &no, const QString &cancel)
 {
     QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::NoButton, owner);
     QPushButton *yesButton = box.addButton(yes, QMessageBox::AcceptRole);

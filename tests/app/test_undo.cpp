@@ -1,8 +1,8 @@
 #include "main_window_fixture.h"
 
-#include "ui/radio_group.h"
-#include "results/result_grid_model.h"
 #include "app/result_grid_view.h"
+#include "results/result_grid_model.h"
+#include "ui/radio_group.h"
 
 #include <QAction>
 #include <QApplication>
@@ -38,10 +38,7 @@ protected:
             boxes[i]->setText(QString::number((first + static_cast<int>(i)) % 9 + 1));
         QTest::mouseClick(w.btnadd, Qt::LeftButton);
     }
-    void pressUndo(Tfrmmain &w)
-    {
-        QTest::keyClick(w.grdcode, Qt::Key_Z, Qt::ControlModifier);
-    }
+    void pressUndo(Tfrmmain &w) { QTest::keyClick(w.grdcode, Qt::Key_Z, Qt::ControlModifier); }
     Tfrmmain &openShown()
     {
         Tfrmmain &w = open();
@@ -119,7 +116,8 @@ TEST_F(UndoTest, UndoingALoadBringsBackWhatStoodBefore)
     const QString file = dir.file(QStringLiteral("附属/三个.txt"));
     QFile out(file);
     ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-    out.write("\xb8\xa3\xb2\xca" "3D\r\n1\r\n10\r\n3\r\n1\r\n123\r\n"); // 福彩3D in GBK
+    out.write("\xb8\xa3\xb2\xca"
+              "3D\r\n1\r\n10\r\n3\r\n1\r\n123\r\n"); // 福彩3D in GBK
     out.close();
     desktop.fileAnswers.push_back(file);
     QTest::mouseClick(w.btnload, Qt::LeftButton);

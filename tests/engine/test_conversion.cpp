@@ -206,8 +206,8 @@ private:
 
 std::string describe(const ConversionRequest &r)
 {
-    std::string text = r.method + " " + r.arrangement + " " + r.direction + " " + r.year + r.month
-                       + r.day + r.hour + " initial " + r.initial + " boxes";
+    std::string text = r.method + " " + r.arrangement + " " + r.direction + " " + r.year + r.month + r.day
+                       + r.hour + " initial " + r.initial + " boxes";
     for (const std::string &box : r.boxes)
         text += " " + box;
     return text;

@@ -10,7 +10,7 @@ void FakeDesktop::message(QWidget *owner, MessageKind kind, const QString &capti
 }
 
 Desktop::Answer FakeDesktop::ask(QWidget *, const QString &caption, const QString &text, const QString &yes,
-                        const QString &no, const QString &cancel)
+                                 const QString &no, const QString &cancel)
 {
     questions.push_back({caption, text, {yes, no, cancel}});
     if (answers.empty())
