@@ -108,18 +108,18 @@ void BM_FourteenLoadsOfAMillionRows(benchmark::State &state)
 }
 BENCHMARK(BM_FourteenLoadsOfAMillionRows)->Unit(benchmark::kMillisecond)->Iterations(1);
 
-// "清除表格" on a million loaded rows; undo puts them back between runs.
+// "清除表格" right after a million rows were loaded, as a player would
+// clear a loaded file; the load itself is not timed.
 void BM_ClearAMillionRows(benchmark::State &state)
 {
     Session session;
-    session.load();
     for (auto _ : state) {
-        session.window->btnclearClick();
         state.PauseTiming();
-        session.window->undoGrid();
+        session.load();
         state.ResumeTiming();
+        session.window->btnclearClick();
     }
 }
-BENCHMARK(BM_ClearAMillionRows)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(5);
+BENCHMARK(BM_ClearAMillionRows)->Unit(benchmark::kMillisecond)->Iterations(4)->Repetitions(3);
 
 } // namespace
