@@ -24,6 +24,7 @@
 
 #include <QAbstractItemView>
 #include <QAction>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -65,11 +66,11 @@ Tfrmmain::Tfrmmain(MainServices services, QWidget *parent)
     resize(685, 531);
 
     createControls();
-    connect(comcainame, &QComboBox::activated, this, [this] {
+    comcainame->onPick = [this] {
         if (!guarded([this] { comcainameClick(); }))
             showCurrentLottery();
-    });
-    connect(commode, &QComboBox::activated, this, [this] { guarded([this] { commodeClick(); }); });
+    };
+    commode->onPick = [this] { guarded([this] { commodeClick(); }); };
     connect(btnadd, &QPushButton::clicked, this, [this] { guarded([this] { btnaddClick(); }); });
     connect(btnsave, &QPushButton::clicked, this, [this] { guarded([this] { btnsaveClick(); }); });
     connect(btnload, &QPushButton::clicked, this, [this] { guarded([this] { btnloadClick(); }); });
@@ -109,10 +110,21 @@ void Tfrmmain::FormCreate()
     const DateDefaults defaults = dateDefaults(today.year(), today.month(), today.day(),
                                                m_services.clock.timeOfDay().hour());
     guarded([this] { bannerStep(); });
+    // Bets in the grid keep the lottery they were made for when the
+    // start-up runs again after a lottery has been added.
+    const std::optional<LotteryInfo> betsLottery
+        = m_gridModel->grid().hasBets() ? std::optional(m_current) : std::nullopt;
     // A catalogue that fails is shown, but the option lists and the prompts
     // do not depend on it: they are filled whatever it did, so that the
     // window converts as soon as a lottery is current.
-    if (!guarded([this] { loadCatalogue(); }))
+    const bool loaded = guarded([this, &betsLottery] {
+        loadCatalogue();
+        if (betsLottery && *betsLottery != m_current) {
+            selectListedName(betsLottery->name);
+            applyLottery(*betsLottery);
+        }
+    });
+    if (!loaded)
         showCurrentLottery();
     guarded([this, defaults] {
         fillOptionLists(defaults);
@@ -165,8 +177,12 @@ void Tfrmmain::applyLottery(const LotteryInfo &lottery)
 {
     if (const auto problem = lotteryProblem(lottery))
         throw AppError(problem->toStdString());
-    for (QLineEdit *box : m_boxes)
-        delete box;
+    // A box may be the one an event is being delivered to (a click that
+    // gives it the focus): it leaves the view now and is deleted later.
+    for (QLineEdit *box : m_boxes) {
+        box->hide();
+        box->deleteLater();
+    }
     m_boxes.clear();
     m_current = lottery;
     m_hasLottery = true;
@@ -200,8 +216,18 @@ void Tfrmmain::comcainameClick()
             break;
         }
     }
+    const LotteryInfo before = m_current;
     applyLottery(lotteryFromRow(*chosen));
-    replaceGrid([this] { m_gridModel->clear(); });
+    replaceGrid({}, m_current.count, before);
+    commode->setCurrentIndex(0);
+    edtoricode->clear();
+    commodeClick();
+}
+
+void Tfrmmain::showSelection(const LotteryInfo &lottery)
+{
+    selectListedName(lottery.name);
+    applyLottery(lottery);
     commode->setCurrentIndex(0);
     edtoricode->clear();
     commodeClick();
@@ -249,13 +275,13 @@ void Tfrmmain::btnaddClick()
                                    QString::fromStdString(result.refusal));
         return;
     }
-    m_gridModel->appendBet(result.cells, describeConversion(request));
+    m_gridModel->appendBet(result.cells, m_current.count, describeConversion(request));
     grdcode->setAllColumnWidths(resultColumnWidth(grdcode->width(), m_current.count));
 }
 
 void Tfrmmain::btnclearClick()
 {
-    replaceGrid([this] { m_gridModel->clear(); });
+    replaceGrid({}, m_current.count, m_current);
 }
 
 void Tfrmmain::btnindexClick()
@@ -290,6 +316,24 @@ void Tfrmmain::btnyanshiClick()
 void Tfrmmain::btncloseClick()
 {
     close();
+}
+
+void Tfrmmain::closeEvent(QCloseEvent *event)
+{
+    if (!m_gridModel->hasUnsavedBets()) {
+        event->accept();
+        return;
+    }
+    const Desktop::Answer answer
+        = m_services.desktop.ask(this, windowTitle(), QStringLiteral("转换后的号码尚未保存，是否保存？"),
+                                 QStringLiteral("保存"), QStringLiteral("不保存"), QStringLiteral("取消"));
+    if (answer == Desktop::Answer::Yes)
+        guarded([this] { btnsaveClick(); });
+    // A save that was cancelled or failed keeps the window and its bets.
+    if (answer == Desktop::Answer::No || !m_gridModel->hasUnsavedBets())
+        event->accept();
+    else
+        event->ignore();
 }
 
 void Tfrmmain::openVendorSite()

@@ -4,8 +4,10 @@
 #include "base/program_folder.h"
 #include "catalogue/lottery_info.h"
 #include "engine/draw_generator.h"
+#include "results/grid_history.h"
 #include "results/result_grid_model.h"
 #include "results/save_name.h"
+#include "ui/pick_list.h"
 
 #include <QWidget>
 
@@ -83,6 +85,9 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    // Bets converted since the last save or load are not closed away
+    // unasked.
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void createControls();
@@ -100,7 +105,8 @@ private:
     void openVendorSite();
     void bannerStep();
     void createExtras();
-    void replaceGrid(const std::function<void()> &replacement);
+    void replaceGrid(ResultGridModel::Snapshot next, int count, const LotteryInfo &before);
+    void showSelection(const LotteryInfo &lottery);
     void watchBoxes();
     int digitsPerBox() const;
     void selectListedName(const QString &name);
@@ -119,7 +125,7 @@ private:
     ResultGridModel *m_gridModel = nullptr;
     DrawGenerator m_draws;
     ShortDateFormat m_dateFormat;
-    std::vector<ResultGridModel::Snapshot> m_undo; // the grids before replacements, newest last
+    GridHistory<LotteryInfo> m_history;
     bool m_placed = false;
     QSize m_designSize{685, 531}; // the client area at the designed outer size
     bool m_bannerShown = true; // once hidden, the strip stays hidden for the run
@@ -135,7 +141,7 @@ public:
 
     QGroupBox *grpcaipiao = nullptr;
     QLabel *lblcainame = nullptr;
-    QComboBox *comcainame = nullptr;
+    PickList *comcainame = nullptr;
     QLabel *Label3 = nullptr;
     RadioGroup *optcaitype = nullptr;
     QLabel *Label4 = nullptr;
@@ -165,7 +171,7 @@ public:
     QLabel *lblfangwei = nullptr;
     QComboBox *comfangwei = nullptr;
     QLabel *Label8 = nullptr;
-    QComboBox *commode = nullptr;
+    PickList *commode = nullptr;
     QLabel *lbloricode = nullptr;
     QLineEdit *edtoricode = nullptr;
 

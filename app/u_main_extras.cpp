@@ -20,9 +20,6 @@
 
 namespace {
 
-// How many undo steps are kept; each holds a whole grid.
-constexpr size_t kUndoDepth = 10;
-
 // Selects a box's text when it gains focus, so typing replaces it. A box
 // reached by typing a full number swallows one Tab pressed before anything
 // is typed into it, so a player used to Tab does not skip a box.
@@ -78,24 +75,26 @@ void Tfrmmain::createExtras()
     connect(copy, &QAction::triggered, this, [this] { guarded([this] { copyRows(); }); });
 }
 
-void Tfrmmain::replaceGrid(const std::function<void()> &replacement)
+// Shows `next` in the grid for bets of `count` numbers; what stood before
+// becomes an undo step with `before`, the lottery its bets were made for.
+void Tfrmmain::replaceGrid(ResultGridModel::Snapshot next, int count, const LotteryInfo &before)
 {
-    m_undo.push_back(m_gridModel->snapshot());
-    if (m_undo.size() > kUndoDepth)
-        m_undo.erase(m_undo.begin());
-    replacement();
+    ResultGridModel::Snapshot previous = m_gridModel->exchange(std::move(next), count);
+    m_history.push({std::move(previous), before}, m_gridModel->grid());
 }
 
 void Tfrmmain::undoGrid()
 {
-    if (m_undo.empty())
+    if (m_history.empty())
         return;
-    ResultGridModel::Snapshot previous = std::move(m_undo.back());
-    m_undo.pop_back();
-    const int numbers = previous.grid.columnCount() - 1;
-    m_gridModel->restore(std::move(previous));
-    if (!m_gridModel->grid().cell(0, 0).empty())
-        grdcode->setAllColumnWidths(resultColumnWidth(grdcode->width(), numbers));
+    GridHistory<LotteryInfo>::Step step = m_history.takeNewest();
+    // A step from before any lottery was chosen has no lottery to show and
+    // holds no bets.
+    if (step.lottery != m_current && !lotteryProblem(step.lottery))
+        showSelection(step.lottery);
+    m_gridModel->exchange(std::move(step.content), m_current.count);
+    if (m_gridModel->grid().hasBets())
+        grdcode->setAllColumnWidths(resultColumnWidth(grdcode->width(), m_current.count));
 }
 
 void Tfrmmain::checkDraw()

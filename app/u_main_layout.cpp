@@ -34,9 +34,10 @@ QLabel *label(QWidget *parent, const char *name, const QString &text, int x, int
     return result;
 }
 
-QComboBox *comboBox(QWidget *parent, const char *name, int x, int y, int width)
+template<typename List = QComboBox>
+List *comboBox(QWidget *parent, const char *name, int x, int y, int width)
 {
-    auto *result = named(new QComboBox(parent), name);
+    auto *result = named(new List(parent), name);
     result->setEditable(true);
     // Typed text stays as typed: no completion, no new items on Enter.
     result->setCompleter(nullptr);
@@ -147,7 +148,7 @@ void Tfrmmain::createLotteryGroup()
 {
     grpcaipiao = group(this, "grpcaipiao", 12, 48, 441, 73);
     lblcainame = label(grpcaipiao, "lblcainame", QStringLiteral("选择彩票："), 16, 16);
-    comcainame = comboBox(grpcaipiao, "comcainame", 16, 32, 105);
+    comcainame = comboBox<PickList>(grpcaipiao, "comcainame", 16, 32, 105);
     Label3 = label(grpcaipiao, "Label3", QStringLiteral("彩票类型："), 128, 12);
     optcaitype = named(new RadioGroup({QStringLiteral("乐透型"), QStringLiteral("数字型")}, 2,
                                       grpcaipiao),
@@ -192,7 +193,7 @@ void Tfrmmain::createDateGroup()
     lblfangwei = label(grpshikong, "lblfangwei", QStringLiteral("方位："), 240, 12);
     comfangwei = comboBox(grpshikong, "comfangwei", 240, 28, 49);
     Label8 = label(grpshikong, "Label8", QStringLiteral("修正方法："), 304, 12);
-    commode = comboBox(grpshikong, "commode", 304, 28, 121);
+    commode = comboBox<PickList>(grpshikong, "commode", 304, 28, 121);
     lbloricode = label(grpshikong, "lbloricode", QStringLiteral("初始号码："), 16, 10);
     edtoricode = lineEdit(grpshikong, "edtoricode", 16, 28, 54);
     lbloricode->hide();

@@ -37,6 +37,7 @@ void Tfrmmain::btnsaveClick()
         return;
     const std::string bytes = savedNumberFile(m_gridModel->grid(), m_current.count);
     writeFileAtomically(nativePath(fileName), bytes);
+    m_gridModel->markSaved();
     m_services.desktop.message(this, MessageKind::Plain, windowTitle(), QStringLiteral("成功保存！"));
 }
 
@@ -71,13 +72,20 @@ void Tfrmmain::btnloadClick()
     case NumberFileContent::Status::Loaded:
         break;
     }
+    // The rows are put in first: rows that do not fit the file's lottery
+    // stop the load before anything has changed.
+    const LotteryInfo before = m_current;
+    const LotteryInfo loaded = content.headerLayout ? LotteryInfo{QString::fromStdString(content.name),
+                                                                  content.kind, content.total, content.count}
+                                                    : m_current;
+    ResultGridModel::Snapshot rows;
+    rows.grid = std::move(content.grid);
+    replaceGrid(std::move(rows), loaded.count, before);
     if (content.headerLayout) {
-        const QString name = QString::fromStdString(content.name);
-        selectListedName(name);
-        applyLottery({name, content.kind, content.total, content.count});
+        selectListedName(loaded.name);
+        applyLottery(loaded);
         commodeClick();
     }
-    replaceGrid([&] { m_gridModel->replace(std::move(content.grid)); });
     grdcode->setAllColumnWidths(loadedColumnWidth(grdcode->clientWidth(), m_current.count));
 }
 

@@ -87,8 +87,11 @@ bool repeats(const std::vector<DigitPair> &pairs, size_t position)
     return false;
 }
 
-// Zeros take back their original pair, repeats are corrected and then drawn
-// afresh, and the bet is sorted ascending.
+// Zeros take back their original pair; then every position that repeats
+// another or lies above the total is corrected and, failing that, drawn
+// afresh; the bet is sorted ascending. The two corrections fold a digit by
+// |d − 5| twice and can come back where they started (34 for a total of 30),
+// so only a draw is sure to end inside the range.
 void settleLotto(std::vector<DigitPair> &result, const std::vector<DigitPair> &original, int n,
                  DrawGenerator &draws)
 {
@@ -98,13 +101,14 @@ void settleLotto(std::vector<DigitPair> &result, const std::vector<DigitPair> &o
         if (result[i].value() == 0)
             result[i] = original[i];
     }
+    const auto unsettled = [&](size_t i) { return result[i].value() > n || repeats(result, i); };
     for (size_t i = 0; i < result.size(); ++i) {
-        if (!repeats(result, i))
+        if (!unsettled(i))
             continue;
         result[i] = CorrectPair(guaishu, result[i], n);
-        if (repeats(result, i))
+        if (unsettled(i))
             result[i] = CorrectPair(wuxing, result[i], n);
-        while (repeats(result, i))
+        while (unsettled(i))
             result[i] = DigitPair::fromValue(static_cast<int>(draws.next(static_cast<std::uint32_t>(n))) + 1);
     }
     std::sort(result.begin(), result.end(),
@@ -164,10 +168,13 @@ ConversionResult convert(const ConversionRequest &r, DrawGenerator &draws)
         std::vector<int> values;
         if (std::string message = checkOriginals(r, values); !message.empty())
             return {{}, message};
-        for (int value : values)
-            original.push_back(DigitPair::fromValue(value));
+        // The date texts are read before the digits of the original pairs, so
+        // a bad date character is reported before the minus sign of a
+        // negative number ("0-5").
         const int multiplier = Multiplier(DateDigitSum(r.year, r.month, r.day, r.hour),
                                           DirectionNumber(r.arrangement, r.direction));
+        for (int value : values)
+            original.push_back(DigitPair::fromValue(value));
         const PairMethod &method = pairMethods()[static_cast<size_t>(methodPosition)];
         for (DigitPair pair : original)
             result.push_back(CorrectPair(method, ScalePair(pair, multiplier), r.total));
@@ -188,8 +195,10 @@ ConversionResult convert(const ConversionRequest &r, DrawGenerator &draws)
         for (DigitPair pair : result)
             converted.cells.push_back(pair.text());
     } else {
+        // A correction may leave a value at or above a total below 10 (0–4
+        // has a total of 5); it wraps round into the range.
         for (DigitPair pair : result)
-            converted.cells.push_back(std::to_string(pair.value()));
+            converted.cells.push_back(std::to_string(pair.value() % r.total));
     }
     return converted;
 }

@@ -1,18 +1,39 @@
 #include "results/result_grid.h"
 
 #include <algorithm>
+#include <utility>
 
 ResultGrid::ResultGrid()
+    : m_rows(emptyRows())
+{}
+
+ResultGrid::ResultGrid(ResultGrid &&other) noexcept
+    : m_columnCount(std::exchange(other.m_columnCount, 5))
+    , m_rows(std::exchange(other.m_rows, emptyRows()))
+{}
+
+ResultGrid &ResultGrid::operator=(ResultGrid &&other) noexcept
 {
-    clear();
+    if (this != &other) {
+        m_columnCount = std::exchange(other.m_columnCount, 5);
+        m_rows = std::exchange(other.m_rows, emptyRows());
+    }
+    return *this;
+}
+
+std::shared_ptr<ResultGrid::Rows> ResultGrid::emptyRows()
+{
+    // Held here as well, so it is always shared and never changed in place.
+    static const std::shared_ptr<Rows> empty = std::make_shared<Rows>(Rows{{}, {0, 0, 0}});
+    return empty;
 }
 
 std::string_view ResultGrid::cell(int column, int row) const
 {
     if (row < 0 || row >= rowCount() || column < 0 || column >= m_columnCount)
         return {};
-    std::string_view rest(m_text.data() + m_rowStart[row],
-                          m_rowStart[row + 1] - m_rowStart[row]);
+    const std::vector<std::uint64_t> &start = m_rows->start;
+    std::string_view rest(m_rows->text.data() + start[row], start[row + 1] - start[row]);
     for (int i = 0; i < column; ++i) {
         const auto separator = rest.find('\0');
         if (separator == std::string_view::npos)
@@ -24,11 +45,16 @@ std::string_view ResultGrid::cell(int column, int row) const
 
 void ResultGrid::clear()
 {
+    // Rows shared with an undo step stay there; this grid starts afresh.
     m_columnCount = 5;
-    m_text.clear();
-    m_text.shrink_to_fit();
-    m_rowStart.assign(3, 0);
-    m_rowStart.shrink_to_fit();
+    m_rows = emptyRows();
+}
+
+ResultGrid::Rows &ResultGrid::ownRows()
+{
+    if (m_rows.use_count() > 1)
+        m_rows = std::make_shared<Rows>(*m_rows);
+    return *m_rows;
 }
 
 std::string ResultGrid::packRow(const std::vector<std::string> &cells) const
@@ -81,25 +107,29 @@ void ResultGrid::setRow(int row, const std::vector<std::string> &cells)
     if (row < 0 || row >= rowCount())
         return;
     const std::string packed = packRow(cells);
-    const std::uint64_t start = m_rowStart[row];
-    const std::uint64_t oldLength = m_rowStart[row + 1] - start;
-    m_text.replace(start, oldLength, packed);
+    Rows &rows = ownRows();
+    const std::uint64_t start = rows.start[row];
+    const std::uint64_t oldLength = rows.start[row + 1] - start;
+    rows.text.replace(start, oldLength, packed);
     const std::int64_t delta = static_cast<std::int64_t>(packed.size())
                                - static_cast<std::int64_t>(oldLength);
     if (delta != 0) {
-        for (size_t i = static_cast<size_t>(row) + 1; i < m_rowStart.size(); ++i)
-            m_rowStart[i] = static_cast<std::uint64_t>(static_cast<std::int64_t>(m_rowStart[i]) + delta);
+        for (size_t i = static_cast<size_t>(row) + 1; i < rows.start.size(); ++i)
+            rows.start[i] = static_cast<std::uint64_t>(static_cast<std::int64_t>(rows.start[i]) + delta);
     }
 }
 
 void ResultGrid::setRowCount(int rows)
 {
     rows = std::max(rows, 1);
+    if (rows == rowCount())
+        return;
+    Rows &own = ownRows();
     if (rows < rowCount()) {
-        m_rowStart.resize(static_cast<size_t>(rows) + 1);
-        m_text.resize(m_rowStart.back());
+        own.start.resize(static_cast<size_t>(rows) + 1);
+        own.text.resize(own.start.back());
     } else {
-        m_rowStart.resize(static_cast<size_t>(rows) + 1, m_rowStart.back());
+        own.start.resize(static_cast<size_t>(rows) + 1, own.start.back());
     }
 }
 
@@ -112,27 +142,39 @@ void ResultGrid::setColumnCount(int columns)
     }
     // Cells of dropped columns are gone for good, also when the grid grows
     // again; repack every row without them.
-    std::string text;
-    std::vector<std::uint64_t> starts{0};
-    starts.reserve(m_rowStart.size());
+    Rows repacked{{}, {0}};
+    repacked.start.reserve(m_rows->start.size());
     for (int row = 0; row < rowCount(); ++row) {
         std::vector<std::string> cells;
         for (int column = 0; column < columns; ++column)
             cells.emplace_back(cell(column, row));
         const int saved = m_columnCount;
         m_columnCount = columns;
-        text += packRow(cells);
+        repacked.text += packRow(cells);
         m_columnCount = saved;
-        starts.push_back(text.size());
+        repacked.start.push_back(repacked.text.size());
     }
     m_columnCount = columns;
-    m_text = std::move(text);
-    m_rowStart = std::move(starts);
+    m_rows = std::make_shared<Rows>(std::move(repacked));
 }
 
 std::size_t ResultGrid::memoryUsed() const
 {
-    return m_text.capacity() + m_rowStart.capacity() * sizeof(std::uint64_t);
+    return m_rows->text.capacity() + m_rows->start.capacity() * sizeof(std::uint64_t);
+}
+
+bool operator==(const ResultGrid &a, const ResultGrid &b)
+{
+    // Rows are packed the one way their cells allow, so equal cells are
+    // equal bytes.
+    return a.m_columnCount == b.m_columnCount
+           && (a.m_rows == b.m_rows
+               || (a.m_rows->start == b.m_rows->start && a.m_rows->text == b.m_rows->text));
+}
+
+bool fitsBetSize(const ResultGrid &grid, int count)
+{
+    return !grid.hasBets() || grid.columnCount() == count + 1;
 }
 
 int resultColumnWidth(int gridWidth, int numberCount)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,14 +13,26 @@
 // buffer: each row's cells joined by NUL, a row found by its start offset.
 // Appending or replacing the last row is constant time; cells beyond what a
 // row holds read as empty.
+//
+// Copies share the packed rows until one of them changes (copy on write), so
+// the undo history can keep earlier grids without doubling a large one.
 class ResultGrid
 {
 public:
     // The empty shape: 2 rows, 5 columns, every cell empty.
     ResultGrid();
+    ResultGrid(const ResultGrid &) = default;
+    ResultGrid &operator=(const ResultGrid &) = default;
+    // A grid moved from is left in the empty shape, still usable.
+    ResultGrid(ResultGrid &&other) noexcept;
+    ResultGrid &operator=(ResultGrid &&other) noexcept;
 
-    int rowCount() const { return static_cast<int>(m_rowStart.size()) - 1; }
+    int rowCount() const { return static_cast<int>(m_rows->start.size()) - 1; }
     int columnCount() const { return m_columnCount; }
+
+    // Whether a result row holds a bet: a conversion or a load has numbered
+    // row 1.
+    bool hasBets() const { return !cell(0, 1).empty(); }
 
     // The text of a cell; empty outside the grid.
     std::string_view cell(int column, int row) const;
@@ -47,15 +60,36 @@ public:
     void setColumnCount(int columns);
 
     // Bytes held for the cells, for the memory figures of the benchmarks.
+    // Rows shared with a copy are counted in full by each.
     std::size_t memoryUsed() const;
 
+    // Whether both grids use one and the same copy of their rows.
+    bool sharesRowsWith(const ResultGrid &other) const { return m_rows == other.m_rows; }
+
+    // The same shape and the same text in every cell.
+    friend bool operator==(const ResultGrid &a, const ResultGrid &b);
+
 private:
+    struct Rows
+    {
+        std::string text;
+        std::vector<std::uint64_t> start; // rowCount + 1 offsets into text
+    };
+
+    // The rows of the empty shape, one copy for every grid that holds them.
+    static std::shared_ptr<Rows> emptyRows();
     std::string packRow(const std::vector<std::string> &cells) const;
+    // The rows to change, copied first when another grid shares them.
+    Rows &ownRows();
 
     int m_columnCount = 5;
-    std::string m_text;
-    std::vector<std::uint64_t> m_rowStart; // rowCount + 1 offsets into m_text
+    std::shared_ptr<Rows> m_rows;
 };
+
+// Whether a grid can be shown under a lottery of `count` numbers a bet:
+// every column but the row numbers holds one number of a bet, so its rows
+// are exactly `count` wide, or it holds no bets at all.
+bool fitsBetSize(const ResultGrid &grid, int count);
 
 // Width in pixels of every column once a bet of n numbers has been added to a
 // grid control of the given width: (width − 20) div (n + 1).

@@ -1,5 +1,6 @@
 #include "results/result_grid_model.h"
 
+#include "base/app_error.h"
 #include "base/lottery_kind.h"
 #include "results/draw_check.h"
 
@@ -22,24 +23,22 @@ ResultGridModel::ResultGridModel(QObject *parent)
     indexRepeats();
 }
 
-void ResultGridModel::clear()
+ResultGridModel::Snapshot ResultGridModel::exchange(Snapshot next, int count)
 {
-    replace(ResultGrid());
-}
-
-void ResultGridModel::replace(ResultGrid grid)
-{
-    restore({std::move(grid), {}});
-}
-
-void ResultGridModel::restore(Snapshot snapshot)
-{
+    if (!fitsBetSize(next.grid, count))
+        throw AppError("表格中的号码个数与当前彩票不符，表格未改变。");
+    if (next.grid == m_grid)
+        next.grid = m_grid;
     beginResetModel();
-    m_grid = std::move(snapshot.grid);
-    m_provenance = std::move(snapshot.provenance);
-    m_draw.clear();
+    Snapshot previous{std::move(m_grid), std::move(m_provenance), std::move(m_draw), m_drawKind, m_unsaved};
+    m_grid = std::move(next.grid);
+    m_provenance = std::move(next.provenance);
+    m_draw = std::move(next.draw);
+    m_drawKind = next.drawKind;
+    m_unsaved = next.unsaved;
     indexRepeats();
     endResetModel();
+    return previous;
 }
 
 std::vector<std::string> ResultGridModel::bet(int row) const
@@ -75,8 +74,12 @@ int ResultGridModel::repeatOf(int row) const
     return row > 0 && row < static_cast<int>(m_repeatOf.size()) ? m_repeatOf[static_cast<size_t>(row)] : 0;
 }
 
-void ResultGridModel::appendBet(const std::vector<std::string> &numbers, const std::string &provenance)
+void ResultGridModel::appendBet(const std::vector<std::string> &numbers, int count,
+                                const std::string &provenance)
 {
+    if (static_cast<int>(numbers.size()) != count || !fitsBetSize(m_grid, count))
+        throw AppError("号码个数与当前彩票不符，未加入表格。");
+    m_unsaved = true;
     const int oldRows = m_grid.rowCount();
     const bool addsRow = !m_grid.cell(0, 1).empty();
     const bool reshapes = static_cast<int>(numbers.size()) + 1 != m_grid.columnCount();

@@ -20,20 +20,35 @@ class ResultGridModel : public QAbstractTableModel
 public:
     explicit ResultGridModel(QObject *parent = nullptr);
 
-    // The grid with how its rows were made, for undoing a replacement.
+    // Everything the model shows, as an undo step keeps it: the grid (its
+    // rows shared, not copied), how its rows were made, the checked draw
+    // and whether it holds bets converted since the last save or load.
     struct Snapshot
     {
         ResultGrid grid;
         std::vector<std::string> provenance; // by result row, from row 1
+        std::vector<int> draw;
+        int drawKind = 0;
+        bool unsaved = false;
     };
 
     const ResultGrid &grid() const { return m_grid; }
-    Snapshot snapshot() const { return {m_grid, m_provenance}; }
 
-    void clear();
-    void appendBet(const std::vector<std::string> &numbers, const std::string &provenance = {});
-    void replace(ResultGrid grid);
-    void restore(Snapshot snapshot);
+    // Adds one converted bet. A lottery's bets are `count` numbers each; a
+    // bet of another size, or one that would join rows of another size,
+    // throws AppError and changes nothing.
+    void appendBet(const std::vector<std::string> &numbers, int count, const std::string &provenance = {});
+
+    // Shows `next` and hands back what was shown, for the undo history.
+    // `count` is the bet size of the lottery `next` is shown under: a grid
+    // whose rows are of another size throws AppError and changes nothing. A
+    // grid equal to the one shown takes over its rows instead of keeping a
+    // second copy (loading one file again and again).
+    Snapshot exchange(Snapshot next, int count);
+
+    // Bets converted since the last save or load are in the grid.
+    bool hasUnsavedBets() const { return m_unsaved && m_grid.hasBets(); }
+    void markSaved() { m_unsaved = false; }
 
     // Highlights the numbers of every row that match a draw, until the grid
     // is cleared or replaced.
@@ -61,4 +76,5 @@ private:
     std::vector<int> m_repeatOf;
     std::vector<int> m_draw;
     int m_drawKind = 0;
+    bool m_unsaved = false;
 };

@@ -38,9 +38,17 @@ class Desktop
 public:
     virtual ~Desktop() = default;
 
+    // The answer to a question of three buttons; closing the box is Cancel.
+    enum class Answer { Yes, No, Cancel };
+
     // A modal box with one button "确定".
     virtual void message(QWidget *owner, MessageKind kind, const QString &caption,
                          const QString &text) = 0;
+
+    // A modal question with three buttons labelled `yes`, `no` and `cancel`
+    // (for example "保存", "不保存", "取消").
+    virtual Answer ask(QWidget *owner, const QString &caption, const QString &text,
+                       const QString &yes, const QString &no, const QString &cancel) = 0;
 
     // The chosen file name, or an empty text when the player cancelled.
     virtual QString openFileName(QWidget *owner, const FileDialogRequest &request) = 0;

@@ -104,6 +104,23 @@ void QtDesktop::message(QWidget *owner, MessageKind kind, const QString &caption
     box.exec();
 }
 
+Desktop::Answer QtDesktop::ask(QWidget *owner, const QString &caption, const QString &text,
+                               const QString &yes, const QString &no, const QString &cancel)
+{
+    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::NoButton, owner);
+    QPushButton *yesButton = box.addButton(yes, QMessageBox::AcceptRole);
+    QPushButton *noButton = box.addButton(no, QMessageBox::DestructiveRole);
+    QPushButton *cancelButton = box.addButton(cancel, QMessageBox::RejectRole);
+    box.setDefaultButton(yesButton);
+    box.setEscapeButton(cancelButton);
+    box.exec();
+    if (box.clickedButton() == yesButton)
+        return Answer::Yes;
+    if (box.clickedButton() == noButton)
+        return Answer::No;
+    return Answer::Cancel;
+}
+
 QString QtDesktop::openFileName(QWidget *owner, const FileDialogRequest &request)
 {
     return runFileDialog(owner, request, QFileDialog::AcceptOpen);

@@ -9,6 +9,8 @@ class QtDesktop : public Desktop
 public:
     void message(QWidget *owner, MessageKind kind, const QString &caption,
                  const QString &text) override;
+    Answer ask(QWidget *owner, const QString &caption, const QString &text, const QString &yes,
+               const QString &no, const QString &cancel) override;
     QString openFileName(QWidget *owner, const FileDialogRequest &request) override;
     QString saveFileName(QWidget *owner, const FileDialogRequest &request) override;
     void openDocument(const QString &fileOrAddress) override;

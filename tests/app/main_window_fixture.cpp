@@ -1,8 +1,12 @@
 #include "main_window_fixture.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QTest>
+
+#include <algorithm>
 
 Tfrmmain &MainWindowTest::open()
 {
@@ -14,8 +18,21 @@ void MainWindowTest::pick(QComboBox *list, const QString &entry)
 {
     const int index = list->findText(entry, Qt::MatchExactly);
     ASSERT_GE(index, 0) << entry.toStdString();
-    list->setCurrentIndex(index);
-    emit list->activated(index);
+    pickAt(list, index);
+}
+
+void MainWindowTest::pickAt(QComboBox *list, int index)
+{
+    // As a player does: open the list and click the entry.
+    list->showPopup();
+    QAbstractItemView *view = list->view();
+    const QModelIndex entry = view->model()->index(index, list->modelColumn());
+    view->scrollTo(entry);
+    // An entry wider than the popup is clicked where it shows.
+    const QRect place = view->visualRect(entry);
+    const QPoint point(std::min(place.center().x(), view->viewport()->width() / 2), place.center().y());
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, point);
+    ASSERT_FALSE(view->isVisible());
 }
 
 QStringList MainWindowTest::items(const QComboBox *list)

@@ -18,9 +18,9 @@ class MainWindowTest : public ::testing::Test
 protected:
     Tfrmmain &open();
 
-    // What a player's pick from a list does: the entry becomes current and
-    // the list reports the pick.
+    // A player's pick from a list: open it and click the entry.
     static void pick(QComboBox *list, const QString &entry);
+    static void pickAt(QComboBox *list, int index);
     static QStringList items(const QComboBox *list);
     // Types text, Chinese included, into the focused part of a control.
     static void typeText(QWidget *control, const QString &text);

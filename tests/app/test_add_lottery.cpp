@@ -42,21 +42,32 @@ TEST_F(MainWindowTest, AddingALotteryRerunsTheStartUp)
     EXPECT_EQ(desktop.messageTexts(), QStringList{QStringLiteral("成功添加彩票！")});
     EXPECT_EQ(w.comcainame->count(), 10);
     EXPECT_EQ(w.comcainame->itemText(9), QStringLiteral("东方6+1"));
-    EXPECT_EQ(w.comcainame->currentText(), QStringLiteral("双色球"));
-    EXPECT_EQ(w.currentLottery().name, QStringLiteral("双色球"));
-    EXPECT_EQ(visibleBoxes().size(), 6u);
     EXPECT_EQ(w.commode->count(), 20);
     EXPECT_EQ(w.comnian->count(), 99);
     EXPECT_EQ(w.comfangwei->currentText(), QStringLiteral("东"));
     EXPECT_EQ(w.comnian->currentText(), QStringLiteral("2026"));
     EXPECT_EQ(w.comyuei->currentText(), QStringLiteral("02"));
-    // The results stay.
+    // The results stay, and with them the lottery they were made for: the
+    // next bet is one of seven numbers again, not one of 双色球's six.
     EXPECT_EQ(w.resultGrid().grid().cell(0, 1), "1");
+    EXPECT_EQ(w.comcainame->currentText(), QStringLiteral("七星彩"));
+    EXPECT_EQ(w.currentLottery().name, QStringLiteral("七星彩"));
+    ASSERT_EQ(visibleBoxes().size(), 7u);
+    for (QLineEdit *box : visibleBoxes())
+        box->setText(QStringLiteral("4"));
+    QTest::mouseClick(w.btnadd, Qt::LeftButton);
+    EXPECT_EQ(w.resultGrid().grid().columnCount(), 8);
+    EXPECT_FALSE(w.resultGrid().grid().cell(7, 1).empty());
+    EXPECT_FALSE(w.resultGrid().grid().cell(7, 2).empty());
 
-    // A second addition: still every list once.
+    // A second addition with the grid cleared: the first lottery is chosen,
+    // as at start-up, and still every list is filled once.
+    QTest::mouseClick(w.btnclear, Qt::LeftButton);
     desktop.messages.clear();
     desktop.modalScript = addLottery(QStringLiteral("15选5"), 0, QStringLiteral("15"), QStringLiteral("5"));
     QTest::mouseClick(w.btnindex, Qt::LeftButton);
+    EXPECT_EQ(w.currentLottery().name, QStringLiteral("双色球"));
+    EXPECT_EQ(visibleBoxes().size(), 6u);
     EXPECT_EQ(w.comcainame->count(), 11);
     EXPECT_EQ(w.commode->count(), 20);
     EXPECT_EQ(w.comxianhou->count(), 2);

@@ -39,6 +39,7 @@ TEST_F(MainWindowTest, PickingALotteryRebuildsTheBoxesForItsCount)
         EXPECT_TRUE(boxes[i]->text().isEmpty());
         EXPECT_EQ(w.originalNumberBoxes()[i], boxes[i]);
     }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(w.grpcode->findChildren<QLineEdit *>().size(), 5); // the old ones are gone
     EXPECT_EQ(w.currentLottery(), (LotteryInfo{QStringLiteral("排列五"), 1, 10, 5}));
     EXPECT_EQ(w.optcaitype->itemIndex(), 1);
@@ -59,14 +60,22 @@ TEST_F(MainWindowTest, DuplicateNamesApplyTheFirstRowAndUnknownNamesTheLast)
                         row("丙", "0", "35", "5")});
     Tfrmmain &w = open();
     EXPECT_EQ(w.comcainame->count(), 4);
-    w.comcainame->setCurrentIndex(2); // the second 甲
-    emit w.comcainame->activated(2);
+    pickAt(w.comcainame, 2); // the second 甲
     EXPECT_EQ(w.currentLottery(), (LotteryInfo{QStringLiteral("甲"), 0, 33, 6}));
 
-    w.comcainame->setEditText(QStringLiteral("丁"));
-    emit w.comcainame->activated(0);
+    // The store changed since the list was filled: 乙 is no longer in it.
+    dir.writeCatalogue({row("甲", "0", "33", "6"), row("丙", "0", "35", "5")});
+    pick(w.comcainame, QStringLiteral("乙"));
     EXPECT_EQ(w.currentLottery(), (LotteryInfo{QStringLiteral("丙"), 0, 35, 5}));
     EXPECT_EQ(visibleBoxes().size(), 5u);
+
+    // And now it holds no lottery at all: refused with a message.
+    dir.writeCatalogue({});
+    desktop.messages.clear();
+    pick(w.comcainame, QStringLiteral("甲"));
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_EQ(desktop.messages[0].kind, MessageKind::Error);
+    EXPECT_EQ(w.currentLottery().name, QStringLiteral("丙"));
 }
 
 TEST_F(MainWindowTest, TypingALotteryNameSelectsNothing)
@@ -123,9 +132,9 @@ TEST_F(MainWindowTest, MissingCatalogueStopsStartUpButTheWindowOpens)
     EXPECT_TRUE(w.originalNumberBoxes().empty());
     EXPECT_EQ(w.commode->count(), 20);
     EXPECT_EQ(w.comfangwei->currentText(), QStringLiteral("东"));
-    // Picking from an empty list later is refused politely as well.
-    emit w.comcainame->activated(0);
-    EXPECT_EQ(desktop.messages.size(), 2u);
+    // An empty list has nothing to pick: the arrow keys run nothing.
+    QTest::keyClick(w.comcainame, Qt::Key_Down);
+    EXPECT_EQ(desktop.messages.size(), 1u);
     // Once the catalogue is back, a pick makes the window convert: no
     // conversion is refused for want of a method.
     QFile::copy(QStringLiteral(KORVEL_DIST_DIR "/数据库/彩票数据.mdb"), dir.cataloguePath());
@@ -184,9 +193,8 @@ TEST_F(MainWindowTest, EmptyCatalogueOpensWithAnEmptyListAndAMessage)
     EXPECT_EQ(w.comcainame->count(), 0);
     EXPECT_EQ(w.commode->count(), 20); // the rest of the start-up ran
     EXPECT_TRUE(w.originalNumberBoxes().empty());
-    emit w.comcainame->activated(0);
-    ASSERT_EQ(desktop.messages.size(), 2u);
-    EXPECT_EQ(desktop.messages[1].kind, MessageKind::Error);
+    QTest::keyClick(w.comcainame, Qt::Key_Down);
+    EXPECT_EQ(desktop.messages.size(), 1u);
 }
 
 TEST_F(MainWindowTest, ReadOnlyCatalogueStillStarts)

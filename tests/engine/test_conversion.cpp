@@ -1,9 +1,12 @@
 #include "base/app_error.h"
 #include "base/lottery_kind.h"
 #include "engine/conversion.h"
+#include "engine/methods.h"
+#include "engine/option_lists.h"
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <set>
 
 namespace {
@@ -159,6 +162,113 @@ TEST(Conversion, TextsThatAreNoIntegersStopTheConversion)
     ConversionRequest initial = request(Lotto, 33, {"1", "2", "3"}, "广义阴阳五行修正");
     initial.initial = "8 ";
     EXPECT_EQ(errorOf(initial), "'8 ' 不是一个有效的整形值");
+    // A negative number passes the check; its pair "0-8" is read after the
+    // date texts, so a bad month is what the player hears of first.
+    ConversionRequest negative = request(Lotto, 33, {"-8", "2", "3"}, "合数修正");
+    negative.month = "1x";
+    EXPECT_EQ(errorOf(negative), "'x' 不是一个有效的整形值");
+}
+
+// Entries as a player could make them from the lists and the prompts, each
+// picked at random: any method, arrangement, direction, date and hour, and
+// numbers within the prompted range.
+class RandomRequests
+{
+public:
+    ConversionRequest next(int kind, int total, int count)
+    {
+        ConversionRequest r;
+        r.kind = kind;
+        r.total = total;
+        r.count = count;
+        r.method = std::string(kMethodNames[pick(kMethodNames.size())]);
+        r.arrangement = std::string(kArrangements[pick(kArrangements.size())]);
+        r.direction = std::string(kDirections[pick(kDirections.size())]);
+        r.year = yearEntries()[pick(yearEntries().size())];
+        r.month = monthEntries()[pick(monthEntries().size())];
+        r.day = dayEntries()[pick(dayEntries().size())];
+        r.hour = hourEntries()[pick(hourEntries().size())];
+        const int lowest = isLotto(kind) ? 1 : 0;
+        const int highest = isLotto(kind) ? total : total - 1;
+        const bool generalized = r.method == kGeneralizedMethod;
+        r.initial = std::to_string(between(lowest, highest));
+        for (int i = 0; i < count; ++i)
+            r.boxes.push_back(std::to_string(generalized ? between(1, count) : between(lowest, highest)));
+        return r;
+    }
+
+private:
+    size_t pick(size_t size) { return static_cast<size_t>(between(0, static_cast<int>(size) - 1)); }
+    int between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(m_random); }
+
+    std::mt19937 m_random{20240517};
+};
+
+std::string describe(const ConversionRequest &r)
+{
+    std::string text = r.method + " " + r.arrangement + " " + r.direction + " " + r.year + r.month + r.day
+                       + r.hour + " initial " + r.initial + " boxes";
+    for (const std::string &box : r.boxes)
+        text += " " + box;
+    return text;
+}
+
+// 七乐彩 (30/7), 快乐8 (80/10) and small Lotto lotteries: the corrections
+// alone can leave a number above the total; the bet must still be playable.
+TEST(Conversion, EveryLottoBetIsDistinctNumbersWithinTheTotal)
+{
+    RandomRequests requests;
+    DrawGenerator draws;
+    for (const auto &[total, count] : {std::pair{30, 7}, {80, 10}, {12, 5}, {16, 1}}) {
+        for (int i = 0; i < 3000; ++i) {
+            const ConversionRequest r = requests.next(Lotto, total, count);
+            const ConversionResult result = convert(r, draws);
+            ASSERT_TRUE(result.accepted()) << result.refusal;
+            ASSERT_EQ(result.cells.size(), static_cast<size_t>(count));
+            std::set<int> numbers;
+            for (const std::string &cell : result.cells) {
+                ASSERT_EQ(cell.size(), 2u) << describe(r);
+                const int value = std::stoi(cell);
+                ASSERT_GE(value, 1) << describe(r);
+                ASSERT_LE(value, total) << describe(r);
+                numbers.insert(value);
+            }
+            ASSERT_EQ(numbers.size(), static_cast<size_t>(count)) << describe(r);
+            ASSERT_TRUE(std::is_sorted(result.cells.begin(), result.cells.end())) << describe(r);
+        }
+    }
+}
+
+// Digit lotteries of fewer than ten numbers (0 to 4 has a total of 5).
+TEST(Conversion, EveryDigitBetStaysBelowTheTotal)
+{
+    RandomRequests requests;
+    DrawGenerator draws;
+    for (const int total : {2, 5, 7, 9}) {
+        for (int i = 0; i < 3000; ++i) {
+            const ConversionRequest r = requests.next(Digit, total, 1 + i % 5);
+            const ConversionResult result = convert(r, draws);
+            ASSERT_TRUE(result.accepted()) << result.refusal;
+            ASSERT_EQ(result.cells.size(), r.boxes.size());
+            for (const std::string &cell : result.cells) {
+                ASSERT_EQ(cell.size(), 1u) << describe(r);
+                ASSERT_GE(cell[0], '0') << describe(r);
+                ASSERT_LT(cell[0] - '0', total) << describe(r);
+            }
+        }
+    }
+    EXPECT_EQ(draws.seed(), 0u); // Digit bets never draw
+}
+
+TEST(Conversion, NumbersOutsideTheRangeAreSettled)
+{
+    // 七乐彩: box 18 scales by 3 to 34, which both corrections fold back to
+    // 34; it is drawn afresh like a repeat: 01 (taken), 01 (taken), 26.
+    EXPECT_EQ(row(request(Lotto, 30, {"18", "2", "3", "4", "5", "6", "7"}, "怪数7修正")),
+              "01 02 05 06 08 09 26");
+    // Digit 0–4: 合数修正 turns 00 into 05, as 5 is not above the total;
+    // it wraps to 0.
+    EXPECT_EQ(row(request(Digit, 5, {"0", "1", "4"}, "合数修正")), "0 3 2");
 }
 
 TEST(Conversion, MendedFaultsAreRefusedOrDefined)

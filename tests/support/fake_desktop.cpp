@@ -9,6 +9,17 @@ void FakeDesktop::message(QWidget *owner, MessageKind kind, const QString &capti
     messages.push_back({kind, caption, text, owner && owner->isVisible()});
 }
 
+Desktop::Answer FakeDesktop::ask(QWidget *, const QString &caption, const QString &text, const QString &yes,
+                                 const QString &no, const QString &cancel)
+{
+    questions.push_back({caption, text, {yes, no, cancel}});
+    if (answers.empty())
+        return Answer::Cancel;
+    const Answer answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
 QString FakeDesktop::openFileName(QWidget *, const FileDialogRequest &request)
 {
     dialogs.push_back(request);

@@ -24,8 +24,18 @@ public:
         bool ownerShown = false; // whether the window it belongs to was on screen
     };
 
+    struct Question
+    {
+        QString caption;
+        QString text;
+        QStringList buttons;
+    };
+
     void message(QWidget *owner, MessageKind kind, const QString &caption,
                  const QString &text) override;
+    // Answers from `answers`; none left: Cancel, as closing the box would.
+    Answer ask(QWidget *owner, const QString &caption, const QString &text, const QString &yes,
+               const QString &no, const QString &cancel) override;
     QString openFileName(QWidget *owner, const FileDialogRequest &request) override;
     QString saveFileName(QWidget *owner, const FileDialogRequest &request) override;
     void openDocument(const QString &fileOrAddress) override;
@@ -49,6 +59,8 @@ public:
     QStringList messageTexts() const;
 
     std::vector<Message> messages;
+    std::vector<Question> questions;
+    std::deque<Answer> answers;
     std::vector<FileDialogRequest> dialogs;
     std::deque<QString> fileAnswers;
     QStringList openedDocuments;

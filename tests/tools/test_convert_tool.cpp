@@ -32,7 +32,8 @@ std::string run(const std::string &command)
 } // namespace
 
 // One request a line in, one bet or "! message" a line out; the lines share
-// one draw generator, so the last request, a repeat of the third, draws on.
+// one draw generator, so the repeat of the third request draws on, and so
+// does the 七乐彩 bet whose 34 is settled by drawing (09 taken, then 21).
 TEST(ConvertTool, ConvertsAFileOfRequests)
 {
     const std::string data = KORVEL_SOURCE_DIR "/tests/tools/";
