@@ -35,8 +35,15 @@ protected:
         auto *box = qobject_cast<QLineEdit *>(watched);
         if (!box)
             return false;
-        if (event->type() == QEvent::FocusIn)
-            QTimer::singleShot(0, box, &QLineEdit::selectAll);
+        // The selection waits for the click that gave the focus to place
+        // its cursor; keys typed meanwhile (fast typing) must not be
+        // selected and then overwritten, so a box that changed keeps them.
+        if (event->type() == QEvent::FocusIn) {
+            QTimer::singleShot(0, box, [box, before = box->text()] {
+                if (box->text() == before)
+                    box->selectAll();
+            });
+        }
         if (event->type() == QEvent::KeyPress) {
             const bool advanced = box->property(kAdvanced).toBool();
             box->setProperty(kAdvanced, false);

@@ -206,6 +206,14 @@ TEST_F(ExtrasTest, FastEntryMovesOnAndEnterConverts)
     QApplication::processEvents();
     EXPECT_EQ(boxes[2]->selectedText(), QStringLiteral("02"));
     EXPECT_EQ(boxes[0]->nextInFocusChain(), boxes[1]);
+    // Keys typed before the focus's selection comes round are kept: fast
+    // typing loses no digit.
+    boxes[3]->clear();
+    boxes[3]->setFocus();
+    QTest::keyClicks(boxes[3], QStringLiteral("1"));
+    QApplication::processEvents();
+    QTest::keyClicks(boxes[3], QStringLiteral("2"));
+    EXPECT_EQ(boxes[3]->text(), QStringLiteral("12"));
 
     pick(w.comcainame, QStringLiteral("福彩3D")); // digits: one a box
     const auto digits = visibleBoxes();
