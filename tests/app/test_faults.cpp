@@ -234,7 +234,8 @@ TEST_F(FaultTest, HostileNumberFilesAreRefusedQuickly)
     const QString endless = dir.file(QStringLiteral("附属/一行.txt"));
     writeBytes(endless, "x\r\n" + QByteArray(50 << 20, '7'));
     const QString withNul = dir.file(QStringLiteral("附属/空字符.txt"));
-    writeBytes(withNul, QByteArray("01 02 03 04 05 06 \r\n01 02 0\0 04 05 06 \r\n", 42));
+    static const char nulLines[] = "01 02 03 04 05 06 \r\n01 02 0\0 04 05 06 \r\n";
+    writeBytes(withNul, QByteArray(nulLines, sizeof nulLines - 1));
     desktop.fileAnswers = {endless, withNul};
     QTest::mouseClick(w.btnload, Qt::LeftButton);
     QTest::mouseClick(w.btnload, Qt::LeftButton);
