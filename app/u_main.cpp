@@ -186,13 +186,14 @@ void Tfrmmain::applyLottery(const LotteryInfo &lottery)
     m_boxes.clear();
     m_current = lottery;
     m_hasLottery = true;
-    optcaitype->setItemIndex(lottery.kind);
-    edtcaisum->setText(QString::number(lottery.total));
-    edtcaisel->setText(QString::number(lottery.count));
-    for (int i = 0; i < lottery.count; ++i) {
+    const Lottery &numbers = lottery.lottery;
+    optcaitype->setItemIndex(numbers.kind);
+    edtcaisum->setText(QString::number(numbers.total));
+    edtcaisel->setText(QString::number(numbers.count));
+    for (int i = 0; i < numbers.numberCount(); ++i) {
         auto *box = new QLineEdit(grpcode);
         box->setObjectName(QStringLiteral("box%1").arg(i));
-        box->setGeometry(boxGeometry(i, lottery.count, grpcode->width(), grpcode->height()));
+        box->setGeometry(boxGeometry(i, numbers.numberCount(), grpcode->width(), grpcode->height()));
         box->show();
         m_boxes.push_back(box);
     }
@@ -218,7 +219,7 @@ void Tfrmmain::comcainameClick()
     }
     const LotteryInfo before = m_current;
     applyLottery(lotteryFromRow(*chosen));
-    replaceGrid({}, m_current.count, before);
+    replaceGrid({}, m_current.lottery.numberCount(), before);
     commode->setCurrentIndex(0);
     edtoricode->clear();
     commodeClick();
@@ -235,8 +236,7 @@ void Tfrmmain::showSelection(const LotteryInfo &lottery)
 
 void Tfrmmain::commodeClick()
 {
-    const MethodPrompt prompt = methodPrompt(commode->currentText().toStdString(), m_current.kind,
-                                             m_current.total, m_current.count);
+    const MethodPrompt prompt = methodPrompt(commode->currentText().toStdString(), m_current.lottery);
     lbloricode->setText(QString::fromStdString(prompt.initialCaption));
     lbloricode->adjustSize();
     // Without a lottery there are no boxes to ask numbers for.
@@ -255,9 +255,7 @@ void Tfrmmain::btnaddClick()
         return;
     }
     ConversionRequest request;
-    request.kind = m_current.kind;
-    request.total = m_current.total;
-    request.count = m_current.count;
+    request.lottery = m_current.lottery;
     request.method = commode->currentText().toStdString();
     request.arrangement = comxianhou->currentText().toStdString();
     request.direction = comfangwei->currentText().toStdString();
@@ -275,13 +273,13 @@ void Tfrmmain::btnaddClick()
                                    QString::fromStdString(result.refusal));
         return;
     }
-    m_gridModel->appendBet(result.cells, m_current.count, describeConversion(request));
-    grdcode->setAllColumnWidths(resultColumnWidth(grdcode->width(), m_current.count));
+    m_gridModel->appendBet(m_current.lottery, result.cells, describeConversion(request));
+    grdcode->setAllColumnWidths(resultColumnWidth(grdcode->width(), m_current.lottery.numberCount()));
 }
 
 void Tfrmmain::btnclearClick()
 {
-    replaceGrid({}, m_current.count, m_current);
+    replaceGrid({}, m_current.lottery.numberCount(), m_current);
 }
 
 void Tfrmmain::btnindexClick()

@@ -99,29 +99,28 @@ void Tfrmmain::undoGrid()
     // holds no bets.
     if (step.lottery != m_current && !lotteryProblem(step.lottery))
         showSelection(step.lottery);
-    m_gridModel->exchange(std::move(step.content), m_current.count);
+    m_gridModel->exchange(std::move(step.content), m_current.lottery.numberCount());
     if (m_gridModel->grid().hasBets())
-        grdcode->setAllColumnWidths(resultColumnWidth(grdcode->width(), m_current.count));
+        grdcode->setAllColumnWidths(resultColumnWidth(grdcode->width(), m_current.lottery.numberCount()));
 }
 
 void Tfrmmain::checkDraw()
 {
-    if (m_gridModel->grid().cell(1, 1).empty()) {
+    if (!m_gridModel->grid().hasBets()) {
         m_services.desktop.message(this, MessageKind::Plain, windowTitle(), QStringLiteral("请先生成表格！"));
         return;
     }
     const std::optional<QString> typed = m_services.desktop.askText(
         this, QStringLiteral("核对开奖号码"),
-        QStringLiteral("请输入%1的%2个开奖号码：").arg(quotedText(m_current.name), QString::number(m_current.count)));
+        QStringLiteral("请输入%1的%2个开奖号码：").arg(quotedText(m_current.name), QString::number(m_current.lottery.count)));
     if (!typed)
         return;
-    const auto parsed = parseWinningNumbers(typed->toStdString(), m_current.kind, m_current.total,
-                                            m_current.count);
+    const auto parsed = parseWinningNumbers(typed->toStdString(), m_current.lottery);
     if (const auto *refusal = std::get_if<std::string>(&parsed)) {
         m_services.desktop.message(this, MessageKind::Plain, windowTitle(), QString::fromStdString(*refusal));
         return;
     }
-    m_gridModel->setDraw(std::get<std::vector<int>>(parsed), m_current.kind);
+    m_gridModel->setDraw(std::get<std::vector<int>>(parsed), m_current.lottery);
 }
 
 void Tfrmmain::copyRows()
@@ -140,9 +139,9 @@ int Tfrmmain::digitsPerBox() const
 {
     // The largest number a box may hold: a control quantity up to K for the
     // generalized method, else the lottery's highest number.
-    int highest = m_current.kind == 0 ? m_current.total : m_current.total - 1;
+    int highest = m_current.lottery.front().highest();
     if (commode->currentText().toStdString() == kGeneralizedMethod)
-        highest = m_current.count;
+        highest = m_current.lottery.count;
     return static_cast<int>(QString::number(std::max(highest, 1)).size());
 }
 

@@ -35,7 +35,7 @@ void Tfrmmain::btnsaveClick()
     const QString fileName = m_services.desktop.saveFileName(this, request);
     if (fileName.isEmpty())
         return;
-    const std::string bytes = savedNumberFile(m_gridModel->grid(), m_current.count);
+    const std::string bytes = savedNumberFile(m_gridModel->grid(), m_current.lottery);
     writeFileAtomically(nativePath(fileName), bytes);
     m_gridModel->markSaved();
     m_services.desktop.message(this, MessageKind::Plain, windowTitle(), QStringLiteral("成功保存！"));
@@ -58,7 +58,8 @@ void Tfrmmain::btnloadClick()
     // A bound on what is read keeps a huge file from filling memory before
     // it is refused.
     const std::string bytes = readFile(nativePath(fileName), kMaxNumberFileBytes + 1);
-    NumberFileContent content = parseNumberFile(bytes, m_hasLottery ? m_current.count : 0);
+    NumberFileContent content
+        = parseNumberFile(bytes, m_hasLottery ? std::optional(m_current.lottery) : std::nullopt);
     switch (content.status) {
     case NumberFileContent::Status::Refused:
         m_services.desktop.message(this, MessageKind::Plain, windowTitle(),
@@ -75,24 +76,23 @@ void Tfrmmain::btnloadClick()
     // The rows are put in first: rows that do not fit the file's lottery
     // stop the load before anything has changed.
     const LotteryInfo before = m_current;
-    const LotteryInfo loaded = content.headerLayout ? LotteryInfo{QString::fromStdString(content.name),
-                                                                  content.kind, content.total, content.count}
-                                                    : m_current;
+    const LotteryInfo loaded
+        = content.headerLayout ? LotteryInfo{QString::fromStdString(content.name), content.lottery} : m_current;
     ResultGridModel::Snapshot rows;
     rows.grid = std::move(content.grid);
-    replaceGrid(std::move(rows), loaded.count, before);
+    replaceGrid(std::move(rows), loaded.lottery.numberCount(), before);
     if (content.headerLayout) {
         selectListedName(loaded.name);
         applyLottery(loaded);
         commodeClick();
     }
-    grdcode->setAllColumnWidths(loadedColumnWidth(grdcode->clientWidth(), m_current.count));
+    grdcode->setAllColumnWidths(loadedColumnWidth(grdcode->clientWidth(), m_current.lottery.numberCount()));
 }
 
 void Tfrmmain::btnprintClick()
 {
     const ResultGrid &shown = m_gridModel->grid();
-    if (shown.rowCount() == 1 || shown.cell(1, 1).empty()) {
+    if (!shown.hasBets()) {
         m_services.desktop.message(this, MessageKind::Plain, windowTitle(),
                                    QStringLiteral("请先生成表格！"));
         return;
@@ -105,7 +105,7 @@ void Tfrmmain::btnprintClick()
         if (!m_services.desktop.choosePrinter(this, printer))
             return;
         m_dateFormat.switchToPrintFormat();
-        const PrintJob job{m_current.name, m_current.count,
+        const PrintJob job{m_current.name, m_current.lottery,
                            m_dateFormat.text(m_services.clock.today())};
         const int pages = printPageCount(grid);
         std::unique_ptr<Desktop::Progress> progress;
@@ -128,7 +128,7 @@ void Tfrmmain::btnprintClick()
 void Tfrmmain::printPreview()
 {
     const ResultGrid &grid = m_gridModel->grid();
-    if (grid.rowCount() == 1 || grid.cell(1, 1).empty()) {
+    if (!grid.hasBets()) {
         m_services.desktop.message(this, MessageKind::Plain, windowTitle(),
                                    QStringLiteral("请先生成表格！"));
         return;
@@ -136,7 +136,7 @@ void Tfrmmain::printPreview()
     // The preview shows the pages as paper will: with the print date format.
     ShortDateFormat printFormat;
     printFormat.switchToPrintFormat();
-    const PrintJob job{m_current.name, m_current.count, printFormat.text(m_services.clock.today())};
+    const PrintJob job{m_current.name, m_current.lottery, printFormat.text(m_services.clock.today())};
     m_services.desktop.previewPrint(this, [&](QPrinter &printer) {
         QtPrintSurface surface(&printer);
         printResultGrid(grid, job, surface);

@@ -1,4 +1,4 @@
-#include "base/lottery_kind.h"
+#include "base/lottery.h"
 #include "engine/cascade.h"
 #include "engine/conversion.h"
 #include "engine/correction.h"
@@ -34,7 +34,7 @@ void BM_CascadePairs(benchmark::State &state)
 {
     const std::vector<int> controls{2, 3, 1, 4, 2, 6};
     for (auto _ : state) {
-        auto pairs = CascadePairs(Lotto, 33, 6, DigitPair::fromText("08"), controls);
+        auto pairs = CascadePairs({Lotto, 33, 6}, DigitPair::fromText("08"), controls);
         benchmark::DoNotOptimize(pairs);
     }
 }
@@ -43,9 +43,7 @@ BENCHMARK(BM_CascadePairs);
 ConversionRequest lottoRequest(std::string method)
 {
     ConversionRequest r;
-    r.kind = Lotto;
-    r.total = 33;
-    r.count = 6;
+    r.lottery = {Lotto, 33, 6};
     r.method = std::move(method);
     r.arrangement = "先天八卦";
     r.direction = "东";

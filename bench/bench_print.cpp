@@ -25,14 +25,14 @@ void BM_PrintRowsToPdf(benchmark::State &state)
     ResultGrid grid;
     const std::vector<std::string> bet{"01", "05", "12", "17", "23", "28", "33"};
     for (int i = 0; i < state.range(0); ++i)
-        grid.appendBet(bet);
+        grid.appendBet({Lotto, 33, 7}, bet);
     const QString path = QDir::temp().filePath(QStringLiteral("korvel-bench-print.pdf"));
     for (auto _ : state) {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(path);
         QtPrintSurface surface(&printer);
-        printResultGrid(grid, {QStringLiteral("双色球"), 7, QStringLiteral("2026-12-8")}, surface);
+        printResultGrid(grid, {QStringLiteral("双色球"), {Lotto, 33, 7}, QStringLiteral("2026-12-8")}, surface);
     }
     state.counters["pages"] = printPageCount(grid);
     state.counters["peak_MB"] = peakMegabytes();

@@ -32,8 +32,9 @@ std::vector<LotteryInfo> parseCatalogueSource(std::string_view utf8)
             failAt(lineNumber, "expected 4 fields");
         LotteryInfo lottery;
         try {
-            lottery = {fields[0], strToInt(fields[1].toStdString()), strToInt(fields[2].toStdString()),
-                       strToInt(fields[3].toStdString())};
+            lottery = {fields[0],
+                       {strToInt(fields[1].toStdString()), strToInt(fields[2].toStdString()),
+                        strToInt(fields[3].toStdString())}};
         } catch (const AppError &error) {
             failAt(lineNumber, error.what());
         }

@@ -263,9 +263,9 @@ bool CatalogueStore::write(const LotteryInfo &lottery, bool onlyIfNew) const
     query.prepare(QStringLiteral("insert into %1 (%2, %3, %4, %5) values (?, ?, ?, ?)")
                       .arg(kTable, kName, kKind, kTotal, kCount));
     query.addBindValue(lottery.name);
-    query.addBindValue(lottery.kind);
-    query.addBindValue(lottery.total);
-    query.addBindValue(lottery.count);
+    query.addBindValue(lottery.lottery.kind);
+    query.addBindValue(lottery.lottery.total);
+    query.addBindValue(lottery.lottery.count);
     if (!query.exec())
         failWriting(query.lastError());
     if (!query.exec(QStringLiteral("commit")))

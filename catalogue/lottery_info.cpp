@@ -6,15 +6,15 @@ LotteryInfo lotteryFromRow(const CatalogueRow &row)
 {
     LotteryInfo lottery;
     lottery.name = row.name;
-    lottery.kind = strToInt(row.kind.toStdString());
-    lottery.count = strToInt(row.count.toStdString());
-    lottery.total = strToInt(row.total.toStdString());
+    lottery.lottery.kind = strToInt(row.kind.toStdString());
+    lottery.lottery.count = strToInt(row.count.toStdString());
+    lottery.lottery.total = strToInt(row.total.toStdString());
     return lottery;
 }
 
 std::optional<QString> lotteryProblem(const LotteryInfo &lottery)
 {
-    const auto problem = lotteryRuleProblem(lottery.kind, lottery.total, lottery.count);
+    const auto problem = lottery.lottery.problem();
     if (!problem)
         return std::nullopt;
     return QStringLiteral("彩票“") + quotedText(lottery.name) + QStringLiteral("”的")
@@ -50,9 +50,9 @@ std::variant<LotteryInfo, QString> lotteryToAdd(const QString &name, int kind, c
         return *problem;
     LotteryInfo lottery;
     lottery.name = name;
-    lottery.kind = kind;
-    lottery.total = strToInt(totalText.toStdString());
-    lottery.count = strToInt(countText.toStdString());
+    lottery.lottery.kind = kind;
+    lottery.lottery.total = strToInt(totalText.toStdString());
+    lottery.lottery.count = strToInt(countText.toStdString());
     if (const auto problem = lotteryProblem(lottery))
         return *problem;
     return lottery;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "base/lottery_rules.h"
+#include "base/lottery.h"
 #include "base/quoted_text.h"
 
 #include <QString>
@@ -24,13 +24,11 @@ struct CatalogueRow
     QString count;
 };
 
-// One lottery the program can work on.
+// One lottery the program can work on: its name and its numbers.
 struct LotteryInfo
 {
     QString name;
-    int kind = 0;  // LotteryKind
-    int total = 0; // N: Lotto numbers run 1..N, Digit positions hold 0..N-1
-    int count = 0; // K: numbers in one bet, boxes, grid columns
+    Lottery lottery;
 
     friend bool operator==(const LotteryInfo &, const LotteryInfo &) = default;
 };
@@ -40,8 +38,8 @@ struct LotteryInfo
 // count and the total.
 LotteryInfo lotteryFromRow(const CatalogueRow &row);
 
-// Why the program cannot serve a lottery (see lotteryRuleProblem), naming
-// it, or nothing when it can.
+// Why the program cannot serve a lottery (see Lottery::problem), naming it,
+// or nothing when it can.
 std::optional<QString> lotteryProblem(const LotteryInfo &lottery);
 
 // Why the add-lottery dialog refuses its fields before it reads any number:

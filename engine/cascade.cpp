@@ -1,7 +1,5 @@
 #include "engine/cascade.h"
 
-#include "base/lottery_kind.h"
-
 namespace {
 
 // A Digit lottery steps the units digit only.
@@ -42,9 +40,10 @@ DigitPair lottoSteps(DigitPair pair, int steps, bool forward, int n)
 
 } // namespace
 
-std::vector<DigitPair> CascadePairs(int kind, int n, int count, DigitPair initial,
+std::vector<DigitPair> CascadePairs(const LotteryZone &zone, DigitPair initial,
                                     std::span<const int> controls)
 {
+    const int count = zone.count;
     if (count < 1)
         return {};
     std::vector<DigitPair> pairs(static_cast<size_t>(count));
@@ -56,7 +55,7 @@ std::vector<DigitPair> CascadePairs(int kind, int n, int count, DigitPair initia
             const bool forward = p % 2 == 0;
             DigitPair &pair = pairs[static_cast<size_t>(p)];
             if (steps > 0)
-                pair = isLotto(kind) ? lottoSteps(pair, steps, forward, n)
+                pair = zone.isLotto() ? lottoSteps(pair, steps, forward, zone.total)
                                      : digitSteps(pair, steps, forward);
         }
         if (count - j - 1 >= 0)

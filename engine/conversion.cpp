@@ -1,8 +1,6 @@
 #include "engine/conversion.h"
 
 #include "base/int_text.h"
-#include "base/lottery_kind.h"
-#include "base/lottery_rules.h"
 #include "engine/cascade.h"
 #include "engine/correction.h"
 #include "engine/methods.h"
@@ -43,15 +41,15 @@ int digitSum(std::string_view text, int characters)
 // Checks the boxes of a pair method; an empty result means they pass.
 std::string checkOriginals(const ConversionRequest &r, std::vector<int> &values)
 {
-    for (int i = 0; i < r.count; ++i) {
+    const LotteryZone front = r.lottery.front();
+    for (int i = 0; i < front.count; ++i) {
         const std::string &text = r.boxes[static_cast<size_t>(i)];
         if (text.empty())
             return "请输入原始号码！";
         const int value = strToInt(text);
-        if (!isLotto(r.kind) && value >= r.total)
-            return "请输入0到9的原始号码！";
-        if (isLotto(r.kind) && value > r.total)
-            return "请输入1到" + std::to_string(r.total) + "的原始号码！";
+        if (value > front.highest())
+            return front.isLotto() ? "请输入1到" + std::to_string(front.total) + "的原始号码！"
+                                   : "请输入0到9的原始号码！";
         values.push_back(value);
     }
     return {};
@@ -59,20 +57,20 @@ std::string checkOriginals(const ConversionRequest &r, std::vector<int> &values)
 
 std::string checkGeneralized(const ConversionRequest &r, int &initial, std::vector<int> &controls)
 {
+    const LotteryZone front = r.lottery.front();
     if (r.initial.empty())
         return "请输入初始号码！";
     initial = strToInt(r.initial);
-    if (!isLotto(r.kind) && initial >= r.total)
-        return "请输入0到9的初始号码！";
-    if (isLotto(r.kind) && initial > r.total)
-        return "请输入1到" + std::to_string(r.total) + "的初始号码！";
-    for (int i = 0; i < r.count; ++i) {
+    if (initial > front.highest())
+        return front.isLotto() ? "请输入1到" + std::to_string(front.total) + "的初始号码！"
+                               : "请输入0到9的初始号码！";
+    for (int i = 0; i < front.count; ++i) {
         const std::string &text = r.boxes[static_cast<size_t>(i)];
         if (text.empty())
             return "请输入控制量数！";
         const int value = strToInt(text);
-        if (value > r.count)
-            return "请输入1到" + std::to_string(r.count) + "的控制量数！";
+        if (value > front.count)
+            return "请输入1到" + std::to_string(front.count) + "的控制量数！";
         controls.push_back(value);
     }
     return {};
@@ -152,9 +150,10 @@ int Multiplier(int dateDigitSum, int directionNumber)
 
 ConversionResult convert(const ConversionRequest &r, DrawGenerator &draws)
 {
-    if (auto problem = lotteryRuleProblem(r.kind, r.total, r.count))
+    if (auto problem = r.lottery.problem())
         return {{}, "无法为这种彩票转换号码：" + *problem};
-    if (static_cast<int>(r.boxes.size()) < r.count)
+    const LotteryZone front = r.lottery.front();
+    if (static_cast<int>(r.boxes.size()) < r.lottery.numberCount())
         return {{}, "号码框的个数少于彩票的号码个数。"};
     const int methodPosition = methodIndex(r.method);
     if (methodPosition < 0)
@@ -162,8 +161,8 @@ ConversionResult convert(const ConversionRequest &r, DrawGenerator &draws)
 
     std::vector<DigitPair> original;
     std::vector<DigitPair> result;
-    original.reserve(static_cast<size_t>(r.count));
-    result.reserve(static_cast<size_t>(r.count));
+    original.reserve(static_cast<size_t>(front.count));
+    result.reserve(static_cast<size_t>(front.count));
     if (r.method != kGeneralizedMethod) {
         std::vector<int> values;
         if (std::string message = checkOriginals(r, values); !message.empty())
@@ -177,28 +176,28 @@ ConversionResult convert(const ConversionRequest &r, DrawGenerator &draws)
             original.push_back(DigitPair::fromValue(value));
         const PairMethod &method = pairMethods()[static_cast<size_t>(methodPosition)];
         for (DigitPair pair : original)
-            result.push_back(CorrectPair(method, ScalePair(pair, multiplier), r.total));
+            result.push_back(CorrectPair(method, ScalePair(pair, multiplier), front.total));
     } else {
         int initial = 0;
         std::vector<int> controls;
         if (std::string message = checkGeneralized(r, initial, controls); !message.empty())
             return {{}, message};
-        original = CascadePairs(r.kind, r.total, r.count, DigitPair::fromValue(initial), controls);
+        original = CascadePairs(front, DigitPair::fromValue(initial), controls);
         for (DigitPair pair : original)
-            result.push_back(CorrectPair(pairMethods()[1], ScalePair(pair, 7), r.total));
+            result.push_back(CorrectPair(pairMethods()[1], ScalePair(pair, 7), front.total));
     }
 
     ConversionResult converted;
     converted.cells.reserve(result.size());
-    if (isLotto(r.kind)) {
-        settleLotto(result, original, r.total, draws);
+    if (front.isLotto()) {
+        settleLotto(result, original, front.total, draws);
         for (DigitPair pair : result)
             converted.cells.push_back(pair.text());
     } else {
         // A correction may leave a value at or above a total below 10 (0–4
         // has a total of 5); it wraps round into the range.
         for (DigitPair pair : result)
-            converted.cells.push_back(std::to_string(pair.value() % r.total));
+            converted.cells.push_back(std::to_string(pair.value() % front.total));
     }
     return converted;
 }

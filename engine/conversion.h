@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/lottery.h"
 #include "engine/draw_generator.h"
 
 #include <string>
@@ -9,9 +10,7 @@
 // controls (UTF-8).
 struct ConversionRequest
 {
-    int kind = 0;
-    int total = 0;
-    int count = 0;
+    Lottery lottery;
     std::string method;
     std::string arrangement;
     std::string direction;

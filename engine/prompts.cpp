@@ -1,17 +1,16 @@
 #include "engine/prompts.h"
 
-#include "base/lottery_kind.h"
 #include "engine/methods.h"
 
-MethodPrompt methodPrompt(std::string_view methodText, int kind, int total, int count)
+MethodPrompt methodPrompt(std::string_view methodText, const Lottery &lottery)
 {
     MethodPrompt prompt;
     prompt.generalized = methodText == kGeneralizedMethod;
-    const bool lotto = isLotto(kind);
-    const std::string n = std::to_string(total);
-    const std::string highest = lotto ? n : std::to_string(total - 1);
-    const std::string lowest = lotto ? "1" : "0";
-    const std::string k = std::to_string(count);
+    const LotteryZone front = lottery.front();
+    const bool lotto = front.isLotto();
+    const std::string highest = std::to_string(front.highest());
+    const std::string lowest = std::to_string(front.lowest());
+    const std::string k = std::to_string(front.count);
 
     prompt.initialCaption = "原始号码：请输入1个" + lowest + "--" + highest + "范围内数字";
     if (prompt.generalized)

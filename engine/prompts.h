@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/lottery.h"
+
 #include <string>
 #include <string_view>
 
@@ -12,6 +14,6 @@ struct MethodPrompt
     bool generalized = false;   // true: initial-number set shown, date and option set hidden
 };
 
-// Any kind but 0 is served as a Digit lottery; any method text but the
-// generalized method's exact name counts as a pair method.
-MethodPrompt methodPrompt(std::string_view methodText, int kind, int total, int count);
+// Any method text but the generalized method's exact name counts as a pair
+// method.
+MethodPrompt methodPrompt(std::string_view methodText, const Lottery &lottery);

@@ -8,7 +8,7 @@ std::string describeConversion(const ConversionRequest &r)
     // The lists take any typed text; the tooltip quotes it, not a page of it.
     const auto q = [](const std::string &text) { return quotedText(text); };
     std::string boxes;
-    for (int i = 0; i < r.count && i < static_cast<int>(r.boxes.size()); ++i)
+    for (int i = 0; i < r.lottery.count && i < static_cast<int>(r.boxes.size()); ++i)
         boxes += (i ? " " : "") + q(r.boxes[static_cast<size_t>(i)]);
     if (r.method == kGeneralizedMethod)
         return r.method + "：初始号码 " + q(r.initial) + "，控制量数 " + boxes;

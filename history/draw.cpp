@@ -1,6 +1,6 @@
 #include "history/draw.h"
 
-#include "base/lottery_kind.h"
+#include "base/lottery.h"
 #include "base/two_digit.h"
 
 #include <algorithm>
@@ -25,14 +25,14 @@ constexpr DrawException kExceptions[] = {
     {"七乐彩", Lotto, 30, 7, true},
 };
 
-DrawZone zone(std::string name, int kind, int total, int count)
+DrawZone zone(std::string name, const LotteryZone &numbers)
 {
     DrawZone result;
     result.name = std::move(name);
-    result.digits = !isLotto(kind);
-    result.low = isLotto(kind) ? 1 : 0;
-    result.high = isLotto(kind) ? total : total - 1;
-    result.count = count;
+    result.digits = !numbers.isLotto();
+    result.low = numbers.lowest();
+    result.high = numbers.highest();
+    result.count = numbers.count;
     return result;
 }
 
@@ -71,9 +71,9 @@ DrawShape drawShapeOf(const std::string &name, int kind, int total, int count, i
 {
     DrawShape shape;
     const bool twoZones = backTotal > 0 && backCount > 0;
-    shape.front = zone(twoZones ? "前区" : "", kind, total, count);
+    shape.front = zone(twoZones ? "前区" : "", {kind, total, count});
     if (twoZones)
-        shape.back = zone(backName, kind, backTotal, backCount);
+        shape.back = zone(backName, {kind, backTotal, backCount});
     for (const DrawException &exception : kExceptions) {
         if (name == exception.name && kind == exception.kind && total == exception.total && !twoZones) {
             shape.front.count = exception.drawn;

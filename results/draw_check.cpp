@@ -1,7 +1,6 @@
 #include "results/draw_check.h"
 
 #include "base/int_text.h"
-#include "base/lottery_kind.h"
 #include "base/quoted_text.h"
 
 #include <algorithm>
@@ -29,11 +28,13 @@ std::vector<std::string> splitNumbers(const std::string &text)
 
 } // namespace
 
-std::variant<std::vector<int>, std::string> parseWinningNumbers(const std::string &text, int kind,
-                                                                int total, int count)
+std::variant<std::vector<int>, std::string> parseWinningNumbers(const std::string &text,
+                                                                const Lottery &lottery)
 {
+    const LotteryZone zone = lottery.front();
+    const int count = zone.count;
     std::vector<std::string> parts = splitNumbers(text);
-    if (!isLotto(kind) && parts.size() == 1 && static_cast<int>(parts[0].size()) == count && count > 1) {
+    if (!zone.isLotto() && parts.size() == 1 && static_cast<int>(parts[0].size()) == count && count > 1) {
         const std::string digits = parts[0];
         parts.clear();
         for (char c : digits)
@@ -44,11 +45,10 @@ std::variant<std::vector<int>, std::string> parseWinningNumbers(const std::strin
     std::vector<int> numbers;
     for (const std::string &part : parts) {
         const auto value = parseInt(part);
-        const int low = isLotto(kind) ? 1 : 0;
-        const int high = isLotto(kind) ? total : total - 1;
-        if (!value || *value < low || *value > high)
-            return "开奖号码“" + quotedText(part) + "”不在" + std::to_string(low) + "到" + std::to_string(high) + "之间！";
-        if (isLotto(kind) && std::find(numbers.begin(), numbers.end(), *value) != numbers.end())
+        if (!value || *value < zone.lowest() || *value > zone.highest())
+            return "开奖号码“" + quotedText(part) + "”不在" + std::to_string(zone.lowest()) + "到"
+                   + std::to_string(zone.highest()) + "之间！";
+        if (zone.isLotto() && std::find(numbers.begin(), numbers.end(), *value) != numbers.end())
             return "开奖号码“" + quotedText(part) + "”重复了！";
         numbers.push_back(*value);
     }
@@ -56,14 +56,14 @@ std::variant<std::vector<int>, std::string> parseWinningNumbers(const std::strin
 }
 
 std::vector<bool> betHits(const std::vector<std::string> &bet, const std::vector<int> &winning,
-                          int kind)
+                          const LotteryZone &zone)
 {
     std::vector<bool> hits(bet.size(), false);
     for (size_t i = 0; i < bet.size(); ++i) {
         const auto value = parseInt(bet[i]);
         if (!value)
             continue;
-        if (isLotto(kind))
+        if (zone.isLotto())
             hits[i] = std::find(winning.begin(), winning.end(), *value) != winning.end();
         else
             hits[i] = i < winning.size() && winning[i] == *value;

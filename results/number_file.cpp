@@ -2,7 +2,6 @@
 
 #include "base/gbk.h"
 #include "base/int_text.h"
-#include "base/lottery_rules.h"
 #include "base/quoted_text.h"
 
 #include <optional>
@@ -50,12 +49,10 @@ std::vector<std::string> characterCells(std::string_view line, int count)
     return cells;
 }
 
-void writeHeader(ResultGrid &grid, int count)
+void writeHeader(ResultGrid &grid, const Lottery &lottery)
 {
-    std::vector<std::string> header;
-    for (int k = 0; k <= count; ++k)
-        header.push_back(resultHeader(k));
-    grid.setColumnCount(count + 1);
+    const std::vector<std::string> header = resultHeadings(lottery);
+    grid.setColumnCount(static_cast<int>(header.size()));
     grid.setRowCount(1);
     grid.setRow(0, header);
 }
@@ -87,11 +84,12 @@ NumberFileContent refused(std::string message)
     return content;
 }
 
-NumberFileContent parseSaved(const std::vector<std::string_view> &lines, int count)
+NumberFileContent parseSaved(const std::vector<std::string_view> &lines, const Lottery &lottery)
 {
     NumberFileContent content;
     bool allEmpty = true;
-    writeHeader(content.grid, count);
+    const int count = lottery.numberCount();
+    writeHeader(content.grid, lottery);
     int row = 0;
     for (std::string_view line : lines) {
         std::vector<std::string> cells{std::to_string(++row)};
@@ -111,7 +109,7 @@ NumberFileContent parseSaved(const std::vector<std::string_view> &lines, int cou
     // The file of an emptied table loads as an emptied table.
     if (allEmpty)
         content.grid = ResultGrid();
-    content.count = count;
+    content.lottery = lottery;
     return content;
 }
 
@@ -137,16 +135,14 @@ NumberFileContent parseHeader(const std::vector<std::string_view> &lines)
         }
         values[i - 2] = *value;
     }
-    content.kind = *kind;
-    content.total = values[0];
-    content.count = values[1];
-    if (auto problem = lotteryRuleProblem(content.kind, content.total, content.count))
+    content.lottery = {*kind, values[0], values[1]};
+    if (auto problem = content.lottery.problem())
         return refused("无法加载号码文件：文件中的彩票“" + quotedText(content.name) + "”" + *problem);
 
     // The rows are what the file holds, whatever line 5 declares.
-    writeHeader(content.grid, content.count);
+    writeHeader(content.grid, content.lottery);
     for (size_t i = 5; i < lines.size(); ++i) {
-        std::vector<std::string> cells = characterCells(lines[i], content.count);
+        std::vector<std::string> cells = characterCells(lines[i], content.lottery.count);
         cells[0] = std::to_string(i - 4);
         content.grid.appendRow(cells);
     }
@@ -181,11 +177,11 @@ std::optional<std::string> unreadableProblem(std::string_view bytes)
 
 } // namespace
 
-std::string savedNumberFile(const ResultGrid &grid, int count)
+std::string savedNumberFile(const ResultGrid &grid, const Lottery &lottery)
 {
     std::string text;
     for (int row = 1; row < grid.rowCount(); ++row) {
-        for (int k = 1; k <= count; ++k) {
+        for (int k = 1; k <= lottery.numberCount(); ++k) {
             text += grid.cell(k, row);
             text += ' ';
         }
@@ -194,7 +190,7 @@ std::string savedNumberFile(const ResultGrid &grid, int count)
     return utf8ToGbk(text);
 }
 
-NumberFileContent parseNumberFile(std::string_view bytes, int currentCount)
+NumberFileContent parseNumberFile(std::string_view bytes, const std::optional<Lottery> &current)
 {
     if (auto problem = unreadableProblem(bytes))
         return refused(*problem);
@@ -203,9 +199,9 @@ NumberFileContent parseNumberFile(std::string_view bytes, int currentCount)
     if (lines.empty())
         return refused("号码文件是空的。");
     if (isSavedLayout(lines)) {
-        if (currentCount < 1)
+        if (!current)
             return refused("请先选择彩票，再加载号码。");
-        return parseSaved(lines, currentCount);
+        return parseSaved(lines, *current);
     }
     return parseHeader(lines);
 }

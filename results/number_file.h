@@ -3,12 +3,14 @@
 #include "results/result_grid.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
-// The bytes "保存号码" writes: for every result row the texts of cells
-// 1 … count, each followed by one space, as GBK with CR LF line ends.
-std::string savedNumberFile(const ResultGrid &grid, int count);
+// The bytes "保存号码" writes: for every result row the texts of the
+// lottery's number cells, each followed by one space, as GBK with CR LF
+// line ends.
+std::string savedNumberFile(const ResultGrid &grid, const Lottery &lottery);
 
 // What "加载号码" makes of a file's bytes. Two layouts are read:
 //  - the header layout: lottery name, kind, total, count and row count on
@@ -28,9 +30,7 @@ struct NumberFileContent
     std::string message;
     bool headerLayout = false;
     std::string name; // line 1 of a header-layout file (UTF-8)
-    int kind = 0;
-    int total = 0;
-    int count = 0;
+    Lottery lottery;  // the file's (header layout) or the current one's (saved layout)
     ResultGrid grid;
 };
 
@@ -39,7 +39,9 @@ struct NumberFileContent
 inline constexpr std::size_t kMaxNumberFileBytes = std::size_t{64} << 20;
 inline constexpr std::size_t kMaxNumberFileLineBytes = 4096;
 
-NumberFileContent parseNumberFile(std::string_view bytes, int currentCount);
+// `current` is the lottery whose bets a saved-layout file holds; without
+// one such a file is refused.
+NumberFileContent parseNumberFile(std::string_view bytes, const std::optional<Lottery> &current);
 
 // Width of every column after a load: (client width − 12) div (count + 1).
 int loadedColumnWidth(int gridClientWidth, int count);

@@ -24,10 +24,10 @@ void drawPage(const ResultGrid &grid, const PrintJob &job, PrintSurface &surface
         surface.drawLine(x, 3 * h / 29 - 120, x, h - 120);
     }
     surface.setFont(QStringLiteral("宋体"), 10, false, false);
-    for (int k = 0; k <= job.numberCount; ++k) {
-        const QString heading = k == 0 ? QStringLiteral("序号") : QStringLiteral("号码%1").arg(k);
-        surface.drawText(left + k * w / 10 + 100, 3 * h / 30, heading);
-    }
+    const std::vector<std::string> headings = resultHeadings(job.lottery);
+    for (size_t k = 0; k < headings.size(); ++k)
+        surface.drawText(left + static_cast<int>(k) * w / 10 + 100, 3 * h / 30,
+                         QString::fromStdString(headings[k]));
     const int rows = grid.rowCount() - 1;
     const int first = (page - 1) * kRowsPerPage + 1;
     for (int r = first; r <= rows && r < first + kRowsPerPage; ++r) {

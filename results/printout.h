@@ -11,8 +11,8 @@ class PrintSurface;
 struct PrintJob
 {
     QString lotteryName;
-    int numberCount = 0; // the count of numbers a bet, for the headings
-    QString dateText;    // today's date in the program's short date format
+    Lottery lottery;  // whose headings stand above the columns
+    QString dateText; // today's date in the program's short date format
 };
 
 inline constexpr int kRowsPerPage = 25;

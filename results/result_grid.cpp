@@ -73,17 +73,15 @@ std::string ResultGrid::packRow(const std::vector<std::string> &cells) const
     return packed;
 }
 
-void ResultGrid::appendBet(const std::vector<std::string> &numbers)
+void ResultGrid::appendBet(const Lottery &lottery, const std::vector<std::string> &numbers)
 {
-    setColumnCount(static_cast<int>(numbers.size()) + 1);
+    const std::vector<std::string> header = resultHeadings(lottery);
+    setColumnCount(static_cast<int>(header.size()));
     // Rewriting row 0 moves every row behind it, so it is written only when
     // it differs (the first bet after a clear, a load or a change of count).
-    std::vector<std::string> header;
     bool same = true;
-    for (int k = 0; k < m_columnCount; ++k) {
-        header.push_back(resultHeader(k));
-        same = same && cell(k, 0) == header.back();
-    }
+    for (int k = 0; k < m_columnCount; ++k)
+        same = same && cell(k, 0) == header[static_cast<size_t>(k)];
     if (!same)
         setRow(0, header);
     if (!cell(0, 1).empty())
@@ -182,7 +180,10 @@ int resultColumnWidth(int gridWidth, int numberCount)
     return (gridWidth - 20) / (numberCount + 1);
 }
 
-std::string resultHeader(int column)
+std::vector<std::string> resultHeadings(const Lottery &lottery)
 {
-    return column == 0 ? std::string("序号") : "号码" + std::to_string(column);
+    std::vector<std::string> headings{"序号"};
+    for (int k = 1; k <= lottery.count; ++k)
+        headings.push_back("号码" + std::to_string(k));
+    return headings;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/lottery.h"
+
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -30,20 +32,21 @@ public:
     int rowCount() const { return static_cast<int>(m_rows->start.size()) - 1; }
     int columnCount() const { return m_columnCount; }
 
-    // Whether a result row holds a bet: a conversion or a load has numbered
-    // row 1.
-    bool hasBets() const { return !cell(0, 1).empty(); }
-
     // The text of a cell; empty outside the grid.
     std::string_view cell(int column, int row) const;
+
+    // Whether there is a bet to keep, print or check: row 1, numbered by a
+    // conversion or a load, holds its first number (cell (1, 1) is empty
+    // outside the grid too).
+    bool hasBets() const { return !cell(1, 1).empty(); }
 
     // Back to the empty shape.
     void clear();
 
-    // Adds one bet: the header for `numbers.size()` columns, then a new bottom
-    // row numbered by its position, except that a grid whose cell (0, 1) is
+    // Adds one bet of the lottery: its headings, then a new bottom row
+    // numbered by its position, except that a grid whose cell (0, 1) is
     // still empty takes the bet into its last row instead.
-    void appendBet(const std::vector<std::string> &numbers);
+    void appendBet(const Lottery &lottery, const std::vector<std::string> &numbers);
 
     // Adds a row at the bottom holding the given cells from column 0 on.
     void appendRow(const std::vector<std::string> &cells);
@@ -95,5 +98,6 @@ bool fitsBetSize(const ResultGrid &grid, int count);
 // grid control of the given width: (width − 20) div (n + 1).
 int resultColumnWidth(int gridWidth, int numberCount);
 
-// The header text of column k: "序号" for 0, "号码" + k after it.
-std::string resultHeader(int column);
+// The header row of a lottery's bets, shared by the grid and the printout:
+// "序号", then "号码" + k for k = 1 … K.
+std::vector<std::string> resultHeadings(const Lottery &lottery);

@@ -1,7 +1,6 @@
 #include "results/result_grid_model.h"
 
 #include "base/app_error.h"
-#include "base/lottery_kind.h"
 #include "results/draw_check.h"
 
 #include <QBrush>
@@ -30,11 +29,11 @@ ResultGridModel::Snapshot ResultGridModel::exchange(Snapshot next, int count)
     if (next.grid == m_grid)
         next.grid = m_grid;
     beginResetModel();
-    Snapshot previous{std::move(m_grid), std::move(m_provenance), std::move(m_draw), m_drawKind, m_unsaved};
+    Snapshot previous{std::move(m_grid), std::move(m_provenance), std::move(m_draw), m_drawLottery, m_unsaved};
     m_grid = std::move(next.grid);
     m_provenance = std::move(next.provenance);
     m_draw = std::move(next.draw);
-    m_drawKind = next.drawKind;
+    m_drawLottery = next.drawLottery;
     m_unsaved = next.unsaved;
     indexRepeats();
     endResetModel();
@@ -74,20 +73,21 @@ int ResultGridModel::repeatOf(int row) const
     return row > 0 && row < static_cast<int>(m_repeatOf.size()) ? m_repeatOf[static_cast<size_t>(row)] : 0;
 }
 
-void ResultGridModel::appendBet(const std::vector<std::string> &numbers, int count,
+void ResultGridModel::appendBet(const Lottery &lottery, const std::vector<std::string> &numbers,
                                 const std::string &provenance)
 {
+    const int count = lottery.numberCount();
     if (static_cast<int>(numbers.size()) != count || !fitsBetSize(m_grid, count))
         throw AppError("号码个数与当前彩票不符，未加入表格。");
     m_unsaved = true;
     const int oldRows = m_grid.rowCount();
     const bool addsRow = !m_grid.cell(0, 1).empty();
-    const bool reshapes = static_cast<int>(numbers.size()) + 1 != m_grid.columnCount();
+    const bool reshapes = count + 1 != m_grid.columnCount();
     if (reshapes)
         beginResetModel();
     else if (addsRow)
         beginInsertRows({}, oldRows - 1, oldRows - 1);
-    m_grid.appendBet(numbers);
+    m_grid.appendBet(lottery, numbers);
     const int row = m_grid.rowCount() - 1;
     m_provenance.resize(static_cast<size_t>(row));
     m_provenance[static_cast<size_t>(row - 1)] = provenance;
@@ -106,10 +106,10 @@ void ResultGridModel::appendBet(const std::vector<std::string> &numbers, int cou
     emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
 }
 
-void ResultGridModel::setDraw(std::vector<int> winning, int kind)
+void ResultGridModel::setDraw(std::vector<int> winning, const Lottery &lottery)
 {
     m_draw = std::move(winning);
-    m_drawKind = kind;
+    m_drawLottery = lottery;
     if (rowCount() > 0)
         emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
 }
@@ -118,7 +118,7 @@ std::vector<bool> ResultGridModel::hits(int row) const
 {
     if (m_draw.empty() || m_grid.cell(0, row).empty())
         return {};
-    return betHits(bet(row), m_draw, m_drawKind);
+    return betHits(bet(row), m_draw, m_drawLottery.front());
 }
 
 int ResultGridModel::rowCount(const QModelIndex &parent) const

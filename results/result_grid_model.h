@@ -28,16 +28,17 @@ public:
         ResultGrid grid;
         std::vector<std::string> provenance; // by result row, from row 1
         std::vector<int> draw;
-        int drawKind = 0;
+        Lottery drawLottery;
         bool unsaved = false;
     };
 
     const ResultGrid &grid() const { return m_grid; }
 
-    // Adds one converted bet. A lottery's bets are `count` numbers each; a
-    // bet of another size, or one that would join rows of another size,
-    // throws AppError and changes nothing.
-    void appendBet(const std::vector<std::string> &numbers, int count, const std::string &provenance = {});
+    // Adds one converted bet of the lottery, under its headings. A bet of
+    // another size than the lottery's, or one that would join rows of
+    // another size, throws AppError and changes nothing.
+    void appendBet(const Lottery &lottery, const std::vector<std::string> &numbers,
+                   const std::string &provenance = {});
 
     // Shows `next` and hands back what was shown, for the undo history.
     // `count` is the bet size of the lottery `next` is shown under: a grid
@@ -52,7 +53,7 @@ public:
 
     // Highlights the numbers of every row that match a draw, until the grid
     // is cleared or replaced.
-    void setDraw(std::vector<int> winning, int kind);
+    void setDraw(std::vector<int> winning, const Lottery &lottery);
     bool hasDraw() const { return !m_draw.empty(); }
 
     // The row an earlier row repeats (0 for none); rows from 1.
@@ -75,6 +76,6 @@ private:
     std::unordered_map<std::string, int> m_firstRowOf; // a bet's text → its first row
     std::vector<int> m_repeatOf;
     std::vector<int> m_draw;
-    int m_drawKind = 0;
+    Lottery m_drawLottery;
     bool m_unsaved = false;
 };

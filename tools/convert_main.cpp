@@ -39,10 +39,10 @@ std::string convertLine(std::string line, DrawGenerator &draws)
         return "! 字段不足：至少需要" + std::to_string(kFixedFields) + "个字段，只有"
                + std::to_string(fields.size()) + "个";
     ConversionRequest request;
-    request.kind = strToInt(fields[0]);
-    request.total = strToInt(fields[1]);
-    request.count = strToInt(fields[2]);
-    const size_t needed = kFixedFields + static_cast<size_t>(std::max(request.count, 0));
+    request.lottery.kind = strToInt(fields[0]);
+    request.lottery.total = strToInt(fields[1]);
+    request.lottery.count = strToInt(fields[2]);
+    const size_t needed = kFixedFields + static_cast<size_t>(std::max(request.lottery.count, 0));
     if (fields.size() < needed)
         return "! 字段不足：需要" + std::to_string(needed) + "个字段，只有"
                + std::to_string(fields.size()) + "个";

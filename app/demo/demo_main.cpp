@@ -4,7 +4,7 @@
 // so the demonstration always says and shows what the program really does.
 #include "app/chinese_ui.h"
 #include "app/demo/demo_example.h"
-#include "base/lottery_kind.h"
+#include "base/lottery.h"
 #include "engine/conversion.h"
 #include "engine/correction.h"
 #include "ui/file_edge.h"
@@ -45,7 +45,7 @@ std::vector<Page> pages()
         scaled.push_back(ScalePair(original.back(), multiplier));
         corrected.push_back(CorrectPair(demo::kMethod, scaled.back(), demo::kTotal));
     }
-    ConversionRequest request{Lotto, demo::kTotal, static_cast<int>(demo::kOriginals.size()),
+    ConversionRequest request{{Lotto, demo::kTotal, static_cast<int>(demo::kOriginals.size())},
                               demo::kMethod, demo::kArrangement, demo::kDirection, demo::kYear,
                               demo::kMonth, demo::kDay, demo::kHour, "", {}};
     for (int value : demo::kOriginals)

@@ -72,7 +72,7 @@ TEST_F(MainWindowTest, AddingALotteryRerunsTheStartUp)
     EXPECT_EQ(w.commode->count(), 20);
     EXPECT_EQ(w.comxianhou->count(), 2);
     pick(w.comcainame, QStringLiteral("15选5"));
-    EXPECT_EQ(w.currentLottery(), (LotteryInfo{QStringLiteral("15选5"), 0, 15, 5}));
+    EXPECT_EQ(w.currentLottery(), (LotteryInfo{QStringLiteral("15选5"), {0, 15, 5}}));
 }
 
 TEST_F(MainWindowTest, TheDialogIsKeptAndRemembersItsFields)

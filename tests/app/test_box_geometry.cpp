@@ -1,5 +1,5 @@
 #include "app/box_geometry.h"
-#include "base/lottery_rules.h"
+#include "base/lottery.h"
 
 #include <gtest/gtest.h>
 

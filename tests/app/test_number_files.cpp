@@ -121,7 +121,7 @@ TEST_F(NumberFileTest, HeaderFileAppliesItsLotteryWhole)
     QTest::mouseClick(w.btnload, Qt::LeftButton);
     EXPECT_TRUE(desktop.messages.empty()) << desktop.messageTexts().join(u'|').toStdString();
     EXPECT_EQ(w.comcainame->currentText(), QStringLiteral("福彩3D"));
-    EXPECT_EQ(w.currentLottery(), (LotteryInfo{QStringLiteral("福彩3D"), 1, 10, 3}));
+    EXPECT_EQ(w.currentLottery(), (LotteryInfo{QStringLiteral("福彩3D"), {1, 10, 3}}));
     EXPECT_EQ(w.optcaitype->itemIndex(), 1);
     EXPECT_EQ(w.edtcaisum->text(), QStringLiteral("10"));
     EXPECT_EQ(w.edtcaisel->text(), QStringLiteral("3"));
@@ -164,7 +164,7 @@ TEST_F(NumberFileTest, BadFilesChangeNothingButTheNameLine)
     QTest::mouseClick(w.btnload, Qt::LeftButton);
     EXPECT_EQ(desktop.messageTexts(), QStringList{QStringLiteral("'十' 不是一个有效的整形值.")});
     EXPECT_EQ(w.currentLottery().name, QStringLiteral("福彩3D")); // line 1 was read
-    EXPECT_EQ(w.currentLottery().count, 6);
+    EXPECT_EQ(w.currentLottery().lottery.count, 6);
     EXPECT_EQ(visibleBoxes().size(), 6u);
     EXPECT_EQ(cells(w, 2), before);
 

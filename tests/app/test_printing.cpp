@@ -113,7 +113,7 @@ ResultGrid sixNumberRows(int rows)
     ResultGrid grid;
     const std::vector<std::string> bet{"01", "02", "03", "04", "05", "06"};
     for (int r = 0; r < rows; ++r)
-        grid.appendBet(bet);
+        grid.appendBet({Lotto, 33, 6}, bet);
     return grid;
 }
 
@@ -128,6 +128,6 @@ TEST(QtPrintSurface, PrintsToAPdfWithOnePageAPageOfRows)
     printer.setOutputFileName(path);
     QtPrintSurface surface(&printer);
     EXPECT_GT(surface.pageSize().width(), 1000);
-    ASSERT_TRUE(printResultGrid(sixNumberRows(60), {QStringLiteral("双色球"), 6, QStringLiteral("2026-12-8")}, surface));
+    ASSERT_TRUE(printResultGrid(sixNumberRows(60), {QStringLiteral("双色球"), {Lotto, 33, 6}, QStringLiteral("2026-12-8")}, surface));
     EXPECT_EQ(pdfPages(path), 3);
 }

@@ -41,7 +41,7 @@ TEST_F(MainWindowTest, PickingALotteryRebuildsTheBoxesForItsCount)
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(w.grpcode->findChildren<QLineEdit *>().size(), 5); // the old ones are gone
-    EXPECT_EQ(w.currentLottery(), (LotteryInfo{QStringLiteral("排列五"), 1, 10, 5}));
+    EXPECT_EQ(w.currentLottery(), (LotteryInfo{QStringLiteral("排列五"), {1, 10, 5}}));
     EXPECT_EQ(w.optcaitype->itemIndex(), 1);
     EXPECT_EQ(w.edtcaisum->text(), QStringLiteral("10"));
     EXPECT_EQ(w.edtcaisel->text(), QStringLiteral("5"));
@@ -61,12 +61,12 @@ TEST_F(MainWindowTest, DuplicateNamesApplyTheFirstRowAndUnknownNamesTheLast)
     Tfrmmain &w = open();
     EXPECT_EQ(w.comcainame->count(), 4);
     pickAt(w.comcainame, 2); // the second 甲
-    EXPECT_EQ(w.currentLottery(), (LotteryInfo{QStringLiteral("甲"), 0, 33, 6}));
+    EXPECT_EQ(w.currentLottery(), (LotteryInfo{QStringLiteral("甲"), {0, 33, 6}}));
 
     // The store changed since the list was filled: 乙 is no longer in it.
     dir.writeCatalogue({row("甲", "0", "33", "6"), row("丙", "0", "35", "5")});
     pick(w.comcainame, QStringLiteral("乙"));
-    EXPECT_EQ(w.currentLottery(), (LotteryInfo{QStringLiteral("丙"), 0, 35, 5}));
+    EXPECT_EQ(w.currentLottery(), (LotteryInfo{QStringLiteral("丙"), {0, 35, 5}}));
     EXPECT_EQ(visibleBoxes().size(), 5u);
 
     // And now it holds no lottery at all: refused with a message.

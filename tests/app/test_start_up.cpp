@@ -17,7 +17,7 @@ TEST_F(MainWindowTest, OpensWithTheFirstLotteryAndEveryListOnItsDefault)
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Korvel自动选号器"));
 
     EXPECT_EQ(w.comcainame->currentText(), QStringLiteral("双色球"));
-    EXPECT_EQ(w.currentLottery(), (LotteryInfo{QStringLiteral("双色球"), 0, 33, 6}));
+    EXPECT_EQ(w.currentLottery(), (LotteryInfo{QStringLiteral("双色球"), {0, 33, 6}}));
     EXPECT_EQ(w.optcaitype->itemIndex(), 0);
     EXPECT_EQ(w.edtcaisum->text(), QStringLiteral("33"));
     EXPECT_EQ(w.edtcaisel->text(), QStringLiteral("6"));

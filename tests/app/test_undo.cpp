@@ -69,7 +69,7 @@ TEST_F(UndoTest, UndoingASelectionBringsBackTheLotteryWithItsBets)
 
     w.grdcode->setFocus();
     pressUndo(w);
-    EXPECT_EQ(w.currentLottery(), (LotteryInfo{QStringLiteral("福彩3D"), 1, 10, 3}));
+    EXPECT_EQ(w.currentLottery(), (LotteryInfo{QStringLiteral("福彩3D"), {1, 10, 3}}));
     EXPECT_EQ(rows(w), threes);
     EXPECT_EQ(w.comcainame->currentText(), QStringLiteral("福彩3D"));
     EXPECT_EQ(w.optcaitype->itemIndex(), 1);
@@ -78,7 +78,7 @@ TEST_F(UndoTest, UndoingASelectionBringsBackTheLotteryWithItsBets)
     EXPECT_EQ(w.grpcode->title(), QStringLiteral("原始号码：请输入3个0--9范围内数字（可以重复）"));
 
     pressUndo(w);
-    EXPECT_EQ(w.currentLottery(), (LotteryInfo{QStringLiteral("双色球"), 0, 33, 6}));
+    EXPECT_EQ(w.currentLottery(), (LotteryInfo{QStringLiteral("双色球"), {0, 33, 6}}));
     EXPECT_EQ(rows(w), sixes);
     EXPECT_EQ(w.comcainame->currentText(), QStringLiteral("双色球"));
     EXPECT_EQ(visibleBoxes().size(), 6u);
@@ -126,7 +126,7 @@ TEST_F(UndoTest, UndoingALoadBringsBackWhatStoodBefore)
 
     w.grdcode->setFocus();
     pressUndo(w);
-    EXPECT_EQ(w.currentLottery(), (LotteryInfo{QStringLiteral("七星彩"), 1, 10, 7}));
+    EXPECT_EQ(w.currentLottery(), (LotteryInfo{QStringLiteral("七星彩"), {1, 10, 7}}));
     EXPECT_EQ(rows(w), sevens);
     EXPECT_EQ(visibleBoxes().size(), 7u);
     // Then the pick of 七星彩; nothing more to undo changes nothing.

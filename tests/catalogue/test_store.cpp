@@ -83,8 +83,8 @@ TEST(CatalogueStore, AppendedRowsComeLastAndNamesAreStoredLiterally)
     const CatalogueStore store(dir.cataloguePath());
     const auto before = store.readAll();
     const QString hostile = QStringLiteral("x'); drop table 彩票类型表; --");
-    store.append({hostile, 1, 10, 4});
-    store.append({QStringLiteral("双色球"), 0, 33, 6});
+    store.append({hostile, {1, 10, 4}});
+    store.append({QStringLiteral("双色球"), {0, 33, 6}});
     const auto after = store.readAll();
     ASSERT_EQ(after.size(), before.size() + 2);
     EXPECT_EQ(after[before.size()].name, hostile);
@@ -111,7 +111,7 @@ TEST(CatalogueStore, MissingFileIsAnErrorAndIsNotCreated)
     const std::string message = errorOf([&] { CatalogueStore(dir.cataloguePath()).readAll(); });
     EXPECT_NE(message.find("找不到彩票数据库文件"), std::string::npos) << message;
     EXPECT_FALSE(QFile::exists(dir.cataloguePath()));
-    EXPECT_NE(errorOf([&] { CatalogueStore(dir.cataloguePath()).append({QStringLiteral("a"), 0, 9, 1}); }),
+    EXPECT_NE(errorOf([&] { CatalogueStore(dir.cataloguePath()).append({QStringLiteral("a"), {0, 9, 1}}); }),
               "no error");
     EXPECT_FALSE(QFile::exists(dir.cataloguePath()));
     EXPECT_TRUE(QSqlDatabase::connectionNames().isEmpty());
@@ -164,9 +164,9 @@ TEST(CatalogueStore, AppendIfNewChecksTheExactName)
 {
     TestAppDir dir;
     const CatalogueStore store(dir.cataloguePath());
-    EXPECT_FALSE(store.appendIfNew({QStringLiteral("双色球"), 0, 33, 6}));
-    EXPECT_TRUE(store.appendIfNew({QStringLiteral("双色球 "), 0, 33, 6}));
-    EXPECT_FALSE(store.appendIfNew({QStringLiteral("双色球 "), 1, 10, 3}));
+    EXPECT_FALSE(store.appendIfNew({QStringLiteral("双色球"), {0, 33, 6}}));
+    EXPECT_TRUE(store.appendIfNew({QStringLiteral("双色球 "), {0, 33, 6}}));
+    EXPECT_FALSE(store.appendIfNew({QStringLiteral("双色球 "), {1, 10, 3}}));
     EXPECT_EQ(store.readAll().size(), 10u);
 }
 
@@ -176,7 +176,7 @@ TEST(CatalogueStore, TwoWritersAtOnceLoseNoRow)
     const auto writer = [&](const QString &prefix) {
         const CatalogueStore store(dir.cataloguePath());
         for (int i = 0; i < 25; ++i)
-            store.append({prefix + QString::number(i), 0, 33, 6});
+            store.append({prefix + QString::number(i), {0, 33, 6}});
     };
     std::thread first(writer, QStringLiteral("甲"));
     std::thread second(writer, QStringLiteral("乙"));
@@ -200,7 +200,7 @@ TEST(CatalogueStore, StoreLockedPastTheTimeoutIsAClearError)
         QSqlQuery lock(db);
         ASSERT_TRUE(lock.exec(QStringLiteral("begin exclusive")));
         const CatalogueStore store(dir.cataloguePath(), 200);
-        const std::string message = errorOf([&] { store.append({QStringLiteral("新"), 0, 33, 6}); });
+        const std::string message = errorOf([&] { store.append({QStringLiteral("新"), {0, 33, 6}}); });
         EXPECT_NE(message.find("无法"), std::string::npos) << message;
         lock.exec(QStringLiteral("rollback"));
         db.close();

@@ -1,4 +1,4 @@
-#include "base/lottery_kind.h"
+#include "base/lottery.h"
 #include "engine/cascade.h"
 
 #include <gtest/gtest.h>
@@ -18,7 +18,7 @@ std::string joined(const std::vector<DigitPair> &pairs)
 
 std::string cascade(int kind, int n, const char *initial, std::vector<int> controls)
 {
-    return joined(CascadePairs(kind, n, static_cast<int>(controls.size()),
+    return joined(CascadePairs({kind, n, static_cast<int>(controls.size())},
                                DigitPair::fromText(initial), controls));
 }
 
@@ -45,25 +45,25 @@ TEST(CascadePairs, BackwardWalkPassesTheTopMultipleOfTenTwice)
     // Position 1 of two runs backward; its one run has c[0] steps.
     const char *walk[] = {"02", "01", "30", "33", "32", "31", "30", "29", "28"};
     for (int steps = 1; steps <= 9; ++steps) {
-        const auto pairs = CascadePairs(Lotto, 33, 2, DigitPair::fromText("03"),
+        const auto pairs = CascadePairs({Lotto, 33, 2}, DigitPair::fromText("03"),
                                         std::vector<int>{steps, 0});
         EXPECT_EQ(pairs[1].text(), walk[steps - 1]) << steps << " steps";
     }
     // A run that starts at T goes to N; from 0 backward gives 9.
-    EXPECT_EQ(CascadePairs(Lotto, 33, 2, DigitPair::fromText("30"), std::vector<int>{1, 0})[1].text(),
+    EXPECT_EQ(CascadePairs({Lotto, 33, 2}, DigitPair::fromText("30"), std::vector<int>{1, 0})[1].text(),
               "33");
-    EXPECT_EQ(CascadePairs(Lotto, 33, 2, DigitPair::fromText("00"), std::vector<int>{1, 0})[1].text(),
+    EXPECT_EQ(CascadePairs({Lotto, 33, 2}, DigitPair::fromText("00"), std::vector<int>{1, 0})[1].text(),
               "09");
 }
 
 TEST(CascadePairs, DigitStepsChangeOnlyTheUnitsDigit)
 {
-    const auto pairs = CascadePairs(Digit, 10, 2, DigitPair::fromText("43"), std::vector<int>{4, 0});
+    const auto pairs = CascadePairs({Digit, 10, 2}, DigitPair::fromText("43"), std::vector<int>{4, 0});
     EXPECT_EQ(pairs[1].text(), "49"); // backward 3 → 2 → 1 → 0 → 9, tens kept
     EXPECT_EQ(pairs[0].text(), "00");
 }
 
 TEST(CascadePairs, NoPositionsForACountBelowOne)
 {
-    EXPECT_TRUE(CascadePairs(Lotto, 33, 0, DigitPair::fromText("08"), {}).empty());
+    EXPECT_TRUE(CascadePairs({Lotto, 33, 0}, DigitPair::fromText("08"), {}).empty());
 }

@@ -1,5 +1,5 @@
 #include "base/app_error.h"
-#include "base/lottery_kind.h"
+#include "base/lottery.h"
 #include "engine/conversion.h"
 #include "engine/methods.h"
 #include "engine/option_lists.h"
@@ -16,9 +16,7 @@ ConversionRequest request(int kind, int total, std::vector<std::string> boxes, s
                           std::string direction = "东")
 {
     ConversionRequest r;
-    r.kind = kind;
-    r.total = total;
-    r.count = static_cast<int>(boxes.size());
+    r.lottery = {kind, total, static_cast<int>(boxes.size())};
     r.boxes = std::move(boxes);
     r.method = std::move(method);
     r.arrangement = "先天八卦";
@@ -178,9 +176,7 @@ public:
     ConversionRequest next(int kind, int total, int count)
     {
         ConversionRequest r;
-        r.kind = kind;
-        r.total = total;
-        r.count = count;
+        r.lottery = {kind, total, count};
         r.method = std::string(kMethodNames[pick(kMethodNames.size())]);
         r.arrangement = std::string(kArrangements[pick(kArrangements.size())]);
         r.direction = std::string(kDirections[pick(kDirections.size())]);
@@ -188,8 +184,8 @@ public:
         r.month = monthEntries()[pick(monthEntries().size())];
         r.day = dayEntries()[pick(dayEntries().size())];
         r.hour = hourEntries()[pick(hourEntries().size())];
-        const int lowest = isLotto(kind) ? 1 : 0;
-        const int highest = isLotto(kind) ? total : total - 1;
+        const int lowest = r.lottery.front().lowest();
+        const int highest = r.lottery.front().highest();
         const bool generalized = r.method == kGeneralizedMethod;
         r.initial = std::to_string(between(lowest, highest));
         for (int i = 0; i < count; ++i)
@@ -285,7 +281,7 @@ TEST(Conversion, MendedFaultsAreRefusedOrDefined)
     EXPECT_NE(row(request(Lotto, 120, kBoxes, "合数修正")).find("号码总数为120"), std::string::npos);
     EXPECT_NE(row(request(Lotto, 33, {}, "合数修正")).find("号码个数为0"), std::string::npos);
     ConversionRequest shortBoxes = request(Lotto, 33, {"1", "2"}, "合数修正");
-    shortBoxes.count = 3;
+    shortBoxes.lottery.count = 3;
     EXPECT_EQ(row(shortBoxes), "refused: 号码框的个数少于彩票的号码个数。");
 }
 

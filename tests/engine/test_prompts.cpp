@@ -26,7 +26,7 @@ TEST(MethodPrompt, CaptionsForEachMethodAndKind)
          "原始号码：请输入5个1--35范围内数字（不重复）", false},
     };
     for (const Case &c : cases) {
-        const MethodPrompt prompt = methodPrompt(c.method, c.kind, c.n, c.k);
+        const MethodPrompt prompt = methodPrompt(c.method, {c.kind, c.n, c.k});
         EXPECT_EQ(prompt.initialCaption, c.initial) << c.method;
         EXPECT_EQ(prompt.boxesCaption, c.boxes) << c.method;
         EXPECT_EQ(prompt.generalized, c.generalized) << c.method;

@@ -1,4 +1,4 @@
-#include "base/lottery_kind.h"
+#include "base/lottery.h"
 #include "results/draw_check.h"
 
 #include <gtest/gtest.h>
@@ -7,7 +7,7 @@ namespace {
 
 std::vector<int> numbers(const std::string &text, int kind, int total, int count)
 {
-    const auto parsed = parseWinningNumbers(text, kind, total, count);
+    const auto parsed = parseWinningNumbers(text, {kind, total, count});
     if (const auto *refusal = std::get_if<std::string>(&parsed))
         ADD_FAILURE() << text << ": " << *refusal;
     const auto *values = std::get_if<std::vector<int>>(&parsed);
@@ -16,7 +16,7 @@ std::vector<int> numbers(const std::string &text, int kind, int total, int count
 
 std::string refusal(const std::string &text, int kind, int total, int count)
 {
-    const auto parsed = parseWinningNumbers(text, kind, total, count);
+    const auto parsed = parseWinningNumbers(text, {kind, total, count});
     const auto *message = std::get_if<std::string>(&parsed);
     return message ? *message : "accepted";
 }
@@ -41,19 +41,19 @@ TEST(WinningNumbers, AreTypedAsTheLotteryDemands)
 TEST(BetHits, LottoMatchesNumbersAnywhere)
 {
     const std::vector<int> draw{2, 3, 4, 16, 31, 32};
-    EXPECT_EQ(betHits({"01", "02", "15", "16", "30", "33"}, draw, Lotto),
+    EXPECT_EQ(betHits({"01", "02", "15", "16", "30", "33"}, draw, {Lotto, 33, 6}),
               (std::vector<bool>{false, true, false, true, false, false}));
-    EXPECT_EQ(betHits({"05", "06", "07", "08", "09", "10"}, draw, Lotto), std::vector<bool>(6, false));
-    EXPECT_EQ(betHits({"32", "31", "16", "04", "03", "02"}, draw, Lotto), std::vector<bool>(6, true));
-    EXPECT_EQ(betHits({"", "x", "02"}, draw, Lotto), (std::vector<bool>{false, false, true}));
+    EXPECT_EQ(betHits({"05", "06", "07", "08", "09", "10"}, draw, {Lotto, 33, 6}), std::vector<bool>(6, false));
+    EXPECT_EQ(betHits({"32", "31", "16", "04", "03", "02"}, draw, {Lotto, 33, 6}), std::vector<bool>(6, true));
+    EXPECT_EQ(betHits({"", "x", "02"}, draw, {Lotto, 33, 6}), (std::vector<bool>{false, false, true}));
 }
 
 TEST(BetHits, DigitMatchesPositionByPosition)
 {
     const std::vector<int> draw{3, 8, 5};
-    EXPECT_EQ(betHits({"3", "5", "8"}, draw, Digit), (std::vector<bool>{true, false, false}));
-    EXPECT_EQ(betHits({"3", "8", "5"}, draw, Digit), std::vector<bool>(3, true));
-    EXPECT_EQ(betHits({"8", "5", "3"}, draw, Digit), std::vector<bool>(3, false));
+    EXPECT_EQ(betHits({"3", "5", "8"}, draw, {Digit, 10, 3}), (std::vector<bool>{true, false, false}));
+    EXPECT_EQ(betHits({"3", "8", "5"}, draw, {Digit, 10, 3}), std::vector<bool>(3, true));
+    EXPECT_EQ(betHits({"8", "5", "3"}, draw, {Digit, 10, 3}), std::vector<bool>(3, false));
 }
 
 TEST(CopiedBets, OneRowALineSeparatedBySpaces)

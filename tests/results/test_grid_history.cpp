@@ -8,6 +8,11 @@
 
 namespace {
 
+Lottery lotteryOf(int count)
+{
+    return {Lotto, kMaxTotal, count};
+}
+
 ResultGrid bets(int count, int numbers = 7)
 {
     ResultGrid grid;
@@ -15,7 +20,7 @@ ResultGrid bets(int count, int numbers = 7)
     for (int k = 1; k <= numbers; ++k)
         bet.push_back("0" + std::to_string(k));
     for (int i = 0; i < count; ++i)
-        grid.appendBet(bet);
+        grid.appendBet(lotteryOf(static_cast<int>(bet.size())), bet);
     return grid;
 }
 
@@ -37,7 +42,7 @@ TEST(GridRows, CopiesShareUntilOneChanges)
     ResultGrid grid = bets(3);
     const ResultGrid kept = grid;
     EXPECT_TRUE(kept.sharesRowsWith(grid));
-    grid.appendBet({"11", "12", "13", "14", "15", "16", "17"});
+    grid.appendBet(lotteryOf(7), {"11", "12", "13", "14", "15", "16", "17"});
     grid.setRow(1, {"1", "21", "22"});
     EXPECT_FALSE(kept.sharesRowsWith(grid));
     EXPECT_EQ(kept.rowCount(), 4);
@@ -48,7 +53,7 @@ TEST(GridRows, CopiesShareUntilOneChanges)
     ResultGrid moved = std::move(grid);
     EXPECT_EQ(moved.cell(1, 4), "11");
     EXPECT_EQ(grid.rowCount(), 2); // left empty, still usable
-    grid.appendBet({"01"});
+    grid.appendBet(lotteryOf(1), {"01"});
     EXPECT_EQ(grid.cell(1, 1), "01");
     EXPECT_EQ(ResultGrid().cell(1, 1), ""); // the shared empty shape is untouched
 }
@@ -57,20 +62,20 @@ TEST(GridModel, RowsOfAnotherSizeAreNeverAppendedOrShown)
 {
     ResultGridModel model;
     model.exchange(shown(bets(2, 6)), 6);
-    EXPECT_THROW(model.appendBet({"01", "02", "03"}, 3), AppError);
-    EXPECT_THROW(model.appendBet({"01", "02", "03"}, 6), AppError);
+    EXPECT_THROW(model.appendBet(lotteryOf(3), {"01", "02", "03"}), AppError);
+    EXPECT_THROW(model.appendBet(lotteryOf(6), {"01", "02", "03"}), AppError);
     EXPECT_THROW(model.exchange(shown(bets(1, 3)), 6), AppError);
     EXPECT_EQ(model.grid(), bets(2, 6));
     // An empty grid fits every lottery, and a lottery's first bet any grid.
     model.exchange({}, 3);
-    model.appendBet({"1", "2", "3"}, 3);
+    model.appendBet(lotteryOf(3), {"1", "2", "3"});
     EXPECT_EQ(model.grid().columnCount(), 4);
 }
 
 TEST(GridModel, UnsavedBetsTravelWithTheirGrid)
 {
     ResultGridModel model;
-    model.appendBet({"01", "02"}, 2);
+    model.appendBet(lotteryOf(2), {"01", "02"});
     EXPECT_TRUE(model.hasUnsavedBets());
     ResultGridModel::Snapshot converted = model.exchange({}, 2);
     EXPECT_FALSE(model.hasUnsavedBets());

@@ -10,6 +10,11 @@ namespace {
 
 using Status = NumberFileContent::Status;
 
+Lottery lotteryOf(int count)
+{
+    return {Lotto, kMaxTotal, count};
+}
+
 std::string rowText(const ResultGrid &grid, int row)
 {
     std::string text;
@@ -22,7 +27,7 @@ ResultGrid gridOf(const std::vector<std::vector<std::string>> &bets)
 {
     ResultGrid grid;
     for (const auto &bet : bets)
-        grid.appendBet(bet);
+        grid.appendBet(lotteryOf(static_cast<int>(bet.size())), bet);
     return grid;
 }
 
@@ -30,29 +35,29 @@ ResultGrid gridOf(const std::vector<std::vector<std::string>> &bets)
 
 TEST(SavedNumberFile, EmptiedTableGivesOneLineOfSpaces)
 {
-    EXPECT_EQ(savedNumberFile(ResultGrid(), 6), "      \r\n");
+    EXPECT_EQ(savedNumberFile(ResultGrid(), lotteryOf(6)), "      \r\n");
 }
 
 TEST(SavedNumberFile, OneLineABetEachNumberFollowedByASpace)
 {
     const ResultGrid grid = gridOf({{"01", "05", "12", "17", "30"}, {"02", "03", "04", "16", "31"},
                                     {"07", "08", "09", "10", "11"}});
-    const std::string bytes = savedNumberFile(grid, 5);
+    const std::string bytes = savedNumberFile(grid, lotteryOf(5));
     EXPECT_EQ(bytes, "01 05 12 17 30 \r\n02 03 04 16 31 \r\n07 08 09 10 11 \r\n");
     // The count decides, not the grid's columns.
-    EXPECT_EQ(savedNumberFile(gridOf({{"9", "5", "1"}}), 4), "9 5 1  \r\n");
+    EXPECT_EQ(savedNumberFile(gridOf({{"9", "5", "1"}}), lotteryOf(4)), "9 5 1  \r\n");
 }
 
 TEST(NumberFileLoad, HeaderLayoutExample)
 {
     const NumberFileContent content =
-        parseNumberFile("\xB8\xA3\xB2\xCA" "3D\r\n1\r\n10\r\n3\r\n2\r\n123\r\n905\r\n", 6);
+        parseNumberFile("\xB8\xA3\xB2\xCA" "3D\r\n1\r\n10\r\n3\r\n2\r\n123\r\n905\r\n", lotteryOf(6));
     ASSERT_EQ(content.status, Status::Loaded) << content.message;
     EXPECT_TRUE(content.headerLayout);
     EXPECT_EQ(content.name, "福彩3D");
-    EXPECT_EQ(content.kind, 1);
-    EXPECT_EQ(content.total, 10);
-    EXPECT_EQ(content.count, 3);
+    EXPECT_EQ(content.lottery.kind, 1);
+    EXPECT_EQ(content.lottery.total, 10);
+    EXPECT_EQ(content.lottery.count, 3);
     EXPECT_EQ(content.grid.rowCount(), 3);
     EXPECT_EQ(content.grid.columnCount(), 4);
     EXPECT_EQ(rowText(content.grid, 0), "序号 号码1 号码2 号码3");
@@ -62,7 +67,7 @@ TEST(NumberFileLoad, HeaderLayoutExample)
 
 TEST(NumberFileLoad, ShortRowLinesLeaveCellsEmptyAndLongOnesAreCut)
 {
-    const NumberFileContent content = parseNumberFile("x\n1\n10\n3\n3\n12\n98765\n\n", 3);
+    const NumberFileContent content = parseNumberFile("x\n1\n10\n3\n3\n12\n98765\n\n", lotteryOf(3));
     ASSERT_EQ(content.status, Status::Loaded);
     EXPECT_EQ(rowText(content.grid, 1), "1 1 2 ");
     EXPECT_EQ(rowText(content.grid, 2), "2 9 8 7");
@@ -71,42 +76,42 @@ TEST(NumberFileLoad, ShortRowLinesLeaveCellsEmptyAndLongOnesAreCut)
 
 TEST(NumberFileLoad, GridHoldsTheRowsTheFileHolds)
 {
-    NumberFileContent fewer = parseNumberFile("x\r\n1\r\n10\r\n3\r\n9\r\n123\r\n456\r\n", 3);
+    NumberFileContent fewer = parseNumberFile("x\r\n1\r\n10\r\n3\r\n9\r\n123\r\n456\r\n", lotteryOf(3));
     EXPECT_EQ(fewer.grid.rowCount(), 3);
-    NumberFileContent more = parseNumberFile("x\r\n1\r\n10\r\n3\r\n1\r\n123\r\n456\r\n789\r\n", 3);
+    NumberFileContent more = parseNumberFile("x\r\n1\r\n10\r\n3\r\n1\r\n123\r\n456\r\n789\r\n", lotteryOf(3));
     EXPECT_EQ(more.grid.rowCount(), 4);
     EXPECT_EQ(rowText(more.grid, 3), "3 7 8 9");
     // None declared and none there: the header and one empty row to fill.
-    NumberFileContent none = parseNumberFile("x\r\n1\r\n10\r\n3\r\n0\r\n", 3);
+    NumberFileContent none = parseNumberFile("x\r\n1\r\n10\r\n3\r\n0\r\n", lotteryOf(3));
     ASSERT_EQ(none.status, Status::Loaded);
     EXPECT_EQ(none.grid.rowCount(), 2);
     EXPECT_TRUE(none.grid.cell(0, 1).empty());
-    none.grid.appendBet({"1", "2", "3"});
+    none.grid.appendBet(lotteryOf(3), {"1", "2", "3"});
     EXPECT_EQ(none.grid.rowCount(), 2);
     EXPECT_EQ(rowText(none.grid, 1), "1 1 2 3");
     // A huge declared row count allocates nothing.
-    NumberFileContent huge = parseNumberFile("x\n1\n10\n3\n2000000000\n123\n", 3);
+    NumberFileContent huge = parseNumberFile("x\n1\n10\n3\n2000000000\n123\n", lotteryOf(3));
     EXPECT_EQ(huge.grid.rowCount(), 2);
 }
 
 TEST(NumberFileLoad, HeaderLinesThatAreNoIntegers)
 {
-    NumberFileContent badTotal = parseNumberFile(utf8ToGbk("双色球\n0\n三十三\n6\n1\n"), 6);
+    NumberFileContent badTotal = parseNumberFile(utf8ToGbk("双色球\n0\n三十三\n6\n1\n"), lotteryOf(6));
     EXPECT_EQ(badTotal.status, Status::HeaderError);
     EXPECT_EQ(badTotal.message, "'三十三' 不是一个有效的整形值");
     EXPECT_EQ(badTotal.name, "双色球");
-    NumberFileContent missing = parseNumberFile(utf8ToGbk("双色球\n0\n33\n6"), 6);
+    NumberFileContent missing = parseNumberFile(utf8ToGbk("双色球\n0\n33\n6"), lotteryOf(6));
     EXPECT_EQ(missing.status, Status::HeaderError);
     EXPECT_EQ(missing.message, "'' 不是一个有效的整形值");
     // A second line that is no number makes it no number file.
-    EXPECT_EQ(parseNumberFile("hello\nworld\n", 6).status, Status::Refused);
+    EXPECT_EQ(parseNumberFile("hello\nworld\n", lotteryOf(6)).status, Status::Refused);
 }
 
 TEST(NumberFileLoad, LotteriesTheProgramCannotServeAreRefused)
 {
     for (const char *bytes : {"x\n1\n10\n1000000\n1\n", "x\n0\n33\n0\n1\n", "x\n0\n500\n6\n1\n",
                               "x\n0\n5\n6\n1\n", "x\n1\n10\n-3\n1\n"}) {
-        const NumberFileContent content = parseNumberFile(bytes, 6);
+        const NumberFileContent content = parseNumberFile(bytes, lotteryOf(6));
         EXPECT_EQ(content.status, Status::Refused) << bytes;
         EXPECT_FALSE(content.message.empty());
     }
@@ -115,7 +120,7 @@ TEST(NumberFileLoad, LotteriesTheProgramCannotServeAreRefused)
 TEST(NumberFileLoad, SavedFilesLoadBackAsTheSameGrid)
 {
     const ResultGrid lotto = gridOf({{"02", "03", "04", "16", "31", "32"}, {"01", "02", "29", "30", "31", "33"}});
-    NumberFileContent back = parseNumberFile(savedNumberFile(lotto, 6), 6);
+    NumberFileContent back = parseNumberFile(savedNumberFile(lotto, lotteryOf(6)), lotteryOf(6));
     ASSERT_EQ(back.status, Status::Loaded) << back.message;
     EXPECT_FALSE(back.headerLayout);
     ASSERT_EQ(back.grid.rowCount(), lotto.rowCount());
@@ -123,11 +128,11 @@ TEST(NumberFileLoad, SavedFilesLoadBackAsTheSameGrid)
         EXPECT_EQ(rowText(back.grid, r), rowText(lotto, r));
 
     const ResultGrid digit = gridOf({{"9", "5", "1"}, {"0", "0", "7"}});
-    back = parseNumberFile(savedNumberFile(digit, 3), 3);
+    back = parseNumberFile(savedNumberFile(digit, lotteryOf(3)), lotteryOf(3));
     ASSERT_EQ(back.status, Status::Loaded);
     EXPECT_EQ(rowText(back.grid, 2), "2 0 0 7");
 
-    back = parseNumberFile(savedNumberFile(ResultGrid(), 6), 6);
+    back = parseNumberFile(savedNumberFile(ResultGrid(), lotteryOf(6)), lotteryOf(6));
     ASSERT_EQ(back.status, Status::Loaded);
     EXPECT_EQ(back.grid.rowCount(), 2);
     EXPECT_EQ(back.grid.columnCount(), 5);
@@ -137,7 +142,7 @@ TEST(NumberFileLoad, SavedFilesLoadBackAsTheSameGrid)
 TEST(NumberFileLoad, SavedFileOfAnotherCountIsRefused)
 {
     const ResultGrid grid = gridOf({{"1", "2", "3", "4", "5", "6", "7"}});
-    const NumberFileContent content = parseNumberFile(savedNumberFile(grid, 7), 6);
+    const NumberFileContent content = parseNumberFile(savedNumberFile(grid, lotteryOf(7)), lotteryOf(6));
     EXPECT_EQ(content.status, Status::Refused);
     EXPECT_NE(content.message.find("7个号码"), std::string::npos) << content.message;
 }
@@ -145,15 +150,15 @@ TEST(NumberFileLoad, SavedFileOfAnotherCountIsRefused)
 TEST(NumberFileLoad, LineEndsAndBytesOfEveryKind)
 {
     for (const char *bytes : {"x\r1\r10\r3\r1\r123\r", "x\n1\n10\n3\n1\n123", "x\r\n1\r\n10\r\n3\r\n1\r\n123"}) {
-        const NumberFileContent content = parseNumberFile(bytes, 3);
+        const NumberFileContent content = parseNumberFile(bytes, lotteryOf(3));
         ASSERT_EQ(content.status, Status::Loaded) << bytes;
         EXPECT_EQ(content.grid.rowCount(), 2);
         EXPECT_EQ(rowText(content.grid, 1), "1 1 2 3");
     }
-    EXPECT_EQ(parseNumberFile("", 3).status, Status::Refused);
-    EXPECT_EQ(parseNumberFile("\r\n\r\n", 3).status, Status::Refused);
+    EXPECT_EQ(parseNumberFile("", lotteryOf(3)).status, Status::Refused);
+    EXPECT_EQ(parseNumberFile("\r\n\r\n", lotteryOf(3)).status, Status::Refused);
     // Bytes that are no GBK become replacement characters, nothing worse.
-    const NumberFileContent bad = parseNumberFile("\xFF\xFE\n1\n10\n3\n1\n1\xFF" "3\n", 3);
+    const NumberFileContent bad = parseNumberFile("\xFF\xFE\n1\n10\n3\n1\n1\xFF" "3\n", lotteryOf(3));
     ASSERT_EQ(bad.status, Status::Loaded);
     EXPECT_EQ(bad.grid.cell(2, 1), "\xEF\xBF\xBD");
     EXPECT_EQ(bad.grid.cell(3, 1), "3");
@@ -164,19 +169,19 @@ TEST(NumberFileLoad, LineEndsAndBytesOfEveryKind)
 TEST(NumberFileLoad, HostileFilesAreRefusedWithAShortMessage)
 {
     std::string huge = "x\r\n" + std::string(50 << 20, '7');
-    NumberFileContent content = parseNumberFile(huge, 6);
+    NumberFileContent content = parseNumberFile(huge, lotteryOf(6));
     EXPECT_EQ(content.status, Status::Refused);
     EXPECT_EQ(content.message, "无法加载号码文件：第2行超过4096个字节，这不是号码文件。");
     huge.resize(kMaxNumberFileBytes + 1, '\n');
-    EXPECT_EQ(parseNumberFile(huge, 6).message, "号码文件超过64 MB，无法加载。");
+    EXPECT_EQ(parseNumberFile(huge, lotteryOf(6)).message, "号码文件超过64 MB，无法加载。");
 
     // Load and save must not change the player's bytes: a NUL refuses the file.
-    content = parseNumberFile(std::string("x\r\n1\r\n10\r\n3\r\n1\r\n1\0" "3\r\n", 20), 3);
+    content = parseNumberFile(std::string("x\r\n1\r\n10\r\n3\r\n1\r\n1\0" "3\r\n", 20), lotteryOf(3));
     EXPECT_EQ(content.status, Status::Refused);
     EXPECT_EQ(content.message, "无法加载号码文件：第6行含有空字符，这不是文本格式的号码文件。");
 
     // A binary second line is quoted short, its control bytes shown as escapes.
-    content = parseNumberFile("GIF89a\n\x1B[2J\x07" + std::string(3000, 'A') + "\n", 6);
+    content = parseNumberFile("GIF89a\n\x1B[2J\x07" + std::string(3000, 'A') + "\n", lotteryOf(6));
     EXPECT_EQ(content.status, Status::Refused);
     EXPECT_EQ(content.message, "无法识别的号码文件：第2行“\\x1B[2J\\x07" + std::string(29, 'A')
                                    + "…”不是彩票类型。");
@@ -215,14 +220,14 @@ TEST(NumberFileLoad, SurvivesRandomAndMutatedBytes)
                 }
             }
         }
-        const NumberFileContent content = parseNumberFile(bytes, 6);
+        const NumberFileContent content = parseNumberFile(bytes, lotteryOf(6));
         if (content.status != Status::Loaded)
             continue;
         const ResultGrid &grid = content.grid;
         ASSERT_GE(grid.rowCount(), 2);
         if (grid.cell(0, 0).empty())
             continue; // an emptied table
-        ASSERT_EQ(grid.columnCount(), content.count + 1);
+        ASSERT_EQ(grid.columnCount(), content.lottery.numberCount() + 1);
         const bool emptyRowToFill = grid.rowCount() == 2 && grid.cell(0, 1).empty();
         for (int r = 1; r < grid.rowCount() && !emptyRowToFill; ++r)
             ASSERT_EQ(grid.cell(0, r), std::to_string(r));

@@ -12,14 +12,15 @@ ResultGrid gridOf(int rows, int numbers)
     for (int k = 1; k <= numbers; ++k)
         bet.push_back(k < 10 ? "0" + std::to_string(k) : std::to_string(k));
     for (int r = 0; r < rows; ++r)
-        grid.appendBet(bet);
+        grid.appendBet({Lotto, kMaxTotal, numbers}, bet);
     return grid;
 }
 
 RecordingSurface printed(const ResultGrid &grid, int numbers, QSize size = {4800, 6960})
 {
     RecordingSurface surface(size);
-    EXPECT_TRUE(printResultGrid(grid, {QStringLiteral("双色球"), numbers, QStringLiteral("2007-3-9")}, surface));
+    EXPECT_TRUE(printResultGrid(grid, {QStringLiteral("双色球"), {Lotto, kMaxTotal, numbers}, QStringLiteral("2007-3-9")},
+                                surface));
     return surface;
 }
 
@@ -153,7 +154,7 @@ TEST(Printout, MoreThanEightNumbersKeepNineRuledColumns)
 TEST(Printout, AbandonedJobIsAborted)
 {
     RecordingSurface surface({4800, 6960});
-    const bool done = printResultGrid(gridOf(80, 6), {QStringLiteral("x"), 6, QStringLiteral("d")}, surface,
+    const bool done = printResultGrid(gridOf(80, 6), {QStringLiteral("x"), {Lotto, 33, 6}, QStringLiteral("d")}, surface,
                                       [](int page, int) { return page < 3; });
     EXPECT_FALSE(done);
     EXPECT_EQ(surface.aborted, 1);

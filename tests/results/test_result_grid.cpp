@@ -14,6 +14,11 @@ std::vector<std::string> row(const ResultGrid &grid, int r)
 
 using Cells = std::vector<std::string>;
 
+Lottery lotteryOf(int count)
+{
+    return {Lotto, kMaxTotal, count};
+}
+
 } // namespace
 
 TEST(ResultGrid, StartsAndClearsToTheEmptyShape)
@@ -22,7 +27,7 @@ TEST(ResultGrid, StartsAndClearsToTheEmptyShape)
     EXPECT_EQ(grid.rowCount(), 2);
     EXPECT_EQ(grid.columnCount(), 5);
     for (int r = 0; r < 12; ++r)
-        grid.appendBet({"01", "02", "03", "04", "05", "06", "07"});
+        grid.appendBet(lotteryOf(7), {"01", "02", "03", "04", "05", "06", "07"});
     ASSERT_EQ(grid.rowCount(), 13);
     ASSERT_EQ(grid.columnCount(), 8);
     grid.clear();
@@ -35,23 +40,23 @@ TEST(ResultGrid, StartsAndClearsToTheEmptyShape)
 TEST(ResultGrid, FirstBetFillsRowOneAndLaterBetsAddRows)
 {
     ResultGrid grid;
-    grid.appendBet({"02", "03", "04", "16", "31", "32"});
+    grid.appendBet(lotteryOf(6), {"02", "03", "04", "16", "31", "32"});
     EXPECT_EQ(grid.rowCount(), 2);
     EXPECT_EQ(row(grid, 0), (Cells{"序号", "号码1", "号码2", "号码3", "号码4", "号码5", "号码6"}));
     EXPECT_EQ(row(grid, 1), (Cells{"1", "02", "03", "04", "16", "31", "32"}));
-    grid.appendBet({"01", "02", "29", "30", "31", "33"});
+    grid.appendBet(lotteryOf(6), {"01", "02", "29", "30", "31", "33"});
     EXPECT_EQ(grid.rowCount(), 3);
     EXPECT_EQ(row(grid, 2), (Cells{"2", "01", "02", "29", "30", "31", "33"}));
     EXPECT_EQ(row(grid, 1)[1], "02");
     for (int r = 3; r <= 10; ++r)
-        grid.appendBet({"1", "2", "3", "4", "5", "6"});
+        grid.appendBet(lotteryOf(6), {"1", "2", "3", "4", "5", "6"});
     EXPECT_EQ(grid.cell(0, 10), "10");
 }
 
 TEST(ResultGrid, CellsOutsideTheGridAreEmpty)
 {
     ResultGrid grid;
-    grid.appendBet({"9", "5", "1"});
+    grid.appendBet(lotteryOf(3), {"9", "5", "1"});
     EXPECT_EQ(grid.cell(4, 1), "");
     EXPECT_EQ(grid.cell(0, 2), "");
     EXPECT_EQ(grid.cell(-1, 0), "");
@@ -61,8 +66,8 @@ TEST(ResultGrid, CellsOutsideTheGridAreEmpty)
 TEST(ResultGrid, DroppedColumnsDoNotComeBack)
 {
     ResultGrid grid;
-    grid.appendBet({"01", "02", "03", "04", "05", "06", "07"});
-    grid.appendBet({"9", "5", "1"});
+    grid.appendBet(lotteryOf(7), {"01", "02", "03", "04", "05", "06", "07"});
+    grid.appendBet(lotteryOf(3), {"9", "5", "1"});
     EXPECT_EQ(grid.columnCount(), 4);
     EXPECT_EQ(row(grid, 1), (Cells{"1", "01", "02", "03"}));
     grid.setColumnCount(8);
@@ -94,6 +99,6 @@ TEST(ResultGridColumns, WidthIsShared)
 {
     EXPECT_EQ(resultColumnWidth(441, 7), 52);
     EXPECT_EQ(resultColumnWidth(441, 3), 105);
-    EXPECT_EQ(resultHeader(0), "序号");
-    EXPECT_EQ(resultHeader(12), "号码12");
+    EXPECT_EQ(resultHeadings(lotteryOf(12)).front(), "序号");
+    EXPECT_EQ(resultHeadings(lotteryOf(12)).back(), "号码12");
 }

@@ -1,9 +1,9 @@
-#include "base/lottery_rules.h"
+#include "base/lottery.h"
 
-#include "base/lottery_kind.h"
-
-std::optional<std::string> lotteryRuleProblem(int kind, int total, int count)
+std::optional<std::string> Lottery::problem() const
 {
+    if (kind != Lotto && kind != Digit)
+        return "彩票类型为" + std::to_string(kind) + "，程序只能处理乐透型（0）和数字型（1）。";
     if (kind != Lotto && kind != Digit)
         return "彩票类型为" + std::to_string(kind) + "，程序只能处理乐透型（0）和数字型（1）。";
     if (count < 1 || count > kMaxBoxCount)
@@ -12,7 +12,7 @@ std::optional<std::string> lotteryRuleProblem(int kind, int total, int count)
     if (total < 1 || total > kMaxTotal)
         return "号码总数为" + std::to_string(total) + "，程序只能处理1到"
                + std::to_string(kMaxTotal) + "的号码总数。";
-    if (isLotto(kind) && count > total)
+    if (isLotto() && count > total)
         return "乐透型彩票的号码个数" + std::to_string(count) + "不能大于号码总数"
                + std::to_string(total) + "。";
     return std::nullopt;

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+// The two kinds of lottery. The integer is also the item index of the kind
+// choice; a lottery of any other kind is refused (Lottery::problem).
+enum LotteryKind : int {
+    Lotto = 0, // 乐透型: distinct numbers 1..N, two digits, sorted
+    Digit = 1, // 数字型: K positions of 0..N-1, repeats allowed, box order kept
+};
+
+// The lotteries the program can serve: of kind 0 (Lotto) or 1 (Digit), 1 to
+// 55 numbers a bet (the row of boxes holds no more), a total of 1 to 99
+// (numbers are held as two digits), and a Lotto count no larger than its
+// total (a Lotto bet holds distinct numbers).
+inline constexpr int kMaxBoxCount = 55;
+inline constexpr int kMaxTotal = 99;
+
+// One pool of numbers: its kind, its total N and how many of its numbers a
+// bet holds (K).
+struct LotteryZone
+{
+    int kind = Lotto;
+    int total = 0;
+    int count = 0;
+
+    bool isLotto() const { return kind == Lotto; }
+    // The range a number of this pool lies in: 1..N for Lotto, 0..N−1 for Digit.
+    int lowest() const { return isLotto() ? 1 : 0; }
+    int highest() const { return isLotto() ? total : total - 1; }
+
+    friend bool operator==(const LotteryZone &, const LotteryZone &) = default;
+};
+
+// What the program needs to know of a lottery to convert, show, file, print
+// and check its bets.
+struct Lottery
+{
+    int kind = Lotto;
+    int total = 0;
+    int count = 0;
+
+    bool isLotto() const { return kind == Lotto; }
+    LotteryZone front() const { return {kind, total, count}; }
+    // Numbers in one bet: boxes, grid columns, values a line in a number file.
+    int numberCount() const { return count; }
+
+    // Why the program cannot serve this lottery (UTF-8), or nothing.
+    std::optional<std::string> problem() const;
+
+    friend bool operator==(const Lottery &, const Lottery &) = default;
+};
