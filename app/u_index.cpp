@@ -2,6 +2,7 @@
 
 #include "ui/background_click.h"
 #include "catalogue/catalogue_store.h"
+#include "catalogue/lottery_info.h"
 #include "ui/desktop.h"
 #include "ui/file_edge.h"
 #include "ui/group_caption.h"
@@ -9,11 +10,19 @@
 #include "ui/radio_group.h"
 #include "ui/screen_capture.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace {
+
+// The designed client area, and what the back zone's check box and fields
+// add below it.
+constexpr int kWidth = 168;
+constexpr int kDesignedHeight = 198;
+constexpr int kCheckBoxHeight = 24;
+constexpr int kBackFieldsHeight = 92;
 
 template<typename T>
 T *placed(T *widget, const char *name, int x, int y, int width = -1, int height = -1)
@@ -39,7 +48,7 @@ Tfrmindex::Tfrmindex(Desktop &desktop, ProgramFolder folder, QWidget *parent)
     setWindowTitle(QStringLiteral("彩票操作"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFixedSize(168, 198);
+    setFixedSize(kWidth, kDesignedHeight + kCheckBoxHeight);
 
     Label2 = placed(new QLabel(QStringLiteral("彩票名称："), this), "Label2", 16, 10);
     edtcainame = placed(new QLineEdit(this), "edtcainame", 16, 26, 137, 21);
@@ -56,12 +65,25 @@ Tfrmindex::Tfrmindex(Desktop &desktop, ProgramFolder folder, QWidget *parent)
     btnext = placed(new QPushButton(QStringLiteral("关闭"), this), "btnext", 96, 160, 57, 25);
     for (QPushButton *button : {btnadd, btnext})
         button->setAutoDefault(false);
+    chkhouqu = placed(new QCheckBox(QStringLiteral("有后区"), this), "chkhouqu", 16, 194, 137, 20);
+    Label6 = placed(new QLabel(QStringLiteral("后区名称："), this), "Label6", 16, 222);
+    edthouquname = placed(new QLineEdit(this), "edthouquname", 16, 238, 137, 21);
+    Label7 = placed(new QLabel(QStringLiteral("后区总数："), this), "Label7", 16, 266);
+    edthouqusum = placed(new QLineEdit(this), "edthouqusum", 16, 282, 57, 21);
+    Label8 = placed(new QLabel(QStringLiteral("后区个数："), this), "Label8", 96, 266);
+    edthouqusel = placed(new QLineEdit(this), "edthouqusel", 96, 282, 57, 21);
+    showBackFields(false);
+    connect(chkhouqu, &QCheckBox::toggled, this, &Tfrmindex::showBackFields);
 
     setTabOrder(edtcainame, optcaitype);
     setTabOrder(optcaitype, edtcaisum);
     setTabOrder(edtcaisum, edtcaisel);
     setTabOrder(edtcaisel, btnadd);
     setTabOrder(btnadd, btnext);
+    setTabOrder(btnext, chkhouqu);
+    setTabOrder(chkhouqu, edthouquname);
+    setTabOrder(edthouquname, edthouqusum);
+    setTabOrder(edthouqusum, edthouqusel);
 
     connect(btnadd, &QPushButton::clicked, this, [this] { runGuarded(m_desktop, this, [this] { btnaddClick(); }); });
     connect(btnext, &QPushButton::clicked, this, [this] { btnextClick(); });
@@ -73,10 +95,20 @@ void Tfrmindex::refuse(const QString &message)
     m_desktop.message(this, MessageKind::Error, QStringLiteral("错误"), message);
 }
 
+void Tfrmindex::showBackFields(bool shown)
+{
+    for (QWidget *field : std::initializer_list<QWidget *>{Label6, edthouquname, Label7, edthouqusum, Label8,
+                                                           edthouqusel})
+        field->setVisible(shown);
+    setFixedSize(kWidth, kDesignedHeight + kCheckBoxHeight + (shown ? kBackFieldsHeight : 0));
+}
+
 void Tfrmindex::btnaddClick()
 {
-    const QString name = edtcainame->text();
-    if (const auto refusal = addFieldsProblem(name, edtcaisum->text(), edtcaisel->text()))
+    const LotteryForm form{edtcainame->text(),  optcaitype->itemIndex(), edtcaisum->text(),
+                           edtcaisel->text(),   chkhouqu->isChecked(),   edthouquname->text(),
+                           edthouqusum->text(), edthouqusel->text()};
+    if (const auto refusal = addFieldsProblem(form))
         return refuse(*refusal);
 
     // A name already in the catalogue is reported as such, whatever the
@@ -84,11 +116,11 @@ void Tfrmindex::btnaddClick()
     const QString exists = QStringLiteral("该彩票名称已经存在，请输入其他票名称！");
     const CatalogueStore store(qPath(m_folder.catalogue()));
     for (const CatalogueRow &row : store.readAll()) {
-        if (row.name == name)
+        if (row.name == form.name)
             return refuse(exists);
     }
 
-    const auto checked = lotteryToAdd(name, optcaitype->itemIndex(), edtcaisum->text(), edtcaisel->text());
+    const auto checked = lotteryToAdd(form);
     if (const auto *refusal = std::get_if<QString>(&checked))
         return refuse(*refusal);
     const LotteryInfo &lottery = std::get<LotteryInfo>(checked);

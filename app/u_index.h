@@ -5,6 +5,7 @@
 #include <QDialog>
 
 class Desktop;
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -12,6 +13,7 @@ class RadioGroup;
 
 // The add-lottery dialog "彩票操作". Created once and kept; its fields keep
 // what was typed last. Ends with Accepted once a lottery has been added.
+// Below its designed layout, "有后区" opens the fields of a back zone.
 class Tfrmindex : public QDialog
 {
 public:
@@ -30,9 +32,17 @@ public:
     QLineEdit *edtcaisel = nullptr;
     QPushButton *btnadd = nullptr;
     QPushButton *btnext = nullptr;
+    QCheckBox *chkhouqu = nullptr;
+    QLabel *Label6 = nullptr;
+    QLineEdit *edthouquname = nullptr;
+    QLabel *Label7 = nullptr;
+    QLineEdit *edthouqusum = nullptr;
+    QLabel *Label8 = nullptr;
+    QLineEdit *edthouqusel = nullptr;
 
 private:
     void refuse(const QString &message);
+    void showBackFields(bool shown);
 
     Desktop &m_desktop;
     ProgramFolder m_folder;

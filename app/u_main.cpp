@@ -52,6 +52,16 @@ void fillList(QComboBox *list, const Entries &entries, int defaultIndex)
     popup->setMinimumWidth(width);
 }
 
+// The back zone's boxes are tinted blue, as its balls are on the tickets,
+// so the zones are told apart at a glance.
+void tintBackBox(QLineEdit *box, const QString &zoneName)
+{
+    QPalette colours = box->palette();
+    colours.setColor(QPalette::Base, QColor(204, 226, 255));
+    box->setPalette(colours);
+    box->setToolTip(zoneName);
+}
+
 } // namespace
 
 Tfrmmain::Tfrmmain(MainServices services, QWidget *parent)
@@ -188,12 +198,18 @@ void Tfrmmain::applyLottery(const LotteryInfo &lottery)
     m_hasLottery = true;
     const Lottery &numbers = lottery.lottery;
     optcaitype->setItemIndex(numbers.kind);
-    edtcaisum->setText(QString::number(numbers.total));
-    edtcaisel->setText(QString::number(numbers.count));
+    // A back zone shows beside the front's figures: 33+16, 6+1.
+    const auto figures = [&](int front, int back) {
+        return numbers.hasBack() ? QStringLiteral("%1+%2").arg(front).arg(back) : QString::number(front);
+    };
+    edtcaisum->setText(figures(numbers.total, numbers.backTotal));
+    edtcaisel->setText(figures(numbers.count, numbers.backCount));
     for (int i = 0; i < numbers.numberCount(); ++i) {
         auto *box = new QLineEdit(grpcode);
         box->setObjectName(QStringLiteral("box%1").arg(i));
         box->setGeometry(boxGeometry(i, numbers.numberCount(), grpcode->width(), grpcode->height()));
+        if (i >= numbers.count)
+            tintBackBox(box, QString::fromStdString(numbers.backName));
         box->show();
         m_boxes.push_back(box);
     }

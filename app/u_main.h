@@ -108,7 +108,7 @@ private:
     void replaceGrid(ResultGridModel::Snapshot next, int count, const LotteryInfo &before);
     void showSelection(const LotteryInfo &lottery);
     void watchBoxes();
-    int digitsPerBox() const;
+    int digitsPerBox(size_t box) const;
     void selectListedName(const QString &name);
     // Puts the lottery list back on the current lottery after a failed pick.
     void showCurrentLottery();

@@ -110,17 +110,22 @@ void Tfrmmain::checkDraw()
         m_services.desktop.message(this, MessageKind::Plain, windowTitle(), QStringLiteral("请先生成表格！"));
         return;
     }
-    const std::optional<QString> typed = m_services.desktop.askText(
-        this, QStringLiteral("核对开奖号码"),
-        QStringLiteral("请输入%1的%2个开奖号码：").arg(quotedText(m_current.name), QString::number(m_current.lottery.count)));
+    const Lottery &lottery = m_current.lottery;
+    QString question = QStringLiteral("请输入%1的%2个开奖号码")
+                           .arg(quotedText(m_current.name), QString::number(lottery.count));
+    if (lottery.hasBack())
+        question += QStringLiteral("和%1个%2号码（用“+”隔开）")
+                        .arg(QString::number(lottery.backCount), QString::fromStdString(lottery.backName));
+    const std::optional<QString> typed
+        = m_services.desktop.askText(this, QStringLiteral("核对开奖号码"), question + QStringLiteral("："));
     if (!typed)
         return;
-    const auto parsed = parseWinningNumbers(typed->toStdString(), m_current.lottery);
+    const auto parsed = parseWinningNumbers(typed->toStdString(), lottery);
     if (const auto *refusal = std::get_if<std::string>(&parsed)) {
         m_services.desktop.message(this, MessageKind::Plain, windowTitle(), QString::fromStdString(*refusal));
         return;
     }
-    m_gridModel->setDraw(std::get<std::vector<int>>(parsed), m_current.lottery);
+    m_gridModel->setDraw(std::get<WinningNumbers>(parsed), lottery);
 }
 
 void Tfrmmain::copyRows()
@@ -132,16 +137,20 @@ void Tfrmmain::copyRows()
     for (int row : rows)
         bets.push_back(m_gridModel->bet(row));
     if (!bets.empty())
-        m_services.desktop.copyText(QString::fromStdString(copiedBets(bets)));
+        m_services.desktop.copyText(QString::fromStdString(copiedBets(bets, m_current.lottery)));
 }
 
-int Tfrmmain::digitsPerBox() const
+int Tfrmmain::digitsPerBox(size_t box) const
 {
-    // The largest number a box may hold: a control quantity up to K for the
-    // generalized method, else the lottery's highest number.
-    int highest = m_current.lottery.front().highest();
-    if (commode->currentText().toStdString() == kGeneralizedMethod)
-        highest = m_current.lottery.count;
+    // The largest number a box may hold: a back number up to the back zone's
+    // highest under every method, a control quantity up to K for the
+    // generalized method, else the front's highest number.
+    const Lottery &lottery = m_current.lottery;
+    int highest = lottery.front().highest();
+    if (box >= static_cast<size_t>(lottery.count))
+        highest = lottery.back().highest();
+    else if (commode->currentText().toStdString() == kGeneralizedMethod)
+        highest = lottery.count;
     return static_cast<int>(QString::number(std::max(highest, 1)).size());
 }
 
@@ -151,11 +160,11 @@ void Tfrmmain::watchBoxes()
         QLineEdit *box = m_boxes[i];
         box->installEventFilter(new BoxKeys(box));
         QLineEdit *next = i + 1 < m_boxes.size() ? m_boxes[i + 1] : nullptr;
-        connect(box, &QLineEdit::textEdited, this, [this, next](const QString &text) {
+        connect(box, &QLineEdit::textEdited, this, [this, i, next](const QString &text) {
             bool digits = !text.isEmpty();
             for (const QChar c : text)
                 digits = digits && c.isDigit();
-            if (next && digits && text.size() >= digitsPerBox()) {
+            if (next && digits && text.size() >= digitsPerBox(i)) {
                 next->setFocus(Qt::TabFocusReason);
                 next->setProperty(BoxKeys::kAdvanced, true);
             }

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 // The two kinds of lottery. The integer is also the item index of the kind
 // choice; a lottery of any other kind is refused (Lottery::problem).
@@ -34,20 +35,53 @@ struct LotteryZone
 };
 
 // What the program needs to know of a lottery to convert, show, file, print
-// and check its bets.
+// and check its bets: the front zone and, for lotteries such as 双色球 (its
+// 蓝球) and 大乐透 (its 后区), a back zone of the same kind drawn from a pool
+// of its own. A back count of 0 means a single pool.
 struct Lottery
 {
+    Lottery() = default;
+    // A single pool.
+    Lottery(int kind_, int total_, int count_)
+        : kind(kind_)
+        , total(total_)
+        , count(count_)
+    {
+    }
+    Lottery(int kind_, int total_, int count_, std::string backName_, int backTotal_, int backCount_)
+        : kind(kind_)
+        , total(total_)
+        , count(count_)
+        , backName(std::move(backName_))
+        , backTotal(backTotal_)
+        , backCount(backCount_)
+    {
+    }
+
     int kind = Lotto;
     int total = 0;
     int count = 0;
+    std::string backName; // UTF-8, as the player calls the back zone
+    int backTotal = 0;
+    int backCount = 0;
 
     bool isLotto() const { return kind == Lotto; }
+    bool hasBack() const { return backCount != 0; }
     LotteryZone front() const { return {kind, total, count}; }
-    // Numbers in one bet: boxes, grid columns, values a line in a number file.
-    int numberCount() const { return count; }
+    LotteryZone back() const { return {kind, backTotal, backCount}; }
+    // Numbers in one bet, front then back: boxes, grid columns, values a
+    // line in a number file.
+    int numberCount() const { return count + backCount; }
 
     // Why the program cannot serve this lottery (UTF-8), or nothing.
     std::optional<std::string> problem() const;
 
+    // A bet's numbers as one line: separated by single spaces, the back
+    // zone's after " + " ("01 05 12 19 25 31 + 07").
+    std::string betText(const std::vector<std::string> &numbers) const;
+
     friend bool operator==(const Lottery &, const Lottery &) = default;
 };
+
+// What a catalogue or a request that names no back zone calls it.
+inline constexpr const char *kDefaultBackName = "后区";

@@ -14,7 +14,7 @@
 
 namespace {
 
-const DrawShape kSsq = drawShapeOf("双色球", 0, 33, 6, 16, 1, "蓝球");
+const DrawShape kSsq = drawShapeOf("双色球", {0, 33, 6, "蓝球", 16, 1});
 
 std::vector<int> distinct(std::mt19937 &random, int count, int high)
 {

@@ -1,7 +1,6 @@
 #include "catalogue/catalogue_source.h"
 
 #include "base/app_error.h"
-#include "base/int_text.h"
 
 #include <QStringList>
 
@@ -27,14 +26,13 @@ std::vector<LotteryInfo> parseCatalogueSource(std::string_view utf8)
         line = line.trimmed();
         if (line.isEmpty())
             continue;
-        const QStringList fields = line.split(QLatin1Char(','));
-        if (fields.size() != 4)
-            failAt(lineNumber, "expected 4 fields");
+        QStringList fields = line.split(QLatin1Char(','));
+        if (fields.size() != 4 && fields.size() != 7)
+            failAt(lineNumber, "expected 4 or 7 fields");
+        fields.resize(7);
         LotteryInfo lottery;
         try {
-            lottery = {fields[0],
-                       {strToInt(fields[1].toStdString()), strToInt(fields[2].toStdString()),
-                        strToInt(fields[3].toStdString())}};
+            lottery = lotteryFromRow({fields[0], fields[1], fields[2], fields[3], fields[4], fields[5], fields[6]});
         } catch (const AppError &error) {
             failAt(lineNumber, error.what());
         }

@@ -21,6 +21,10 @@ const QString kName = QStringLiteral("彩票名称");
 const QString kKind = QStringLiteral("彩票类型");
 const QString kTotal = QStringLiteral("号码总数");
 const QString kCount = QStringLiteral("号码个数");
+// The back zone's columns, which older catalogues do not have.
+const QString kBackName = QStringLiteral("后区名称");
+const QString kBackTotal = QStringLiteral("后区总数");
+const QString kBackCount = QStringLiteral("后区个数");
 
 [[noreturn]] void fail(const QString &message)
 {
@@ -152,18 +156,19 @@ std::optional<std::vector<CatalogueRow>> readRows(const QString &filePath, Conne
         return std::nullopt;
     }
     const QSqlRecord record = query.record();
-    int columns[4];
-    const QString names[4] = {kName, kKind, kTotal, kCount};
-    for (int i = 0; i < 4; ++i) {
+    // The back zone's three columns may be missing: a catalogue from before
+    // them holds single pools.
+    int columns[7];
+    const QString names[7] = {kName, kKind, kTotal, kCount, kBackName, kBackTotal, kBackCount};
+    for (int i = 0; i < 7; ++i) {
         columns[i] = record.indexOf(names[i]);
-        if (columns[i] < 0)
+        if (columns[i] < 0 && i < 4)
             fail(QStringLiteral("彩票数据库“%1”的表%2缺少列“%3”。")
                      .arg(quotedText(filePath), kTable, names[i]));
     }
-    while (query.next()) {
-        rows.push_back({query.value(columns[0]).toString(), query.value(columns[1]).toString(),
-                        query.value(columns[2]).toString(), query.value(columns[3]).toString()});
-    }
+    const auto text = [&](int i) { return columns[i] < 0 ? QString() : query.value(columns[i]).toString(); };
+    while (query.next())
+        rows.push_back({text(0), text(1), text(2), text(3), text(4), text(5), text(6)});
     if (query.lastError().isValid()) {
         error = query.lastError();
         return std::nullopt;
@@ -196,8 +201,9 @@ void CatalogueStore::create(const QString &filePath)
         fail(QStringLiteral("彩票数据库“%1”已经存在。").arg(quotedText(filePath)));
     Connection connection(filePath, Connection::Create);
     QSqlQuery query(connection.database());
-    if (!query.exec(QStringLiteral("create table %1 (%2 text, %3 integer, %4 integer, %5 integer)")
-                        .arg(kTable, kName, kKind, kTotal, kCount)))
+    if (!query.exec(QStringLiteral("create table %1 (%2 text, %3 integer, %4 integer, %5 integer, "
+                                   "%6 text, %7 integer, %8 integer)")
+                        .arg(kTable, kName, kKind, kTotal, kCount, kBackName, kBackTotal, kBackCount)))
         failQuery(filePath, query);
 }
 
@@ -260,12 +266,37 @@ bool CatalogueStore::write(const LotteryInfo &lottery, bool onlyIfNew) const
         }
         query.finish();
     }
-    query.prepare(QStringLiteral("insert into %1 (%2, %3, %4, %5) values (?, ?, ?, ?)")
-                      .arg(kTable, kName, kKind, kTotal, kCount));
+    const Lottery &numbers = lottery.lottery;
+    if (numbers.hasBack()) {
+        // A catalogue from before back zones gets their columns now, in the
+        // same transaction as the row that needs them; its rows read as
+        // single pools as before.
+        if (!query.exec(QStringLiteral("select * from %1 limit 0").arg(kTable)))
+            failWriting(query.lastError());
+        const QSqlRecord record = query.record();
+        query.finish();
+        for (const auto &[column, type] : {std::pair(kBackName, "text"), std::pair(kBackTotal, "integer"),
+                                           std::pair(kBackCount, "integer")}) {
+            if (record.indexOf(column) < 0
+                && !query.exec(QStringLiteral("alter table %1 add column %2 %3")
+                                   .arg(kTable, column, QLatin1String(type))))
+                failWriting(query.lastError());
+        }
+        query.prepare(QStringLiteral("insert into %1 (%2, %3, %4, %5, %6, %7, %8) values (?, ?, ?, ?, ?, ?, ?)")
+                          .arg(kTable, kName, kKind, kTotal, kCount, kBackName, kBackTotal, kBackCount));
+    } else {
+        query.prepare(QStringLiteral("insert into %1 (%2, %3, %4, %5) values (?, ?, ?, ?)")
+                          .arg(kTable, kName, kKind, kTotal, kCount));
+    }
     query.addBindValue(lottery.name);
-    query.addBindValue(lottery.lottery.kind);
-    query.addBindValue(lottery.lottery.total);
-    query.addBindValue(lottery.lottery.count);
+    query.addBindValue(numbers.kind);
+    query.addBindValue(numbers.total);
+    query.addBindValue(numbers.count);
+    if (numbers.hasBack()) {
+        query.addBindValue(QString::fromStdString(numbers.backName));
+        query.addBindValue(numbers.backTotal);
+        query.addBindValue(numbers.backCount);
+    }
     if (!query.exec())
         failWriting(query.lastError());
     if (!query.exec(QStringLiteral("commit")))

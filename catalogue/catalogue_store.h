@@ -7,9 +7,11 @@
 #include <vector>
 
 // The catalogue database: one SQLite file holding the table 彩票类型表 with
-// the columns 彩票名称, 彩票类型, 号码总数, 号码个数. Every operation opens its
-// own connection and closes it before it returns; failures throw AppError
-// with a message for the player.
+// the columns 彩票名称, 彩票类型, 号码总数, 号码个数 and, for lotteries with
+// a back zone, 后区名称, 后区总数, 后区个数 (a catalogue made before them has
+// none, and its rows are single pools). Every operation opens its own
+// connection and closes it before it returns; failures throw AppError with
+// a message for the player.
 class CatalogueStore
 {
 public:
@@ -17,7 +19,8 @@ public:
     // program is writing, in milliseconds.
     explicit CatalogueStore(QString filePath, int busyTimeout = 5000);
 
-    // Makes a new store with the empty table; an existing file is an error.
+    // Makes a new store with the empty table, back-zone columns included; an
+    // existing file is an error.
     static void create(const QString &filePath);
 
     const QString &filePath() const { return m_filePath; }
@@ -26,7 +29,9 @@ public:
     std::vector<CatalogueRow> readAll() const;
 
     // Appends one row in a transaction of its own, waiting a while for a
-    // store that another program is writing.
+    // store that another program is writing. A single pool writes the four
+    // first columns only; a lottery with a back zone adds the back zone's
+    // columns to a catalogue that lacks them, in the same transaction.
     void append(const LotteryInfo &lottery) const;
 
     // Appends the row unless a row of exactly that name exists, checking and

@@ -9,6 +9,13 @@ LotteryInfo lotteryFromRow(const CatalogueRow &row)
     lottery.lottery.kind = strToInt(row.kind.toStdString());
     lottery.lottery.count = strToInt(row.count.toStdString());
     lottery.lottery.total = strToInt(row.total.toStdString());
+    const int backCount = row.backCount.isEmpty() ? 0 : strToInt(row.backCount.toStdString());
+    if (backCount != 0) {
+        lottery.lottery.backCount = backCount;
+        lottery.lottery.backTotal = strToInt(row.backTotal.toStdString());
+        lottery.lottery.backName = row.backName.isEmpty() ? std::string(kDefaultBackName)
+                                                          : row.backName.toStdString();
+    }
     return lottery;
 }
 
@@ -21,38 +28,64 @@ std::optional<QString> lotteryProblem(const LotteryInfo &lottery)
            + QString::fromStdString(*problem);
 }
 
-std::optional<QString> addFieldsProblem(const QString &name, const QString &totalText,
-                                        const QString &countText)
+namespace {
+
+// Blanks are kept as typed, but a name with a line break or a NUL could
+// never be picked from the list nor written to a number file; other control
+// characters would act instead of show, and U+FFFE and U+FFFF come back from
+// the store as U+FFFD, a name the player never typed. `what` is 彩票名称 or
+// 后区名称.
+std::optional<QString> nameProblem(const QString &name, const QString &what)
 {
-    if (name.isEmpty())
-        return QStringLiteral("请输入彩票名称！！");
-    if (countText.isEmpty())
-        return QStringLiteral("请输入号码个数！！");
-    if (totalText.isEmpty())
-        return QStringLiteral("请输入号码总数！");
-    // Blanks are kept as typed, but a name with a line break or a NUL could
-    // never be picked from the list nor written to a number file; other
-    // control characters would act instead of show, and U+FFFE and U+FFFF
-    // come back from the store as U+FFFD, a name the player never typed.
     if (name.contains(QLatin1Char('\n')) || name.contains(QLatin1Char('\r')) || name.contains(QChar(0)))
-        return QStringLiteral("彩票名称不能包含换行符或空字符！");
+        return what + QStringLiteral("不能包含换行符或空字符！");
     for (const QChar c : name) {
         if (c.unicode() < 0x20 || c.unicode() == 0x7F || c.unicode() >= 0xFFFE)
-            return QStringLiteral("彩票名称不能包含控制字符或无效字符！");
+            return what + QStringLiteral("不能包含控制字符或无效字符！");
     }
     return std::nullopt;
 }
 
-std::variant<LotteryInfo, QString> lotteryToAdd(const QString &name, int kind, const QString &totalText,
-                                               const QString &countText)
+int integer(const QString &text)
 {
-    if (auto problem = addFieldsProblem(name, totalText, countText))
+    return strToInt(text.toStdString());
+}
+
+} // namespace
+
+std::optional<QString> addFieldsProblem(const LotteryForm &form)
+{
+    if (form.name.isEmpty())
+        return QStringLiteral("请输入彩票名称！！");
+    if (form.count.isEmpty())
+        return QStringLiteral("请输入号码个数！！");
+    if (form.total.isEmpty())
+        return QStringLiteral("请输入号码总数！");
+    if (form.hasBack) {
+        if (form.backName.isEmpty())
+            return QStringLiteral("请输入后区名称！！");
+        if (form.backCount.isEmpty())
+            return QStringLiteral("请输入后区个数！！");
+        if (form.backTotal.isEmpty())
+            return QStringLiteral("请输入后区总数！");
+    }
+    if (auto problem = nameProblem(form.name, QStringLiteral("彩票名称")))
+        return problem;
+    if (form.hasBack)
+        return nameProblem(form.backName, QStringLiteral("后区名称"));
+    return std::nullopt;
+}
+
+std::variant<LotteryInfo, QString> lotteryToAdd(const LotteryForm &form)
+{
+    if (auto problem = addFieldsProblem(form))
         return *problem;
-    LotteryInfo lottery;
-    lottery.name = name;
-    lottery.lottery.kind = kind;
-    lottery.lottery.total = strToInt(totalText.toStdString());
-    lottery.lottery.count = strToInt(countText.toStdString());
+    LotteryInfo lottery{form.name, {form.kind, integer(form.total), integer(form.count)}};
+    if (form.hasBack) {
+        lottery.lottery.backName = form.backName.toStdString();
+        lottery.lottery.backTotal = integer(form.backTotal);
+        lottery.lottery.backCount = integer(form.backCount);
+    }
     if (const auto problem = lotteryProblem(lottery))
         return *problem;
     return lottery;

@@ -15,13 +15,17 @@ inline QString quotedText(const QString &text)
 }
 
 // One catalogue row as the store returns it: every value as text, in the
-// store's own form, not yet checked.
+// store's own form, not yet checked. The back zone's values are empty in a
+// catalogue that has no columns for them.
 struct CatalogueRow
 {
     QString name;
     QString kind;
     QString total;
     QString count;
+    QString backName;
+    QString backTotal;
+    QString backCount;
 };
 
 // One lottery the program can work on: its name and its numbers.
@@ -35,20 +39,33 @@ struct LotteryInfo
 
 // Turns a row's texts into a lottery; a text that is no decimal integer
 // throws AppError "'%s' 不是一个有效的整形值". The kind is read first, then the
-// count and the total.
+// count and the total, then the back count and, unless it is empty or 0
+// (a single pool), the back total.
 LotteryInfo lotteryFromRow(const CatalogueRow &row);
 
 // Why the program cannot serve a lottery (see Lottery::problem), naming it,
 // or nothing when it can.
 std::optional<QString> lotteryProblem(const LotteryInfo &lottery);
 
+// What the add-lottery dialog's fields hold, as typed.
+struct LotteryForm
+{
+    QString name;
+    int kind = 0;
+    QString total;
+    QString count;
+    bool hasBack = false; // "有后区" is ticked
+    QString backName;
+    QString backTotal;
+    QString backCount;
+};
+
 // Why the add-lottery dialog refuses its fields before it reads any number:
-// an empty field, or a name that is no plain text.
-std::optional<QString> addFieldsProblem(const QString &name, const QString &totalText,
-                                        const QString &countText);
+// an empty field (the front's name, count and total, then, when "有后区" is
+// ticked, the back zone's), or a name that is no plain text.
+std::optional<QString> addFieldsProblem(const LotteryForm &form);
 
 // What the add-lottery dialog makes of its fields, checked in its order:
-// the lottery to add, or the message that refuses the fields. A total or
-// count that is no decimal integer throws AppError "'%s' 不是一个有效的整形值".
-std::variant<LotteryInfo, QString> lotteryToAdd(const QString &name, int kind, const QString &totalText,
-                                               const QString &countText);
+// the lottery to add, or the message that refuses the fields. A number
+// field that is no decimal integer throws AppError "'%s' 不是一个有效的整形值".
+std::variant<LotteryInfo, QString> lotteryToAdd(const LotteryForm &form);

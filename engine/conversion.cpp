@@ -76,6 +76,26 @@ std::string checkGeneralized(const ConversionRequest &r, int &initial, std::vect
     return {};
 }
 
+// Checks the back zone's boxes, which follow the front's. Its numbers are
+// new to the player's entries, so they are held to the whole range: a back
+// number of 0 or below would come out of the conversion outside the zone.
+std::string checkBack(const ConversionRequest &r, std::vector<int> &values)
+{
+    const LotteryZone back = r.lottery.back();
+    const std::string &name = r.lottery.backName;
+    for (int i = 0; i < back.count; ++i) {
+        const std::string &text = r.boxes[static_cast<size_t>(r.lottery.count + i)];
+        if (text.empty())
+            return "请输入" + name + "号码！";
+        const int value = strToInt(text);
+        if (value < back.lowest() || value > back.highest())
+            return "请输入" + std::to_string(back.lowest()) + "到" + std::to_string(back.highest()) + "的"
+                   + name + "号码！";
+        values.push_back(value);
+    }
+    return {};
+}
+
 bool repeats(const std::vector<DigitPair> &pairs, size_t position)
 {
     for (size_t j = 0; j < pairs.size(); ++j) {
@@ -111,6 +131,30 @@ void settleLotto(std::vector<DigitPair> &result, const std::vector<DigitPair> &o
     }
     std::sort(result.begin(), result.end(),
               [](DigitPair a, DigitPair b) { return a.value() < b.value(); });
+}
+
+// Corrects one zone's original pairs and settles them by the zone's kind:
+// a Lotto zone distinct and sorted, a Digit zone in decimal form and box
+// order. The cells are appended to `cells`.
+void convertZone(const LotteryZone &zone, const std::vector<DigitPair> &original,
+                 const PairMethod &method, int factor, DrawGenerator &draws,
+                 std::vector<std::string> &cells)
+{
+    std::vector<DigitPair> result;
+    result.reserve(original.size());
+    for (DigitPair pair : original)
+        result.push_back(CorrectPair(method, ScalePair(pair, factor), zone.total));
+    if (zone.isLotto()) {
+        settleLotto(result, original, zone.total, draws);
+        for (DigitPair pair : result)
+            cells.push_back(pair.text());
+    } else {
+        // A correction may leave a value at or above a total below 10 (0–4
+        // has a total of 5), or, for a back zone such as 0–14, anywhere up to
+        // 99; it wraps round into the range.
+        for (DigitPair pair : result)
+            cells.push_back(std::to_string(pair.value() % zone.total));
+    }
 }
 
 } // namespace
@@ -159,45 +203,44 @@ ConversionResult convert(const ConversionRequest &r, DrawGenerator &draws)
     if (methodPosition < 0)
         return {{}, "请选择修正方法！"};
 
+    const bool generalized = r.method == kGeneralizedMethod;
+    std::vector<int> values;
+    int initial = 0;
+    std::vector<int> backValues;
+    std::string message = generalized ? checkGeneralized(r, initial, values) : checkOriginals(r, values);
+    if (message.empty())
+        message = checkBack(r, backValues);
+    if (!message.empty())
+        return {{}, message};
+
+    // Both zones are corrected alike: by the pair method and the Multiplier,
+    // or, for the generalized method, by its own last steps (scaled by 7,
+    // then "五行修正").
     std::vector<DigitPair> original;
-    std::vector<DigitPair> result;
     original.reserve(static_cast<size_t>(front.count));
-    result.reserve(static_cast<size_t>(front.count));
-    if (r.method != kGeneralizedMethod) {
-        std::vector<int> values;
-        if (std::string message = checkOriginals(r, values); !message.empty())
-            return {{}, message};
+    const PairMethod *method = &pairMethods()[1];
+    int factor = 7;
+    if (!generalized) {
         // The date texts are read before the digits of the original pairs, so
         // a bad date character is reported before the minus sign of a
         // negative number ("0-5").
-        const int multiplier = Multiplier(DateDigitSum(r.year, r.month, r.day, r.hour),
-                                          DirectionNumber(r.arrangement, r.direction));
+        factor = Multiplier(DateDigitSum(r.year, r.month, r.day, r.hour),
+                            DirectionNumber(r.arrangement, r.direction));
         for (int value : values)
             original.push_back(DigitPair::fromValue(value));
-        const PairMethod &method = pairMethods()[static_cast<size_t>(methodPosition)];
-        for (DigitPair pair : original)
-            result.push_back(CorrectPair(method, ScalePair(pair, multiplier), front.total));
+        method = &pairMethods()[static_cast<size_t>(methodPosition)];
     } else {
-        int initial = 0;
-        std::vector<int> controls;
-        if (std::string message = checkGeneralized(r, initial, controls); !message.empty())
-            return {{}, message};
-        original = CascadePairs(front, DigitPair::fromValue(initial), controls);
-        for (DigitPair pair : original)
-            result.push_back(CorrectPair(pairMethods()[1], ScalePair(pair, 7), front.total));
+        original = CascadePairs(front, DigitPair::fromValue(initial), values);
     }
 
     ConversionResult converted;
-    converted.cells.reserve(result.size());
-    if (front.isLotto()) {
-        settleLotto(result, original, front.total, draws);
-        for (DigitPair pair : result)
-            converted.cells.push_back(pair.text());
-    } else {
-        // A correction may leave a value at or above a total below 10 (0–4
-        // has a total of 5); it wraps round into the range.
-        for (DigitPair pair : result)
-            converted.cells.push_back(std::to_string(pair.value() % front.total));
+    converted.cells.reserve(static_cast<size_t>(r.lottery.numberCount()));
+    convertZone(front, original, *method, factor, draws, converted.cells);
+    if (r.lottery.hasBack()) {
+        std::vector<DigitPair> backOriginal;
+        for (int value : backValues)
+            backOriginal.push_back(DigitPair::fromValue(value));
+        convertZone(r.lottery.back(), backOriginal, *method, factor, draws, converted.cells);
     }
     return converted;
 }

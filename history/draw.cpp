@@ -1,6 +1,5 @@
 #include "history/draw.h"
 
-#include "base/lottery.h"
 #include "base/two_digit.h"
 
 #include <algorithm>
@@ -66,16 +65,16 @@ int DrawShape::numberCount() const
     return front.count + (back ? back->count : 0) + (special ? 1 : 0);
 }
 
-DrawShape drawShapeOf(const std::string &name, int kind, int total, int count, int backTotal, int backCount,
-                      const std::string &backName)
+DrawShape drawShapeOf(const std::string &name, const Lottery &lottery)
 {
     DrawShape shape;
-    const bool twoZones = backTotal > 0 && backCount > 0;
-    shape.front = zone(twoZones ? "前区" : "", {kind, total, count});
+    const bool twoZones = lottery.hasBack();
+    shape.front = zone(twoZones ? "前区" : "", lottery.front());
     if (twoZones)
-        shape.back = zone(backName, {kind, backTotal, backCount});
+        shape.back = zone(lottery.backName, lottery.back());
     for (const DrawException &exception : kExceptions) {
-        if (name == exception.name && kind == exception.kind && total == exception.total && !twoZones) {
+        if (name == exception.name && lottery.kind == exception.kind && lottery.total == exception.total
+            && !twoZones) {
             shape.front.count = exception.drawn;
             shape.special = exception.special;
         }

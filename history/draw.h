@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/lottery.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -34,11 +36,10 @@ struct DrawShape
     friend bool operator==(const DrawShape &, const DrawShape &) = default;
 };
 
-// The draw shape of a catalogue lottery: its kind, total and count, with an
-// optional back zone (total and count 0 for none). A few shipped lotteries
-// draw otherwise than they bet (快乐8, 七乐彩); they are known by name.
-DrawShape drawShapeOf(const std::string &name, int kind, int total, int count, int backTotal = 0,
-                      int backCount = 0, const std::string &backName = "后区");
+// The draw shape of a catalogue lottery: the shape of its bet, front and
+// back zone. A few shipped lotteries draw otherwise than they bet (快乐8,
+// 七乐彩); they are known by name.
+DrawShape drawShapeOf(const std::string &name, const Lottery &lottery);
 
 // One stored draw of one lottery (开奖号码表).
 struct Draw

@@ -26,14 +26,12 @@ std::vector<std::string> splitNumbers(const std::string &text)
     return parts;
 }
 
-} // namespace
-
-std::variant<std::vector<int>, std::string> parseWinningNumbers(const std::string &text,
-                                                                const Lottery &lottery)
+// One zone's numbers; `name` is empty for the front and the zone's name
+// (蓝球, 后区) for the back, so the messages say which numbers are wrong.
+std::variant<std::vector<int>, std::string> parseZone(std::vector<std::string> parts,
+                                                      const LotteryZone &zone, const std::string &name)
 {
-    const LotteryZone zone = lottery.front();
     const int count = zone.count;
-    std::vector<std::string> parts = splitNumbers(text);
     if (!zone.isLotto() && parts.size() == 1 && static_cast<int>(parts[0].size()) == count && count > 1) {
         const std::string digits = parts[0];
         parts.clear();
@@ -41,18 +39,71 @@ std::variant<std::vector<int>, std::string> parseWinningNumbers(const std::strin
             parts.emplace_back(1, c);
     }
     if (static_cast<int>(parts.size()) != count)
-        return "请输入" + std::to_string(count) + "个开奖号码！";
+        return "请输入" + std::to_string(count) + "个" + name + "开奖号码！";
     std::vector<int> numbers;
     for (const std::string &part : parts) {
         const auto value = parseInt(part);
         if (!value || *value < zone.lowest() || *value > zone.highest())
-            return "开奖号码“" + quotedText(part) + "”不在" + std::to_string(zone.lowest()) + "到"
+            return name + "开奖号码“" + quotedText(part) + "”不在" + std::to_string(zone.lowest()) + "到"
                    + std::to_string(zone.highest()) + "之间！";
         if (zone.isLotto() && std::find(numbers.begin(), numbers.end(), *value) != numbers.end())
-            return "开奖号码“" + quotedText(part) + "”重复了！";
+            return name + "开奖号码“" + quotedText(part) + "”重复了！";
         numbers.push_back(*value);
     }
     return numbers;
+}
+
+// The front's and the back's parts of a two-zone draw, or the message.
+std::variant<std::pair<std::vector<std::string>, std::vector<std::string>>, std::string>
+splitZones(std::string text, const Lottery &lottery)
+{
+    const std::string fullWidthPlus = "＋";
+    for (size_t at = text.find(fullWidthPlus); at != std::string::npos; at = text.find(fullWidthPlus))
+        text.replace(at, fullWidthPlus.size(), "+");
+    const size_t plus = text.find('+');
+    if (plus == std::string::npos) {
+        std::vector<std::string> front = splitNumbers(text);
+        if (static_cast<int>(front.size()) != lottery.numberCount())
+            return "请输入" + std::to_string(lottery.count) + "个开奖号码和"
+                   + std::to_string(lottery.backCount) + "个" + lottery.backName + "号码，用“+”隔开！";
+        std::vector<std::string> back(front.begin() + lottery.count, front.end());
+        front.resize(static_cast<size_t>(lottery.count));
+        return std::pair(std::move(front), std::move(back));
+    }
+    if (text.find('+', plus + 1) != std::string::npos)
+        return std::string("开奖号码中只能有一个“+”！");
+    return std::pair(splitNumbers(text.substr(0, plus)), splitNumbers(text.substr(plus + 1)));
+}
+
+} // namespace
+
+std::variant<WinningNumbers, std::string> parseWinningNumbers(const std::string &text,
+                                                              const Lottery &lottery)
+{
+    std::vector<std::string> frontParts;
+    std::vector<std::string> backParts;
+    if (lottery.hasBack()) {
+        auto zones = splitZones(text, lottery);
+        if (auto *refusal = std::get_if<std::string>(&zones))
+            return *refusal;
+        auto &parts = std::get<0>(zones);
+        frontParts = std::move(parts.first);
+        backParts = std::move(parts.second);
+    } else {
+        frontParts = splitNumbers(text);
+    }
+    WinningNumbers winning;
+    auto front = parseZone(std::move(frontParts), lottery.front(), {});
+    if (auto *refusal = std::get_if<std::string>(&front))
+        return *refusal;
+    winning.front = std::get<std::vector<int>>(std::move(front));
+    if (lottery.hasBack()) {
+        auto back = parseZone(std::move(backParts), lottery.back(), lottery.backName);
+        if (auto *refusal = std::get_if<std::string>(&back))
+            return *refusal;
+        winning.back = std::get<std::vector<int>>(std::move(back));
+    }
+    return winning;
 }
 
 std::vector<bool> betHits(const std::vector<std::string> &bet, const std::vector<int> &winning,
@@ -71,13 +122,20 @@ std::vector<bool> betHits(const std::vector<std::string> &bet, const std::vector
     return hits;
 }
 
-std::string copiedBets(const std::vector<std::vector<std::string>> &rows)
+std::vector<bool> drawHits(const std::vector<std::string> &bet, const WinningNumbers &winning,
+                           const Lottery &lottery)
+{
+    const auto split = bet.begin() + std::min(bet.size(), static_cast<size_t>(lottery.count));
+    std::vector<bool> hits = betHits({bet.begin(), split}, winning.front, lottery.front());
+    const std::vector<bool> back = betHits({split, bet.end()}, winning.back, lottery.back());
+    hits.insert(hits.end(), back.begin(), back.end());
+    return hits;
+}
+
+std::string copiedBets(const std::vector<std::vector<std::string>> &rows, const Lottery &lottery)
 {
     std::string text;
-    for (const auto &row : rows) {
-        for (size_t i = 0; i < row.size(); ++i)
-            text += (i ? " " : "") + row[i];
-        text += '\n';
-    }
+    for (const auto &row : rows)
+        text += lottery.betText(row) + '\n';
     return text;
 }

@@ -9,19 +9,37 @@
 
 // Checking bets against a draw (开奖对照).
 
+// The numbers of one draw, by zone; `back` is empty for a single pool.
+struct WinningNumbers
+{
+    std::vector<int> front;
+    std::vector<int> back;
+
+    bool empty() const { return front.empty() && back.empty(); }
+    friend bool operator==(const WinningNumbers &, const WinningNumbers &) = default;
+};
+
 // The winning numbers the player typed for a lottery: numbers separated by
 // blanks, commas or 、; a Digit lottery's single-digit numbers may also be
-// typed together ("385"). Either the numbers or the message that refuses
-// them.
-std::variant<std::vector<int>, std::string> parseWinningNumbers(const std::string &text,
-                                                                const Lottery &lottery);
+// typed together ("385"). A back zone's numbers follow the front's after a
+// "+" ("01 05 12 19 25 31 + 07"); without one, a line of exactly all the
+// numbers is split by the zones' counts. Either the numbers or the message
+// that refuses them.
+std::variant<WinningNumbers, std::string> parseWinningNumbers(const std::string &text,
+                                                              const Lottery &lottery);
 
-// Which numbers of one bet match: for a Lotto lottery every number that is
-// among the winning numbers, for a Digit lottery every position that holds
-// the winning number of that position. Cells that are no number never hit.
+// Which numbers of one zone of a bet match: for a Lotto zone every number
+// that is among the winning numbers, for a Digit zone every position that
+// holds the winning number of that position. Cells that are no number
+// never hit.
 std::vector<bool> betHits(const std::vector<std::string> &bet, const std::vector<int> &winning,
                           const LotteryZone &zone);
 
-// The text copied for some rows of bets: the numbers of a row separated by
-// single spaces, one row a line.
-std::string copiedBets(const std::vector<std::vector<std::string>> &rows);
+// The same for a whole bet, front then back, each zone against its own
+// winning numbers.
+std::vector<bool> drawHits(const std::vector<std::string> &bet, const WinningNumbers &winning,
+                           const Lottery &lottery);
+
+// The text copied for some rows of bets: one row a line, its numbers as
+// Lottery::betText writes them.
+std::string copiedBets(const std::vector<std::vector<std::string>> &rows, const Lottery &lottery);

@@ -185,5 +185,9 @@ std::vector<std::string> resultHeadings(const Lottery &lottery)
     std::vector<std::string> headings{"序号"};
     for (int k = 1; k <= lottery.count; ++k)
         headings.push_back("号码" + std::to_string(k));
+    // A lone back number is headed by the zone's name (蓝球), several by the
+    // name and their place (后区1, 后区2).
+    for (int k = 1; k <= lottery.backCount; ++k)
+        headings.push_back(lottery.backCount == 1 ? lottery.backName : lottery.backName + std::to_string(k));
     return headings;
 }

@@ -99,5 +99,5 @@ bool fitsBetSize(const ResultGrid &grid, int count);
 int resultColumnWidth(int gridWidth, int numberCount);
 
 // The header row of a lottery's bets, shared by the grid and the printout:
-// "序号", then "号码" + k for k = 1 … K.
+// "序号", then "号码" + k for k = 1 … K, then the back zone's columns.
 std::vector<std::string> resultHeadings(const Lottery &lottery);

@@ -1,7 +1,6 @@
 #include "results/result_grid_model.h"
 
 #include "base/app_error.h"
-#include "results/draw_check.h"
 
 #include <QBrush>
 #include <QColor>
@@ -13,6 +12,18 @@ namespace {
 
 const QColor kRepeatBackground(226, 226, 226);
 const QColor kHitBackground(255, 214, 102);
+
+// "命中5个号码", and for a back zone "命中5个号码，蓝球命中1个".
+QString hitSummary(const std::vector<bool> &hit, const Lottery &lottery)
+{
+    const auto split = hit.begin() + std::min(hit.size(), static_cast<size_t>(lottery.count));
+    QString summary = QStringLiteral("命中%1个号码").arg(std::count(hit.begin(), split, true));
+    if (lottery.hasBack())
+        summary += QStringLiteral("，%1命中%2个")
+                       .arg(QString::fromStdString(lottery.backName))
+                       .arg(std::count(split, hit.end(), true));
+    return summary;
+}
 
 } // namespace
 
@@ -106,7 +117,7 @@ void ResultGridModel::appendBet(const Lottery &lottery, const std::vector<std::s
     emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
 }
 
-void ResultGridModel::setDraw(std::vector<int> winning, const Lottery &lottery)
+void ResultGridModel::setDraw(WinningNumbers winning, const Lottery &lottery)
 {
     m_draw = std::move(winning);
     m_drawLottery = lottery;
@@ -118,7 +129,7 @@ std::vector<bool> ResultGridModel::hits(int row) const
 {
     if (m_draw.empty() || m_grid.cell(0, row).empty())
         return {};
-    return betHits(bet(row), m_draw, m_drawLottery.front());
+    return drawHits(bet(row), m_draw, m_drawLottery);
 }
 
 int ResultGridModel::rowCount(const QModelIndex &parent) const
@@ -166,7 +177,7 @@ QVariant ResultGridModel::data(const QModelIndex &index, int role) const
             lines << QStringLiteral("与第%1注相同").arg(first);
         const std::vector<bool> hit = hits(row);
         if (!m_draw.empty() && !hit.empty())
-            lines << QStringLiteral("命中%1个号码").arg(std::count(hit.begin(), hit.end(), true));
+            lines << hitSummary(hit, m_drawLottery);
         return lines.isEmpty() ? QVariant() : QVariant(lines.join(QLatin1Char('\n')));
     }
     default:

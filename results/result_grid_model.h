@@ -1,5 +1,6 @@
 #pragma once
 
+#include "results/draw_check.h"
 #include "results/result_grid.h"
 
 #include <QAbstractTableModel>
@@ -27,7 +28,7 @@ public:
     {
         ResultGrid grid;
         std::vector<std::string> provenance; // by result row, from row 1
-        std::vector<int> draw;
+        WinningNumbers draw;
         Lottery drawLottery;
         bool unsaved = false;
     };
@@ -53,7 +54,7 @@ public:
 
     // Highlights the numbers of every row that match a draw, until the grid
     // is cleared or replaced.
-    void setDraw(std::vector<int> winning, const Lottery &lottery);
+    void setDraw(WinningNumbers winning, const Lottery &lottery);
     bool hasDraw() const { return !m_draw.empty(); }
 
     // The row an earlier row repeats (0 for none); rows from 1.
@@ -75,7 +76,7 @@ private:
     std::vector<std::string> m_provenance;
     std::unordered_map<std::string, int> m_firstRowOf; // a bet's text → its first row
     std::vector<int> m_repeatOf;
-    std::vector<int> m_draw;
+    WinningNumbers m_draw;
     Lottery m_drawLottery;
     bool m_unsaved = false;
 };

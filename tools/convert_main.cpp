@@ -2,9 +2,11 @@
 // Reads one request a line from standard input (UTF-8, fields separated by
 // one TAB):
 //   kind total count method arrangement direction year month day hour initial box0 … box(count−1)
-// and prints one line for each: the bet's numbers joined by single spaces, or
-// "! " and the refusal or error message. All lines of one run share one
-// draw generator, as one program run does.
+// and, for a lottery with a back zone (of the same kind), after them
+//   + total2 count2 back0 … back(count2−1)
+// and prints one line for each: the bet's numbers joined by single spaces,
+// the back zone's after " + ", or "! " and the refusal or error message.
+// All lines of one run share one draw generator, as one program run does.
 #include "base/app_error.h"
 #include "base/int_text.h"
 #include "engine/conversion.h"
@@ -55,13 +57,23 @@ std::string convertLine(std::string line, DrawGenerator &draws)
     request.hour = fields[9];
     request.initial = fields[10];
     request.boxes.assign(fields.begin() + kFixedFields, fields.begin() + static_cast<long>(needed));
+    if (fields.size() > needed && fields[needed] == "+") {
+        if (fields.size() < needed + 3)
+            return "! 字段不足：“+”之后需要后区的号码总数和号码个数";
+        request.lottery.backName = kDefaultBackName;
+        request.lottery.backTotal = strToInt(fields[needed + 1]);
+        request.lottery.backCount = strToInt(fields[needed + 2]);
+        const size_t backNeeded = needed + 3 + static_cast<size_t>(std::max(request.lottery.backCount, 0));
+        if (fields.size() < backNeeded)
+            return "! 字段不足：需要" + std::to_string(backNeeded) + "个字段，只有"
+                   + std::to_string(fields.size()) + "个";
+        request.boxes.insert(request.boxes.end(), fields.begin() + static_cast<long>(needed + 3),
+                             fields.begin() + static_cast<long>(backNeeded));
+    }
     const ConversionResult result = convert(request, draws);
     if (!result.accepted())
         return "! " + result.refusal;
-    std::string text;
-    for (const std::string &cell : result.cells)
-        text += (text.empty() ? "" : " ") + cell;
-    return text;
+    return request.lottery.betText(result.cells);
 }
 
 } // namespace

@@ -10,6 +10,9 @@ namespace demo {
 inline constexpr const char *kLottery = "双色球";
 inline constexpr int kTotal = 33;
 inline constexpr std::array<int, 6> kOriginals{3, 7, 12, 19, 25, 31};
+inline constexpr const char *kBackName = "蓝球";
+inline constexpr int kBackTotal = 16;
+inline constexpr int kBackOriginal = 7; // the blue ball's box
 inline constexpr const char *kYear = "2024";
 inline constexpr const char *kMonth = "05";
 inline constexpr const char *kDay = "17";

@@ -45,22 +45,30 @@ std::vector<Page> pages()
         scaled.push_back(ScalePair(original.back(), multiplier));
         corrected.push_back(CorrectPair(demo::kMethod, scaled.back(), demo::kTotal));
     }
-    ConversionRequest request{{Lotto, demo::kTotal, static_cast<int>(demo::kOriginals.size())},
-                              demo::kMethod, demo::kArrangement, demo::kDirection, demo::kYear,
-                              demo::kMonth, demo::kDay, demo::kHour, "", {}};
+    // The blue ball goes the same way within its own 1–16.
+    const DigitPair backOriginal = DigitPair::fromValue(demo::kBackOriginal);
+    const DigitPair backScaled = ScalePair(backOriginal, multiplier);
+    const DigitPair backCorrected = CorrectPair(demo::kMethod, backScaled, demo::kBackTotal);
+    const Lottery lottery{Lotto, demo::kTotal, static_cast<int>(demo::kOriginals.size()), demo::kBackName,
+                          demo::kBackTotal, 1};
+    ConversionRequest request{lottery,     demo::kMethod, demo::kArrangement, demo::kDirection, demo::kYear,
+                              demo::kMonth, demo::kDay,    demo::kHour,        "",                {}};
     for (int value : demo::kOriginals)
         request.boxes.push_back(std::to_string(value));
+    request.boxes.push_back(std::to_string(demo::kBackOriginal));
     DrawGenerator draws;
     const ConversionResult result = convert(request, draws);
-    QStringList bet;
-    for (const std::string &cell : result.cells)
-        bet << QString::fromStdString(cell);
+    const QString bet = QString::fromStdString(lottery.betText(result.cells));
 
     return {
         {QStringLiteral("第一步：选择彩票"),
-         QStringLiteral("在“选择彩票：”列表中选“双色球”。窗口显示它是乐透型、33 选 6，并排好 6 个空白的号码框。")},
+         QStringLiteral("在“选择彩票：”列表中选“双色球”。窗口显示它是乐透型、红球 33 选 6 加蓝球 16 选 1，"
+                        "并排好 7 个空白的号码框，最后一个淡蓝色的框是蓝球。")},
         {QStringLiteral("第二步：输入原始号码"),
-         QStringLiteral("在 6 个框中依次输入心中的号码：3、7、12、19、25、31。程序把它们写成两位数：%1。").arg(pairs(original))},
+         QStringLiteral("在前 6 个框中依次输入心中的号码：3、7、12、19、25、31，在蓝球框中输入 %1。"
+                        "程序把它们写成两位数：%2，蓝球 %3。")
+             .arg(demo::kBackOriginal)
+             .arg(pairs(original), QString::fromStdString(backOriginal.text()))},
         {QStringLiteral("第三步：日期、时辰和方位"),
          QStringLiteral("选年 2024、月 05、日 17、时 08：十个数字相加再折叠得到日期数 %1。八卦选“先天八卦”、方位选“东”，方位数是 %2。"
                         "%2 × %2 除以 %1 的余数为 0，所以倍数取 %3。")
@@ -68,13 +76,15 @@ std::vector<Page> pages()
              .arg(direction)
              .arg(multiplier)},
         {QStringLiteral("第四步：选择修正方法"),
-         QStringLiteral("每个号码的十位和个位各乘以 %1 只留个位：%2。选“太极图阳邻修正”，把超出 33 的号码调回范围：%3。")
+         QStringLiteral("每个号码的十位和个位各乘以 %1 只留个位：%2，蓝球 %3。选“太极图阳邻修正”，"
+                        "把超出 33 的号码调回范围：%4；蓝球在 1 到 16 之内同样修正：%5。")
              .arg(multiplier)
-             .arg(pairs(scaled), pairs(corrected))},
+             .arg(pairs(scaled), QString::fromStdString(backScaled.text()), pairs(corrected),
+                  QString::fromStdString(backCorrected.text()))},
         {QStringLiteral("第五步：转换号码"),
-         QStringLiteral("按“转换号码”。00 换回原始号码，再从小到大排序，结果表格增加一行：%1。"
+         QStringLiteral("按“转换号码”。00 换回原始号码，再从小到大排序，结果表格增加一行，“+”后是蓝球：%1。"
                         "之后可以“保存号码”、“加载号码”或“打印号码”。")
-             .arg(bet.join(u' '))},
+             .arg(bet)},
     };
 }
 

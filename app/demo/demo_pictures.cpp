@@ -95,6 +95,8 @@ int main(int argc, char *argv[])
     const std::vector<QLineEdit *> &boxes = window.originalNumberBoxes();
     for (size_t i = 0; i < boxes.size() && i < demo::kOriginals.size(); ++i)
         boxes[i]->setText(QString::number(demo::kOriginals[i]));
+    if (boxes.size() > demo::kOriginals.size())
+        boxes[demo::kOriginals.size()]->setText(QString::number(demo::kBackOriginal));
     save(window, 2, {window.grpcode}, folder);
 
     choose(window.comxianhou, demo::kArrangement);

@@ -4,6 +4,7 @@
 #include "ui/radio_group.h"
 #include "app/u_index.h"
 
+#include <QCheckBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -47,7 +48,8 @@ protected:
 TEST_F(AddDialogTest, LayoutAsDesigned)
 {
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("彩票操作"));
-    EXPECT_EQ(dialog.size(), QSize(168, 198));
+    // The designed 168 × 198, and the row of the check box "有后区" below.
+    EXPECT_EQ(dialog.size(), QSize(168, 198 + 24));
     EXPECT_EQ(dialog.edtcainame->geometry(), QRect(16, 26, 137, 21));
     EXPECT_EQ(dialog.optcaitype->geometry(), QRect(16, 56, 137, 41));
     EXPECT_EQ(dialog.optcaitype->title(), QStringLiteral("彩票类型："));
@@ -181,4 +183,45 @@ TEST_F(AddDialogTest, CloseCancelsAndBackgroundClickCapturesTheScreen)
     QTest::mouseClick(dialog.btnext, Qt::LeftButton);
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
     EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST_F(AddDialogTest, BackZoneFieldsOpenBelowAndAddATwoZoneLottery)
+{
+    EXPECT_EQ(dialog.chkhouqu->text(), QStringLiteral("有后区"));
+    EXPECT_EQ(dialog.chkhouqu->geometry().topLeft(), QPoint(16, 194));
+    EXPECT_FALSE(dialog.edthouquname->isVisibleTo(&dialog));
+    QTest::mouseClick(dialog.chkhouqu, Qt::LeftButton, {}, QPoint(4, 10));
+    ASSERT_TRUE(dialog.chkhouqu->isChecked());
+    EXPECT_TRUE(dialog.edthouquname->isVisibleTo(&dialog));
+    EXPECT_GE(dialog.height(), dialog.edthouqusel->geometry().bottom());
+    EXPECT_EQ(dialog.edthouqusum->geometry().x(), dialog.edtcaisum->geometry().x());
+    EXPECT_EQ(dialog.edthouqusel->geometry().x(), dialog.edtcaisel->geometry().x());
+
+    fill(QStringLiteral("新双色球"), 0, QStringLiteral("33"), QStringLiteral("6"));
+    press();
+    EXPECT_EQ(desktop.messageTexts(), QStringList{QStringLiteral("请输入后区名称！！")});
+    dialog.edthouquname->setText(QStringLiteral("蓝球"));
+    press();
+    EXPECT_EQ(desktop.messageTexts(), QStringList{QStringLiteral("请输入后区个数！！")});
+    dialog.edthouqusel->setText(QStringLiteral("1"));
+    press();
+    EXPECT_EQ(desktop.messageTexts(), QStringList{QStringLiteral("请输入后区总数！")});
+    dialog.edthouqusum->setText(QStringLiteral("100"));
+    press();
+    EXPECT_EQ(desktop.messageTexts(),
+              QStringList{QStringLiteral("彩票“新双色球”的蓝球总数为100，程序只能处理1到99的蓝球总数。")});
+    EXPECT_EQ(desktop.messages[0].caption, QStringLiteral("错误"));
+    dialog.edthouqusum->setText(QStringLiteral("16"));
+    press();
+    EXPECT_EQ(desktop.messageTexts(), QStringList{QStringLiteral("成功添加彩票！")});
+    const CatalogueRow added = CatalogueStore(dir.cataloguePath()).readAll().back();
+    EXPECT_EQ(lotteryFromRow(added), (LotteryInfo{QStringLiteral("新双色球"), {0, 33, 6, "蓝球", 16, 1}}));
+
+    // Unticked, the back fields keep their text but describe nothing.
+    QTest::mouseClick(dialog.chkhouqu, Qt::LeftButton, {}, QPoint(4, 10));
+    EXPECT_FALSE(dialog.edthouquname->isVisibleTo(&dialog));
+    EXPECT_EQ(dialog.size(), QSize(168, 198 + 24));
+    fill(QStringLiteral("单区"), 0, QStringLiteral("33"), QStringLiteral("6"));
+    press();
+    EXPECT_EQ(lotteryFromRow(CatalogueStore(dir.cataloguePath()).readAll().back()).lottery, Lottery(0, 33, 6));
 }

@@ -28,6 +28,7 @@ std::function<void(QDialog *)> addLottery(const QString &name, int kind, const Q
 TEST_F(MainWindowTest, AddingALotteryRerunsTheStartUp)
 {
     clock.date = QDate(2026, 12, 8);
+    dir.writeSinglePoolCatalogue();
     Tfrmmain &w = open();
     pick(w.comcainame, QStringLiteral("七星彩"));
     for (QLineEdit *box : visibleBoxes())

@@ -23,6 +23,9 @@ QString gridRow(const Tfrmmain &w, int row)
 class ConversionWindowTest : public MainWindowTest
 {
 protected:
+    // The Parts' examples are single pools: 双色球 33/6 without its blue ball.
+    void SetUp() override { dir.writeSinglePoolCatalogue(); }
+
     Tfrmmain &openOn2024()
     {
         clock.date = QDate(2025, 5, 17); // the year list defaults to 2024

@@ -13,6 +13,9 @@
 class ExtrasTest : public MainWindowTest
 {
 protected:
+    // The Parts' examples are single pools: 双色球 33/6 without its blue ball.
+    void SetUp() override { dir.writeSinglePoolCatalogue(); }
+
     Tfrmmain &openWithBets(const QString &lottery = QStringLiteral("双色球"))
     {
         clock.date = QDate(2025, 5, 17);

@@ -25,6 +25,7 @@ int visibleCount(const Tfrmmain &w, const std::vector<QWidget *> &controls)
 
 TEST_F(MainWindowTest, PairMethodShowsTheDateAndOptionSet)
 {
+    dir.writeSinglePoolCatalogue();
     Tfrmmain &w = open(); // 双色球, 33/6
     EXPECT_EQ(w.grpcode->title(), QStringLiteral("原始号码：请输入6个1--33范围内数字（不重复）"));
     EXPECT_EQ(w.lbloricode->text(), QStringLiteral("原始号码：请输入1个1--33范围内数字"));
@@ -35,6 +36,7 @@ TEST_F(MainWindowTest, PairMethodShowsTheDateAndOptionSet)
 
 TEST_F(MainWindowTest, GeneralizedMethodShowsTheInitialNumberInstead)
 {
+    dir.writeSinglePoolCatalogue();
     Tfrmmain &w = open();
     visibleBoxes()[0]->setText(QStringLiteral("2"));
     pick(w.commode, QStringLiteral("广义阴阳五行修正"));

@@ -37,6 +37,9 @@ std::string cells(const Tfrmmain &w, int row)
 class NumberFileTest : public MainWindowTest
 {
 protected:
+    // The Parts' examples are single pools: 双色球 33/6 without its blue ball.
+    void SetUp() override { dir.writeSinglePoolCatalogue(); }
+
     Tfrmmain &openWithBets()
     {
         clock.date = QDate(2026, 12, 8);

@@ -140,8 +140,9 @@ TEST_F(MainWindowTest, MissingCatalogueStopsStartUpButTheWindowOpens)
     QFile::copy(QStringLiteral(KORVEL_DIST_DIR "/数据库/彩票数据.mdb"), dir.cataloguePath());
     w.comcainame->addItem(QStringLiteral("双色球"));
     pick(w.comcainame, QStringLiteral("双色球"));
-    const QString numbers[] = {QStringLiteral("1"), QStringLiteral("5"), QStringLiteral("9"),
-                               QStringLiteral("13"), QStringLiteral("22"), QStringLiteral("30")};
+    const QString numbers[] = {QStringLiteral("1"),  QStringLiteral("5"),  QStringLiteral("9"), QStringLiteral("13"),
+                               QStringLiteral("22"), QStringLiteral("30"), QStringLiteral("7")}; // and the blue ball
+    ASSERT_EQ(visibleBoxes().size(), std::size(numbers));
     for (size_t i = 0; i < visibleBoxes().size(); ++i)
         visibleBoxes()[i]->setText(numbers[i]);
     desktop.messages.clear();

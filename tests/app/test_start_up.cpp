@@ -17,11 +17,11 @@ TEST_F(MainWindowTest, OpensWithTheFirstLotteryAndEveryListOnItsDefault)
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Korvel自动选号器"));
 
     EXPECT_EQ(w.comcainame->currentText(), QStringLiteral("双色球"));
-    EXPECT_EQ(w.currentLottery(), (LotteryInfo{QStringLiteral("双色球"), {0, 33, 6}}));
+    EXPECT_EQ(w.currentLottery(), (LotteryInfo{QStringLiteral("双色球"), {0, 33, 6, "蓝球", 16, 1}}));
     EXPECT_EQ(w.optcaitype->itemIndex(), 0);
-    EXPECT_EQ(w.edtcaisum->text(), QStringLiteral("33"));
-    EXPECT_EQ(w.edtcaisel->text(), QStringLiteral("6"));
-    EXPECT_EQ(visibleBoxes().size(), 6u);
+    EXPECT_EQ(w.edtcaisum->text(), QStringLiteral("33+16"));
+    EXPECT_EQ(w.edtcaisel->text(), QStringLiteral("6+1"));
+    EXPECT_EQ(visibleBoxes().size(), 7u);
 
     EXPECT_EQ(items(w.comxianhou), (QStringList{QStringLiteral("先天八卦"), QStringLiteral("后天八封")}));
     EXPECT_EQ(w.comyingyang->currentText(), QStringLiteral("阳历"));
@@ -41,7 +41,7 @@ TEST_F(MainWindowTest, OpensWithTheFirstLotteryAndEveryListOnItsDefault)
     EXPECT_EQ(w.commode->count(), 20);
     EXPECT_EQ(w.commode->currentText(), QStringLiteral("怪数7修正"));
     EXPECT_EQ(w.commode->itemText(19), QStringLiteral("广义阴阳五行修正"));
-    EXPECT_EQ(w.grpcode->title(), QStringLiteral("原始号码：请输入6个1--33范围内数字（不重复）"));
+    EXPECT_EQ(w.grpcode->title(), QStringLiteral("原始号码：请输入6个1--33范围内数字（不重复）＋蓝球1个1--16"));
     EXPECT_EQ(w.resultGrid().grid().rowCount(), 2);
 }
 
@@ -96,7 +96,7 @@ TEST_F(MainWindowTest, StartUpRunTwiceFillsEveryListOnce)
     EXPECT_EQ(w.comnian->currentText(), QStringLiteral("2026"));
     EXPECT_EQ(w.comyuei->currentText(), QStringLiteral("07"));
     EXPECT_EQ(w.comcainame->currentText(), QStringLiteral("双色球"));
-    EXPECT_EQ(visibleBoxes().size(), 6u);
+    EXPECT_EQ(visibleBoxes().size(), 7u);
     EXPECT_TRUE(w.comnian->isVisibleTo(&w));
     EXPECT_FALSE(w.edtoricode->isVisibleTo(&w));
 }

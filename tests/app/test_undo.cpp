@@ -31,6 +31,9 @@ QStringList rows(const Tfrmmain &w)
 class UndoTest : public MainWindowTest
 {
 protected:
+    // The Parts' examples are single pools: 双色球 33/6 without its blue ball.
+    void SetUp() override { dir.writeSinglePoolCatalogue(); }
+
     void convert(Tfrmmain &w, int first)
     {
         const auto boxes = visibleBoxes();

@@ -130,7 +130,7 @@ TEST_F(WindowDetailTest, NumberBoxesStandInsideTheFrameOfTheirGroup)
 {
     Tfrmmain &w = openShown();
     const std::vector<QLineEdit *> boxes = visibleBoxes();
-    ASSERT_EQ(boxes.size(), 6u);
+    ASSERT_EQ(boxes.size(), 7u); // 双色球 with its blue ball
     // Between the last two boxes, right of the caption, only the frame's top
     // and bottom lines differ from the window's colour.
     const QImage group = w.grpcode->grab().toImage();

@@ -231,7 +231,7 @@ TEST(CatalogueStore, WalCatalogueInAReadOnlyFolderIsReadOrRefusedClearly)
         ASSERT_TRUE(query.exec(QStringLiteral("pragma wal_autocheckpoint=0")));
         fs::copy_file(path.toStdString(), settled / "彩票数据.mdb");
         // A row committed to the WAL file only, copied before it is settled.
-        ASSERT_TRUE(query.exec(QStringLiteral("insert into 彩票类型表 values ('新', 0, 33, 6)")));
+        ASSERT_TRUE(query.exec(QStringLiteral("insert into 彩票类型表 (彩票名称, 彩票类型, 号码总数, 号码个数) values ('新', 0, 33, 6)")));
         fs::copy_file(path.toStdString(), pending / "彩票数据.mdb");
         fs::copy_file(path.toStdString() + "-wal", pending / "彩票数据.mdb-wal");
         query.finish();

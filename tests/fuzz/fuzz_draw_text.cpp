@@ -12,12 +12,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (size == 0)
         return 0;
     static const DrawShape shapes[] = {
-        drawShapeOf("双色球", 0, 33, 6, 16, 1, "蓝球"),
-        drawShapeOf("七乐彩", 0, 30, 7),
-        drawShapeOf("快乐8", 0, 80, 10),
-        drawShapeOf("福彩3D", 1, 10, 3),
-        drawShapeOf("七星彩", 1, 10, 6, 15, 1, "后区"),
-        drawShapeOf("大乐透", 0, 35, 5, 12, 2, "后区"),
+        drawShapeOf("双色球", {0, 33, 6, "蓝球", 16, 1}),
+        drawShapeOf("七乐彩", {0, 30, 7}),
+        drawShapeOf("快乐8", {0, 80, 10}),
+        drawShapeOf("福彩3D", {1, 10, 3}),
+        drawShapeOf("七星彩", {1, 10, 6, "后区", 15, 1}),
+        drawShapeOf("大乐透", {0, 35, 5, "后区", 12, 2}),
     };
     const DrawShape &shape = shapes[data[0] % (sizeof shapes / sizeof shapes[0])];
     const DrawText text

@@ -8,7 +8,7 @@
 
 namespace {
 
-const DrawShape kSsq = drawShapeOf("双色球", 0, 33, 6, 16, 1, "蓝球");
+const DrawShape kSsq = drawShapeOf("双色球", {0, 33, 6, "蓝球", 16, 1});
 
 std::string readOrWhy(std::string_view line, const DrawShape &shape)
 {
@@ -32,14 +32,14 @@ TEST(DrawLine, ReadsTheFormsPlayersHave)
         EXPECT_EQ(readOrWhy(line, kSsq), expected) << line;
     EXPECT_EQ(readOrWhy("2026014 03 09 14 20 27 33 07", kSsq), "2026014 03 09 14 20 27 33 + 07");
 
-    const DrawShape qlc = drawShapeOf("七乐彩", 0, 30, 7);
+    const DrawShape qlc = drawShapeOf("七乐彩", {0, 30, 7});
     EXPECT_EQ(readOrWhy("2026073 02 05 09 14 21 26 30 17", qlc), "2026073 02 05 09 14 21 26 30 + 17");
     EXPECT_EQ(readOrWhy("2026073 02 05 09 14 21 26 30 + 17", qlc), "2026073 02 05 09 14 21 26 30 + 17");
 
-    const DrawShape fc3d = drawShapeOf("福彩3D", 1, 10, 3);
+    const DrawShape fc3d = drawShapeOf("福彩3D", {1, 10, 3});
     EXPECT_EQ(readOrWhy("2026170 417", fc3d), "2026170 4 1 7");
     EXPECT_EQ(readOrWhy("2026170 2026-06-29 4 1 7", fc3d), "2026170 2026-06-29 4 1 7");
-    const DrawShape qxc = drawShapeOf("七星彩", 1, 10, 6, 15, 1, "后区");
+    const DrawShape qxc = drawShapeOf("七星彩", {1, 10, 6, "后区", 15, 1});
     EXPECT_EQ(readOrWhy("26073 309951 12", qxc), "26073 3 0 9 9 5 1 + 12");
     EXPECT_EQ(readOrWhy("26073 3 0 9 9 5 1 + 12", qxc), "26073 3 0 9 9 5 1 + 12");
 
@@ -66,11 +66,11 @@ TEST(DrawLine, BrokenLinesSayWhy)
     };
     for (const auto &[line, why] : cases)
         EXPECT_EQ(readOrWhy(line, kSsq), why) << line;
-    const DrawShape qlc = drawShapeOf("七乐彩", 0, 30, 7);
+    const DrawShape qlc = drawShapeOf("七乐彩", {0, 30, 7});
     EXPECT_EQ(readOrWhy("2026073 02 05 09 14 21 26 30 + 26", qlc), "! 特别号“26”与基本号码重复");
     EXPECT_EQ(readOrWhy("2026073 02 05 09 14 21 26 30", qlc),
               "! 应有8个号码（基本号码7个，特别号1个），读到7个");
-    const DrawShape fc3d = drawShapeOf("福彩3D", 1, 10, 3);
+    const DrawShape fc3d = drawShapeOf("福彩3D", {1, 10, 3});
     EXPECT_EQ(readOrWhy("2026170 4 1 10", fc3d), "! 号码“10”不在0到9之间");
     EXPECT_EQ(readOrWhy("2026170 4170", fc3d), "! 应有3个号码，读到1个");
 }

@@ -12,7 +12,7 @@
 
 namespace {
 
-const DrawShape kSsq = drawShapeOf("双色球", 0, 33, 6, 16, 1, "蓝球");
+const DrawShape kSsq = drawShapeOf("双色球", {0, 33, 6, "蓝球", 16, 1});
 
 const std::string kThreeDraws = "期号 开奖日期 开奖号码\n"
                                 "2026014 2026-02-01 03 09 14 20 27 33 + 07\n"
@@ -112,7 +112,7 @@ TEST(HistoryStore, ImportSkipsWhatIsStoredAndNeverOverwrites)
     EXPECT_EQ(stored[1].front, (std::vector<int>{1, 2, 3, 4, 5, 6}));
     EXPECT_EQ(stored[1].date, "2026-02-03");
     // Another lottery's draws are its own.
-    EXPECT_TRUE(store.draws("大乐透", drawShapeOf("大乐透", 0, 35, 5, 12, 2)).draws.empty());
+    EXPECT_TRUE(store.draws("大乐透", drawShapeOf("大乐透", {0, 35, 5, "后区", 12, 2})).draws.empty());
 }
 
 TEST(HistoryStore, FailedImportStoresNothing)
@@ -150,13 +150,13 @@ TEST(HistoryStore, RowsThatNoLongerFitTheLotteryAreCountedNotShown)
     TestAppDir dir;
     const HistoryStore store(dir.cataloguePath());
     // 七星彩 stored as seven digits, then read as six digits and a back digit.
-    store.importDraws("七星彩", drawShapeOf("七星彩", 1, 10, 7), "20099 3099516\n20100 3 0 9 9 5 1 6\n");
+    store.importDraws("七星彩", drawShapeOf("七星彩", {1, 10, 7}), "20099 3099516\n20100 3 0 9 9 5 1 6\n");
     execute(dir.cataloguePath(),
             QStringLiteral("insert into 开奖号码表 values ('七星彩', '20101', '', 'x', '', null)"));
-    const auto read = store.draws("七星彩", drawShapeOf("七星彩", 1, 10, 6, 15, 1));
+    const auto read = store.draws("七星彩", drawShapeOf("七星彩", {1, 10, 6, "后区", 15, 1}));
     EXPECT_TRUE(read.draws.empty());
     EXPECT_EQ(read.unfit, 3);
-    EXPECT_EQ(store.draws("七星彩", drawShapeOf("七星彩", 1, 10, 7)).draws.size(), 2u);
+    EXPECT_EQ(store.draws("七星彩", drawShapeOf("七星彩", {1, 10, 7})).draws.size(), 2u);
 }
 
 TEST(HistoryStore, ReadingNeverWritesAndAMissingCatalogueIsNotCreated)

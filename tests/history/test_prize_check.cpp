@@ -6,8 +6,8 @@
 
 namespace {
 
-const DrawShape kSsq = drawShapeOf("双色球", 0, 33, 6, 16, 1, "蓝球");
-const DrawShape kDlt = drawShapeOf("大乐透", 0, 35, 5, 12, 2, "后区");
+const DrawShape kSsq = drawShapeOf("双色球", {0, 33, 6, "蓝球", 16, 1});
+const DrawShape kDlt = drawShapeOf("大乐透", {0, 35, 5, "后区", 12, 2});
 
 PrizeTable shipped(const std::string &lottery)
 {
@@ -62,7 +62,7 @@ TEST(CheckSummary, PoolTierAndUnratedBetsAreSpelledOut)
     EXPECT_EQ(own.bets[1].backHits, 1);
 
     // 双色球 as today's catalogue holds it, without its blue ball: the rules do not fit.
-    const DrawShape single = drawShapeOf("双色球", 0, 33, 6);
+    const DrawShape single = drawShapeOf("双色球", {0, 33, 6});
     const Draw red{"双色球", "2026093", "", {3, 9, 14, 20, 27, 33}, {}, std::nullopt};
     EXPECT_EQ(checkBets({{{3, 9, 14, 20, 27, 33}, {}}}, red, single, shipped("双色球")).summary(),
               "共1注（奖级规则与本彩票的号码区不符，只显示命中个数）");

@@ -18,8 +18,8 @@ Draw drawOf(const std::string &lottery, const std::string &issue, std::vector<in
     return {lottery, issue, "", std::move(front), std::move(back), special};
 }
 
-const DrawShape kSsq = drawShapeOf("双色球", 0, 33, 6, 16, 1, "蓝球");
-const DrawShape kDlt = drawShapeOf("大乐透", 0, 35, 5, 12, 2, "后区");
+const DrawShape kSsq = drawShapeOf("双色球", {0, 33, 6, "蓝球", 16, 1});
+const DrawShape kDlt = drawShapeOf("大乐透", {0, 35, 5, "后区", 12, 2});
 
 const std::vector<PrizeCase> kSsqLevels = {
     {6, 1, 0, "一等奖", "浮动"}, {6, 0, 0, "二等奖", "浮动"}, {5, 1, 0, "三等奖", "3000"},
@@ -95,7 +95,7 @@ TEST(ShippedPrizeRules, 大乐透NineLevelsBefore26014SevenTieredLevelsFrom26014
 
 TEST(ShippedPrizeRules, 七乐彩CountsTheSpecialNumberAmongTheBet)
 {
-    const DrawShape shape = drawShapeOf("七乐彩", 0, 30, 7);
+    const DrawShape shape = drawShapeOf("七乐彩", {0, 30, 7});
     ASSERT_TRUE(shape.special);
     expectCases(drawOf("七乐彩", "2026073", {2, 5, 9, 14, 21, 26, 30}, {}, 17), shape, shipped("七乐彩"),
                 {{7, 0, 0, "一等奖", "浮动"},
@@ -113,7 +113,7 @@ TEST(ShippedPrizeRules, 七乐彩CountsTheSpecialNumberAmongTheBet)
 TEST(ShippedPrizeRules, 快乐8PlayIsTheBetsCountOldAndNewTables)
 {
     const PrizeTable table = shipped("快乐8");
-    const DrawShape shape = drawShapeOf("快乐8", 0, 80, 10);
+    const DrawShape shape = drawShapeOf("快乐8", {0, 80, 10});
     ASSERT_EQ(shape.front.count, 20);
     std::vector<int> drawn;
     for (int v = 3; v <= 79; v += 4)
@@ -158,7 +158,7 @@ TEST(ShippedPrizeRules, 快乐8PlayIsTheBetsCountOldAndNewTables)
 TEST(ShippedPrizeRules, 二十二选五)
 {
     expectCases(
-        drawOf("22选5", "1", {2, 7, 11, 16, 22}), drawShapeOf("22选5", 0, 22, 5), shipped("22选5"),
+        drawOf("22选5", "1", {2, 7, 11, 16, 22}), drawShapeOf("22选5", {0, 22, 5}), shipped("22选5"),
         {{5, 0, 0, "一等奖", "浮动"}, {4, 0, 0, "二等奖", "50"}, {3, 0, 0, "三等奖", "5"}, {2, 0, 0, "", ""}},
         5);
 }
@@ -167,7 +167,7 @@ TEST(ShippedPrizeRules, ThreeDigitGamesByPlay)
 {
     for (const char *lottery : {"福彩3D", "排列三"}) {
         const PrizeTable table = shipped(lottery);
-        const DrawShape shape = drawShapeOf(lottery, 1, 10, 3);
+        const DrawShape shape = drawShapeOf(lottery, {1, 10, 3});
         const std::string direct = std::string(lottery) == "福彩3D" ? "单选" : "直选";
         const Draw pair = drawOf(lottery, "26170", {4, 1, 4});
         const Draw three = drawOf(lottery, "26171", {4, 1, 7});
@@ -186,7 +186,7 @@ TEST(ShippedPrizeRules, ThreeDigitGamesByPlay)
         EXPECT_EQ(levelOf(pair, {4, 1, 4}, "组选6"), "-") << lottery; // the draw's digits do not all differ
         EXPECT_EQ(levelOf(three, {7, 4, 2}, "组选6"), "-") << lottery;
     }
-    const DrawShape five = drawShapeOf("排列五", 1, 10, 5);
+    const DrawShape five = drawShapeOf("排列五", {1, 10, 5});
     expectCases(drawOf("排列五", "26170", {4, 1, 7, 7, 2}), five, shipped("排列五"),
                 {{5, 0, 0, "直选", "100000"}, {4, 0, 0, "", ""}}, 5);
 }
@@ -194,7 +194,7 @@ TEST(ShippedPrizeRules, ThreeDigitGamesByPlay)
 TEST(ShippedPrizeRules, 七星彩AnyPositionsSince20100NeighbouringPositionsBefore)
 {
     const PrizeTable table = shipped("七星彩");
-    const DrawShape now = drawShapeOf("七星彩", 1, 10, 6, 15, 1, "后区");
+    const DrawShape now = drawShapeOf("七星彩", {1, 10, 6, "后区", 15, 1});
     expectCases(drawOf("七星彩", "26073", {3, 0, 9, 9, 5, 1}, {12}), now, table,
                 {{6, 1, 0, "一等奖", "浮动"},
                  {6, 0, 0, "二等奖", "浮动"},
@@ -214,7 +214,7 @@ TEST(ShippedPrizeRules, 七星彩AnyPositionsSince20100NeighbouringPositionsBefo
     const BetCheck apart = checkBets({{{3, 1, 9, 0, 5, 0}, {2}}}, current, now, table).bets[0];
     EXPECT_EQ(apart.level, "六等奖"); // three positions apart still count
 
-    const DrawShape before = drawShapeOf("七星彩", 1, 10, 7);
+    const DrawShape before = drawShapeOf("七星彩", {1, 10, 7});
     expectCases(drawOf("七星彩", "20099", {3, 0, 9, 9, 5, 1, 6}), before, table,
                 {{7, 0, 0, "一等奖", "浮动"},
                  {6, 0, 0, "二等奖", "浮动"},

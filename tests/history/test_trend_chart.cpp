@@ -30,7 +30,7 @@ std::vector<int> statsOf(const TrendChart &chart, int column)
 //   holds: 1 2  1 3  4 5  1 5  2 3  1 2
 const std::vector<Draw> kDraws
     = {lotto({1, 2}), lotto({1, 3}), lotto({4, 5}), lotto({1, 5}), lotto({2, 3}), lotto({1, 2})};
-const DrawShape kShape = drawShapeOf("五选二", 0, 5, 2);
+const DrawShape kShape = drawShapeOf("五选二", {0, 5, 2});
 
 } // namespace
 
@@ -81,13 +81,13 @@ TEST(TrendChart, FiguresOfEachDraw)
     EXPECT_EQ(chart.figures(0).bigSmall(), "0:2");
     EXPECT_EQ(chart.figures(2).sum, 9);
     EXPECT_EQ(chart.figures(2).bigSmall(), "2:0");
-    const DrawZone ssqFront = drawShapeOf("双色球", 0, 33, 6).front;
+    const DrawZone ssqFront = drawShapeOf("双色球", {0, 33, 6}).front;
     EXPECT_EQ(figuresOf({16, 17}, ssqFront).bigSmall(), "1:1");
 }
 
 TEST(TrendChart, DigitGamesHaveAGroupPerPositionTwoZoneGamesTheBackAfter)
 {
-    const DrawShape fc3d = drawShapeOf("福彩3D", 1, 10, 3);
+    const DrawShape fc3d = drawShapeOf("福彩3D", {1, 10, 3});
     const TrendChart digits({lotto({4, 1, 7}), lotto({4, 0, 1}), lotto({7, 7, 7})}, fc3d);
     ASSERT_EQ(digits.columnCount(), 30);
     EXPECT_EQ(digits.groups()[0].label, "百位");
@@ -99,7 +99,7 @@ TEST(TrendChart, DigitGamesHaveAGroupPerPositionTwoZoneGamesTheBackAfter)
     EXPECT_EQ(digits.figures(2).span, 0);
     EXPECT_EQ(digits.figures(2).bigSmall(), "3:0");
 
-    const DrawShape ssq = drawShapeOf("双色球", 0, 33, 6, 16, 1, "蓝球");
+    const DrawShape ssq = drawShapeOf("双色球", {0, 33, 6, "蓝球", 16, 1});
     const TrendChart two({lotto({1, 2, 3, 4, 5, 6}, {16}), lotto({1, 2, 3, 4, 5, 33}, {1})}, ssq);
     ASSERT_EQ(two.columnCount(), 33 + 16);
     EXPECT_EQ(two.groups()[1].label, "蓝球");

@@ -1,6 +1,5 @@
 #include "app_dir.h"
 
-#include "catalogue/catalogue_store.h"
 #include "ui/file_edge.h"
 
 #include <QDir>
@@ -48,21 +47,24 @@ ProgramFolder TestAppDir::folder() const
     return programFolder(path());
 }
 
-void TestAppDir::writeCatalogue(const std::vector<std::array<QString, 4>> &rows) const
+namespace {
+
+// Written with plain SQL so that rows the program would refuse can be
+// stored as well.
+void writeRows(const QString &path, const QString &columns, const std::vector<QStringList> &rows)
 {
-    QFile::remove(cataloguePath());
-    CatalogueStore::create(cataloguePath());
-    // Written with plain SQL so that rows the program would refuse can be
-    // stored as well.
+    QFile::remove(path);
     const QString connection = QStringLiteral("test-writer");
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
-        db.setDatabaseName(cataloguePath());
+        db.setDatabaseName(path);
         ASSERT_TRUE(db.open());
-        for (const auto &row : rows) {
+        QSqlQuery create(db);
+        ASSERT_TRUE(create.exec(QStringLiteral("create table 彩票类型表 (%1)").arg(columns)));
+        for (const QStringList &row : rows) {
             QSqlQuery query(db);
-            query.prepare(QStringLiteral(
-                "insert into 彩票类型表 (彩票名称, 彩票类型, 号码总数, 号码个数) values (?, ?, ?, ?)"));
+            query.prepare(QStringLiteral("insert into 彩票类型表 values (%1)")
+                              .arg(QStringList(row.size(), QStringLiteral("?")).join(u',')));
             for (const QString &value : row)
                 query.addBindValue(value);
             ASSERT_TRUE(query.exec());
@@ -70,4 +72,40 @@ void TestAppDir::writeCatalogue(const std::vector<std::array<QString, 4>> &rows)
         db.close();
     }
     QSqlDatabase::removeDatabase(connection);
+}
+
+template<size_t N>
+std::vector<QStringList> lists(const std::vector<std::array<QString, N>> &rows)
+{
+    std::vector<QStringList> result;
+    for (const auto &row : rows)
+        result.emplace_back(row.begin(), row.end());
+    return result;
+}
+
+} // namespace
+
+void TestAppDir::writeCatalogue(const std::vector<std::array<QString, 4>> &rows) const
+{
+    writeRows(cataloguePath(), QStringLiteral("彩票名称 text, 彩票类型 integer, 号码总数 integer, 号码个数 integer"),
+              lists(rows));
+}
+
+void TestAppDir::writeTwoZoneCatalogue(const std::vector<std::array<QString, 7>> &rows) const
+{
+    writeRows(cataloguePath(),
+              QStringLiteral("彩票名称 text, 彩票类型 integer, 号码总数 integer, 号码个数 integer, "
+                             "后区名称 text, 后区总数 integer, 后区个数 integer"),
+              lists(rows));
+}
+
+void TestAppDir::writeSinglePoolCatalogue() const
+{
+    std::vector<std::array<QString, 4>> rows;
+    for (const char *line : {"双色球,0,33,6", "大乐透,0,35,5", "七乐彩,0,30,7", "快乐8,0,80,10", "22选5,0,22,5",
+                             "福彩3D,1,10,3", "排列三,1,10,3", "排列五,1,10,5", "七星彩,1,10,7"}) {
+        const QStringList fields = QString::fromUtf8(line).split(u',');
+        rows.push_back({fields[0], fields[1], fields[2], fields[3]});
+    }
+    writeCatalogue(rows);
 }
