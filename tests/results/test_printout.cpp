@@ -161,3 +161,24 @@ TEST(Printout, AbandonedJobIsAborted)
     EXPECT_EQ(surface.ended, 0);
     EXPECT_EQ(surface.pages.size(), 3u); // pages 1 and 2 drawn, page 3 begun
 }
+
+TEST(Printout, HeadingsFollowTheGridsBackZone)
+{
+    ResultGrid grid;
+    const Lottery daletou{Lotto, 35, 5, "后区", 12, 2};
+    grid.appendBet(daletou, {"03", "09", "17", "22", "35", "01", "12"});
+    RecordingSurface s({4800, 6960});
+    ASSERT_TRUE(printResultGrid(grid, {QStringLiteral("大乐透"), daletou, QStringLiteral("2026-9-7")}, s));
+    // 后区1 and 后区2 stand in the columns of the sixth and seventh numbers,
+    // above the back numbers of each row.
+    const std::vector<std::pair<const char *, int>> headings{
+        {"序号", 442}, {"号码1", 922}, {"号码5", 2842}, {"后区1", 3322}, {"后区2", 3802}};
+    for (const auto &[text, x] : headings) {
+        const auto *heading = s.find(0, QString::fromUtf8(text));
+        ASSERT_NE(heading, nullptr) << text;
+        EXPECT_EQ(heading->x, x) << text;
+        EXPECT_EQ(heading->y, 696) << text;
+    }
+    EXPECT_EQ(s.find(0, QStringLiteral("号码6")), nullptr);
+    EXPECT_EQ(s.find(0, QStringLiteral("12"))->x, 3802 + 70);
+}

@@ -102,3 +102,9 @@ TEST(ResultGridColumns, WidthIsShared)
     EXPECT_EQ(resultHeadings(lotteryOf(12)).front(), "序号");
     EXPECT_EQ(resultHeadings(lotteryOf(12)).back(), "号码12");
 }
+
+TEST(ResultGridColumns, ABackZoneIsHeadedByItsName)
+{
+    EXPECT_EQ(resultHeadings({Lotto, 33, 2, "蓝球", 16, 1}), (Cells{"序号", "号码1", "号码2", "蓝球"}));
+    EXPECT_EQ(resultHeadings({Lotto, 35, 1, "后区", 12, 2}), (Cells{"序号", "号码1", "后区1", "后区2"}));
+}
