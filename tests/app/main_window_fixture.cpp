@@ -68,3 +68,12 @@ void MainWindowTest::typeText(QWidget *control, const QString &text)
         QApplication::sendEvent(target, &release);
     }
 }
+
+std::string MainWindowTest::cells(const Tfrmmain &w, int row)
+{
+    std::string text;
+    const ResultGrid &grid = w.resultGrid().grid();
+    for (int column = 0; column < grid.columnCount(); ++column)
+        text += (column ? " " : "") + std::string(grid.cell(column, row));
+    return text;
+}

@@ -25,6 +25,8 @@ protected:
     // Types text, Chinese included, into the focused part of a control.
     static void typeText(QWidget *control, const QString &text);
     std::vector<QLineEdit *> visibleBoxes() const;
+    // The cells of one row of the result grid, joined by single spaces.
+    static std::string cells(const Tfrmmain &w, int row);
 
     FakeDesktop desktop;
     FakeClock clock;

@@ -23,15 +23,6 @@ void writeAll(const QString &path, const std::string &bytes)
     file.write(bytes.data(), static_cast<qint64>(bytes.size()));
 }
 
-std::string cells(const Tfrmmain &w, int row)
-{
-    std::string text;
-    const ResultGrid &grid = w.resultGrid().grid();
-    for (int column = 0; column < grid.columnCount(); ++column)
-        text += (column ? " " : "") + std::string(grid.cell(column, row));
-    return text;
-}
-
 } // namespace
 
 class NumberFileTest : public MainWindowTest

@@ -16,15 +16,6 @@
 
 namespace {
 
-std::string cells(const Tfrmmain &w, int row)
-{
-    std::string text;
-    const ResultGrid &grid = w.resultGrid().grid();
-    for (int column = 0; column < grid.columnCount(); ++column)
-        text += (column ? " " : "") + std::string(grid.cell(column, row));
-    return text;
-}
-
 QByteArray readAll(const QString &path)
 {
     QFile file(path);

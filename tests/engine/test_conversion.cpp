@@ -3,6 +3,7 @@
 #include "engine/conversion.h"
 #include "engine/methods.h"
 #include "engine/option_lists.h"
+#include "requests.h"
 
 #include <gtest/gtest.h>
 
@@ -11,21 +12,11 @@
 
 namespace {
 
-// The entries the worked examples share: 2024-05-17 08 h, 先天八卦.
 ConversionRequest request(int kind, int total, std::vector<std::string> boxes, std::string method,
                           std::string direction = "东")
 {
-    ConversionRequest r;
-    r.lottery = {kind, total, static_cast<int>(boxes.size())};
-    r.boxes = std::move(boxes);
-    r.method = std::move(method);
-    r.arrangement = "先天八卦";
-    r.direction = std::move(direction);
-    r.year = "2024";
-    r.month = "05";
-    r.day = "17";
-    r.hour = "08";
-    return r;
+    const int count = static_cast<int>(boxes.size());
+    return workedRequest({kind, total, count}, std::move(boxes), std::move(method), std::move(direction));
 }
 
 std::string row(const ConversionRequest &r)
@@ -167,48 +158,6 @@ TEST(Conversion, TextsThatAreNoIntegersStopTheConversion)
     EXPECT_EQ(errorOf(negative), "'x' 不是一个有效的整形值");
 }
 
-// Entries as a player could make them from the lists and the prompts, each
-// picked at random: any method, arrangement, direction, date and hour, and
-// numbers within the prompted range.
-class RandomRequests
-{
-public:
-    ConversionRequest next(int kind, int total, int count)
-    {
-        ConversionRequest r;
-        r.lottery = {kind, total, count};
-        r.method = std::string(kMethodNames[pick(kMethodNames.size())]);
-        r.arrangement = std::string(kArrangements[pick(kArrangements.size())]);
-        r.direction = std::string(kDirections[pick(kDirections.size())]);
-        r.year = yearEntries()[pick(yearEntries().size())];
-        r.month = monthEntries()[pick(monthEntries().size())];
-        r.day = dayEntries()[pick(dayEntries().size())];
-        r.hour = hourEntries()[pick(hourEntries().size())];
-        const int lowest = r.lottery.front().lowest();
-        const int highest = r.lottery.front().highest();
-        const bool generalized = r.method == kGeneralizedMethod;
-        r.initial = std::to_string(between(lowest, highest));
-        for (int i = 0; i < count; ++i)
-            r.boxes.push_back(std::to_string(generalized ? between(1, count) : between(lowest, highest)));
-        return r;
-    }
-
-private:
-    size_t pick(size_t size) { return static_cast<size_t>(between(0, static_cast<int>(size) - 1)); }
-    int between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(m_random); }
-
-    std::mt19937 m_random{20240517};
-};
-
-std::string describe(const ConversionRequest &r)
-{
-    std::string text = r.method + " " + r.arrangement + " " + r.direction + " " + r.year + r.month + r.day
-                       + r.hour + " initial " + r.initial + " boxes";
-    for (const std::string &box : r.boxes)
-        text += " " + box;
-    return text;
-}
-
 // 七乐彩 (30/7), 快乐8 (80/10) and small Lotto lotteries: the corrections
 // alone can leave a number above the total; the bet must still be playable.
 TEST(Conversion, EveryLottoBetIsDistinctNumbersWithinTheTotal)
@@ -217,7 +166,7 @@ TEST(Conversion, EveryLottoBetIsDistinctNumbersWithinTheTotal)
     DrawGenerator draws;
     for (const auto &[total, count] : {std::pair{30, 7}, {80, 10}, {12, 5}, {16, 1}}) {
         for (int i = 0; i < 3000; ++i) {
-            const ConversionRequest r = requests.next(Lotto, total, count);
+            const ConversionRequest r = requests.next({Lotto, total, count});
             const ConversionResult result = convert(r, draws);
             ASSERT_TRUE(result.accepted()) << result.refusal;
             ASSERT_EQ(result.cells.size(), static_cast<size_t>(count));
@@ -242,7 +191,7 @@ TEST(Conversion, EveryDigitBetStaysBelowTheTotal)
     DrawGenerator draws;
     for (const int total : {2, 5, 7, 9}) {
         for (int i = 0; i < 3000; ++i) {
-            const ConversionRequest r = requests.next(Digit, total, 1 + i % 5);
+            const ConversionRequest r = requests.next({Digit, total, 1 + i % 5});
             const ConversionResult result = convert(r, draws);
             ASSERT_TRUE(result.accepted()) << result.refusal;
             ASSERT_EQ(result.cells.size(), r.boxes.size());

@@ -3,14 +3,12 @@
 // a lottery of its own after it.
 #include "base/app_error.h"
 #include "engine/conversion.h"
-#include "engine/methods.h"
-#include "engine/option_lists.h"
 #include "engine/prompts.h"
 #include "engine/provenance.h"
+#include "requests.h"
 
 #include <gtest/gtest.h>
 
-#include <random>
 #include <set>
 
 namespace {
@@ -22,17 +20,7 @@ const Lottery kQixingcai{Digit, 10, 6, "后区", 15, 1};
 ConversionRequest request(const Lottery &lottery, std::vector<std::string> boxes,
                           std::string method = "太极图阳邻修正")
 {
-    ConversionRequest r;
-    r.lottery = lottery;
-    r.boxes = std::move(boxes);
-    r.method = std::move(method);
-    r.arrangement = "先天八卦";
-    r.direction = "东";
-    r.year = "2024";
-    r.month = "05";
-    r.day = "17";
-    r.hour = "08";
-    return r;
+    return workedRequest(lottery, std::move(boxes), std::move(method));
 }
 
 ConversionResult converted(const ConversionRequest &r)
@@ -49,31 +37,6 @@ std::string outcome(const ConversionRequest &r)
     } catch (const AppError &error) {
         return std::string("error: ") + error.what();
     }
-}
-
-// Random entries a player could type: front numbers (or control quantities
-// and an initial number) and back numbers within their prompted ranges, and
-// any date, hour, arrangement and direction from the lists.
-ConversionRequest randomRequest(const Lottery &lottery, std::string_view method, std::mt19937 &random)
-{
-    const auto pick = [&](int low, int high) { return std::uniform_int_distribution(low, high)(random); };
-    const bool generalized = method == kGeneralizedMethod;
-    const LotteryZone front = lottery.front();
-    const LotteryZone back = lottery.back();
-    std::vector<std::string> boxes;
-    for (int i = 0; i < front.count; ++i)
-        boxes.push_back(std::to_string(generalized ? pick(1, front.count) : pick(front.lowest(), front.highest())));
-    for (int i = 0; i < back.count; ++i)
-        boxes.push_back(std::to_string(pick(back.lowest(), back.highest())));
-    ConversionRequest r = request(lottery, std::move(boxes), std::string(method));
-    r.initial = std::to_string(pick(front.lowest(), front.highest()));
-    r.arrangement = std::string(kArrangements[static_cast<size_t>(pick(0, 1))]);
-    r.direction = std::string(kDirections[static_cast<size_t>(pick(0, 7))]);
-    r.year = std::to_string(pick(kFirstYear, kLastYear));
-    r.month = monthEntries()[static_cast<size_t>(pick(0, 11))];
-    r.day = dayEntries()[static_cast<size_t>(pick(0, 30))];
-    r.hour = hourEntries()[static_cast<size_t>(pick(0, 23))];
-    return r;
 }
 
 } // namespace
@@ -98,12 +61,12 @@ TEST(TwoZones, WorkedExamples)
 
 TEST(TwoZones, FrontEqualsTheSinglePoolConversionForEveryMethod)
 {
-    std::mt19937 random(20);
+    RandomRequests requests;
     for (const Lottery &lottery : {kShuangseqiu, kDaletou, kQixingcai}) {
         const Lottery single{lottery.kind, lottery.total, lottery.count};
         for (std::string_view method : kMethodNames) {
             for (int round = 0; round < 200; ++round) {
-                const ConversionRequest twoZones = randomRequest(lottery, method, random);
+                const ConversionRequest twoZones = requests.next(lottery, method);
                 ConversionRequest onePool = twoZones;
                 onePool.lottery = single;
                 onePool.boxes.resize(static_cast<size_t>(single.count));
@@ -126,23 +89,23 @@ TEST(TwoZones, BackNumbersStayWithinTheirZone)
         kShuangseqiu, kDaletou, kQixingcai, {Lotto, 30, 7, "后区", 12, 5}, {Lotto, 33, 6, "蓝球", 16, 1},
         {Lotto, 20, 3, "后区", 3, 3},       {Digit, 10, 3, "后区", 5, 3},   {Digit, 10, 3, "后区", 2, 2},
     };
-    std::mt19937 random(2020);
+    RandomRequests requests;
     for (const Lottery &lottery : lotteries) {
         DrawGenerator draws; // one run's generator, as the window has
         for (int round = 0; round < 3000; ++round) {
-            const std::string_view method = kMethodNames[static_cast<size_t>(round % kMethodNames.size())];
-            const ConversionResult result = convert(randomRequest(lottery, method, random), draws);
+            const ConversionRequest r = requests.next(lottery);
+            const ConversionResult result = convert(r, draws);
             ASSERT_TRUE(result.accepted()) << result.refusal;
             const LotteryZone back = lottery.back();
             std::set<int> distinct;
             for (int i = lottery.count; i < lottery.numberCount(); ++i) {
                 const int value = std::stoi(result.cells[static_cast<size_t>(i)]);
-                ASSERT_GE(value, back.lowest()) << method;
-                ASSERT_LE(value, back.highest()) << method;
+                ASSERT_GE(value, back.lowest()) << describe(r);
+                ASSERT_LE(value, back.highest()) << describe(r);
                 distinct.insert(value);
             }
             if (back.isLotto()) {
-                ASSERT_EQ(distinct.size(), static_cast<size_t>(back.count)) << method;
+                ASSERT_EQ(distinct.size(), static_cast<size_t>(back.count)) << describe(r);
             }
         }
     }
