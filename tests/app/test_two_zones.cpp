@@ -197,3 +197,41 @@ TEST_F(TwoZoneWindowTest, FastEntryCountsTheBackZonesDigits)
     QTest::keyClicks(boxes[5], QStringLiteral("1"));
     EXPECT_TRUE(boxes[6]->hasFocus());
 }
+
+// Undo across a selection brings back the lottery with its zones: the blue
+// ball's box, column and caption come back with the 双色球 bets, and the
+// next conversion adds a whole bet of seven below them.
+TEST_F(TwoZoneWindowTest, UndoAcrossASelectionBringsBackTheBackZone)
+{
+    Tfrmmain &w = openOn2024();
+    pick(w.commode, QStringLiteral("太极图阳邻修正"));
+    convert(w, kEntries);
+    convert(w, kEntries);
+    const std::string bet = cells(w, 1);
+
+    pick(w.comcainame, QStringLiteral("福彩3D"));
+    convert(w, {QStringLiteral("1"), QStringLiteral("5"), QStringLiteral("9")});
+    EXPECT_EQ(cells(w, 0), "序号 号码1 号码2 号码3");
+    pick(w.comcainame, QStringLiteral("双色球"));
+    act(w, "actUndo")->trigger(); // back to 福彩3D and its bet
+    EXPECT_EQ(w.currentLottery(), (LotteryInfo{QStringLiteral("福彩3D"), {Digit, 10, 3}}));
+    EXPECT_EQ(visibleBoxes().size(), 3u);
+    EXPECT_EQ(cells(w, 1).substr(0, 2), "1 ");
+
+    act(w, "actUndo")->trigger(); // back to 双色球 and its two bets
+    EXPECT_EQ(w.currentLottery(), (LotteryInfo{QStringLiteral("双色球"), {Lotto, 33, 6, "蓝球", 16, 1}}));
+    const auto boxes = visibleBoxes();
+    ASSERT_EQ(boxes.size(), 7u);
+    EXPECT_TRUE(tinted(boxes[6]));
+    EXPECT_EQ(w.grpcode->title(), QStringLiteral("原始号码：请输入6个1--33范围内数字（不重复）＋蓝球1个1--16"));
+    EXPECT_EQ(cells(w, 0), "序号 号码1 号码2 号码3 号码4 号码5 号码6 蓝球");
+    EXPECT_EQ(cells(w, 2), "2" + bet.substr(1));
+
+    pick(w.commode, QStringLiteral("太极图阳邻修正")); // the lottery came back as a selection shows it
+    convert(w, kEntries);
+    EXPECT_EQ(cells(w, 3), "3" + bet.substr(1));
+    const QString file = dir.file(QStringLiteral("附属/撤销.txt"));
+    desktop.fileAnswers.push_back(file);
+    QTest::mouseClick(w.btnsave, Qt::LeftButton);
+    EXPECT_EQ(readAll(file).count("02 03 04 16 31 32 02 \r\n"), 3);
+}

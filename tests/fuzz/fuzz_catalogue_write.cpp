@@ -46,12 +46,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (++runs % 500 == 0)
         freshStore();
     FuzzedDataProvider input(data, size);
-    const int kind = input.ConsumeIntegralInRange(0, 1);
-    const QString total = QString::fromStdString(input.ConsumeRandomLengthString(12));
-    const QString count = QString::fromStdString(input.ConsumeRandomLengthString(12));
-    const QString name = QString::fromStdString(input.ConsumeRemainingBytesAsString());
+    LotteryForm form;
+    form.kind = input.ConsumeIntegralInRange(0, 1);
+    form.total = QString::fromStdString(input.ConsumeRandomLengthString(12));
+    form.count = QString::fromStdString(input.ConsumeRandomLengthString(12));
+    form.hasBack = input.ConsumeBool();
+    form.backName = QString::fromStdString(input.ConsumeRandomLengthString(12));
+    form.backTotal = QString::fromStdString(input.ConsumeRandomLengthString(12));
+    form.backCount = QString::fromStdString(input.ConsumeRandomLengthString(12));
+    form.name = QString::fromStdString(input.ConsumeRemainingBytesAsString());
     try {
-        const auto checked = lotteryToAdd(name, kind, total, count);
+        const auto checked = lotteryToAdd(form);
         if (const auto *refusal = std::get_if<QString>(&checked)) {
             if (refusal->isEmpty())
                 std::abort();

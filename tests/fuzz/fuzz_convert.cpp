@@ -31,9 +31,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     static const std::vector<std::string> years = yearEntries(), months = monthEntries(),
                                           days = dayEntries(), hours = hourEntries();
     ConversionRequest request;
-    request.kind = input.ConsumeIntegralInRange(-1, 2);
-    request.total = input.ConsumeIntegralInRange(-5, 110);
-    request.count = input.ConsumeIntegralInRange(-5, 60);
+    request.lottery.kind = input.ConsumeIntegralInRange(-1, 2);
+    request.lottery.total = input.ConsumeIntegralInRange(-5, 110);
+    request.lottery.count = input.ConsumeIntegralInRange(-5, 60);
+    if (input.ConsumeBool()) {
+        request.lottery.backName = input.ConsumeBool() ? "蓝球" : input.ConsumeRandomLengthString(8);
+        request.lottery.backTotal = input.ConsumeIntegralInRange(-5, 110);
+        request.lottery.backCount = input.ConsumeIntegralInRange(-2, 12);
+    }
     request.method = textOrEntry(input, kMethodNames);
     request.arrangement = textOrEntry(input, kArrangements);
     request.direction = textOrEntry(input, kDirections);
@@ -51,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     try {
         const ConversionResult result = convert(request, draws);
         if (result.accepted()) {
-            if (static_cast<int>(result.cells.size()) != request.count)
+            if (static_cast<int>(result.cells.size()) != request.lottery.numberCount())
                 std::abort();
             for (const std::string &cell : result.cells) {
                 if (cell.empty())

@@ -43,11 +43,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     FuzzedDataProvider input(data, size);
     // A grid as a load leaves it: the header, then rows of any texts.
     ResultGrid grid;
-    const int count = input.ConsumeIntegralInRange(0, 60);
+    const Lottery lottery{Lotto, kMaxTotal, input.ConsumeIntegralInRange(0, 60), "后区", kMaxTotal,
+                          input.ConsumeIntegralInRange(0, 3)};
+    const int count = lottery.numberCount();
     const int rows = input.ConsumeIntegralInRange(0, 60);
-    std::vector<std::string> cells;
-    for (int k = 0; k <= count; ++k)
-        cells.push_back(resultHeader(k));
+    std::vector<std::string> cells = resultHeadings(lottery);
     grid.setColumnCount(count + 1);
     grid.setRow(0, cells);
     grid.setRowCount(1);
@@ -59,7 +59,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     PrintJob job;
     job.lotteryName = QString::fromStdString(input.ConsumeRandomLengthString(64));
-    job.numberCount = input.ConsumeIntegralInRange(0, 60);
+    job.lottery = Lottery{Lotto, kMaxTotal, input.ConsumeIntegralInRange(0, 60), "蓝球", kMaxTotal,
+                          input.ConsumeIntegralInRange(0, 3)};
     job.dateText = QString::fromStdString(input.ConsumeRandomLengthString(16));
     const QSize page(input.ConsumeIntegralInRange(1, 20000), input.ConsumeIntegralInRange(1, 30000));
     const int stopAt = input.ConsumeIntegralInRange(0, 5);

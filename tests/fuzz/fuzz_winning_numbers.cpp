@@ -1,6 +1,7 @@
-// The winning numbers typed for a draw check, for any lottery: refused with
-// a message, or exactly the lottery's count of numbers in its range, Lotto
-// numbers distinct. The hits of a bet and the copied text follow from them.
+// The winning numbers typed for a draw check, for any lottery, with or
+// without a back zone: refused with a message, or exactly each zone's count
+// of numbers in its range, Lotto numbers distinct. The hits of a bet and the
+// copied text follow from them.
 #include "results/draw_check.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -12,33 +13,39 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     FuzzedDataProvider input(data, size);
-    const int kind = input.ConsumeIntegralInRange(0, 1);
-    const int total = input.ConsumeIntegralInRange(1, 99);
-    const int count = input.ConsumeIntegralInRange(1, 55);
+    Lottery lottery{input.ConsumeIntegralInRange(0, 1), input.ConsumeIntegralInRange(1, 99),
+                    input.ConsumeIntegralInRange(1, 55)};
+    if (input.ConsumeBool()) {
+        lottery.backName = "蓝球";
+        lottery.backTotal = input.ConsumeIntegralInRange(1, 99);
+        lottery.backCount = input.ConsumeIntegralInRange(1, 3);
+    }
     std::vector<std::string> bet;
     for (int i = input.ConsumeIntegralInRange(0, 8); i > 0; --i)
         bet.push_back(input.ConsumeRandomLengthString(4));
     const std::string typed = input.ConsumeRemainingBytesAsString();
 
-    const auto parsed = parseWinningNumbers(typed, kind, total, count);
+    const auto parsed = parseWinningNumbers(typed, lottery);
     if (const auto *refusal = std::get_if<std::string>(&parsed)) {
         if (refusal->empty())
             std::abort();
         return 0;
     }
-    const std::vector<int> &numbers = std::get<std::vector<int>>(parsed);
-    if (static_cast<int>(numbers.size()) != count)
-        std::abort();
-    for (size_t i = 0; i < numbers.size(); ++i) {
-        const int low = kind == 0 ? 1 : 0;
-        const int high = kind == 0 ? total : total - 1;
-        if (numbers[i] < low || numbers[i] > high)
+    const WinningNumbers &winning = std::get<WinningNumbers>(parsed);
+    const auto check = [](const std::vector<int> &numbers, const LotteryZone &zone) {
+        if (static_cast<int>(numbers.size()) != zone.count)
             std::abort();
-        if (kind == 0 && std::count(numbers.begin(), numbers.end(), numbers[i]) != 1)
-            std::abort();
-    }
-    if (betHits(bet, numbers, kind).size() != bet.size())
+        for (const int number : numbers) {
+            if (number < zone.lowest() || number > zone.highest())
+                std::abort();
+            if (zone.isLotto() && std::count(numbers.begin(), numbers.end(), number) != 1)
+                std::abort();
+        }
+    };
+    check(winning.front, lottery.front());
+    check(winning.back, lottery.back());
+    if (drawHits(bet, winning, lottery).size() != bet.size())
         std::abort();
-    (void)copiedBets({bet, bet});
+    (void)copiedBets({bet, bet}, lottery);
     return 0;
 }
