@@ -109,7 +109,7 @@ void Tfrmindex::btnaddClick()
                            edtcaisel->text(),   chkhouqu->isChecked(),   edthouquname->text(),
                            edthouqusum->text(), edthouqusel->text()};
     if (const auto refusal = addFieldsProblem(form))
-        return refuse(*refusal);
+        return refuse(QString::fromStdString(refusal->message));
 
     // A name already in the catalogue is reported as such, whatever the
     // counts hold.
@@ -121,9 +121,9 @@ void Tfrmindex::btnaddClick()
     }
 
     const auto checked = lotteryToAdd(form);
-    if (const auto *refusal = std::get_if<QString>(&checked))
-        return refuse(*refusal);
-    const LotteryInfo &lottery = std::get<LotteryInfo>(checked);
+    if (!checked.accepted())
+        return refuse(QString::fromStdString(checked.refusal()));
+    const LotteryInfo &lottery = checked.value();
     // Checked again while appending: another program may have added the
     // name meanwhile.
     if (!store.appendIfNew(lottery))

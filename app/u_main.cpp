@@ -186,7 +186,7 @@ void Tfrmmain::loadCatalogue()
 void Tfrmmain::applyLottery(const LotteryInfo &lottery)
 {
     if (const auto problem = lotteryProblem(lottery))
-        throw AppError(problem->toStdString());
+        throw AppError(problem->message);
     // A box may be the one an event is being delivered to (a click that
     // gives it the focus): it leaves the view now and is deleted later.
     for (QLineEdit *box : m_boxes) {
@@ -286,10 +286,10 @@ void Tfrmmain::btnaddClick()
     const ConversionResult result = convert(request, m_draws);
     if (!result.accepted()) {
         m_services.desktop.message(this, MessageKind::Plain, windowTitle(),
-                                   QString::fromStdString(result.refusal));
+                                   QString::fromStdString(result.refusal()));
         return;
     }
-    m_gridModel->appendBet(m_current.lottery, result.cells, describeConversion(request));
+    m_gridModel->appendBet(m_current.lottery, result.value(), describeConversion(request));
     grdcode->setAllColumnWidths(resultColumnWidth(grdcode->width(), m_current.lottery.numberCount()));
 }
 

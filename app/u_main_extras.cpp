@@ -121,11 +121,11 @@ void Tfrmmain::checkDraw()
     if (!typed)
         return;
     const auto parsed = parseWinningNumbers(typed->toStdString(), lottery);
-    if (const auto *refusal = std::get_if<std::string>(&parsed)) {
-        m_services.desktop.message(this, MessageKind::Plain, windowTitle(), QString::fromStdString(*refusal));
+    if (!parsed.accepted()) {
+        m_services.desktop.message(this, MessageKind::Plain, windowTitle(), QString::fromStdString(parsed.refusal()));
         return;
     }
-    m_gridModel->setDraw(std::get<WinningNumbers>(parsed), lottery);
+    m_gridModel->setDraw(parsed.value(), lottery);
 }
 
 void Tfrmmain::copyRows()

@@ -58,20 +58,18 @@ void Tfrmmain::btnloadClick()
     // A bound on what is read keeps a huge file from filling memory before
     // it is refused.
     const std::string bytes = readFile(nativePath(fileName), kMaxNumberFileBytes + 1);
-    NumberFileContent content
-        = parseNumberFile(bytes, m_hasLottery ? std::optional(m_current.lottery) : std::nullopt);
-    switch (content.status) {
-    case NumberFileContent::Status::Refused:
+    auto parsed = parseNumberFile(bytes, m_hasLottery ? std::optional(m_current.lottery) : std::nullopt);
+    if (!parsed.accepted()) {
         m_services.desktop.message(this, MessageKind::Plain, windowTitle(),
-                                   QString::fromStdString(content.message));
+                                   QString::fromStdString(parsed.refusal()));
         return;
-    case NumberFileContent::Status::HeaderError:
+    }
+    NumberFileContent &content = parsed.value();
+    if (!content.headerError.empty()) {
         // The name line has been read when a later header line fails.
         selectListedName(QString::fromStdString(content.name));
         m_current.name = QString::fromStdString(content.name);
-        throw AppError(content.message);
-    case NumberFileContent::Status::Loaded:
-        break;
+        throw AppError(content.headerError);
     }
     // The rows are put in first: rows that do not fit the file's lottery
     // stop the load before anything has changed.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/outcome.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -74,7 +76,7 @@ struct Lottery
     int numberCount() const { return count + backCount; }
 
     // Why the program cannot serve this lottery (UTF-8), or nothing.
-    std::optional<std::string> problem() const;
+    Check problem() const;
 
     // A bet's numbers as one line: separated by single spaces, the back
     // zone's after " + " ("01 05 12 19 25 31 + 07").

@@ -61,8 +61,8 @@ void BM_LoadMillionRows(benchmark::State &state)
     writeFileAtomically(benchFile(), savedNumberFile(millionBets(), kSevenOf35));
     size_t bytes = 0;
     for (auto _ : state) {
-        NumberFileContent content = parseNumberFile(readFile(benchFile()), kSevenOf35);
-        bytes = content.grid.memoryUsed();
+        auto content = parseNumberFile(readFile(benchFile()), kSevenOf35);
+        bytes = content.value().grid.memoryUsed();
         benchmark::DoNotOptimize(content);
     }
     state.counters["bytes_per_row"] = static_cast<double>(bytes) / 1e6;

@@ -38,7 +38,7 @@ std::vector<LotteryInfo> parseCatalogueSource(std::string_view utf8)
         }
         // A row the program refuses when it is picked is no row to ship.
         if (const auto problem = lotteryProblem(lottery))
-            failAt(lineNumber, problem->toStdString());
+            failAt(lineNumber, problem->message);
         lotteries.push_back(lottery);
     }
     return lotteries;

@@ -19,13 +19,12 @@ LotteryInfo lotteryFromRow(const CatalogueRow &row)
     return lottery;
 }
 
-std::optional<QString> lotteryProblem(const LotteryInfo &lottery)
+Check lotteryProblem(const LotteryInfo &lottery)
 {
     const auto problem = lottery.lottery.problem();
     if (!problem)
         return std::nullopt;
-    return QStringLiteral("彩票“") + quotedText(lottery.name) + QStringLiteral("”的")
-           + QString::fromStdString(*problem);
+    return Refusal{"彩票“" + quotedText(lottery.name).toStdString() + "”的" + problem->message};
 }
 
 namespace {
@@ -35,13 +34,13 @@ namespace {
 // characters would act instead of show, and U+FFFE and U+FFFF come back from
 // the store as U+FFFD, a name the player never typed. `what` is 彩票名称 or
 // 后区名称.
-std::optional<QString> nameProblem(const QString &name, const QString &what)
+Check nameProblem(const QString &name, const std::string &what)
 {
     if (name.contains(QLatin1Char('\n')) || name.contains(QLatin1Char('\r')) || name.contains(QChar(0)))
-        return what + QStringLiteral("不能包含换行符或空字符！");
+        return Refusal{what + "不能包含换行符或空字符！"};
     for (const QChar c : name) {
         if (c.unicode() < 0x20 || c.unicode() == 0x7F || c.unicode() >= 0xFFFE)
-            return what + QStringLiteral("不能包含控制字符或无效字符！");
+            return Refusal{what + "不能包含控制字符或无效字符！"};
     }
     return std::nullopt;
 }
@@ -53,30 +52,30 @@ int integer(const QString &text)
 
 } // namespace
 
-std::optional<QString> addFieldsProblem(const LotteryForm &form)
+Check addFieldsProblem(const LotteryForm &form)
 {
     if (form.name.isEmpty())
-        return QStringLiteral("请输入彩票名称！！");
+        return Refusal{"请输入彩票名称！！"};
     if (form.count.isEmpty())
-        return QStringLiteral("请输入号码个数！！");
+        return Refusal{"请输入号码个数！！"};
     if (form.total.isEmpty())
-        return QStringLiteral("请输入号码总数！");
+        return Refusal{"请输入号码总数！"};
     if (form.hasBack) {
         if (form.backName.isEmpty())
-            return QStringLiteral("请输入后区名称！！");
+            return Refusal{"请输入后区名称！！"};
         if (form.backCount.isEmpty())
-            return QStringLiteral("请输入后区个数！！");
+            return Refusal{"请输入后区个数！！"};
         if (form.backTotal.isEmpty())
-            return QStringLiteral("请输入后区总数！");
+            return Refusal{"请输入后区总数！"};
     }
-    if (auto problem = nameProblem(form.name, QStringLiteral("彩票名称")))
+    if (auto problem = nameProblem(form.name, "彩票名称"))
         return problem;
     if (form.hasBack)
-        return nameProblem(form.backName, QStringLiteral("后区名称"));
+        return nameProblem(form.backName, "后区名称");
     return std::nullopt;
 }
 
-std::variant<LotteryInfo, QString> lotteryToAdd(const LotteryForm &form)
+Outcome<LotteryInfo> lotteryToAdd(const LotteryForm &form)
 {
     if (auto problem = addFieldsProblem(form))
         return *problem;

@@ -5,9 +5,6 @@
 
 #include <QString>
 
-#include <optional>
-#include <variant>
-
 // quotedText for the texts the catalogue and the windows hold as QString.
 inline QString quotedText(const QString &text)
 {
@@ -45,7 +42,7 @@ LotteryInfo lotteryFromRow(const CatalogueRow &row);
 
 // Why the program cannot serve a lottery (see Lottery::problem), naming it,
 // or nothing when it can.
-std::optional<QString> lotteryProblem(const LotteryInfo &lottery);
+Check lotteryProblem(const LotteryInfo &lottery);
 
 // What the add-lottery dialog's fields hold, as typed.
 struct LotteryForm
@@ -63,9 +60,9 @@ struct LotteryForm
 // Why the add-lottery dialog refuses its fields before it reads any number:
 // an empty field (the front's name, count and total, then, when "有后区" is
 // ticked, the back zone's), or a name that is no plain text.
-std::optional<QString> addFieldsProblem(const LotteryForm &form);
+Check addFieldsProblem(const LotteryForm &form);
 
 // What the add-lottery dialog makes of its fields, checked in its order:
 // the lottery to add, or the message that refuses the fields. A number
 // field that is no decimal integer throws AppError "'%s' 不是一个有效的整形值".
-std::variant<LotteryInfo, QString> lotteryToAdd(const LotteryForm &form);
+Outcome<LotteryInfo> lotteryToAdd(const LotteryForm &form);

@@ -38,39 +38,39 @@ int digitSum(std::string_view text, int characters)
     return sum;
 }
 
-// Checks the boxes of a pair method; an empty result means they pass.
-std::string checkOriginals(const ConversionRequest &r, std::vector<int> &values)
+// Checks the boxes of a pair method.
+Check checkOriginals(const ConversionRequest &r, std::vector<int> &values)
 {
     const LotteryZone front = r.lottery.front();
     for (int i = 0; i < front.count; ++i) {
         const std::string &text = r.boxes[static_cast<size_t>(i)];
         if (text.empty())
-            return "请输入原始号码！";
+            return Refusal{"请输入原始号码！"};
         const int value = strToInt(text);
         if (value > front.highest())
-            return front.isLotto() ? "请输入1到" + std::to_string(front.total) + "的原始号码！"
-                                   : "请输入0到9的原始号码！";
+            return Refusal{front.isLotto() ? "请输入1到" + std::to_string(front.total) + "的原始号码！"
+                                           : "请输入0到9的原始号码！"};
         values.push_back(value);
     }
     return {};
 }
 
-std::string checkGeneralized(const ConversionRequest &r, int &initial, std::vector<int> &controls)
+Check checkGeneralized(const ConversionRequest &r, int &initial, std::vector<int> &controls)
 {
     const LotteryZone front = r.lottery.front();
     if (r.initial.empty())
-        return "请输入初始号码！";
+        return Refusal{"请输入初始号码！"};
     initial = strToInt(r.initial);
     if (initial > front.highest())
-        return front.isLotto() ? "请输入1到" + std::to_string(front.total) + "的初始号码！"
-                               : "请输入0到9的初始号码！";
+        return Refusal{front.isLotto() ? "请输入1到" + std::to_string(front.total) + "的初始号码！"
+                                       : "请输入0到9的初始号码！"};
     for (int i = 0; i < front.count; ++i) {
         const std::string &text = r.boxes[static_cast<size_t>(i)];
         if (text.empty())
-            return "请输入控制量数！";
+            return Refusal{"请输入控制量数！"};
         const int value = strToInt(text);
         if (value > front.count)
-            return "请输入1到" + std::to_string(front.count) + "的控制量数！";
+            return Refusal{"请输入1到" + std::to_string(front.count) + "的控制量数！"};
         controls.push_back(value);
     }
     return {};
@@ -79,18 +79,18 @@ std::string checkGeneralized(const ConversionRequest &r, int &initial, std::vect
 // Checks the back zone's boxes, which follow the front's. Its numbers are
 // new to the player's entries, so they are held to the whole range: a back
 // number of 0 or below would come out of the conversion outside the zone.
-std::string checkBack(const ConversionRequest &r, std::vector<int> &values)
+Check checkBack(const ConversionRequest &r, std::vector<int> &values)
 {
     const LotteryZone back = r.lottery.back();
     const std::string &name = r.lottery.backName;
     for (int i = 0; i < back.count; ++i) {
         const std::string &text = r.boxes[static_cast<size_t>(r.lottery.count + i)];
         if (text.empty())
-            return "请输入" + name + "号码！";
+            return Refusal{"请输入" + name + "号码！"};
         const int value = strToInt(text);
         if (value < back.lowest() || value > back.highest())
-            return "请输入" + std::to_string(back.lowest()) + "到" + std::to_string(back.highest()) + "的"
-                   + name + "号码！";
+            return Refusal{"请输入" + std::to_string(back.lowest()) + "到" + std::to_string(back.highest()) + "的"
+                   + name + "号码！"};
         values.push_back(value);
     }
     return {};
@@ -195,23 +195,23 @@ int Multiplier(int dateDigitSum, int directionNumber)
 ConversionResult convert(const ConversionRequest &r, DrawGenerator &draws)
 {
     if (auto problem = r.lottery.problem())
-        return {{}, "无法为这种彩票转换号码：" + *problem};
+        return Refusal{"无法为这种彩票转换号码：" + problem->message};
     const LotteryZone front = r.lottery.front();
     if (static_cast<int>(r.boxes.size()) < r.lottery.numberCount())
-        return {{}, "号码框的个数少于彩票的号码个数。"};
+        return Refusal{"号码框的个数少于彩票的号码个数。"};
     const int methodPosition = methodIndex(r.method);
     if (methodPosition < 0)
-        return {{}, "请选择修正方法！"};
+        return Refusal{"请选择修正方法！"};
 
     const bool generalized = r.method == kGeneralizedMethod;
     std::vector<int> values;
     int initial = 0;
     std::vector<int> backValues;
-    std::string message = generalized ? checkGeneralized(r, initial, values) : checkOriginals(r, values);
-    if (message.empty())
-        message = checkBack(r, backValues);
-    if (!message.empty())
-        return {{}, message};
+    Check refused = generalized ? checkGeneralized(r, initial, values) : checkOriginals(r, values);
+    if (!refused)
+        refused = checkBack(r, backValues);
+    if (refused)
+        return *refused;
 
     // Both zones are corrected alike: by the pair method and the Multiplier,
     // or, for the generalized method, by its own last steps (scaled by 7,
@@ -233,14 +233,14 @@ ConversionResult convert(const ConversionRequest &r, DrawGenerator &draws)
         original = CascadePairs(front, DigitPair::fromValue(initial), values);
     }
 
-    ConversionResult converted;
-    converted.cells.reserve(static_cast<size_t>(r.lottery.numberCount()));
-    convertZone(front, original, *method, factor, draws, converted.cells);
+    std::vector<std::string> cells;
+    cells.reserve(static_cast<size_t>(r.lottery.numberCount()));
+    convertZone(front, original, *method, factor, draws, cells);
     if (r.lottery.hasBack()) {
         std::vector<DigitPair> backOriginal;
         for (int value : backValues)
             backOriginal.push_back(DigitPair::fromValue(value));
-        convertZone(r.lottery.back(), backOriginal, *method, factor, draws, converted.cells);
+        convertZone(r.lottery.back(), backOriginal, *method, factor, draws, cells);
     }
-    return converted;
+    return cells;
 }

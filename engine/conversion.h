@@ -22,14 +22,8 @@ struct ConversionRequest
     std::vector<std::string> boxes; // one text per number box
 };
 
-// Either the bet's cell texts or the message that refuses the entries.
-struct ConversionResult
-{
-    std::vector<std::string> cells;
-    std::string refusal;
-
-    bool accepted() const { return refusal.empty(); }
-};
+// Either the bet's cell texts or the refusal of the entries.
+using ConversionResult = Outcome<std::vector<std::string>>;
 
 // One conversion. Entry refusals come back as values; a text that has to be
 // an integer and is not throws AppError "'%s' 不是一个有效的整形值". Draws from

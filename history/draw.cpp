@@ -42,18 +42,18 @@ std::string numberWord(const DrawZone &zone)
     return zone.name.empty() ? "号码" : zone.name + "号码";
 }
 
-std::optional<std::string> zoneProblem(const std::vector<int> &numbers, const DrawZone &zone)
+Check zoneProblem(const std::vector<int> &numbers, const DrawZone &zone)
 {
     if (static_cast<int>(numbers.size()) != zone.count)
-        return (zone.name.empty() ? std::string("应有") : zone.name + "应有") + std::to_string(zone.count)
-               + "个号码，读到" + std::to_string(numbers.size()) + "个";
+        return Refusal{(zone.name.empty() ? std::string("应有") : zone.name + "应有") + std::to_string(zone.count)
+               + "个号码，读到" + std::to_string(numbers.size()) + "个"};
     for (size_t i = 0; i < numbers.size(); ++i) {
         const int value = numbers[i];
         if (value < zone.low || value > zone.high)
-            return numberWord(zone) + "“" + std::to_string(value) + "”不在" + std::to_string(zone.low) + "到"
-                   + std::to_string(zone.high) + "之间";
+            return Refusal{numberWord(zone) + "“" + std::to_string(value) + "”不在" + std::to_string(zone.low) + "到"
+                   + std::to_string(zone.high) + "之间"};
         if (!zone.digits && i > 0 && numbers[i - 1] >= value)
-            return numberWord(zone) + "“" + twoDigit(value) + "”重复";
+            return Refusal{numberWord(zone) + "“" + twoDigit(value) + "”重复"};
     }
     return std::nullopt;
 }
@@ -131,7 +131,7 @@ std::string drawNumbersText(const Draw &draw, const DrawShape &shape)
     return text;
 }
 
-std::optional<std::string> drawProblem(const Draw &draw, const DrawShape &shape)
+Check drawProblem(const Draw &draw, const DrawShape &shape)
 {
     if (auto problem = zoneProblem(draw.front, shape.front))
         return problem;
@@ -139,17 +139,17 @@ std::optional<std::string> drawProblem(const Draw &draw, const DrawShape &shape)
         if (auto problem = zoneProblem(draw.back, *shape.back))
             return problem;
     } else if (!draw.back.empty()) {
-        return "本彩票没有后区，读到" + std::to_string(draw.back.size()) + "个后区号码";
+        return Refusal{"本彩票没有后区，读到" + std::to_string(draw.back.size()) + "个后区号码"};
     }
     if (shape.special != draw.special.has_value())
-        return shape.special ? "缺少特别号" : "本彩票没有特别号";
+        return Refusal{shape.special ? "缺少特别号" : "本彩票没有特别号"};
     if (draw.special) {
         const int value = *draw.special;
         if (value < shape.front.low || value > shape.front.high)
-            return "特别号“" + std::to_string(value) + "”不在" + std::to_string(shape.front.low) + "到"
-                   + std::to_string(shape.front.high) + "之间";
+            return Refusal{"特别号“" + std::to_string(value) + "”不在" + std::to_string(shape.front.low) + "到"
+                   + std::to_string(shape.front.high) + "之间"};
         if (std::find(draw.front.begin(), draw.front.end(), value) != draw.front.end())
-            return "特别号“" + twoDigit(value) + "”与基本号码重复";
+            return Refusal{"特别号“" + twoDigit(value) + "”与基本号码重复"};
     }
     return std::nullopt;
 }

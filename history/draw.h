@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/lottery.h"
+#include "base/outcome.h"
 
 #include <cstdint>
 #include <optional>
@@ -77,4 +78,4 @@ std::string drawNumbersText(const Draw &draw, const DrawShape &shape);
 
 // Why a draw does not fit the shape (count, range, repeats, the special
 // number), or nothing when it fits. Numbers of a Lotto zone must be sorted.
-std::optional<std::string> drawProblem(const Draw &draw, const DrawShape &shape);
+Check drawProblem(const Draw &draw, const DrawShape &shape);

@@ -135,7 +135,7 @@ std::string countProblem(const std::vector<Part> &parts, int expected, int read)
 
 // Takes the numbers of one part from fields[at...], at most `limit` fields;
 // a Digit zone of single digits may be one run of digits.
-std::variant<int, std::string> takeNumbers(const std::vector<std::string> &fields, size_t at, size_t limit,
+Outcome<int> takeNumbers(const std::vector<std::string> &fields, size_t at, size_t limit,
                                            const DrawZone &zone, std::vector<int> &out)
 {
     if (zone.digits && zone.high <= 9 && zone.count > 1 && at < fields.size() && limit > 0
@@ -148,7 +148,7 @@ std::variant<int, std::string> takeNumbers(const std::vector<std::string> &field
     for (; taken < limit && at + taken < fields.size(); ++taken) {
         const std::string &field = fields[at + taken];
         if (!isDigits(field) || field.size() > 4)
-            return "“" + field + "”不是号码";
+            return Refusal{"“" + field + "”不是号码"};
         out.push_back(std::stoi(field));
     }
     return static_cast<int>(taken);
@@ -156,7 +156,7 @@ std::variant<int, std::string> takeNumbers(const std::vector<std::string> &field
 
 // Reads the numbers from fields[at...] into `draw`; why they cannot be
 // read, or nothing.
-std::optional<std::string> readNumbers(const std::vector<std::string> &fields, size_t at,
+Check readNumbers(const std::vector<std::string> &fields, size_t at,
                                        const DrawShape &shape, Draw &draw)
 {
     std::vector<Part> parts{
@@ -180,12 +180,12 @@ std::optional<std::string> readNumbers(const std::vector<std::string> &fields, s
                 std::find(fields.begin() + static_cast<long>(at), fields.end(), kZoneMark) - fields.begin(),
                 fields.size());
             if (part >= parts.size())
-                return "“+”后的号码多于本彩票的号码区";
+                return Refusal{"“+”后的号码多于本彩票的号码区"};
             const auto taken = takeNumbers(fields, at, end - at, *parts[part].zone, *parts[part].target);
-            if (const auto *problem = std::get_if<std::string>(&taken))
-                return *problem;
-            if (at + static_cast<size_t>(std::get<int>(taken)) != end)
-                return "“" + fields[at + static_cast<size_t>(std::get<int>(taken))] + "”不是号码";
+            if (!taken.accepted())
+                return Refusal{taken.refusal()};
+            if (at + static_cast<size_t>(taken.value()) != end)
+                return Refusal{"“" + fields[at + static_cast<size_t>(taken.value())] + "”不是号码"};
             ++part;
             if (end == fields.size())
                 break;
@@ -195,20 +195,20 @@ std::optional<std::string> readNumbers(const std::vector<std::string> &fields, s
             read += static_cast<int>(p.target->size());
         for (const Part &p : parts) {
             if (static_cast<int>(p.target->size()) != p.zone->count)
-                return countProblem(parts, shape.numberCount(), read);
+                return Refusal{countProblem(parts, shape.numberCount(), read)};
         }
     } else {
         for (const Part &p : parts) {
             const auto taken
                 = takeNumbers(fields, at, static_cast<size_t>(p.zone->count), *p.zone, *p.target);
-            if (const auto *problem = std::get_if<std::string>(&taken))
-                return *problem;
-            at += static_cast<size_t>(std::get<int>(taken));
+            if (!taken.accepted())
+                return Refusal{taken.refusal()};
+            at += static_cast<size_t>(taken.value());
             read += static_cast<int>(p.target->size());
         }
         if (at < fields.size() || read != shape.numberCount()) {
             const int more = static_cast<int>(fields.size() - std::min(at, fields.size()));
-            return countProblem(parts, shape.numberCount(), read + more);
+            return Refusal{countProblem(parts, shape.numberCount(), read + more)};
         }
     }
     if (!special.empty())
@@ -222,15 +222,15 @@ std::optional<std::string> readNumbers(const std::vector<std::string> &fields, s
 
 } // namespace
 
-std::variant<Draw, std::string> parseDrawLine(std::string_view line, const DrawShape &shape)
+Outcome<Draw> parseDrawLine(std::string_view line, const DrawShape &shape)
 {
     const std::vector<std::string> fields = fieldsOf(line);
     if (fields.empty())
-        return std::string("空行");
+        return Refusal{"空行"};
     Draw draw;
     draw.issue = fields[0];
     if (!issueKey(draw.issue))
-        return "期号“" + draw.issue + "”不是1到12位数字";
+        return Refusal{"期号“" + draw.issue + "”不是1到12位数字"};
     size_t at = 1;
     if (at < fields.size() && fields[at] != kZoneMark) {
         bool isDate = false;
@@ -239,7 +239,7 @@ std::variant<Draw, std::string> parseDrawLine(std::string_view line, const DrawS
             draw.date = *date;
             ++at;
         } else if (isDate) {
-            return "日期“" + fields[at] + "”无效";
+            return Refusal{"日期“" + fields[at] + "”无效"};
         }
     }
     if (auto problem = readNumbers(fields, at, shape, draw))
@@ -247,7 +247,7 @@ std::variant<Draw, std::string> parseDrawLine(std::string_view line, const DrawS
     return draw;
 }
 
-std::variant<Draw, std::string> parseDrawNumbers(std::string_view text, const DrawShape &shape)
+Outcome<Draw> parseDrawNumbers(std::string_view text, const DrawShape &shape)
 {
     Draw draw;
     if (auto problem = readNumbers(fieldsOf(text), 0, shape, draw))
@@ -304,10 +304,10 @@ DrawText readDrawText(std::string_view bytes, const DrawShape &shape)
         if (header)
             continue;
         auto parsed = parseDrawLine(line, shape);
-        if (auto *draw = std::get_if<Draw>(&parsed))
-            result.draws.push_back({lineNumber, std::move(*draw)});
+        if (parsed.accepted())
+            result.draws.push_back({lineNumber, std::move(parsed.value())});
         else
-            result.problems.push_back({lineNumber, std::get<std::string>(parsed)});
+            result.problems.push_back({lineNumber, parsed.refusal()});
     }
     return result;
 }

@@ -4,7 +4,6 @@
 
 #include <string>
 #include <string_view>
-#include <variant>
 #include <vector>
 
 // The text forms of draws that players keep and exchange: one draw a line,
@@ -15,11 +14,11 @@
 
 // One line as a draw of this shape (the lottery's name left empty), or why
 // it cannot be read. Also serves a draw the player types in.
-std::variant<Draw, std::string> parseDrawLine(std::string_view line, const DrawShape &shape);
+Outcome<Draw> parseDrawLine(std::string_view line, const DrawShape &shape);
 
 // The numbers alone, as a player types the draw to check bets against
 // (no 期号, no date): a draw with an empty 期号, or why it cannot be read.
-std::variant<Draw, std::string> parseDrawNumbers(std::string_view text, const DrawShape &shape);
+Outcome<Draw> parseDrawNumbers(std::string_view text, const DrawShape &shape);
 
 struct LineProblem
 {

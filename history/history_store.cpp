@@ -200,14 +200,14 @@ ImportPlan HistoryStore::importDraws(const std::string &lottery, const DrawShape
     });
 }
 
-std::optional<std::string> HistoryStore::addDraw(const Draw &draw) const
+Check HistoryStore::addDraw(const Draw &draw) const
 {
     return writing(m_filePath, m_busyTimeout,
-                   [&](const SqlConnection &connection) -> std::optional<std::string> {
+                   [&](const SqlConnection &connection) -> Check {
                        const auto key = issueKey(draw.issue);
                        for (const Draw &stored : readDraws(connection, draw.lottery, nullptr, nullptr)) {
                            if (issueKey(stored.issue) == key)
-                               return "期号" + draw.issue + "已经存在，未添加。";
+                               return Refusal{"期号" + draw.issue + "已经存在，未添加。"};
                        }
                        insertDraws(connection, {draw});
                        return std::nullopt;

@@ -40,7 +40,7 @@ public:
 
     // Stores one typed draw; a 期号 already stored is refused with a message
     // and changes nothing.
-    std::optional<std::string> addDraw(const Draw &draw) const;
+    Check addDraw(const Draw &draw) const;
 
     // Removes a draw; false when there was none.
     bool deleteDraw(const std::string &lottery, const std::string &issue) const;

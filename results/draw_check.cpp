@@ -28,8 +28,8 @@ std::vector<std::string> splitNumbers(const std::string &text)
 
 // One zone's numbers; `name` is empty for the front and the zone's name
 // (蓝球, 后区) for the back, so the messages say which numbers are wrong.
-std::variant<std::vector<int>, std::string> parseZone(std::vector<std::string> parts,
-                                                      const LotteryZone &zone, const std::string &name)
+Outcome<std::vector<int>> parseZone(std::vector<std::string> parts, const LotteryZone &zone,
+                                    const std::string &name)
 {
     const int count = zone.count;
     if (!zone.isLotto() && parts.size() == 1 && static_cast<int>(parts[0].size()) == count && count > 1) {
@@ -39,23 +39,24 @@ std::variant<std::vector<int>, std::string> parseZone(std::vector<std::string> p
             parts.emplace_back(1, c);
     }
     if (static_cast<int>(parts.size()) != count)
-        return "请输入" + std::to_string(count) + "个" + name + "开奖号码！";
+        return Refusal{"请输入" + std::to_string(count) + "个" + name + "开奖号码！"};
     std::vector<int> numbers;
     for (const std::string &part : parts) {
         const auto value = parseInt(part);
         if (!value || *value < zone.lowest() || *value > zone.highest())
-            return name + "开奖号码“" + quotedText(part) + "”不在" + std::to_string(zone.lowest()) + "到"
-                   + std::to_string(zone.highest()) + "之间！";
+            return Refusal{name + "开奖号码“" + quotedText(part) + "”不在" + std::to_string(zone.lowest())
+                           + "到" + std::to_string(zone.highest()) + "之间！"};
         if (zone.isLotto() && std::find(numbers.begin(), numbers.end(), *value) != numbers.end())
-            return name + "开奖号码“" + quotedText(part) + "”重复了！";
+            return Refusal{name + "开奖号码“" + quotedText(part) + "”重复了！"};
         numbers.push_back(*value);
     }
     return numbers;
 }
 
-// The front's and the back's parts of a two-zone draw, or the message.
-std::variant<std::pair<std::vector<std::string>, std::vector<std::string>>, std::string>
-splitZones(std::string text, const Lottery &lottery)
+using ZoneParts = std::pair<std::vector<std::string>, std::vector<std::string>>;
+
+// The front's and the back's parts of a two-zone draw.
+Outcome<ZoneParts> splitZones(std::string text, const Lottery &lottery)
 {
     const std::string fullWidthPlus = "＋";
     for (size_t at = text.find(fullWidthPlus); at != std::string::npos; at = text.find(fullWidthPlus))
@@ -64,29 +65,28 @@ splitZones(std::string text, const Lottery &lottery)
     if (plus == std::string::npos) {
         std::vector<std::string> front = splitNumbers(text);
         if (static_cast<int>(front.size()) != lottery.numberCount())
-            return "请输入" + std::to_string(lottery.count) + "个开奖号码和"
-                   + std::to_string(lottery.backCount) + "个" + lottery.backName + "号码，用“+”隔开！";
+            return Refusal{"请输入" + std::to_string(lottery.count) + "个开奖号码和"
+                           + std::to_string(lottery.backCount) + "个" + lottery.backName + "号码，用“+”隔开！"};
         std::vector<std::string> back(front.begin() + lottery.count, front.end());
         front.resize(static_cast<size_t>(lottery.count));
-        return std::pair(std::move(front), std::move(back));
+        return ZoneParts(std::move(front), std::move(back));
     }
     if (text.find('+', plus + 1) != std::string::npos)
-        return std::string("开奖号码中只能有一个“+”！");
-    return std::pair(splitNumbers(text.substr(0, plus)), splitNumbers(text.substr(plus + 1)));
+        return Refusal{"开奖号码中只能有一个“+”！"};
+    return ZoneParts(splitNumbers(text.substr(0, plus)), splitNumbers(text.substr(plus + 1)));
 }
 
 } // namespace
 
-std::variant<WinningNumbers, std::string> parseWinningNumbers(const std::string &text,
-                                                              const Lottery &lottery)
+Outcome<WinningNumbers> parseWinningNumbers(const std::string &text, const Lottery &lottery)
 {
     std::vector<std::string> frontParts;
     std::vector<std::string> backParts;
     if (lottery.hasBack()) {
         auto zones = splitZones(text, lottery);
-        if (auto *refusal = std::get_if<std::string>(&zones))
-            return *refusal;
-        auto &parts = std::get<0>(zones);
+        if (!zones.accepted())
+            return Refusal{zones.refusal()};
+        ZoneParts &parts = zones.value();
         frontParts = std::move(parts.first);
         backParts = std::move(parts.second);
     } else {
@@ -94,14 +94,14 @@ std::variant<WinningNumbers, std::string> parseWinningNumbers(const std::string 
     }
     WinningNumbers winning;
     auto front = parseZone(std::move(frontParts), lottery.front(), {});
-    if (auto *refusal = std::get_if<std::string>(&front))
-        return *refusal;
-    winning.front = std::get<std::vector<int>>(std::move(front));
+    if (!front.accepted())
+        return Refusal{front.refusal()};
+    winning.front = std::move(front.value());
     if (lottery.hasBack()) {
         auto back = parseZone(std::move(backParts), lottery.back(), lottery.backName);
-        if (auto *refusal = std::get_if<std::string>(&back))
-            return *refusal;
-        winning.back = std::get<std::vector<int>>(std::move(back));
+        if (!back.accepted())
+            return Refusal{back.refusal()};
+        winning.back = std::move(back.value());
     }
     return winning;
 }

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "base/lottery.h"
+#include "base/outcome.h"
 
 #include <optional>
 #include <string>
-#include <variant>
 #include <vector>
 
 // Checking bets against a draw (开奖对照).
@@ -25,8 +25,7 @@ struct WinningNumbers
 // "+" ("01 05 12 19 25 31 + 07"); without one, a line of exactly all the
 // numbers is split by the zones' counts. Either the numbers or the message
 // that refuses them.
-std::variant<WinningNumbers, std::string> parseWinningNumbers(const std::string &text,
-                                                              const Lottery &lottery);
+Outcome<WinningNumbers> parseWinningNumbers(const std::string &text, const Lottery &lottery);
 
 // Which numbers of one zone of a bet match: for a Lotto zone every number
 // that is among the winning numbers, for a Digit zone every position that

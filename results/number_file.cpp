@@ -76,15 +76,12 @@ bool isSavedLayout(const std::vector<std::string_view> &lines)
     return true;
 }
 
-NumberFileContent refused(std::string message)
+Refusal refused(std::string message)
 {
-    NumberFileContent content;
-    content.status = NumberFileContent::Status::Refused;
-    content.message = std::move(message);
-    return content;
+    return Refusal{std::move(message)};
 }
 
-NumberFileContent parseSaved(const std::vector<std::string_view> &lines, const Lottery &lottery)
+Outcome<NumberFileContent> parseSaved(const std::vector<std::string_view> &lines, const Lottery &lottery)
 {
     NumberFileContent content;
     bool allEmpty = true;
@@ -113,7 +110,7 @@ NumberFileContent parseSaved(const std::vector<std::string_view> &lines, const L
     return content;
 }
 
-NumberFileContent parseHeader(const std::vector<std::string_view> &lines)
+Outcome<NumberFileContent> parseHeader(const std::vector<std::string_view> &lines)
 {
     const auto lineAt = [&](size_t i) { return i < lines.size() ? lines[i] : std::string_view(); };
     NumberFileContent content;
@@ -129,15 +126,14 @@ NumberFileContent parseHeader(const std::vector<std::string_view> &lines)
     for (size_t i = 2; i <= 4; ++i) {
         const std::optional<int> value = parseInt(lineAt(i));
         if (!value) {
-            content.status = NumberFileContent::Status::HeaderError;
-            content.message = "'" + quotedText(lineAt(i)) + "' 不是一个有效的整形值";
+            content.headerError = "'" + quotedText(lineAt(i)) + "' 不是一个有效的整形值";
             return content;
         }
         values[i - 2] = *value;
     }
     content.lottery = {*kind, values[0], values[1]};
     if (auto problem = content.lottery.problem())
-        return refused("无法加载号码文件：文件中的彩票“" + quotedText(content.name) + "”" + *problem);
+        return refused("无法加载号码文件：文件中的彩票“" + quotedText(content.name) + "”" + problem->message);
 
     // The rows are what the file holds, whatever line 5 declares.
     writeHeader(content.grid, content.lottery);
@@ -153,21 +149,21 @@ NumberFileContent parseHeader(const std::vector<std::string_view> &lines)
 // Why these bytes are no number file to read at all, before any is decoded:
 // too large, a line far longer than any bet, or a NUL, which no text holds
 // and the grid could not keep.
-std::optional<std::string> unreadableProblem(std::string_view bytes)
+Check unreadableProblem(std::string_view bytes)
 {
     if (bytes.size() > kMaxNumberFileBytes)
-        return "号码文件超过" + std::to_string(kMaxNumberFileBytes >> 20) + " MB，无法加载。";
+        return refused("号码文件超过" + std::to_string(kMaxNumberFileBytes >> 20) + " MB，无法加载。");
     size_t line = 1;
     size_t lineStart = 0;
     for (size_t i = 0; i <= bytes.size(); ++i) {
         const char c = i < bytes.size() ? bytes[i] : '\n';
         if (c == '\0')
-            return "无法加载号码文件：第" + std::to_string(line) + "行含有空字符，这不是文本格式的号码文件。";
+            return refused("无法加载号码文件：第" + std::to_string(line) + "行含有空字符，这不是文本格式的号码文件。");
         if (c != '\n' && c != '\r')
             continue;
         if (i - lineStart > kMaxNumberFileLineBytes)
-            return "无法加载号码文件：第" + std::to_string(line) + "行超过"
-                   + std::to_string(kMaxNumberFileLineBytes) + "个字节，这不是号码文件。";
+            return refused("无法加载号码文件：第" + std::to_string(line) + "行超过"
+                           + std::to_string(kMaxNumberFileLineBytes) + "个字节，这不是号码文件。");
         if (!(c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n'))
             ++line;
         lineStart = i + 1;
@@ -190,10 +186,10 @@ std::string savedNumberFile(const ResultGrid &grid, const Lottery &lottery)
     return utf8ToGbk(text);
 }
 
-NumberFileContent parseNumberFile(std::string_view bytes, const std::optional<Lottery> &current)
+Outcome<NumberFileContent> parseNumberFile(std::string_view bytes, const std::optional<Lottery> &current)
 {
     if (auto problem = unreadableProblem(bytes))
-        return refused(*problem);
+        return *problem;
     const std::string text = gbkToUtf8(bytes);
     const std::vector<std::string_view> lines = splitLines(text);
     if (lines.empty())

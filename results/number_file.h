@@ -18,16 +18,12 @@ std::string savedNumberFile(const ResultGrid &grid, const Lottery &lottery);
 //  - the saved layout (every line ends in a space), read as bets of the
 //    current lottery, so that a saved file loads back.
 // Line ends may be CR LF, LF or CR; the bytes are GBK.
+// A file that cannot be loaded is refused: nothing is to change.
 struct NumberFileContent
 {
-    enum class Status {
-        Loaded,      // grid (and, for the header layout, the lottery) to apply
-        Refused,     // a message for the player; nothing is to change
-        HeaderError, // a header line is no integer: the name still applies
-    };
-
-    Status status = Status::Loaded;
-    std::string message;
+    // A header line that is no integer: only the name applies, then this
+    // error stops the load. Empty when the grid and the lottery apply.
+    std::string headerError;
     bool headerLayout = false;
     std::string name; // line 1 of a header-layout file (UTF-8)
     Lottery lottery;  // the file's (header layout) or the current one's (saved layout)
@@ -41,7 +37,7 @@ inline constexpr std::size_t kMaxNumberFileLineBytes = 4096;
 
 // `current` is the lottery whose bets a saved-layout file holds; without
 // one such a file is refused.
-NumberFileContent parseNumberFile(std::string_view bytes, const std::optional<Lottery> &current);
+Outcome<NumberFileContent> parseNumberFile(std::string_view bytes, const std::optional<Lottery> &current);
 
 // Width of every column after a load: (client width − 12) div (count + 1).
 int loadedColumnWidth(int gridClientWidth, int count);

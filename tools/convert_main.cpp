@@ -72,8 +72,8 @@ std::string convertLine(std::string line, DrawGenerator &draws)
     }
     const ConversionResult result = convert(request, draws);
     if (!result.accepted())
-        return "! " + result.refusal;
-    return request.lottery.betText(result.cells);
+        return "! " + result.refusal();
+    return request.lottery.betText(result.value());
 }
 
 } // namespace

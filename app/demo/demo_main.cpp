@@ -58,7 +58,7 @@ std::vector<Page> pages()
     request.boxes.push_back(std::to_string(demo::kBackOriginal));
     DrawGenerator draws;
     const ConversionResult result = convert(request, draws);
-    const QString bet = QString::fromStdString(lottery.betText(result.cells));
+    const QString bet = QString::fromStdString(lottery.betText(result.value()));
 
     return {
         {QStringLiteral("第一步：选择彩票"),

@@ -135,11 +135,10 @@ TEST(LotteryToAdd, BackZoneFieldsAreAskedForInOrderAndBoundsRefused)
                            QStringLiteral("蓝球"), QStringLiteral("16"), QStringLiteral("1")};
     const auto refusal = [](const LotteryForm &form) {
         const auto read = lotteryToAdd(form);
-        const auto *message = std::get_if<QString>(&read);
-        return message ? message->toStdString() : std::string("accepted");
+        return read.accepted() ? std::string("accepted") : read.refusal();
     };
     EXPECT_EQ(refusal(full), "accepted");
-    EXPECT_EQ(std::get<LotteryInfo>(lotteryToAdd(full)).lottery, Lottery(0, 33, 6, "蓝球", 16, 1));
+    EXPECT_EQ(lotteryToAdd(full).value().lottery, Lottery(0, 33, 6, "蓝球", 16, 1));
 
     struct Case
     {

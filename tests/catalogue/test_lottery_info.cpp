@@ -66,13 +66,14 @@ TEST(LotteryProblem, RefusesWhatTheProgramCannotServe)
     EXPECT_TRUE(lotteryProblem({QStringLiteral("a"), {0, 0, 1}}));
     EXPECT_TRUE(lotteryProblem({QStringLiteral("a"), {0, 100, 6}}));
     EXPECT_TRUE(lotteryProblem({QStringLiteral("a"), {0, 5, 6}})); // Lotto count above total
-    EXPECT_NE(lotteryProblem({QStringLiteral("彩"), {0, 5, 6}})->indexOf(QStringLiteral("彩")), -1);
+    EXPECT_NE(lotteryProblem({QStringLiteral("彩"), {0, 5, 6}})->message.find("彩"), std::string::npos);
     // Only the two kinds exist; a 2 or -1 from a catalogue is no Digit lottery.
     EXPECT_EQ(lotteryProblem({QStringLiteral("a"), {2, 10, 3}}),
-              QStringLiteral("彩票“a”的彩票类型为2，程序只能处理乐透型（0）和数字型（1）。"));
+              Refusal{"彩票“a”的彩票类型为2，程序只能处理乐透型（0）和数字型（1）。"});
     EXPECT_TRUE(lotteryProblem({QStringLiteral("a"), {-1, 10, 3}}));
     // A name of thousands of characters is quoted, not repeated whole.
-    EXPECT_LT(lotteryProblem({QString(5000, QLatin1Char('x')), {0, 5, 6}})->size(), 100);
+    EXPECT_LT(QString::fromStdString(lotteryProblem({QString(5000, QLatin1Char('x')), {0, 5, 6}})->message).size(),
+              100);
 }
 
 TEST(CatalogueSource, ReadsRowsAndRefusesOnesTheProgramCannotServe)
@@ -102,7 +103,7 @@ TEST(LotteryToAdd, NamesMustBeTextThatComesBackAsTyped)
         form.total = QStringLiteral("33");
         form.count = QStringLiteral("6");
         const auto checked = lotteryToAdd(form);
-        return std::holds_alternative<QString>(checked) ? std::get<QString>(checked) : QString();
+        return checked.accepted() ? QString() : QString::fromStdString(checked.refusal());
     };
     EXPECT_EQ(refusal(QStringLiteral("双色球 ")), QString()); // blanks are kept
     EXPECT_EQ(refusal(QStringLiteral("a\nb")), QStringLiteral("彩票名称不能包含换行符或空字符！"));
@@ -114,7 +115,7 @@ TEST(LotteryToAdd, NamesMustBeTextThatComesBackAsTyped)
 TEST(LotteryProblem, BackZoneBounds)
 {
     const auto problem = [](const Lottery &lottery) {
-        return lotteryProblem({QStringLiteral("a"), lottery}).value_or(QString()).toStdString();
+        return lotteryProblem({QStringLiteral("a"), lottery}).value_or(Refusal{}).message;
     };
     EXPECT_EQ(problem({0, 33, 6, "蓝球", 16, 1}), "");
     EXPECT_EQ(problem({1, 10, 6, "后区", 15, 1}), "");

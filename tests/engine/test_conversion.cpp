@@ -24,9 +24,9 @@ std::string row(const ConversionRequest &r)
     DrawGenerator draws;
     const ConversionResult result = convert(r, draws);
     if (!result.accepted())
-        return "refused: " + result.refusal;
+        return "refused: " + result.refusal();
     std::string text;
-    for (const std::string &cell : result.cells)
+    for (const std::string &cell : result.value())
         text += (text.empty() ? "" : " ") + cell;
     return text;
 }
@@ -87,8 +87,8 @@ TEST(Conversion, RepeatsAreSettledByTheFirstDraws)
     DrawGenerator draws;
     const auto result = convert(request(Lotto, 33, {"5", "5", "5", "5", "5", "5"}, "五行修正"), draws);
     ASSERT_TRUE(result.accepted());
-    EXPECT_EQ(std::set<std::string>(result.cells.begin(), result.cells.end()).size(), 6u);
-    EXPECT_TRUE(std::is_sorted(result.cells.begin(), result.cells.end()));
+    EXPECT_EQ(std::set<std::string>(result.value().begin(), result.value().end()).size(), 6u);
+    EXPECT_TRUE(std::is_sorted(result.value().begin(), result.value().end()));
     EXPECT_NE(draws.seed(), 0u);
 }
 
@@ -98,7 +98,7 @@ TEST(Conversion, LottoWithAsManyNumbersAsItsTotalStillEnds)
     const auto result = convert(request(Lotto, 7, {"1", "1", "1", "1", "1", "1", "1"}, "怪数7修正"),
                                 draws);
     ASSERT_TRUE(result.accepted());
-    EXPECT_EQ(result.cells, (std::vector<std::string>{"01", "02", "03", "04", "05", "06", "07"}));
+    EXPECT_EQ(result.value(), (std::vector<std::string>{"01", "02", "03", "04", "05", "06", "07"}));
 }
 
 TEST(Conversion, GeneralizedMethodWorkedExamples)
@@ -168,10 +168,10 @@ TEST(Conversion, EveryLottoBetIsDistinctNumbersWithinTheTotal)
         for (int i = 0; i < 3000; ++i) {
             const ConversionRequest r = requests.next({Lotto, total, count});
             const ConversionResult result = convert(r, draws);
-            ASSERT_TRUE(result.accepted()) << result.refusal;
-            ASSERT_EQ(result.cells.size(), static_cast<size_t>(count));
+            ASSERT_TRUE(result.accepted()) << result.refusal();
+            ASSERT_EQ(result.value().size(), static_cast<size_t>(count));
             std::set<int> numbers;
-            for (const std::string &cell : result.cells) {
+            for (const std::string &cell : result.value()) {
                 ASSERT_EQ(cell.size(), 2u) << describe(r);
                 const int value = std::stoi(cell);
                 ASSERT_GE(value, 1) << describe(r);
@@ -179,7 +179,7 @@ TEST(Conversion, EveryLottoBetIsDistinctNumbersWithinTheTotal)
                 numbers.insert(value);
             }
             ASSERT_EQ(numbers.size(), static_cast<size_t>(count)) << describe(r);
-            ASSERT_TRUE(std::is_sorted(result.cells.begin(), result.cells.end())) << describe(r);
+            ASSERT_TRUE(std::is_sorted(result.value().begin(), result.value().end())) << describe(r);
         }
     }
 }
@@ -193,9 +193,9 @@ TEST(Conversion, EveryDigitBetStaysBelowTheTotal)
         for (int i = 0; i < 3000; ++i) {
             const ConversionRequest r = requests.next({Digit, total, 1 + i % 5});
             const ConversionResult result = convert(r, draws);
-            ASSERT_TRUE(result.accepted()) << result.refusal;
-            ASSERT_EQ(result.cells.size(), r.boxes.size());
-            for (const std::string &cell : result.cells) {
+            ASSERT_TRUE(result.accepted()) << result.refusal();
+            ASSERT_EQ(result.value().size(), r.boxes.size());
+            for (const std::string &cell : result.value()) {
                 ASSERT_EQ(cell.size(), 1u) << describe(r);
                 ASSERT_GE(cell[0], '0') << describe(r);
                 ASSERT_LT(cell[0] - '0', total) << describe(r);

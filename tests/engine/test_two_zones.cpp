@@ -33,7 +33,7 @@ std::string outcome(const ConversionRequest &r)
 {
     try {
         const ConversionResult result = converted(r);
-        return result.accepted() ? r.lottery.betText(result.cells) : "refused: " + result.refusal;
+        return result.accepted() ? r.lottery.betText(result.value()) : "refused: " + result.refusal();
     } catch (const AppError &error) {
         return std::string("error: ") + error.what();
     }
@@ -72,11 +72,11 @@ TEST(TwoZones, FrontEqualsTheSinglePoolConversionForEveryMethod)
                 onePool.boxes.resize(static_cast<size_t>(single.count));
                 const ConversionResult both = converted(twoZones);
                 const ConversionResult front = converted(onePool);
-                ASSERT_TRUE(both.accepted() && front.accepted()) << method << " " << both.refusal;
-                ASSERT_EQ(both.cells.size(), static_cast<size_t>(lottery.numberCount()));
-                const std::vector<std::string> frontCells(both.cells.begin(),
-                                                          both.cells.begin() + lottery.count);
-                ASSERT_EQ(frontCells, front.cells) << lottery.backName << " " << method;
+                ASSERT_TRUE(both.accepted() && front.accepted()) << method << " " << both.refusal();
+                ASSERT_EQ(both.value().size(), static_cast<size_t>(lottery.numberCount()));
+                const std::vector<std::string> frontCells(both.value().begin(),
+                                                          both.value().begin() + lottery.count);
+                ASSERT_EQ(frontCells, front.value()) << lottery.backName << " " << method;
             }
         }
     }
@@ -95,11 +95,11 @@ TEST(TwoZones, BackNumbersStayWithinTheirZone)
         for (int round = 0; round < 3000; ++round) {
             const ConversionRequest r = requests.next(lottery);
             const ConversionResult result = convert(r, draws);
-            ASSERT_TRUE(result.accepted()) << result.refusal;
+            ASSERT_TRUE(result.accepted()) << result.refusal();
             const LotteryZone back = lottery.back();
             std::set<int> distinct;
             for (int i = lottery.count; i < lottery.numberCount(); ++i) {
-                const int value = std::stoi(result.cells[static_cast<size_t>(i)]);
+                const int value = std::stoi(result.value()[static_cast<size_t>(i)]);
                 ASSERT_GE(value, back.lowest()) << describe(r);
                 ASSERT_LE(value, back.highest()) << describe(r);
                 distinct.insert(value);

@@ -57,12 +57,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     form.name = QString::fromStdString(input.ConsumeRemainingBytesAsString());
     try {
         const auto checked = lotteryToAdd(form);
-        if (const auto *refusal = std::get_if<QString>(&checked)) {
-            if (refusal->isEmpty())
+        if (!checked.accepted()) {
+            if (checked.refusal().empty())
                 std::abort();
             return 0;
         }
-        const LotteryInfo &lottery = std::get<LotteryInfo>(checked);
+        const LotteryInfo &lottery = checked.value();
         const CatalogueStore store(storePath());
         const bool added = store.appendIfNew(lottery);
         if (store.appendIfNew(lottery))

@@ -56,9 +56,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     try {
         const ConversionResult result = convert(request, draws);
         if (result.accepted()) {
-            if (static_cast<int>(result.cells.size()) != request.lottery.numberCount())
+            if (static_cast<int>(result.value().size()) != request.lottery.numberCount())
                 std::abort();
-            for (const std::string &cell : result.cells) {
+            for (const std::string &cell : result.value()) {
                 if (cell.empty())
                     std::abort();
             }

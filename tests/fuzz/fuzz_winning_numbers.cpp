@@ -26,12 +26,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::string typed = input.ConsumeRemainingBytesAsString();
 
     const auto parsed = parseWinningNumbers(typed, lottery);
-    if (const auto *refusal = std::get_if<std::string>(&parsed)) {
-        if (refusal->empty())
+    if (!parsed.accepted()) {
+        if (parsed.refusal().empty())
             std::abort();
         return 0;
     }
-    const WinningNumbers &winning = std::get<WinningNumbers>(parsed);
+    const WinningNumbers &winning = parsed.value();
     const auto check = [](const std::vector<int> &numbers, const LotteryZone &zone) {
         if (static_cast<int>(numbers.size()) != zone.count)
             std::abort();

@@ -13,9 +13,9 @@ const DrawShape kSsq = drawShapeOf("双色球", {0, 33, 6, "蓝球", 16, 1});
 std::string readOrWhy(std::string_view line, const DrawShape &shape)
 {
     const auto parsed = parseDrawLine(line, shape);
-    if (const auto *problem = std::get_if<std::string>(&parsed))
-        return "! " + *problem;
-    const Draw &draw = std::get<Draw>(parsed);
+    if (!parsed.accepted())
+        return "! " + parsed.refusal();
+    const Draw &draw = parsed.value();
     return draw.issue + (draw.date.empty() ? "" : " " + draw.date) + " " + drawNumbersText(draw, shape);
 }
 
@@ -45,9 +45,9 @@ TEST(DrawLine, ReadsTheFormsPlayersHave)
 
     // Typed to check bets against: the numbers alone; the first is no 期号.
     const auto typed = parseDrawNumbers("03 09 14 20 27 33 + 07", kSsq);
-    ASSERT_TRUE(std::holds_alternative<Draw>(typed));
-    EXPECT_EQ(std::get<Draw>(typed).front, (std::vector<int>{3, 9, 14, 20, 27, 33}));
-    EXPECT_EQ(std::get<Draw>(typed).issue, "");
+    ASSERT_TRUE(typed.accepted());
+    EXPECT_EQ(typed.value().front, (std::vector<int>{3, 9, 14, 20, 27, 33}));
+    EXPECT_EQ(typed.value().issue, "");
 }
 
 TEST(DrawLine, BrokenLinesSayWhy)

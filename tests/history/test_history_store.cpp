@@ -138,7 +138,7 @@ TEST(HistoryStore, TypedDrawsAddAndDelete)
     Draw other = draw;
     other.issue = "26014";
     other.front[0] = 1;
-    EXPECT_EQ(store.addDraw(other), "期号26014已经存在，未添加。");
+    EXPECT_EQ(store.addDraw(other), Refusal{"期号26014已经存在，未添加。"});
     EXPECT_EQ(store.draws("双色球", kSsq).draws, std::vector<Draw>{draw});
     EXPECT_TRUE(store.deleteDraw("双色球", "2026014"));
     EXPECT_FALSE(store.deleteDraw("双色球", "2026014"));

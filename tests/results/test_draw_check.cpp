@@ -8,10 +8,11 @@ namespace {
 WinningNumbers winning(const std::string &text, const Lottery &lottery)
 {
     const auto parsed = parseWinningNumbers(text, lottery);
-    if (const auto *refusal = std::get_if<std::string>(&parsed))
-        ADD_FAILURE() << text << ": " << *refusal;
-    const auto *values = std::get_if<WinningNumbers>(&parsed);
-    return values ? *values : WinningNumbers{};
+    if (!parsed.accepted()) {
+        ADD_FAILURE() << text << ": " << parsed.refusal();
+        return {};
+    }
+    return parsed.value();
 }
 
 std::vector<int> numbers(const std::string &text, int kind, int total, int count)
@@ -22,8 +23,7 @@ std::vector<int> numbers(const std::string &text, int kind, int total, int count
 std::string refusal(const std::string &text, const Lottery &lottery)
 {
     const auto parsed = parseWinningNumbers(text, lottery);
-    const auto *message = std::get_if<std::string>(&parsed);
-    return message ? *message : "accepted";
+    return parsed.accepted() ? "accepted" : parsed.refusal();
 }
 
 std::string refusal(const std::string &text, int kind, int total, int count)

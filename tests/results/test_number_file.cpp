@@ -8,7 +8,23 @@
 
 namespace {
 
-using Status = NumberFileContent::Status;
+// The content of a file that is accepted; a refusal fails the test.
+NumberFileContent loaded(std::string_view bytes, const Lottery &current)
+{
+    auto parsed = parseNumberFile(bytes, current);
+    if (!parsed.accepted()) {
+        ADD_FAILURE() << parsed.refusal();
+        return {};
+    }
+    return std::move(parsed.value());
+}
+
+// The message that refuses a file, or "accepted".
+std::string refusal(std::string_view bytes, const Lottery &current)
+{
+    const auto parsed = parseNumberFile(bytes, current);
+    return parsed.accepted() ? "accepted" : parsed.refusal();
+}
 
 Lottery lotteryOf(int count)
 {
@@ -51,8 +67,7 @@ TEST(SavedNumberFile, OneLineABetEachNumberFollowedByASpace)
 TEST(NumberFileLoad, HeaderLayoutExample)
 {
     const NumberFileContent content =
-        parseNumberFile("\xB8\xA3\xB2\xCA" "3D\r\n1\r\n10\r\n3\r\n2\r\n123\r\n905\r\n", lotteryOf(6));
-    ASSERT_EQ(content.status, Status::Loaded) << content.message;
+        loaded("\xB8\xA3\xB2\xCA" "3D\r\n1\r\n10\r\n3\r\n2\r\n123\r\n905\r\n", lotteryOf(6));
     EXPECT_TRUE(content.headerLayout);
     EXPECT_EQ(content.name, "福彩3D");
     EXPECT_EQ(content.lottery.kind, 1);
@@ -67,8 +82,7 @@ TEST(NumberFileLoad, HeaderLayoutExample)
 
 TEST(NumberFileLoad, ShortRowLinesLeaveCellsEmptyAndLongOnesAreCut)
 {
-    const NumberFileContent content = parseNumberFile("x\n1\n10\n3\n3\n12\n98765\n\n", lotteryOf(3));
-    ASSERT_EQ(content.status, Status::Loaded);
+    const NumberFileContent content = loaded("x\n1\n10\n3\n3\n12\n98765\n\n", lotteryOf(3));
     EXPECT_EQ(rowText(content.grid, 1), "1 1 2 ");
     EXPECT_EQ(rowText(content.grid, 2), "2 9 8 7");
     EXPECT_EQ(rowText(content.grid, 3), "3   ");
@@ -76,64 +90,58 @@ TEST(NumberFileLoad, ShortRowLinesLeaveCellsEmptyAndLongOnesAreCut)
 
 TEST(NumberFileLoad, GridHoldsTheRowsTheFileHolds)
 {
-    NumberFileContent fewer = parseNumberFile("x\r\n1\r\n10\r\n3\r\n9\r\n123\r\n456\r\n", lotteryOf(3));
+    NumberFileContent fewer = loaded("x\r\n1\r\n10\r\n3\r\n9\r\n123\r\n456\r\n", lotteryOf(3));
     EXPECT_EQ(fewer.grid.rowCount(), 3);
-    NumberFileContent more = parseNumberFile("x\r\n1\r\n10\r\n3\r\n1\r\n123\r\n456\r\n789\r\n", lotteryOf(3));
+    NumberFileContent more = loaded("x\r\n1\r\n10\r\n3\r\n1\r\n123\r\n456\r\n789\r\n", lotteryOf(3));
     EXPECT_EQ(more.grid.rowCount(), 4);
     EXPECT_EQ(rowText(more.grid, 3), "3 7 8 9");
     // None declared and none there: the header and one empty row to fill.
-    NumberFileContent none = parseNumberFile("x\r\n1\r\n10\r\n3\r\n0\r\n", lotteryOf(3));
-    ASSERT_EQ(none.status, Status::Loaded);
+    NumberFileContent none = loaded("x\r\n1\r\n10\r\n3\r\n0\r\n", lotteryOf(3));
     EXPECT_EQ(none.grid.rowCount(), 2);
     EXPECT_TRUE(none.grid.cell(0, 1).empty());
     none.grid.appendBet(lotteryOf(3), {"1", "2", "3"});
     EXPECT_EQ(none.grid.rowCount(), 2);
     EXPECT_EQ(rowText(none.grid, 1), "1 1 2 3");
     // A huge declared row count allocates nothing.
-    NumberFileContent huge = parseNumberFile("x\n1\n10\n3\n2000000000\n123\n", lotteryOf(3));
+    NumberFileContent huge = loaded("x\n1\n10\n3\n2000000000\n123\n", lotteryOf(3));
     EXPECT_EQ(huge.grid.rowCount(), 2);
 }
 
 TEST(NumberFileLoad, HeaderLinesThatAreNoIntegers)
 {
-    NumberFileContent badTotal = parseNumberFile(utf8ToGbk("双色球\n0\n三十三\n6\n1\n"), lotteryOf(6));
-    EXPECT_EQ(badTotal.status, Status::HeaderError);
-    EXPECT_EQ(badTotal.message, "'三十三' 不是一个有效的整形值");
+    NumberFileContent badTotal = loaded(utf8ToGbk("双色球\n0\n三十三\n6\n1\n"), lotteryOf(6));
+    EXPECT_EQ(badTotal.headerError, "'三十三' 不是一个有效的整形值");
     EXPECT_EQ(badTotal.name, "双色球");
-    NumberFileContent missing = parseNumberFile(utf8ToGbk("双色球\n0\n33\n6"), lotteryOf(6));
-    EXPECT_EQ(missing.status, Status::HeaderError);
-    EXPECT_EQ(missing.message, "'' 不是一个有效的整形值");
+    NumberFileContent missing = loaded(utf8ToGbk("双色球\n0\n33\n6"), lotteryOf(6));
+    EXPECT_EQ(missing.headerError, "'' 不是一个有效的整形值");
     // A second line that is no number makes it no number file.
-    EXPECT_EQ(parseNumberFile("hello\nworld\n", lotteryOf(6)).status, Status::Refused);
+    EXPECT_NE(refusal("hello\nworld\n", lotteryOf(6)), "accepted");
 }
 
 TEST(NumberFileLoad, LotteriesTheProgramCannotServeAreRefused)
 {
     for (const char *bytes : {"x\n1\n10\n1000000\n1\n", "x\n0\n33\n0\n1\n", "x\n0\n500\n6\n1\n",
                               "x\n0\n5\n6\n1\n", "x\n1\n10\n-3\n1\n"}) {
-        const NumberFileContent content = parseNumberFile(bytes, lotteryOf(6));
-        EXPECT_EQ(content.status, Status::Refused) << bytes;
-        EXPECT_FALSE(content.message.empty());
+        const std::string message = refusal(bytes, lotteryOf(6));
+        EXPECT_NE(message, "accepted") << bytes;
+        EXPECT_FALSE(message.empty());
     }
 }
 
 TEST(NumberFileLoad, SavedFilesLoadBackAsTheSameGrid)
 {
     const ResultGrid lotto = gridOf({{"02", "03", "04", "16", "31", "32"}, {"01", "02", "29", "30", "31", "33"}});
-    NumberFileContent back = parseNumberFile(savedNumberFile(lotto, lotteryOf(6)), lotteryOf(6));
-    ASSERT_EQ(back.status, Status::Loaded) << back.message;
+    NumberFileContent back = loaded(savedNumberFile(lotto, lotteryOf(6)), lotteryOf(6));
     EXPECT_FALSE(back.headerLayout);
     ASSERT_EQ(back.grid.rowCount(), lotto.rowCount());
     for (int r = 0; r < lotto.rowCount(); ++r)
         EXPECT_EQ(rowText(back.grid, r), rowText(lotto, r));
 
     const ResultGrid digit = gridOf({{"9", "5", "1"}, {"0", "0", "7"}});
-    back = parseNumberFile(savedNumberFile(digit, lotteryOf(3)), lotteryOf(3));
-    ASSERT_EQ(back.status, Status::Loaded);
+    back = loaded(savedNumberFile(digit, lotteryOf(3)), lotteryOf(3));
     EXPECT_EQ(rowText(back.grid, 2), "2 0 0 7");
 
-    back = parseNumberFile(savedNumberFile(ResultGrid(), lotteryOf(6)), lotteryOf(6));
-    ASSERT_EQ(back.status, Status::Loaded);
+    back = loaded(savedNumberFile(ResultGrid(), lotteryOf(6)), lotteryOf(6));
     EXPECT_EQ(back.grid.rowCount(), 2);
     EXPECT_EQ(back.grid.columnCount(), 5);
     EXPECT_TRUE(back.grid.cell(0, 0).empty());
@@ -142,24 +150,21 @@ TEST(NumberFileLoad, SavedFilesLoadBackAsTheSameGrid)
 TEST(NumberFileLoad, SavedFileOfAnotherCountIsRefused)
 {
     const ResultGrid grid = gridOf({{"1", "2", "3", "4", "5", "6", "7"}});
-    const NumberFileContent content = parseNumberFile(savedNumberFile(grid, lotteryOf(7)), lotteryOf(6));
-    EXPECT_EQ(content.status, Status::Refused);
-    EXPECT_NE(content.message.find("7个号码"), std::string::npos) << content.message;
+    const std::string message = refusal(savedNumberFile(grid, lotteryOf(7)), lotteryOf(6));
+    EXPECT_NE(message.find("7个号码"), std::string::npos) << message;
 }
 
 TEST(NumberFileLoad, LineEndsAndBytesOfEveryKind)
 {
     for (const char *bytes : {"x\r1\r10\r3\r1\r123\r", "x\n1\n10\n3\n1\n123", "x\r\n1\r\n10\r\n3\r\n1\r\n123"}) {
-        const NumberFileContent content = parseNumberFile(bytes, lotteryOf(3));
-        ASSERT_EQ(content.status, Status::Loaded) << bytes;
+        const NumberFileContent content = loaded(bytes, lotteryOf(3));
         EXPECT_EQ(content.grid.rowCount(), 2);
         EXPECT_EQ(rowText(content.grid, 1), "1 1 2 3");
     }
-    EXPECT_EQ(parseNumberFile("", lotteryOf(3)).status, Status::Refused);
-    EXPECT_EQ(parseNumberFile("\r\n\r\n", lotteryOf(3)).status, Status::Refused);
+    EXPECT_EQ(refusal("", lotteryOf(3)), "号码文件是空的。");
+    EXPECT_NE(refusal("\r\n\r\n", lotteryOf(3)), "accepted");
     // Bytes that are no GBK become replacement characters, nothing worse.
-    const NumberFileContent bad = parseNumberFile("\xFF\xFE\n1\n10\n3\n1\n1\xFF" "3\n", lotteryOf(3));
-    ASSERT_EQ(bad.status, Status::Loaded);
+    const NumberFileContent bad = loaded("\xFF\xFE\n1\n10\n3\n1\n1\xFF" "3\n", lotteryOf(3));
     EXPECT_EQ(bad.grid.cell(2, 1), "\xEF\xBF\xBD");
     EXPECT_EQ(bad.grid.cell(3, 1), "3");
 }
@@ -169,22 +174,17 @@ TEST(NumberFileLoad, LineEndsAndBytesOfEveryKind)
 TEST(NumberFileLoad, HostileFilesAreRefusedWithAShortMessage)
 {
     std::string huge = "x\r\n" + std::string(50 << 20, '7');
-    NumberFileContent content = parseNumberFile(huge, lotteryOf(6));
-    EXPECT_EQ(content.status, Status::Refused);
-    EXPECT_EQ(content.message, "无法加载号码文件：第2行超过4096个字节，这不是号码文件。");
+    EXPECT_EQ(refusal(huge, lotteryOf(6)), "无法加载号码文件：第2行超过4096个字节，这不是号码文件。");
     huge.resize(kMaxNumberFileBytes + 1, '\n');
-    EXPECT_EQ(parseNumberFile(huge, lotteryOf(6)).message, "号码文件超过64 MB，无法加载。");
+    EXPECT_EQ(refusal(huge, lotteryOf(6)), "号码文件超过64 MB，无法加载。");
 
     // Load and save must not change the player's bytes: a NUL refuses the file.
-    content = parseNumberFile(std::string("x\r\n1\r\n10\r\n3\r\n1\r\n1\0" "3\r\n", 20), lotteryOf(3));
-    EXPECT_EQ(content.status, Status::Refused);
-    EXPECT_EQ(content.message, "无法加载号码文件：第6行含有空字符，这不是文本格式的号码文件。");
+    EXPECT_EQ(refusal(std::string("x\r\n1\r\n10\r\n3\r\n1\r\n1\0" "3\r\n", 20), lotteryOf(3)),
+              "无法加载号码文件：第6行含有空字符，这不是文本格式的号码文件。");
 
     // A binary second line is quoted short, its control bytes shown as escapes.
-    content = parseNumberFile("GIF89a\n\x1B[2J\x07" + std::string(3000, 'A') + "\n", lotteryOf(6));
-    EXPECT_EQ(content.status, Status::Refused);
-    EXPECT_EQ(content.message, "无法识别的号码文件：第2行“\\x1B[2J\\x07" + std::string(29, 'A')
-                                   + "…”不是彩票类型。");
+    EXPECT_EQ(refusal("GIF89a\n\x1B[2J\x07" + std::string(3000, 'A') + "\n", lotteryOf(6)),
+              "无法识别的号码文件：第2行“\\x1B[2J\\x07" + std::string(29, 'A') + "…”不是彩票类型。");
 }
 
 TEST(SuggestedSaveName, VeryLongLotteryNamesGiveOnlyTheirStart)
@@ -220,9 +220,10 @@ TEST(NumberFileLoad, SurvivesRandomAndMutatedBytes)
                 }
             }
         }
-        const NumberFileContent content = parseNumberFile(bytes, lotteryOf(6));
-        if (content.status != Status::Loaded)
+        const auto parsed = parseNumberFile(bytes, lotteryOf(6));
+        if (!parsed.accepted() || !parsed.value().headerError.empty())
             continue;
+        const NumberFileContent &content = parsed.value();
         const ResultGrid &grid = content.grid;
         ASSERT_GE(grid.rowCount(), 2);
         if (grid.cell(0, 0).empty())
