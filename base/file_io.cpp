@@ -79,7 +79,9 @@ std::string followLinks(std::string path)
         if (length < 0)
             throwFileError(errno);
         target.resize(static_cast<size_t>(length));
-        path = !target.empty() && target.front() == '/' ? target : folderOf(path) + target;
+        if (target.empty() || target.front() != '/')
+            target.insert(0, folderOf(path));
+        path = std::move(target);
     }
     throwFileError(ELOOP);
 }

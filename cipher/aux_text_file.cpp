@@ -9,14 +9,14 @@ AuxTextFile::AuxTextFile(const std::string &path)
     split(readFile(path));
 }
 
-AuxTextFile AuxTextFile::fromBytes(std::string bytes)
+AuxTextFile AuxTextFile::fromBytes(const std::string &bytes)
 {
     AuxTextFile file;
-    file.split(std::move(bytes));
+    file.split(bytes);
     return file;
 }
 
-void AuxTextFile::split(std::string bytes)
+void AuxTextFile::split(const std::string &bytes)
 {
     size_t start = 0;
     while (start < bytes.size()) {

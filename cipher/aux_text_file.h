@@ -18,7 +18,7 @@ public:
     explicit AuxTextFile(const std::string &path);
 
     // Takes the file's bytes as they are.
-    static AuxTextFile fromBytes(std::string bytes);
+    static AuxTextFile fromBytes(const std::string &bytes);
 
     // The raw text of line `index` (from 0), without its line end.
     std::string_view line(int index) const;
@@ -29,7 +29,7 @@ public:
 
 private:
     AuxTextFile() = default;
-    void split(std::string bytes);
+    void split(const std::string &bytes);
 
     std::vector<std::string> m_lines;
 };

@@ -81,7 +81,7 @@ QString qtFileFilter(const QString &filter)
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         QString description = parts[i];
-        const QString pattern = parts[i + 1];
+        const QString &pattern = parts[i + 1];
         if (!description.contains(QLatin1Char('(')))
             description += QStringLiteral(" (") + pattern + QLatin1Char(')');
         filters << description;
