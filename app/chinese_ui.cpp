@@ -5,6 +5,12 @@
 #include <QLocale>
 #include <QTranslator>
 
+void preferChineseFormats()
+{
+    qputenv("LC_TIME", "zh_CN.UTF-8");
+    qputenv("LC_MESSAGES", "zh_CN.UTF-8");
+}
+
 bool speakChinese(QCoreApplication &application)
 {
     const QLocale chinese(QLocale::Chinese, QLocale::China);

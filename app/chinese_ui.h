@@ -7,3 +7,9 @@ class QCoreApplication;
 // dialogs, their buttons, the menu of every text box). Returns whether Qt's
 // Chinese translations were found; without them Qt's texts stay English.
 bool speakChinese(QCoreApplication &application);
+
+// Qt's file dialogs show file dates and sizes by the machine's locale, which
+// Qt reads from the environment once, while the application is being made:
+// this asks for Chinese ones ("2026/12/9 03:50", "350 字节") there. Call it
+// before the QApplication exists.
+void preferChineseFormats();

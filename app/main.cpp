@@ -14,6 +14,7 @@
 
 int main(int argc, char *argv[])
 {
+    preferChineseFormats();
     QApplication application(argc, argv);
     // Chinese before the splash, so the error box of its set-up is too. No
     // application display name: Qt would add it to every window's caption.
