@@ -11,29 +11,50 @@ QString cellText(const ResultGrid &grid, int column, int row)
     return QString::fromUtf8(grid.cell(column, row));
 }
 
+// The ruled table is nine columns of a tenth of the page each. A bet of
+// more numbers than that holds (快乐8's ten) gets as many narrower columns
+// across the same width, so that no number is printed off the paper.
+struct Columns
+{
+    int count;   // ruled columns
+    int pitch;   // width of one
+    int heading; // a heading's and a cell's distance from their column's line
+    int cell;
+};
+
+Columns columnsFor(int used, int w)
+{
+    const int count = std::max(used, 9);
+    const int pitch = used <= 9 ? w / 10 : 9 * w / 10 / used;
+    if (used <= 9)
+        return {count, pitch, 100, 170};
+    return {count, pitch, 100 * pitch / (w / 10), 170 * pitch / (w / 10)};
+}
+
 void drawPage(const ResultGrid &grid, const PrintJob &job, PrintSurface &surface, int page,
               int pages, int w, int h)
 {
+    const std::vector<std::string> headings = resultHeadings(job.lottery);
+    const Columns columns = columnsFor(std::max(static_cast<int>(headings.size()), grid.columnCount()), w);
     const int left = w / 14;
     for (int j = 0; j <= 26; ++j) {
         const int y = (j + 3) * h / 29 - 120;
         surface.drawLine(left, y, left + 9 * w / 10, y);
     }
-    for (int j = 0; j <= 9; ++j) {
-        const int x = left + j * w / 10;
+    for (int j = 0; j <= columns.count; ++j) {
+        const int x = left + j * columns.pitch;
         surface.drawLine(x, 3 * h / 29 - 120, x, h - 120);
     }
     surface.setFont(QStringLiteral("宋体"), 10, false, false);
-    const std::vector<std::string> headings = resultHeadings(job.lottery);
     for (size_t k = 0; k < headings.size(); ++k)
-        surface.drawText(left + static_cast<int>(k) * w / 10 + 100, 3 * h / 30,
+        surface.drawText(left + static_cast<int>(k) * columns.pitch + columns.heading, 3 * h / 30,
                          QString::fromStdString(headings[k]));
     const int rows = grid.rowCount() - 1;
     const int first = (page - 1) * kRowsPerPage + 1;
     for (int r = first; r <= rows && r < first + kRowsPerPage; ++r) {
         const int i = r - first + 1;
         for (int c = 0; c < grid.columnCount(); ++c)
-            surface.drawText(left + c * w / 10 + 170, (i + 3) * h / 29, cellText(grid, c, r));
+            surface.drawText(left + c * columns.pitch + columns.cell, (i + 3) * h / 29, cellText(grid, c, r));
     }
     // Where the page is too narrow for the line at its place, it moves left
     // just enough to stay on the paper.

@@ -137,18 +137,30 @@ TEST(Printout, SummaryCountsEveryResultRow)
     EXPECT_NE(s.find(0, QStringLiteral("共12注 打印日期:2007-3-9")), nullptr);
 }
 
-TEST(Printout, MoreThanEightNumbersKeepNineRuledColumns)
+// 快乐8's ten numbers (eleven columns) used to print the ninth and tenth
+// beyond the ruled table and the tenth off the paper.
+TEST(Printout, BetsOfMoreNumbersThanTheTableHoldsGetNarrowerColumnsOnThePaper)
 {
+    const RecordingSurface eight = printed(gridOf(3, 8), 8);
+    EXPECT_EQ(eight.find(0, QStringLiteral("号码8"))->x, 342 + 8 * 480 + 100);
+
     const RecordingSurface s = printed(gridOf(3, 10), 10);
-    int vertical = 0;
-    for (const auto &line : s.pages[0].lines)
-        vertical += line.x1 == line.x2 ? 1 : 0;
-    EXPECT_EQ(vertical, 10);
-    EXPECT_EQ(s.find(0, QStringLiteral("号码9"))->x, 342 + 9 * 480 + 100);
-    EXPECT_EQ(s.find(0, QStringLiteral("号码10"))->x, 342 + 10 * 480 + 100);
+    std::vector<int> vertical;
+    for (const auto &line : s.pages[0].lines) {
+        if (line.x1 == line.x2)
+            vertical.push_back(line.x1);
+    }
+    ASSERT_EQ(vertical.size(), 12u);
+    EXPECT_EQ(vertical.front(), 342);
+    EXPECT_LE(vertical.back(), 342 + 4320); // the table's right edge
+    const auto *heading = s.find(0, QStringLiteral("号码10"));
     const auto *tenth = s.find(0, QStringLiteral("10"));
+    ASSERT_NE(heading, nullptr);
     ASSERT_NE(tenth, nullptr);
-    EXPECT_EQ(tenth->x, 342 + 10 * 480 + 170);
+    // Each in the last column, between its rules.
+    EXPECT_GT(heading->x, vertical[10]);
+    EXPECT_GT(tenth->x, vertical[10]);
+    EXPECT_LT(tenth->x, vertical[11]);
 }
 
 TEST(Printout, AbandonedJobIsAborted)
