@@ -169,18 +169,18 @@ void Tfrmmain::fillOptionLists(const DateDefaults &defaults)
 void Tfrmmain::loadCatalogue()
 {
     const CatalogueStore store(qPath(m_services.folder.catalogue()));
-    m_loadedCatalogue = store.readAll();
+    const std::vector<CatalogueRow> rows = store.readAll();
     comcainame->clear();
-    for (const CatalogueRow &row : m_loadedCatalogue)
+    for (const CatalogueRow &row : rows)
         comcainame->addItem(row.name);
-    if (m_loadedCatalogue.empty()) {
+    if (rows.empty()) {
         // Nothing to select; the window opens so the player can add one.
         m_services.desktop.message(this, MessageKind::Information, windowTitle(),
                                    QStringLiteral("彩票数据库中还没有彩票，请先用“添加彩票”添加一种彩票。"));
         return;
     }
     comcainame->setCurrentIndex(0);
-    applyLottery(lotteryFromRow(m_loadedCatalogue.front()));
+    applyLottery(lotteryFromRow(rows.front()));
 }
 
 void Tfrmmain::applyLottery(const LotteryInfo &lottery)

@@ -117,7 +117,6 @@ private:
     MainServices m_services;
     Tfrmindex *m_frmindex = nullptr; // made on first use, kept for the run
     Tfrmabout *m_frmabout = nullptr; // likewise
-    std::vector<CatalogueRow> m_loadedCatalogue;
     LotteryInfo m_current;
     bool m_hasLottery = false;
     std::vector<QLineEdit *> m_boxes;

@@ -27,7 +27,9 @@ class BoxKeys : public QObject
 {
 public:
     using QObject::QObject;
-    static constexpr const char *kAdvanced = "korvelAdvanced";
+
+    // The box was just reached by typing a full number into the one before.
+    void markAdvanced() { m_advanced = true; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -45,13 +47,16 @@ protected:
             });
         }
         if (event->type() == QEvent::KeyPress) {
-            const bool advanced = box->property(kAdvanced).toBool();
-            box->setProperty(kAdvanced, false);
+            const bool advanced = m_advanced;
+            m_advanced = false;
             if (advanced && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Tab)
                 return true;
         }
         return false;
     }
+
+private:
+    bool m_advanced = false;
 };
 
 QAction *action(QWidget *owner, const char *name, const QString &text, const QKeySequence &keys,
@@ -156,17 +161,22 @@ int Tfrmmain::digitsPerBox(size_t box) const
 
 void Tfrmmain::watchBoxes()
 {
+    std::vector<BoxKeys *> keys;
+    for (QLineEdit *box : m_boxes) {
+        keys.push_back(new BoxKeys(box));
+        box->installEventFilter(keys.back());
+    }
     for (size_t i = 0; i < m_boxes.size(); ++i) {
         QLineEdit *box = m_boxes[i];
-        box->installEventFilter(new BoxKeys(box));
         QLineEdit *next = i + 1 < m_boxes.size() ? m_boxes[i + 1] : nullptr;
-        connect(box, &QLineEdit::textEdited, this, [this, i, next](const QString &text) {
+        BoxKeys *nextKeys = next ? keys[i + 1] : nullptr;
+        connect(box, &QLineEdit::textEdited, this, [this, i, next, nextKeys](const QString &text) {
             bool digits = !text.isEmpty();
             for (const QChar c : text)
                 digits = digits && c.isDigit();
             if (next && digits && text.size() >= digitsPerBox(i)) {
                 next->setFocus(Qt::TabFocusReason);
-                next->setProperty(BoxKeys::kAdvanced, true);
+                nextKeys->markAdvanced();
             }
         });
         if (!next)
