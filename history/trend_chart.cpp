@@ -157,6 +157,7 @@ HotCold hotAndCold(const TrendChart &chart, int group, int count)
         });
         order.resize(std::min(order.size(), static_cast<size_t>(std::max(count, 0))));
         std::vector<int> numbers;
+        numbers.reserve(order.size());
         for (int c : order)
             numbers.push_back(chart.number(c));
         return numbers;
