@@ -30,14 +30,3 @@ Check Lottery::problem() const
                + "个，程序一注只能处理" + std::to_string(kMaxBoxCount) + "个号码。"};
     return std::nullopt;
 }
-
-std::string Lottery::betText(const std::vector<std::string> &numbers) const
-{
-    std::string text;
-    for (size_t i = 0; i < numbers.size(); ++i) {
-        if (i > 0)
-            text += hasBack() && i == static_cast<size_t>(count) ? " + " : " ";
-        text += numbers[i];
-    }
-    return text;
-}

@@ -80,7 +80,20 @@ struct Lottery
 
     // A bet's numbers as one line: separated by single spaces, the back
     // zone's after " + " ("01 05 12 19 25 31 + 07").
-    std::string betText(const std::vector<std::string> &numbers) const;
+    // Any list of texts will do: a row of the grid or a converted bet.
+    template<typename Numbers>
+    std::string betText(const Numbers &numbers) const
+    {
+        std::string text;
+        size_t i = 0;
+        for (const auto &number : numbers) {
+            if (i > 0)
+                text += hasBack() && i == static_cast<size_t>(count) ? " + " : " ";
+            text += number;
+            ++i;
+        }
+        return text;
+    }
 
     friend bool operator==(const Lottery &, const Lottery &) = default;
 };

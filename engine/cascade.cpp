@@ -1,5 +1,7 @@
 #include "engine/cascade.h"
 
+#include <algorithm>
+
 namespace {
 
 // A Digit lottery steps the units digit only.
@@ -43,10 +45,18 @@ DigitPair lottoSteps(DigitPair pair, int steps, bool forward, int n)
 std::vector<DigitPair> CascadePairs(const LotteryZone &zone, DigitPair initial,
                                     std::span<const int> controls)
 {
+    std::vector<DigitPair> pairs(static_cast<size_t>(std::max(zone.count, 0)));
+    CascadePairs(zone, initial, controls, pairs);
+    return pairs;
+}
+
+void CascadePairs(const LotteryZone &zone, DigitPair initial, std::span<const int> controls,
+                  std::span<DigitPair> pairs)
+{
     const int count = zone.count;
     if (count < 1)
-        return {};
-    std::vector<DigitPair> pairs(static_cast<size_t>(count));
+        return;
+    std::fill_n(pairs.begin(), count, DigitPair{});
     pairs[static_cast<size_t>(count - 1)] = initial;
     for (int j = 1; j <= count; ++j) {
         const int steps = j - 1 < static_cast<int>(controls.size()) ? controls[j - 1] : 0;
@@ -61,5 +71,4 @@ std::vector<DigitPair> CascadePairs(const LotteryZone &zone, DigitPair initial,
         if (count - j - 1 >= 0)
             pairs[static_cast<size_t>(count - j - 1)] = DigitPair{};
     }
-    return pairs;
 }

@@ -13,3 +13,7 @@
 // below 1).
 std::vector<DigitPair> CascadePairs(const LotteryZone &zone, DigitPair initial,
                                     std::span<const int> controls);
+
+// The same into `out`, which holds at least the zone's count of pairs.
+void CascadePairs(const LotteryZone &zone, DigitPair initial, std::span<const int> controls,
+                  std::span<DigitPair> out);

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <span>
 
 namespace {
 
@@ -30,7 +31,9 @@ std::string_view characterAt(std::string_view text, int index)
     return {};
 }
 
-int digitSum(std::string_view text, int characters)
+// The walk character by character, which names a character that is no
+// digit in its error.
+[[gnu::noinline]] int characterDigitSum(std::string_view text, int characters)
 {
     int sum = 0;
     for (int i = 0; i < characters; ++i)
@@ -38,8 +41,37 @@ int digitSum(std::string_view text, int characters)
     return sum;
 }
 
+int digitSum(std::string_view text, int characters)
+{
+    // Texts from the lists are ASCII digits, each its own character.
+    if (static_cast<int>(text.size()) < characters)
+        return characterDigitSum(text, characters);
+    int sum = 0;
+    for (int i = 0; i < characters; ++i) {
+        const int digit = text[static_cast<size_t>(i)] - '0';
+        if (digit < 0 || digit > 9)
+            return characterDigitSum(text, characters);
+        sum += digit;
+    }
+    return sum;
+}
+
+// Room for the numbers of any bet the program serves, so that a conversion
+// needs no memory of its own. Left unset: each position is written before
+// it is read.
+template<typename T>
+struct PerBox
+{
+    PerBox() {}
+    T &operator[](size_t i) { return items[i]; }
+    T *data() { return items; }
+    union {
+        T items[kMaxBoxCount];
+    };
+};
+
 // Checks the boxes of a pair method.
-Check checkOriginals(const ConversionRequest &r, std::vector<int> &values)
+Check checkOriginals(const ConversionRequest &r, PerBox<int> &values)
 {
     const LotteryZone front = r.lottery.front();
     for (int i = 0; i < front.count; ++i) {
@@ -50,12 +82,12 @@ Check checkOriginals(const ConversionRequest &r, std::vector<int> &values)
         if (value > front.highest())
             return Refusal{front.isLotto() ? "请输入1到" + std::to_string(front.total) + "的原始号码！"
                                            : "请输入0到9的原始号码！"};
-        values.push_back(value);
+        values[static_cast<size_t>(i)] = value;
     }
     return {};
 }
 
-Check checkGeneralized(const ConversionRequest &r, int &initial, std::vector<int> &controls)
+Check checkGeneralized(const ConversionRequest &r, int &initial, PerBox<int> &controls)
 {
     const LotteryZone front = r.lottery.front();
     if (r.initial.empty())
@@ -71,15 +103,16 @@ Check checkGeneralized(const ConversionRequest &r, int &initial, std::vector<int
         const int value = strToInt(text);
         if (value > front.count)
             return Refusal{"请输入1到" + std::to_string(front.count) + "的控制量数！"};
-        controls.push_back(value);
+        controls[static_cast<size_t>(i)] = value;
     }
     return {};
 }
 
-// Checks the back zone's boxes, which follow the front's. Its numbers are
-// new to the player's entries, so they are held to the whole range: a back
-// number of 0 or below would come out of the conversion outside the zone.
-Check checkBack(const ConversionRequest &r, std::vector<int> &values)
+// Checks the back zone's boxes, which follow the front's, into the values
+// after the front's. Its numbers are new to the player's entries, so they
+// are held to the whole range: a back number of 0 or below would come out
+// of the conversion outside the zone.
+Check checkBack(const ConversionRequest &r, PerBox<int> &values)
 {
     const LotteryZone back = r.lottery.back();
     const std::string &name = r.lottery.backName;
@@ -91,12 +124,12 @@ Check checkBack(const ConversionRequest &r, std::vector<int> &values)
         if (value < back.lowest() || value > back.highest())
             return Refusal{"请输入" + std::to_string(back.lowest()) + "到" + std::to_string(back.highest()) + "的"
                    + name + "号码！"};
-        values.push_back(value);
+        values[static_cast<size_t>(r.lottery.count + i)] = value;
     }
     return {};
 }
 
-bool repeats(const std::vector<DigitPair> &pairs, size_t position)
+bool repeats(std::span<const DigitPair> pairs, size_t position)
 {
     for (size_t j = 0; j < pairs.size(); ++j) {
         if (j != position && pairs[j] == pairs[position])
@@ -110,7 +143,7 @@ bool repeats(const std::vector<DigitPair> &pairs, size_t position)
 // afresh; the bet is sorted ascending. The two corrections fold a digit by
 // |d − 5| twice and can come back where they started (34 for a total of 30),
 // so only a draw is sure to end inside the range.
-void settleLotto(std::vector<DigitPair> &result, const std::vector<DigitPair> &original, int n,
+void settleLotto(std::span<DigitPair> result, std::span<const DigitPair> original, int n,
                  DrawGenerator &draws)
 {
     const PairMethod &guaishu = pairMethods()[0];
@@ -135,25 +168,23 @@ void settleLotto(std::vector<DigitPair> &result, const std::vector<DigitPair> &o
 
 // Corrects one zone's original pairs and settles them by the zone's kind:
 // a Lotto zone distinct and sorted, a Digit zone in decimal form and box
-// order. The cells are appended to `cells`.
-void convertZone(const LotteryZone &zone, const std::vector<DigitPair> &original,
-                 const PairMethod &method, int factor, DrawGenerator &draws,
-                 std::vector<std::string> &cells)
+// order. `result` is room for as many pairs as `original` holds; the cells
+// are appended to `cells`.
+void convertZone(const LotteryZone &zone, std::span<const DigitPair> original, std::span<DigitPair> result,
+                 const PairMethod &method, int factor, DrawGenerator &draws, BetCells &cells)
 {
-    std::vector<DigitPair> result;
-    result.reserve(original.size());
-    for (DigitPair pair : original)
-        result.push_back(CorrectPair(method, ScalePair(pair, factor), zone.total));
+    for (size_t i = 0; i < original.size(); ++i)
+        result[i] = CorrectPair(method, ScalePair(original[i], factor), zone.total);
     if (zone.isLotto()) {
         settleLotto(result, original, zone.total, draws);
         for (DigitPair pair : result)
-            cells.push_back(pair.text());
+            cells.pushTwoDigits(pair.value());
     } else {
         // A correction may leave a value at or above a total below 10 (0–4
         // has a total of 5), or, for a back zone such as 0–14, anywhere up to
         // 99; it wraps round into the range.
         for (DigitPair pair : result)
-            cells.push_back(std::to_string(pair.value() % zone.total));
+            cells.pushDecimal(pair.value() % zone.total);
     }
 }
 
@@ -203,21 +234,27 @@ ConversionResult convert(const ConversionRequest &r, DrawGenerator &draws)
     if (methodPosition < 0)
         return Refusal{"请选择修正方法！"};
 
+    // Every number of the bet, front then back, has its place in fixed
+    // storage: the program serves no bet of more than kMaxBoxCount numbers
+    // (Lottery::problem), so a conversion needs no memory of its own.
     const bool generalized = r.method == kGeneralizedMethod;
-    std::vector<int> values;
+    PerBox<int> values;
     int initial = 0;
-    std::vector<int> backValues;
     Check refused = generalized ? checkGeneralized(r, initial, values) : checkOriginals(r, values);
     if (!refused)
-        refused = checkBack(r, backValues);
+        refused = checkBack(r, values);
     if (refused)
         return *refused;
 
     // Both zones are corrected alike: by the pair method and the Multiplier,
     // or, for the generalized method, by its own last steps (scaled by 7,
     // then "五行修正").
-    std::vector<DigitPair> original;
-    original.reserve(static_cast<size_t>(front.count));
+    const size_t count = static_cast<size_t>(front.count);
+    const size_t numbers = static_cast<size_t>(r.lottery.numberCount());
+    PerBox<DigitPair> originalPairs;
+    PerBox<DigitPair> resultPairs;
+    const std::span<DigitPair> original(originalPairs.data(), numbers);
+    const std::span<DigitPair> result(resultPairs.data(), numbers);
     const PairMethod *method = &pairMethods()[1];
     int factor = 7;
     if (!generalized) {
@@ -226,21 +263,20 @@ ConversionResult convert(const ConversionRequest &r, DrawGenerator &draws)
         // negative number ("0-5").
         factor = Multiplier(DateDigitSum(r.year, r.month, r.day, r.hour),
                             DirectionNumber(r.arrangement, r.direction));
-        for (int value : values)
-            original.push_back(DigitPair::fromValue(value));
+        for (size_t i = 0; i < count; ++i)
+            original[i] = DigitPair::fromValue(values[i]);
         method = &pairMethods()[static_cast<size_t>(methodPosition)];
     } else {
-        original = CascadePairs(front, DigitPair::fromValue(initial), values);
+        CascadePairs(front, DigitPair::fromValue(initial), std::span<const int>(values.data(), count), original);
     }
 
-    std::vector<std::string> cells;
-    cells.reserve(static_cast<size_t>(r.lottery.numberCount()));
-    convertZone(front, original, *method, factor, draws, cells);
+    BetCells cells;
+    convertZone(front, original.first(count), result.first(count), *method, factor, draws, cells);
     if (r.lottery.hasBack()) {
-        std::vector<DigitPair> backOriginal;
-        for (int value : backValues)
-            backOriginal.push_back(DigitPair::fromValue(value));
-        convertZone(r.lottery.back(), backOriginal, *method, factor, draws, cells);
+        for (size_t i = count; i < numbers; ++i)
+            original[i] = DigitPair::fromValue(values[i]);
+        convertZone(r.lottery.back(), original.subspan(count), result.subspan(count), *method, factor, draws,
+                    cells);
     }
     return cells;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/lottery.h"
+#include "engine/bet_cells.h"
 #include "engine/draw_generator.h"
 
 #include <string>
@@ -22,12 +23,14 @@ struct ConversionRequest
     std::vector<std::string> boxes; // one text per number box
 };
 
-// Either the bet's cell texts or the refusal of the entries.
-using ConversionResult = Outcome<std::vector<std::string>>;
+// Either the bet's cell texts or the refusal of the entries. The texts are
+// held in place, so that an accepted conversion allocates nothing.
+using ConversionResult = Outcome<BetCells>;
 
 // One conversion. Entry refusals come back as values; a text that has to be
 // an integer and is not throws AppError "'%s' 不是一个有效的整形值". Draws from
-// `draws` only for the Lotto repeat fallback.
+// `draws` only for the Lotto repeat fallback. An accepted conversion
+// allocates nothing.
 ConversionResult convert(const ConversionRequest &request, DrawGenerator &draws);
 
 // The sum of the ten date and hour digits, folded to at most 10.

@@ -1,7 +1,6 @@
 #include "engine/digit_pair.h"
 
 #include "base/app_error.h"
-#include "base/two_digit.h"
 
 namespace {
 
@@ -22,11 +21,6 @@ DigitPair DigitPair::fromText(std::string_view text)
     const std::uint8_t t = digitAt(text, 0);
     const std::uint8_t u = digitAt(text, 1);
     return DigitPair{t, u};
-}
-
-DigitPair DigitPair::fromValue(int value)
-{
-    return fromText(twoDigit(value));
 }
 
 std::string DigitPair::text() const

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "base/app_error.h"
+
+#include <bit>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -20,11 +23,25 @@ struct DigitPair
     // that is no decimal digit (or is missing) throws AppError
     // "'%s' 不是一个有效的整形值" naming that character.
     static DigitPair fromText(std::string_view text);
-    // The pair of the two-digit form of an integer (see twoDigit).
-    static DigitPair fromValue(int value);
+    // The pair of the two-digit form of an integer (see twoDigit), read off
+    // the number itself: "0" and the digit below 10, the two leading digits
+    // of a longer number, and for a negative number ("0-5") the minus sign,
+    // which is no digit.
+    static constexpr DigitPair fromValue(int value)
+    {
+        if (value < 0)
+            throwNotAnInteger("-");
+        while (value >= 100)
+            value /= 10;
+        return fromDigits(value / 10, value % 10);
+    }
 
     constexpr int value() const { return tens * 10 + units; }
     std::string text() const;
 
-    friend constexpr bool operator==(DigitPair, DigitPair) = default;
+    // Both digits at once: the repeat checks compare pairs many times.
+    friend constexpr bool operator==(DigitPair a, DigitPair b)
+    {
+        return std::bit_cast<std::uint16_t>(a) == std::bit_cast<std::uint16_t>(b);
+    }
 };

@@ -25,10 +25,7 @@ std::string row(const ConversionRequest &r)
     const ConversionResult result = convert(r, draws);
     if (!result.accepted())
         return "refused: " + result.refusal();
-    std::string text;
-    for (const std::string &cell : result.value())
-        text += (text.empty() ? "" : " ") + cell;
-    return text;
+    return r.lottery.betText(result.value());
 }
 
 std::string errorOf(const ConversionRequest &r)
@@ -171,9 +168,9 @@ TEST(Conversion, EveryLottoBetIsDistinctNumbersWithinTheTotal)
             ASSERT_TRUE(result.accepted()) << result.refusal();
             ASSERT_EQ(result.value().size(), static_cast<size_t>(count));
             std::set<int> numbers;
-            for (const std::string &cell : result.value()) {
+            for (const std::string_view cell : result.value()) {
                 ASSERT_EQ(cell.size(), 2u) << describe(r);
-                const int value = std::stoi(cell);
+                const int value = std::stoi(std::string(cell));
                 ASSERT_GE(value, 1) << describe(r);
                 ASSERT_LE(value, total) << describe(r);
                 numbers.insert(value);
@@ -195,7 +192,7 @@ TEST(Conversion, EveryDigitBetStaysBelowTheTotal)
             const ConversionResult result = convert(r, draws);
             ASSERT_TRUE(result.accepted()) << result.refusal();
             ASSERT_EQ(result.value().size(), r.boxes.size());
-            for (const std::string &cell : result.value()) {
+            for (const std::string_view cell : result.value()) {
                 ASSERT_EQ(cell.size(), 1u) << describe(r);
                 ASSERT_GE(cell[0], '0') << describe(r);
                 ASSERT_LT(cell[0] - '0', total) << describe(r);

@@ -99,7 +99,7 @@ TEST(TwoZones, BackNumbersStayWithinTheirZone)
             const LotteryZone back = lottery.back();
             std::set<int> distinct;
             for (int i = lottery.count; i < lottery.numberCount(); ++i) {
-                const int value = std::stoi(result.value()[static_cast<size_t>(i)]);
+                const int value = std::stoi(std::string(result.value()[static_cast<size_t>(i)]));
                 ASSERT_GE(value, back.lowest()) << describe(r);
                 ASSERT_LE(value, back.highest()) << describe(r);
                 distinct.insert(value);

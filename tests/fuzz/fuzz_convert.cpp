@@ -58,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         if (result.accepted()) {
             if (static_cast<int>(result.value().size()) != request.lottery.numberCount())
                 std::abort();
-            for (const std::string &cell : result.value()) {
+            for (const std::string_view cell : result.value()) {
                 if (cell.empty())
                     std::abort();
             }
