@@ -15,6 +15,8 @@
 #include <QFile>
 #include <QPrinter>
 
+#include <climits>
+
 FileDialogRequest Tfrmmain::numberFileDialog() const
 {
     FileDialogRequest request;
@@ -58,7 +60,23 @@ void Tfrmmain::btnloadClick()
     // A bound on what is read keeps a huge file from filling memory before
     // it is refused.
     const std::string bytes = readFile(nativePath(fileName), kMaxNumberFileBytes + 1);
-    auto parsed = parseNumberFile(bytes, m_hasLottery ? std::optional(m_current.lottery) : std::nullopt);
+    // A long file shows its progress, and the window goes on painting; a
+    // stopped load leaves everything as it was.
+    std::unique_ptr<Desktop::Progress> progress;
+    int lineCount = 0;
+    const auto reading = [&](std::size_t read, std::size_t lines) {
+        lineCount = static_cast<int>(std::min<std::size_t>(lines, INT_MAX));
+        if (!progress)
+            progress = m_services.desktop.startProgress(this, QStringLiteral("加载号码"), lineCount);
+        return progress->setValue(static_cast<int>(std::min<std::size_t>(read, INT_MAX)),
+                                  QStringLiteral("正在读取第%1行，共%2行").arg(read).arg(lines));
+    };
+    auto parsed = parseNumberFile(bytes, m_hasLottery ? std::optional(m_current.lottery) : std::nullopt, reading);
+    const bool cancelled = parsed.accepted() && parsed.value().cancelled;
+    if (progress && !cancelled)
+        progress->setValue(lineCount, QString());
+    if (cancelled)
+        return;
     if (!parsed.accepted()) {
         m_services.desktop.message(this, MessageKind::Plain, windowTitle(),
                                    QString::fromStdString(parsed.refusal()));

@@ -4,34 +4,68 @@
 #include "base/int_text.h"
 #include "base/quoted_text.h"
 
+#include <algorithm>
+#include <charconv>
 #include <optional>
 #include <vector>
 
 namespace {
 
+// Lines between two reports of a load's progress.
+constexpr std::size_t kProgressStep = 16384;
+
+// GBK keeps ASCII as it is; number files mostly are ASCII and then need no
+// conversion at all.
+bool isAscii(std::string_view bytes)
+{
+    unsigned char any = 0;
+    for (const char c : bytes)
+        any |= static_cast<unsigned char>(c);
+    return any < 0x80;
+}
+
+// Reports every kProgressStep lines; false once the player has stopped.
+bool carryOn(const LoadProgress &progress, std::size_t line, std::size_t lines)
+{
+    return !progress || line == 0 || line % kProgressStep != 0 || progress(line, lines);
+}
+
+// The decimal text of a row number, without a string.
+struct RowNumber
+{
+    explicit RowNumber(std::size_t row) : size(std::to_chars(digits, digits + sizeof digits, row).ptr - digits) {}
+    std::string_view text() const { return {digits, static_cast<std::size_t>(size)}; }
+    char digits[24];
+    std::ptrdiff_t size;
+};
+
 // Splits at CR LF, LF or CR; a line end at the very end opens no new line.
 std::vector<std::string_view> splitLines(std::string_view text)
 {
+    // A plain walk over the bytes: find_first_of costs a search of the set
+    // for every byte, which a file of a million lines notices.
     std::vector<std::string_view> lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            lines.push_back(text.substr(start));
-            break;
-        }
-        lines.push_back(text.substr(start, end - start));
-        start = end + (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1);
+    const char *const begin = text.data();
+    const char *const end = begin + text.size();
+    const char *start = begin;
+    for (const char *p = begin; p != end; ++p) {
+        if (*p != '\r' && *p != '\n')
+            continue;
+        lines.emplace_back(start, static_cast<size_t>(p - start));
+        if (*p == '\r' && p + 1 != end && p[1] == '\n')
+            ++p;
+        start = p + 1;
     }
+    if (start != end)
+        lines.emplace_back(start, static_cast<size_t>(end - start));
     return lines;
 }
 
-// The first `count` characters of a UTF-8 line as one-character texts; a
-// short line leaves the rest empty.
-std::vector<std::string> characterCells(std::string_view line, int count)
+// The first `count` characters of a UTF-8 line as one-character texts after
+// an empty cell 0; a short line leaves the rest empty.
+void characterCells(std::string_view line, int count, std::vector<std::string_view> &cells)
 {
-    std::vector<std::string> cells;
-    cells.reserve(static_cast<size_t>(count) + 1);
+    cells.clear();
     cells.emplace_back();
     size_t position = 0;
     for (int k = 0; k < count; ++k) {
@@ -46,7 +80,6 @@ std::vector<std::string> characterCells(std::string_view line, int count)
         cells.emplace_back(line.substr(position, length));
         position += length;
     }
-    return cells;
 }
 
 void writeHeader(ResultGrid &grid, const Lottery &lottery)
@@ -81,27 +114,65 @@ Refusal refused(std::string message)
     return Refusal{std::move(message)};
 }
 
-Outcome<NumberFileContent> parseSaved(const std::vector<std::string_view> &lines, const Lottery &lottery)
+NumberFileContent cancelled()
+{
+    NumberFileContent content;
+    content.cancelled = true;
+    return content;
+}
+
+Outcome<NumberFileContent> parseSaved(const std::vector<std::string_view> &lines, std::size_t textBytes,
+                             const Lottery &lottery, const LoadProgress &progress)
 {
     NumberFileContent content;
     bool allEmpty = true;
     const int count = lottery.numberCount();
     writeHeader(content.grid, lottery);
-    int row = 0;
+    // Each line's spaces become the separators of its cells, and its row
+    // number comes in front: room for the text and the numbers, and more for
+    // the bets the player may add after the load.
+    content.grid.reserve(lines.size() + 1024, textBytes + lines.size() * 8 + 65536);
+    std::size_t row = 0;
+    std::string packed;
     for (std::string_view line : lines) {
-        std::vector<std::string> cells{std::to_string(++row)};
-        size_t start = 0;
-        while (start < line.size()) {
-            const size_t space = line.find(' ', start);
-            cells.emplace_back(line.substr(start, space - start));
-            allEmpty = allEmpty && cells.back().empty();
-            start = space + 1;
+        if (!carryOn(progress, row, lines.size()))
+            return cancelled();
+        // The row as the grid stores it, straight from the line: its number,
+        // then every cell (each ends with its space, the line's last byte is
+        // one) after a NUL, a NUL inside a cell ending it, and no empty
+        // cells at the end.
+        const RowNumber number(++row);
+        packed.resize(number.text().size() + line.size() + 1);
+        char *const begin = packed.data();
+        char *out = std::copy(number.text().begin(), number.text().end(), begin);
+        char *kept = out;
+        int cells = 0;
+        bool cellBegins = true;
+        bool filled = false;
+        bool cut = false;
+        for (const char c : line) {
+            if (cellBegins) {
+                *out++ = '\0';
+                cellBegins = filled = cut = false;
+            }
+            if (c == ' ') {
+                ++cells;
+                if (filled)
+                    kept = out;
+                cellBegins = true;
+                continue;
+            }
+            filled = true;
+            cut = cut || c == '\0';
+            if (!cut)
+                *out++ = c;
         }
-        if (static_cast<int>(cells.size()) - 1 != count)
-            return refused("第" + std::to_string(row) + "行有" + std::to_string(cells.size() - 1)
+        allEmpty = allEmpty && kept == begin + number.text().size();
+        if (cells != count)
+            return refused("第" + std::to_string(row) + "行有" + std::to_string(cells)
                            + "个号码，当前彩票每注是" + std::to_string(count)
                            + "个号码。请先选择与文件相符的彩票。");
-        content.grid.appendRow(cells);
+        content.grid.appendPackedRow({begin, static_cast<size_t>(kept - begin)});
     }
     // The file of an emptied table loads as an emptied table.
     if (allEmpty)
@@ -110,7 +181,8 @@ Outcome<NumberFileContent> parseSaved(const std::vector<std::string_view> &lines
     return content;
 }
 
-Outcome<NumberFileContent> parseHeader(const std::vector<std::string_view> &lines)
+Outcome<NumberFileContent> parseHeader(const std::vector<std::string_view> &lines, std::size_t textBytes,
+                              const LoadProgress &progress)
 {
     const auto lineAt = [&](size_t i) { return i < lines.size() ? lines[i] : std::string_view(); };
     NumberFileContent content;
@@ -137,9 +209,14 @@ Outcome<NumberFileContent> parseHeader(const std::vector<std::string_view> &line
 
     // The rows are what the file holds, whatever line 5 declares.
     writeHeader(content.grid, content.lottery);
+    content.grid.reserve(lines.size() + 1024, textBytes + lines.size() * (8 + content.lottery.count) + 65536);
+    std::vector<std::string_view> cells;
     for (size_t i = 5; i < lines.size(); ++i) {
-        std::vector<std::string> cells = characterCells(lines[i], content.lottery.count);
-        cells[0] = std::to_string(i - 4);
+        if (!carryOn(progress, i - 5, lines.size() - 5))
+            return cancelled();
+        const RowNumber number(i - 4);
+        characterCells(lines[i], content.lottery.count, cells);
+        cells[0] = number.text();
         content.grid.appendRow(cells);
     }
     finishRows(content.grid);
@@ -186,20 +263,26 @@ std::string savedNumberFile(const ResultGrid &grid, const Lottery &lottery)
     return utf8ToGbk(text);
 }
 
-Outcome<NumberFileContent> parseNumberFile(std::string_view bytes, const std::optional<Lottery> &current)
+Outcome<NumberFileContent> parseNumberFile(std::string_view bytes, const std::optional<Lottery> &current,
+                                           const LoadProgress &progress)
 {
     if (auto problem = unreadableProblem(bytes))
         return *problem;
-    const std::string text = gbkToUtf8(bytes);
+    std::string converted;
+    std::string_view text = bytes;
+    if (!isAscii(bytes)) {
+        converted = gbkToUtf8(bytes);
+        text = converted;
+    }
     const std::vector<std::string_view> lines = splitLines(text);
     if (lines.empty())
         return refused("号码文件是空的。");
     if (isSavedLayout(lines)) {
         if (!current)
             return refused("请先选择彩票，再加载号码。");
-        return parseSaved(lines, *current);
+        return parseSaved(lines, text.size(), *current, progress);
     }
-    return parseHeader(lines);
+    return parseHeader(lines, text.size(), progress);
 }
 
 int loadedColumnWidth(int gridClientWidth, int count)

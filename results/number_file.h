@@ -3,6 +3,7 @@
 #include "results/result_grid.h"
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,6 +25,8 @@ struct NumberFileContent
     // A header line that is no integer: only the name applies, then this
     // error stops the load. Empty when the grid and the lottery apply.
     std::string headerError;
+    // The player stopped the load: nothing is to change.
+    bool cancelled = false;
     bool headerLayout = false;
     std::string name; // line 1 of a header-layout file (UTF-8)
     Lottery lottery;  // the file's (header layout) or the current one's (saved layout)
@@ -35,9 +38,14 @@ struct NumberFileContent
 inline constexpr std::size_t kMaxNumberFileBytes = std::size_t{64} << 20;
 inline constexpr std::size_t kMaxNumberFileLineBytes = 4096;
 
+// Told how many of the file's lines have been read, every few thousand
+// lines of a long file; answers false to stop the load.
+using LoadProgress = std::function<bool(std::size_t linesRead, std::size_t lines)>;
+
 // `current` is the lottery whose bets a saved-layout file holds; without
 // one such a file is refused.
-Outcome<NumberFileContent> parseNumberFile(std::string_view bytes, const std::optional<Lottery> &current);
+Outcome<NumberFileContent> parseNumberFile(std::string_view bytes, const std::optional<Lottery> &current,
+                                           const LoadProgress &progress = {});
 
 // Width of every column after a load: (client width − 12) div (count + 1).
 int loadedColumnWidth(int gridClientWidth, int count);

@@ -3,6 +3,44 @@
 #include <algorithm>
 #include <utility>
 
+namespace {
+
+std::vector<std::string_view> views(const std::vector<std::string> &texts)
+{
+    return {texts.begin(), texts.end()};
+}
+
+// Appends cells 0 … count − 1 (at most `columns` of them) to `text`, joined by
+// NUL. Trailing empty cells need not be kept: a missing cell reads as empty.
+template<typename CellAt>
+void packCells(size_t count, const CellAt &cellAt, int columns, std::string &text)
+{
+    size_t used = std::min(count, static_cast<size_t>(columns));
+    while (used > 0 && cellAt(used - 1).empty())
+        --used;
+    // Sized once and filled byte by byte: a million rows of a file pass
+    // through here.
+    size_t room = used;
+    for (size_t i = 0; i < used; ++i)
+        room += cellAt(i).size();
+    const size_t start = text.size();
+    text.resize(start + room);
+    char *out = text.data() + start;
+    for (size_t i = 0; i < used; ++i) {
+        if (i > 0)
+            *out++ = '\0';
+        // A NUL inside a cell would split it; cells never hold one.
+        for (const char c : cellAt(i)) {
+            if (c == '\0')
+                break;
+            *out++ = c;
+        }
+    }
+    text.resize(static_cast<size_t>(out - text.data()));
+}
+
+} // namespace
+
 ResultGrid::ResultGrid()
     : m_rows(emptyRows())
 {}
@@ -57,57 +95,84 @@ ResultGrid::Rows &ResultGrid::ownRows()
     return *m_rows;
 }
 
-std::string ResultGrid::packRow(const std::vector<std::string> &cells) const
+void ResultGrid::packRow(std::span<const std::string_view> cells, std::string &text) const
 {
-    // Trailing empty cells need not be kept: a missing cell reads as empty.
-    size_t used = std::min(cells.size(), static_cast<size_t>(m_columnCount));
-    while (used > 0 && cells[used - 1].empty())
-        --used;
-    std::string packed;
-    for (size_t i = 0; i < used; ++i) {
-        if (i > 0)
-            packed += '\0';
-        // A NUL inside a cell would split it; cells never hold one.
-        packed.append(cells[i].begin(), std::find(cells[i].begin(), cells[i].end(), '\0'));
-    }
-    return packed;
+    packCells(cells.size(), [&](size_t i) { return cells[i]; }, m_columnCount, text);
+}
+
+std::string_view ResultGrid::packedRow(int row) const
+{
+    if (row < 0 || row >= rowCount())
+        return {};
+    const std::vector<std::uint64_t> &start = m_rows->start;
+    return {m_rows->text.data() + start[static_cast<size_t>(row)],
+            start[static_cast<size_t>(row) + 1] - start[static_cast<size_t>(row)]};
 }
 
 void ResultGrid::appendBet(const Lottery &lottery, const std::vector<std::string> &numbers)
+{
+    appendBet(lottery, views(numbers));
+}
+
+void ResultGrid::appendBet(const Lottery &lottery, std::span<const std::string_view> numbers)
 {
     const std::vector<std::string> header = resultHeadings(lottery);
     setColumnCount(static_cast<int>(header.size()));
     // Rewriting row 0 moves every row behind it, so it is written only when
     // it differs (the first bet after a clear, a load or a change of count).
     bool same = true;
-    for (int k = 0; k < m_columnCount; ++k)
-        same = same && cell(k, 0) == header[static_cast<size_t>(k)];
-    if (!same)
+    for (int k = 0; k < m_columnCount && same; ++k)
+        same = cell(k, 0) == header[static_cast<size_t>(k)];
+    if (!same) {
         setRow(0, header);
+    }
     if (!cell(0, 1).empty())
         setRowCount(rowCount() + 1);
+    // The bet goes into the last row: its old cells are cut off the end of
+    // the text and the new ones appended, without a list of cells.
     const int row = rowCount() - 1;
-    std::vector<std::string> cells;
-    cells.reserve(numbers.size() + 1);
-    cells.push_back(std::to_string(row));
-    cells.insert(cells.end(), numbers.begin(), numbers.end());
-    setRow(row, cells);
+    const std::string number = std::to_string(row);
+    Rows &rows = ownRows();
+    rows.text.resize(rows.start[static_cast<size_t>(row)]);
+    packCells(
+        numbers.size() + 1, [&](size_t i) { return i == 0 ? std::string_view(number) : numbers[i - 1]; },
+        m_columnCount, rows.text);
+    rows.start.back() = rows.text.size();
 }
 
 void ResultGrid::appendRow(const std::vector<std::string> &cells)
 {
-    setRowCount(rowCount() + 1);
-    setRow(rowCount() - 1, cells);
+    appendRow(views(cells));
+}
+
+void ResultGrid::appendRow(std::span<const std::string_view> cells)
+{
+    Rows &rows = ownRows();
+    packRow(cells, rows.text);
+    rows.start.push_back(rows.text.size());
+}
+
+void ResultGrid::appendPackedRow(std::string_view packed)
+{
+    Rows &rows = ownRows();
+    rows.text.append(packed);
+    rows.start.push_back(rows.text.size());
 }
 
 void ResultGrid::setRow(int row, const std::vector<std::string> &cells)
 {
+    setRow(row, views(cells));
+}
+
+void ResultGrid::setRow(int row, std::span<const std::string_view> cells)
+{
     if (row < 0 || row >= rowCount())
         return;
-    const std::string packed = packRow(cells);
+    std::string packed;
+    packRow(cells, packed);
     Rows &rows = ownRows();
-    const std::uint64_t start = rows.start[row];
-    const std::uint64_t oldLength = rows.start[row + 1] - start;
+    const std::uint64_t start = rows.start[static_cast<size_t>(row)];
+    const std::uint64_t oldLength = rows.start[static_cast<size_t>(row) + 1] - start;
     rows.text.replace(start, oldLength, packed);
     const std::int64_t delta = static_cast<std::int64_t>(packed.size())
                                - static_cast<std::int64_t>(oldLength);
@@ -115,6 +180,13 @@ void ResultGrid::setRow(int row, const std::vector<std::string> &cells)
         for (size_t i = static_cast<size_t>(row) + 1; i < rows.start.size(); ++i)
             rows.start[i] = static_cast<std::uint64_t>(static_cast<std::int64_t>(rows.start[i]) + delta);
     }
+}
+
+void ResultGrid::reserve(std::size_t rows, std::size_t textBytes)
+{
+    Rows &own = ownRows();
+    own.start.reserve(own.start.size() + rows);
+    own.text.reserve(own.text.size() + textBytes);
 }
 
 void ResultGrid::setRowCount(int rows)
@@ -142,13 +214,14 @@ void ResultGrid::setColumnCount(int columns)
     // again; repack every row without them.
     Rows repacked{{}, {0}};
     repacked.start.reserve(m_rows->start.size());
+    std::vector<std::string_view> cells;
     for (int row = 0; row < rowCount(); ++row) {
-        std::vector<std::string> cells;
+        cells.clear();
         for (int column = 0; column < columns; ++column)
-            cells.emplace_back(cell(column, row));
+            cells.push_back(cell(column, row));
         const int saved = m_columnCount;
         m_columnCount = columns;
-        repacked.text += packRow(cells);
+        packRow(cells, repacked.text);
         m_columnCount = saved;
         repacked.start.push_back(repacked.text.size());
     }

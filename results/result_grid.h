@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,14 +47,27 @@ public:
     // Adds one bet of the lottery: its headings, then a new bottom row
     // numbered by its position, except that a grid whose cell (0, 1) is
     // still empty takes the bet into its last row instead.
+    void appendBet(const Lottery &lottery, std::span<const std::string_view> numbers);
     void appendBet(const Lottery &lottery, const std::vector<std::string> &numbers);
 
     // Adds a row at the bottom holding the given cells from column 0 on.
+    void appendRow(std::span<const std::string_view> cells);
     void appendRow(const std::vector<std::string> &cells);
 
     // Replaces one row's cells from column 0 on. The last row is replaced in
     // constant time; any other row costs a copy of the rows below it.
+    void setRow(int row, std::span<const std::string_view> cells);
     void setRow(int row, const std::vector<std::string> &cells);
+
+    // Room for this many more rows holding this many more bytes of cells, so
+    // that filling a grid from a file does not move it again and again.
+    void reserve(std::size_t rows, std::size_t textBytes);
+
+    // A row's cells as stored: joined by NUL, trailing empty cells left out.
+    std::string_view packedRow(int row) const;
+    // Adds a row at the bottom given in that stored form, with no more cells
+    // than the grid's columns: the way a file's rows are loaded.
+    void appendPackedRow(std::string_view packed);
 
     // Grows with empty rows or drops rows at the bottom (at least 1 row).
     void setRowCount(int rows);
@@ -81,7 +95,8 @@ private:
 
     // The rows of the empty shape, one copy for every grid that holds them.
     static std::shared_ptr<Rows> emptyRows();
-    std::string packRow(const std::vector<std::string> &cells) const;
+    // Appends the cells as a packed row to `text`.
+    void packRow(std::span<const std::string_view> cells, std::string &text) const;
     // The rows to change, copied first when another grid shares them.
     Rows &ownRows();
 

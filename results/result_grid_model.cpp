@@ -30,7 +30,7 @@ QString hitSummary(const std::vector<bool> &hit, const Lottery &lottery)
 ResultGridModel::ResultGridModel(QObject *parent)
     : QAbstractTableModel(parent)
 {
-    indexRepeats();
+    m_repeats.rebuild(m_grid);
 }
 
 ResultGridModel::Snapshot ResultGridModel::exchange(Snapshot next, int count)
@@ -46,7 +46,7 @@ ResultGridModel::Snapshot ResultGridModel::exchange(Snapshot next, int count)
     m_draw = std::move(next.draw);
     m_drawLottery = next.drawLottery;
     m_unsaved = next.unsaved;
-    indexRepeats();
+    m_repeats.rebuild(m_grid);
     endResetModel();
     return previous;
 }
@@ -59,32 +59,26 @@ std::vector<std::string> ResultGridModel::bet(int row) const
     return numbers;
 }
 
-void ResultGridModel::indexRepeats()
-{
-    m_firstRowOf.clear();
-    m_repeatOf.assign(static_cast<size_t>(m_grid.rowCount()), 0);
-    for (int row = 1; row < m_grid.rowCount(); ++row)
-        indexRow(row);
-}
-
-void ResultGridModel::indexRow(int row)
-{
-    if (m_grid.cell(0, row).empty())
-        return; // the empty row of an emptied table
-    std::string key;
-    for (const std::string &number : bet(row))
-        key += number + '\x1f';
-    m_repeatOf.resize(static_cast<size_t>(m_grid.rowCount()), 0);
-    const auto [place, isNew] = m_firstRowOf.emplace(std::move(key), row);
-    m_repeatOf[static_cast<size_t>(row)] = isNew ? 0 : place->second;
-}
-
 int ResultGridModel::repeatOf(int row) const
 {
-    return row > 0 && row < static_cast<int>(m_repeatOf.size()) ? m_repeatOf[static_cast<size_t>(row)] : 0;
+    return m_repeats.repeatOf(m_grid, row);
+}
+
+const std::string *ResultGridModel::provenanceOf(int row) const
+{
+    const auto found = std::lower_bound(m_provenance.begin(), m_provenance.end(), row,
+                                        [](const auto &entry, int r) { return entry.first < r; });
+    return found != m_provenance.end() && found->first == row ? &found->second : nullptr;
 }
 
 void ResultGridModel::appendBet(const Lottery &lottery, const std::vector<std::string> &numbers,
+                                const std::string &provenance)
+{
+    const std::vector<std::string_view> views(numbers.begin(), numbers.end());
+    appendBet(lottery, views, provenance);
+}
+
+void ResultGridModel::appendBet(const Lottery &lottery, std::span<const std::string_view> numbers,
                                 const std::string &provenance)
 {
     const int count = lottery.numberCount();
@@ -100,14 +94,16 @@ void ResultGridModel::appendBet(const Lottery &lottery, const std::vector<std::s
         beginInsertRows({}, oldRows - 1, oldRows - 1);
     m_grid.appendBet(lottery, numbers);
     const int row = m_grid.rowCount() - 1;
-    m_provenance.resize(static_cast<size_t>(row));
-    m_provenance[static_cast<size_t>(row - 1)] = provenance;
+    while (!m_provenance.empty() && m_provenance.back().first >= row)
+        m_provenance.pop_back();
+    if (!provenance.empty())
+        m_provenance.emplace_back(row, provenance);
     if (reshapes) {
-        indexRepeats();
+        m_repeats.rebuild(m_grid);
         endResetModel();
         return;
     }
-    indexRow(row);
+    m_repeats.add(m_grid, row);
     if (addsRow) {
         endInsertRows();
     } else {
@@ -171,8 +167,8 @@ QVariant ResultGridModel::data(const QModelIndex &index, int role) const
     }
     case Qt::ToolTipRole: {
         QStringList lines;
-        if (static_cast<size_t>(row - 1) < m_provenance.size() && !m_provenance[static_cast<size_t>(row - 1)].empty())
-            lines << QString::fromStdString(m_provenance[static_cast<size_t>(row - 1)]);
+        if (const std::string *made = provenanceOf(row))
+            lines << QString::fromStdString(*made);
         if (const int first = repeatOf(row))
             lines << QStringLiteral("与第%1注相同").arg(first);
         const std::vector<bool> hit = hits(row);

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "results/draw_check.h"
+#include "results/repeat_index.h"
 #include "results/result_grid.h"
 
 #include <QAbstractTableModel>
 
+#include <span>
 #include <string>
-#include <unordered_map>
+#include <utility>
 #include <vector>
 
 // Shows a ResultGrid in a table view: the grid's row 0 becomes the view's
@@ -15,11 +17,17 @@
 //
 // Beside the grid it keeps what the player sees on top of the numbers: how
 // each converted row was made (its tooltip), which rows repeat an earlier
-// bet (muted), and the hits of a checked draw (highlighted).
+// bet (muted), and the hits of a checked draw (highlighted). A grid of a
+// million rows must stay small beside its cells: how a row was made is kept
+// only for the rows the player converted, and repeats are found through an
+// index of the bets packed into integers.
 class ResultGridModel : public QAbstractTableModel
 {
 public:
     explicit ResultGridModel(QObject *parent = nullptr);
+
+    // How converted rows were made: (row, text), rows ascending.
+    using Provenance = std::vector<std::pair<int, std::string>>;
 
     // Everything the model shows, as an undo step keeps it: the grid (its
     // rows shared, not copied), how its rows were made, the checked draw
@@ -27,7 +35,7 @@ public:
     struct Snapshot
     {
         ResultGrid grid;
-        std::vector<std::string> provenance; // by result row, from row 1
+        Provenance provenance;
         WinningNumbers draw;
         Lottery drawLottery;
         bool unsaved = false;
@@ -38,6 +46,8 @@ public:
     // Adds one converted bet of the lottery, under its headings. A bet of
     // another size than the lottery's, or one that would join rows of
     // another size, throws AppError and changes nothing.
+    void appendBet(const Lottery &lottery, std::span<const std::string_view> numbers,
+                   const std::string &provenance = {});
     void appendBet(const Lottery &lottery, const std::vector<std::string> &numbers,
                    const std::string &provenance = {});
 
@@ -68,14 +78,12 @@ public:
     Qt::ItemFlags flags(const QModelIndex &index) const override;
 
 private:
-    void indexRepeats();
-    void indexRow(int row);
     std::vector<bool> hits(int row) const;
+    const std::string *provenanceOf(int row) const;
 
     ResultGrid m_grid;
-    std::vector<std::string> m_provenance;
-    std::unordered_map<std::string, int> m_firstRowOf; // a bet's text → its first row
-    std::vector<int> m_repeatOf;
+    Provenance m_provenance;
+    RepeatIndex m_repeats;
     WinningNumbers m_draw;
     Lottery m_drawLottery;
     bool m_unsaved = false;

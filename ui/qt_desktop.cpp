@@ -65,7 +65,11 @@ public:
     {
         m_dialog.setLabelText(label);
         m_dialog.setValue(value);
-        QCoreApplication::processEvents();
+        // Until the dialog shows and blocks the window, the window paints
+        // but takes no clicks or keys, which would act in the middle of the
+        // job; they are delivered afterwards.
+        QCoreApplication::processEvents(m_dialog.isVisible() ? QEventLoop::AllEvents
+                                                             : QEventLoop::ExcludeUserInputEvents);
         return !m_dialog.wasCanceled();
     }
 

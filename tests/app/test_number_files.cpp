@@ -180,3 +180,36 @@ TEST_F(NumberFileTest, BadFilesChangeNothingButTheNameLine)
     EXPECT_EQ(desktop.messageTexts(), QStringList{QStringLiteral("文件没找到.")});
     EXPECT_EQ(cells(w, 2), before);
 }
+
+TEST_F(NumberFileTest, LongLoadShowsProgressAndStoppingChangesNothing)
+{
+    Tfrmmain &w = openWithBets();
+    const std::string first = cells(w, 1);
+    const std::string second = cells(w, 2);
+    std::string bytes;
+    for (int row = 0; row < 40000; ++row)
+        bytes += "01 05 12 17 23 " + std::to_string(row % 10 + 20) + " \r\n";
+    writeAll(target(), bytes);
+
+    desktop.cancelAt = 32768;
+    desktop.fileAnswers.push_back(target());
+    QTest::mouseClick(w.btnload, Qt::LeftButton);
+    EXPECT_EQ(desktop.progressMaximum, 40000);
+    EXPECT_EQ(desktop.progressValues, (std::vector<int>{16384, 32768}));
+    EXPECT_TRUE(desktop.messages.empty());
+    EXPECT_EQ(w.resultGrid().grid().rowCount(), 3);
+    EXPECT_EQ(cells(w, 1), first);
+    EXPECT_EQ(cells(w, 2), second);
+    EXPECT_EQ(w.currentLottery().name, QStringLiteral("双色球"));
+
+    // Let run, the same file loads whole, its repeats flagged.
+    desktop.cancelAt = -1;
+    desktop.progressValues.clear();
+    desktop.fileAnswers.push_back(target());
+    QTest::mouseClick(w.btnload, Qt::LeftButton);
+    EXPECT_EQ(desktop.progressValues, (std::vector<int>{16384, 32768, 40000}));
+    EXPECT_EQ(w.resultGrid().grid().rowCount(), 40001);
+    EXPECT_EQ(cells(w, 40000), "40000 01 05 12 17 23 29");
+    EXPECT_EQ(w.resultGrid().repeatOf(40000), 10);
+    EXPECT_EQ(w.resultGrid().repeatOf(10), 0);
+}

@@ -1,0 +1,195 @@
+// A million bets of seven numbers in the real main window: loading them
+// from a number file (with the progress dialog, the window painting), what
+// the window's model holds for them, and the cost of the first conversion
+// after the load against any other.
+#include "support/fake_desktop.h"
+#include "app/u_main.h"
+#include "ui/clock.h"
+#include "ui/file_edge.h"
+#include "ui/qt_desktop.h"
+#include "base/file_io.h"
+#include "resident_memory.h"
+#include "results/number_file.h"
+#include "results/result_grid_model.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+
+namespace {
+
+constexpr int kRows = 1000000;
+
+// A saved file of a million different-looking bets of 七乐彩 (7 of 30),
+// ascending and distinct as conversions make them.
+std::string millionBetFile()
+{
+    std::string text;
+    text.reserve(static_cast<size_t>(kRows) * 23);
+    std::uint32_t seed = 1;
+    for (int row = 0; row < kRows; ++row) {
+        bool taken[31] = {};
+        for (int k = 0; k < 7;) {
+            seed = seed * 134775813u + 1u;
+            const int number = static_cast<int>((static_cast<std::uint64_t>(seed) * 30) >> 32) + 1;
+            if (!taken[number]) {
+                taken[number] = true;
+                ++k;
+            }
+        }
+        for (int number = 1; number <= 30; ++number) {
+            if (taken[number]) {
+                text += static_cast<char>('0' + number / 10);
+                text += static_cast<char>('0' + number % 10);
+                text += ' ';
+            }
+        }
+        text += "\r\n";
+    }
+    return text;
+}
+
+// The fake desktop answers the file dialog; the progress is the program's
+// own dialog, so the load pays for showing it and for painting meanwhile.
+class LoadDesktop : public FakeDesktop
+{
+public:
+    std::unique_ptr<Progress> startProgress(QWidget *owner, const QString &title, int maximum) override
+    {
+        ++progressShown;
+        return m_qt.startProgress(owner, title, maximum);
+    }
+    int progressShown = 0;
+
+private:
+    QtDesktop m_qt;
+};
+
+struct Session
+{
+    Session()
+    {
+        std::filesystem::copy(KORVEL_DIST_DIR, dir.path().toStdString(),
+                              std::filesystem::copy_options::recursive);
+        appDir = dir.path() + QLatin1Char('/');
+        file = appDir + QStringLiteral("附属/million.txt");
+        writeFileAtomically(file.toStdString(), millionBetFile());
+        window = std::make_unique<Tfrmmain>(MainServices{desktop, clock, programFolder(appDir), BannerSource{}});
+        window->comcainame->setCurrentIndex(window->comcainame->findText(QStringLiteral("七乐彩")));
+        window->comcainameClick();
+        window->show();
+        QCoreApplication::processEvents();
+    }
+
+    void load()
+    {
+        desktop.fileAnswers.push_back(file);
+        window->btnloadClick();
+        QCoreApplication::processEvents();
+    }
+
+    // One press of "转换号码" and the painting that shows its row.
+    void convert(int i)
+    {
+        const auto &boxes = window->originalNumberBoxes();
+        for (size_t box = 0; box < boxes.size(); ++box)
+            boxes[box]->setText(QString::number((i + 4 * static_cast<int>(box)) % 30 + 1));
+        window->btnaddClick();
+        QCoreApplication::processEvents();
+    }
+
+    QTemporaryDir dir;
+    QString appDir;
+    QString file;
+    LoadDesktop desktop;
+    SystemClock clock;
+    std::unique_ptr<Tfrmmain> window;
+};
+
+void BM_LoadMillionRowsInWindow(benchmark::State &state)
+{
+    Session session;
+    for (auto _ : state) {
+        session.window->btnclearClick();
+        QCoreApplication::processEvents();
+        QElapsedTimer timer;
+        timer.start();
+        session.load();
+        state.SetIterationTime(static_cast<double>(timer.nsecsElapsed()) / 1e9);
+        if (session.window->resultGrid().rowCount() != kRows)
+            state.SkipWithError("the load did not give a million rows");
+    }
+    state.counters["progress_dialogs"] = session.desktop.progressShown;
+}
+BENCHMARK(BM_LoadMillionRowsInWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// What the model keeps for a million loaded rows: the packed grid, the
+// repeat index and the tooltips' provenance, measured as resident memory.
+void BM_ModelMemoryPerRow(benchmark::State &state)
+{
+    const std::string bytes = millionBetFile();
+    double perRow = 0;
+    double gridPerRow = 0;
+    for (auto _ : state) {
+        ResultGridModel model;
+        const double before = residentMegabytes();
+        {
+            NumberFileContent content = parseNumberFile(bytes, Lottery{Lotto, 30, 7}).value();
+            gridPerRow = static_cast<double>(content.grid.memoryUsed()) / kRows;
+            ResultGridModel::Snapshot loaded;
+            loaded.grid = std::move(content.grid);
+            model.exchange(std::move(loaded), 7);
+        }
+        perRow = (residentMegabytes() - before) * 1e6 / kRows;
+        benchmark::DoNotOptimize(model.repeatOf(kRows));
+    }
+    state.counters["model_bytes_per_row"] = perRow;
+    state.counters["grid_bytes_per_row"] = gridPerRow;
+}
+BENCHMARK(BM_ModelMemoryPerRow)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// A conversion into a window holding one row, and the first conversion
+// right after a million rows were loaded against the ones after it; each
+// with the painting that shows its row.
+void BM_ConversionIntoSmallGrid(benchmark::State &state)
+{
+    Session session;
+    session.convert(0);
+    int i = 1;
+    for (auto _ : state)
+        session.convert(i++);
+}
+BENCHMARK(BM_ConversionIntoSmallGrid)->Unit(benchmark::kMicrosecond)->Iterations(200);
+
+// The first conversion after each load is timed alone; then the ones after
+// it, for comparison, as a counter.
+void BM_ConversionAfterMillionRowLoad(benchmark::State &state)
+{
+    Session session;
+    double laterSeconds = 0;
+    int later = 0;
+    for (auto _ : state) {
+        session.window->btnclearClick();
+        session.load();
+        QCoreApplication::processEvents();
+        QElapsedTimer timer;
+        timer.start();
+        session.convert(0);
+        state.SetIterationTime(static_cast<double>(timer.nsecsElapsed()) / 1e9);
+        for (int i = 1; i <= 20; ++i, ++later) {
+            timer.restart();
+            session.convert(i);
+            laterSeconds += static_cast<double>(timer.nsecsElapsed()) / 1e9;
+        }
+    }
+    state.counters["later_conversion_us"] = laterSeconds / later * 1e6;
+}
+BENCHMARK(BM_ConversionAfterMillionRowLoad)->UseManualTime()->Unit(benchmark::kMicrosecond)->Iterations(5);
+
+} // namespace
