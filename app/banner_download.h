@@ -1,7 +1,10 @@
 #pragma once
 
 #include <functional>
+#include <mutex>
 #include <string>
+
+struct CurlLibrary;
 
 // Where the banner comes from and how long the start-up may wait for it.
 struct BannerSource
@@ -26,12 +29,33 @@ struct BannerDownload
     std::string error; // why not, for the logs of a curious developer
 };
 
+// Lets another thread end a download at once, whatever it waits for.
+class DownloadStop
+{
+public:
+    // Ends the download that uses this, now or as soon as it begins.
+    void request();
+    bool requested() const;
+
+    // For the download: the transfer to wake when asked to stop (nullptr:
+    // none any more).
+    void watch(void *multi, const CurlLibrary *curl);
+
+private:
+    mutable std::mutex m_mutex;
+    void *m_multi = nullptr;
+    const CurlLibrary *m_curl = nullptr;
+    bool m_requested = false;
+};
+
 // GET over plain HTTP/1.1 with the headers the vendor's server expects,
-// following redirects; an error status, a body over the bound, a stall or a
-// time-out is a failure. Blocks until done.
-BannerDownload downloadBanner(const BannerSource &source);
+// following redirects; an error status, a body over the bound, a stall, a
+// time-out or a stop is a failure. Blocks until done, so it runs on a
+// thread of its own.
+BannerDownload downloadBanner(const BannerSource &source, DownloadStop *stop = nullptr);
 
 // The same over connections `connect` hands out, one a request, instead of
 // the network: a socket already connected to whatever answers (-1 for none).
 // Lets the response handling be fed from memory.
-BannerDownload downloadBanner(const BannerSource &source, const std::function<int()> &connect);
+BannerDownload downloadBanner(const BannerSource &source, const std::function<int()> &connect,
+                              DownloadStop *stop = nullptr);

@@ -23,15 +23,21 @@ int main(int argc, char *argv[])
     SystemClock clock;
     const ProgramFolder folder = programFolder(QDir(QCoreApplication::applicationDirPath()).absolutePath());
 
+    // The banner is fetched while the splash is up: its five seconds are
+    // spent waiting anyway, and the main window then never waits for the
+    // server.
+    BannerSource banner;
+    banner.address = QStringLiteral("http://%1").arg(vendorHost()).toStdString();
+    auto bannerFetch = std::make_shared<BannerFetch>(banner, folder.bannerFile());
+    bannerFetch->start();
+
     // The splash first; its own timer ends its modal run.
     auto splash = std::make_unique<Tfrmflash>(desktop, folder);
     splash->exec();
     QCoreApplication::processEvents();
     QThread::msleep(100);
 
-    BannerSource banner;
-    banner.address = QStringLiteral("http://%1").arg(vendorHost()).toStdString();
-    Tfrmmain frmmain({desktop, clock, folder, banner});
+    Tfrmmain frmmain({desktop, clock, folder, banner, bannerFetch});
     splash.reset();
     frmmain.show();
     return application.exec();

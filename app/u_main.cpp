@@ -104,10 +104,20 @@ Tfrmmain::Tfrmmain(MainServices services, QWidget *parent)
     createExtras();
     updateTabOrder();
 
+    m_bannerFetch = m_services.bannerFetch;
+    if (!m_bannerFetch)
+        m_bannerFetch = std::make_shared<BannerFetch>(m_services.banner, m_services.folder.bannerFile());
+    m_bannerFetch->onFinished = [this] {
+        if (const std::optional<bool> stored = m_bannerFetch->takeOutcome())
+            showBanner(*stored);
+    };
     FormCreate();
 }
 
-Tfrmmain::~Tfrmmain() = default;
+Tfrmmain::~Tfrmmain()
+{
+    m_bannerFetch->onFinished = nullptr;
+}
 
 bool Tfrmmain::guarded(const std::function<void()> &handler)
 {

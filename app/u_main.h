@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/banner_download.h"
+#include "app/banner_fetch.h"
 #include "base/program_folder.h"
 #include "catalogue/lottery_info.h"
 #include "engine/draw_generator.h"
@@ -11,6 +11,7 @@
 
 #include <QWidget>
 
+#include <memory>
 #include <vector>
 
 struct DateDefaults;
@@ -38,6 +39,9 @@ struct MainServices
     Clock &clock;
     ProgramFolder folder;
     BannerSource banner; // no address: no banner is fetched
+    // The program starts the first download before the splash; without one
+    // the window starts its own.
+    std::shared_ptr<BannerFetch> bannerFetch = {};
 };
 
 // The main window. Its controls carry the names players' documentation and
@@ -79,6 +83,8 @@ public:
     const LotteryInfo &currentLottery() const { return m_current; }
     const std::vector<QLineEdit *> &originalNumberBoxes() const { return m_boxes; }
     const ResultGridModel &resultGrid() const { return *m_gridModel; }
+    // A banner download has not ended yet; the strip shows what it showed.
+    bool bannerPending() const { return m_bannerFetch->running(); }
     Tfrmindex *frmindex() const { return m_frmindex; }
     Tfrmabout *frmabout() const { return m_frmabout; }
 
@@ -104,6 +110,8 @@ private:
     void fillOptionLists(const DateDefaults &defaults);
     void openVendorSite();
     void bannerStep();
+    void showBanner(bool stored);
+    bool loadBannerPicture();
     void createExtras();
     void replaceGrid(ResultGridModel::Snapshot next, int count, const LotteryInfo &before);
     void showSelection(const LotteryInfo &lottery);
@@ -128,6 +136,8 @@ private:
     bool m_placed = false;
     QSize m_designSize{685, 531}; // the client area at the designed outer size
     bool m_bannerShown = true; // once hidden, the strip stays hidden for the run
+    bool m_bannerStepped = false;
+    std::shared_ptr<BannerFetch> m_bannerFetch;
 
 public:
     // Controls, named as the players' documentation names them.

@@ -2,7 +2,6 @@
 #include "app/banner_movie.h"
 #include "ui/click_label.h"
 #include "app/u_main.h"
-#include "base/file_io.h"
 #include "ui/desktop.h"
 #include "ui/file_edge.h"
 
@@ -19,33 +18,48 @@ const char *const kAdvertisedPage = "http://partner.korvel.example/reg.aspx?u=20
 
 void Tfrmmain::bannerStep()
 {
-    const QString file = qPath(m_services.folder.bannerFile());
-    const BannerDownload download = downloadBanner(m_services.banner);
-    bool failed = !download.ok;
-    if (download.ok) {
-        try {
-            writeFileAtomically(nativePath(file), download.body);
-        } catch (const std::exception &) {
-            failed = true;
-        }
+    // The download runs beside the window (the first one began beside the
+    // splash) and ends in showBanner. Until then a strip keeps what it
+    // shows; at the first run that is the picture of an earlier run, if any.
+    std::optional<bool> stored = m_bannerFetch->takeOutcome(); // begun beside the splash, ended
+    if (!stored && !m_bannerFetch->running()) {
+        m_bannerFetch->start();
+        stored = m_bannerFetch->takeOutcome(); // there at once without an address
     }
+    if (stored) {
+        showBanner(*stored);
+    } else if (!m_bannerStepped) {
+        pan->setVisible(m_bannerShown && loadBannerPicture());
+    }
+    m_bannerStepped = true;
+}
 
+void Tfrmmain::showBanner(bool stored)
+{
     // The picture is decoded from the file, also the one of an earlier run
-    // when this download failed, and plays from a copy in memory.
-    QFile picture(file);
-    if (picture.open(QIODevice::ReadOnly)) {
-        if (QMovie *movie = bannerMovie(picture.readAll(), imggif)) {
-            if (QMovie *old = imggif->movie())
-                old->deleteLater();
-            imggif->setMovie(movie);
-            movie->start();
-        } else {
-            failed = true;
-        }
-    }
+    // when this download failed.
+    bool failed = !stored;
+    if (QFile::exists(qPath(m_services.folder.bannerFile())) && !loadBannerPicture())
+        failed = true;
     if (failed)
         m_bannerShown = false;
     pan->setVisible(m_bannerShown);
+}
+
+bool Tfrmmain::loadBannerPicture()
+{
+    QFile picture(qPath(m_services.folder.bannerFile()));
+    if (!picture.open(QIODevice::ReadOnly))
+        return false;
+    QMovie *movie = bannerMovie(picture.readAll(), imggif);
+    if (!movie)
+        return false;
+    // It plays from a copy in memory.
+    if (QMovie *old = imggif->movie())
+        old->deleteLater();
+    imggif->setMovie(movie);
+    movie->start();
+    return true;
 }
 
 void Tfrmmain::imggifClick()
