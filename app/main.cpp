@@ -4,6 +4,7 @@
 #include "app/u_flash.h"
 #include "app/u_main.h"
 #include "app/vendor.h"
+#include "ui/design_font.h"
 #include "ui/file_edge.h"
 
 #include <QApplication>
@@ -14,7 +15,10 @@
 
 int main(int argc, char *argv[])
 {
+    // The environment is set before the font set-up's thread starts: it reads
+    // the environment too.
     preferChineseFormats();
+    startFontSetUp();
     QApplication application(argc, argv);
     // Chinese before the splash, so the error box of its set-up is too. No
     // application display name: Qt would add it to every window's caption.

@@ -8,6 +8,7 @@
 #include "ui/background_click.h"
 #include "app/box_geometry.h"
 #include "catalogue/catalogue_store.h"
+#include "ui/design_font.h"
 #include "ui/desktop.h"
 #include "ui/file_edge.h"
 #include "ui/guard.h"
@@ -70,9 +71,7 @@ Tfrmmain::Tfrmmain(MainServices services, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmmain"));
     setWindowTitle(applicationTitle());
-    QFont windowFont(QStringLiteral("MS Sans Serif"));
-    windowFont.setPixelSize(11);
-    setFont(windowFont);
+    setFont(designFont(QStringLiteral("MS Sans Serif"), 11));
     resize(685, 531);
 
     createControls();

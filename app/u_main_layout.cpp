@@ -5,12 +5,14 @@
 #include "app/jpeg_image.h"
 #include "app/vendor.h"
 #include "ui/group_caption.h"
+#include "ui/design_font.h"
 #include "ui/radio_group.h"
 #include "results/result_grid_model.h"
 #include "app/result_grid_view.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QCompleter>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -34,19 +36,40 @@ QLabel *label(QWidget *parent, const char *name, const QString &text, int x, int
     return result;
 }
 
+// A list whose drop-down is made when it first opens rather than with the
+// window. Long entries (the routes of 起点终点) are told apart in it by
+// their whole text.
+template<typename List>
+class OnDemandList : public List
+{
+public:
+    using List::List;
+
+    void showPopup() override
+    {
+        this->view()->setTextElideMode(Qt::ElideNone);
+        List::showPopup();
+    }
+};
+
 template<typename List = QComboBox>
 List *comboBox(QWidget *parent, const char *name, int x, int y, int width)
 {
-    auto *result = named(new List(parent), name);
-    result->setEditable(true);
-    // Typed text stays as typed: no completion, no new items on Enter.
+    auto *result = named(new OnDemandList<List>(parent), name);
+    // Editable through a text line of its own: setEditable would also build
+    // the drop-down list and a completer over the entries, both thrown away
+    // or not needed before the list first opens, and together the dearest
+    // part of building the window. The completer given to the line only
+    // keeps the list from making its own; typed text stays as typed: no
+    // completion, no new items on Enter.
+    auto *line = new QLineEdit(result);
+    line->setCompleter(new QCompleter(line));
+    result->setLineEdit(line);
     result->setCompleter(nullptr);
     result->setInsertPolicy(QComboBox::NoInsert);
     result->setMaxVisibleItems(8);
     result->setGeometry(x, y, width, 21);
-    // Long entries (the routes of 起点终点) are told apart in the popup by
-    // their whole text, and the closed list shows where a text begins.
-    result->view()->setTextElideMode(Qt::ElideNone);
+    // The closed list shows where a text begins.
     QObject::connect(result, &QComboBox::currentIndexChanged, result,
                      [result] { result->lineEdit()->setCursorPosition(0); });
     return result;
@@ -80,8 +103,7 @@ QGroupBox *group(QWidget *parent, const char *name, int x, int y, int width, int
 void Tfrmmain::createControls()
 {
     Label1 = label(this, "Label1", QStringLiteral("Korvel自动选号器"), 12, 10);
-    QFont titleFont(QStringLiteral("黑体"));
-    titleFont.setPixelSize(33);
+    QFont titleFont = designFont(QStringLiteral("黑体"), 33);
     titleFont.setBold(true);
     titleFont.setItalic(true);
     Label1->setFont(titleFont);
@@ -135,6 +157,9 @@ void Tfrmmain::createControls()
     Panel1->setAlignment(Qt::AlignCenter);
     QFont closeFont = Panel1->font();
     closeFont.setPixelSize(24);
+    // The Chinese face draws "×" with thin strokes; light on dark it needs
+    // the weight that the face of Windows gives it.
+    closeFont.setBold(true);
     Panel1->setFont(closeFont);
     Panel1->setAutoFillBackground(true);
     QPalette closeColours = Panel1->palette();

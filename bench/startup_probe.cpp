@@ -1,58 +1,49 @@
 // Starts like the program and exits as soon as its window is first painted:
 //   korvel-startup-probe main APPDIR [BANNER]
-//                                      the main window on that program folder,
-//                                      fetching its banner from BANNER if given
-//   korvel-startup-probe bare          a bare QWidget, for comparison
-//   korvel-startup-probe label         a bare window showing one Chinese label,
-//                                      to tell the cost of the fonts apart
+//       the main window on that program folder, the splash's five seconds
+//       left out; with BANNER the banner download starts first, from there,
+//       as the program starts it before the splash
+//   korvel-startup-probe splash APPDIR
+//       the splash on that program folder
 #include "app/chinese_ui.h"
-#include "ui/clock.h"
-#include "ui/qt_desktop.h"
+#include "app/u_flash.h"
 #include "app/u_main.h"
+#include "first_paint.h"
+#include "ui/clock.h"
+#include "ui/design_font.h"
+#include "ui/file_edge.h"
+#include "ui/qt_desktop.h"
 
 #include <QApplication>
-#include <QEvent>
-#include <QLabel>
-#include <QTimer>
 
 #include <cstring>
 #include <memory>
 
-namespace {
-
-class FirstPaint : public QObject
-{
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-        return QObject::eventFilter(watched, event);
-    }
-};
-
-} // namespace
-
 int main(int argc, char *argv[])
 {
+    preferChineseFormats();
+    startFontSetUp();
     QApplication application(argc, argv);
     speakChinese(application);
+    if (argc < 3)
+        return 2;
     FirstPaint firstPaint;
     QtDesktop desktop;
     SystemClock clock;
+    const ProgramFolder folder = programFolder(QString::fromLocal8Bit(argv[2]));
     std::unique_ptr<QWidget> window;
-    if (argc >= 3 && std::strcmp(argv[1], "main") == 0) {
-        BannerSource banner;
-        if (argc >= 4)
-            banner.address = argv[3];
-        window = std::make_unique<Tfrmmain>(
-            MainServices{desktop, clock, ProgramFolder(argv[2]), banner});
-    } else if (argc >= 2 && std::strcmp(argv[1], "label") == 0) {
-        window = std::make_unique<QLabel>(QStringLiteral("Korvel自动选号器：请输入6个1--33范围内数字"));
+    if (std::strcmp(argv[1], "splash") == 0) {
+        window = std::make_unique<Tfrmflash>(desktop, folder);
     } else {
-        window = std::make_unique<QWidget>();
+        BannerSource banner;
+        std::shared_ptr<BannerFetch> fetch;
+        if (argc >= 4) {
+            banner.address = argv[3];
+            fetch = std::make_shared<BannerFetch>(banner, folder.bannerFile());
+            fetch->start();
+        }
+        window = std::make_unique<Tfrmmain>(MainServices{desktop, clock, folder, banner, fetch});
     }
-    window->resize(685, 531);
     window->installEventFilter(&firstPaint);
     window->show();
     return application.exec();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/design_font.h"
+
 #include <QLabel>
 #include <QString>
 
@@ -20,8 +22,7 @@ inline QLabel *fixedLabel(QWidget *parent, const char *name, const QString &text
 // Bold italic text of the given face and pixel height and colour.
 inline void styleLabel(QLabel *label, const QString &face, int pixels, const QString &colour)
 {
-    QFont font(face);
-    font.setPixelSize(pixels);
+    QFont font = designFont(face, pixels);
     font.setBold(true);
     font.setItalic(true);
     label->setFont(font);

@@ -105,6 +105,8 @@ TEST_F(WindowDetailTest, BannerStripPaintsItsOwnPanelAndAReadableClose)
     LoopbackServer server([&](const std::string &, int) { return LoopbackServer::ok(transparent); });
     banner.address = server.address();
     Tfrmmain &w = openShown();
+    // The download runs beside the window; the strip shows once it is in.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !w.bannerPending(); }, 10000));
     ASSERT_TRUE(w.pan->isVisible());
     const QImage strip = w.grab(w.pan->geometry()).toImage();
     // The red title lies beneath the strip; not one of its pixels shows.
