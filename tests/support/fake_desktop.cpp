@@ -51,6 +51,19 @@ QImage FakeDesktop::grabScreen()
     return screen;
 }
 
+void FakeDesktop::clearRecords()
+{
+    messages.clear();
+    questions.clear();
+    dialogs.clear();
+    openedDocuments.clear();
+    startedPrograms.clear();
+    askedTitles.clear();
+    askedLabels.clear();
+    progressValues.clear();
+    modalDialogs.clear();
+}
+
 QStringList FakeDesktop::messageTexts() const
 {
     QStringList texts;

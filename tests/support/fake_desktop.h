@@ -57,6 +57,8 @@ public:
 
     // The texts of every message so far, in order.
     QStringList messageTexts() const;
+    // Forgets what was asked so far, for a long session that must not grow.
+    void clearRecords();
 
     std::vector<Message> messages;
     std::vector<Question> questions;
