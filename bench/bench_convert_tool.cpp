@@ -1,0 +1,94 @@
+// korvel-convert on a file of 100,000 requests: lines converted a second,
+// the whole process timed (start-up, reading, converting, writing).
+#include "engine/methods.h"
+#include "engine/option_lists.h"
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <fcntl.h>
+#include <fstream>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char **environ;
+
+namespace {
+
+constexpr int kLines = 100000;
+
+struct Lottery
+{
+    int kind;
+    int total;
+    int count;
+};
+
+// Requests as players make them: the catalogue's lotteries, every method,
+// arrangement and direction, dates of the year list, numbers in range.
+std::string requestFile()
+{
+    const Lottery lotteries[] = {{0, 33, 6}, {0, 35, 5}, {0, 30, 7}, {0, 80, 10},
+                                 {0, 22, 5}, {1, 10, 3}, {1, 10, 5}, {1, 10, 7}};
+    std::uint32_t seed = 20261209;
+    const auto below = [&](std::uint32_t n) {
+        seed = seed * 134775813u + 1u;
+        return static_cast<int>((static_cast<std::uint64_t>(seed) * n) >> 32);
+    };
+    const auto twoDigits = [](int v) { return (v < 10 ? "0" : "") + std::to_string(v); };
+    std::string text;
+    for (int line = 0; line < kLines; ++line) {
+        const Lottery &l = lotteries[below(std::size(lotteries))];
+        const bool generalized = below(20) == 19;
+        text += std::to_string(l.kind) + '\t' + std::to_string(l.total) + '\t' + std::to_string(l.count);
+        text += '\t' + std::string(generalized ? kGeneralizedMethod
+                                              : kMethodNames[static_cast<size_t>(below(kPairMethodCount))]);
+        text += '\t' + std::string(kArrangements[static_cast<size_t>(below(2))]);
+        text += '\t' + std::string(kDirections[static_cast<size_t>(below(8))]);
+        text += '\t' + std::to_string(2001 + below(99)) + '\t' + twoDigits(1 + below(12)) + '\t'
+                + twoDigits(1 + below(31)) + '\t' + twoDigits(below(24));
+        text += '\t' + std::to_string(l.kind == 0 ? 1 + below(static_cast<std::uint32_t>(l.total)) : below(10));
+        for (int k = 0; k < l.count; ++k) {
+            const int value = generalized ? 1 + below(static_cast<std::uint32_t>(l.count))
+                                          : (l.kind == 0 ? 1 + below(static_cast<std::uint32_t>(l.total)) : below(10));
+            text += '\t' + std::to_string(value);
+        }
+        text += '\n';
+    }
+    return text;
+}
+
+double runTool(const std::string &input)
+{
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, input.c_str(), O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    char *const args[] = {const_cast<char *>(KORVEL_CONVERT), nullptr};
+    const auto start = std::chrono::steady_clock::now();
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, KORVEL_CONVERT, &actions, nullptr, args, environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0)
+        return -1;
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+void BM_ConvertToolLines(benchmark::State &state)
+{
+    const std::string input = (std::filesystem::temp_directory_path() / "korvel-bench-requests.txt").string();
+    std::ofstream(input, std::ios::binary) << requestFile();
+    for (auto _ : state)
+        state.SetIterationTime(runTool(input));
+    state.SetItemsProcessed(state.iterations() * kLines);
+    std::filesystem::remove(input);
+}
+BENCHMARK(BM_ConvertToolLines)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
+
+} // namespace
