@@ -2,13 +2,9 @@
 // from a number file (with the progress dialog, the window painting), what
 // the window's model holds for them, and the cost of the first conversion
 // after the load against any other.
-#include "support/fake_desktop.h"
-#include "app/u_main.h"
-#include "ui/clock.h"
-#include "ui/file_edge.h"
-#include "ui/qt_desktop.h"
-#include "base/file_io.h"
+#include "million_bets.h"
 #include "resident_memory.h"
+#include "ui/qt_desktop.h"
 #include "results/number_file.h"
 #include "results/result_grid_model.h"
 
@@ -24,36 +20,7 @@
 
 namespace {
 
-constexpr int kRows = 1000000;
-
-// A saved file of a million different-looking bets of 七乐彩 (7 of 30),
-// ascending and distinct as conversions make them.
-std::string millionBetFile()
-{
-    std::string text;
-    text.reserve(static_cast<size_t>(kRows) * 23);
-    std::uint32_t seed = 1;
-    for (int row = 0; row < kRows; ++row) {
-        bool taken[31] = {};
-        for (int k = 0; k < 7;) {
-            seed = seed * 134775813u + 1u;
-            const int number = static_cast<int>((static_cast<std::uint64_t>(seed) * 30) >> 32) + 1;
-            if (!taken[number]) {
-                taken[number] = true;
-                ++k;
-            }
-        }
-        for (int number = 1; number <= 30; ++number) {
-            if (taken[number]) {
-                text += static_cast<char>('0' + number / 10);
-                text += static_cast<char>('0' + number % 10);
-                text += ' ';
-            }
-        }
-        text += "\r\n";
-    }
-    return text;
-}
+constexpr int kRows = kMillion;
 
 // The fake desktop answers the file dialog; the progress is the program's
 // own dialog, so the load pays for showing it and for painting meanwhile.
@@ -71,26 +38,18 @@ private:
     QtDesktop m_qt;
 };
 
+// The window shown, with the program's own progress dialog.
 struct Session
 {
     Session()
     {
-        std::filesystem::copy(KORVEL_DIST_DIR, dir.path().toStdString(),
-                              std::filesystem::copy_options::recursive);
-        appDir = dir.path() + QLatin1Char('/');
-        file = appDir + QStringLiteral("附属/million.txt");
-        writeFileAtomically(file.toStdString(), millionBetFile());
-        window = std::make_unique<Tfrmmain>(MainServices{desktop, clock, programFolder(appDir), BannerSource{}});
-        window->comcainame->setCurrentIndex(window->comcainame->findText(QStringLiteral("七乐彩")));
-        window->comcainameClick();
         window->show();
         QCoreApplication::processEvents();
     }
 
     void load()
     {
-        desktop.fileAnswers.push_back(file);
-        window->btnloadClick();
+        bets.load();
         QCoreApplication::processEvents();
     }
 
@@ -104,12 +63,9 @@ struct Session
         QCoreApplication::processEvents();
     }
 
-    QTemporaryDir dir;
-    QString appDir;
-    QString file;
     LoadDesktop desktop;
-    SystemClock clock;
-    std::unique_ptr<Tfrmmain> window;
+    MillionBetWindow bets{desktop};
+    std::unique_ptr<Tfrmmain> &window = bets.window;
 };
 
 void BM_LoadMillionRowsInWindow(benchmark::State &state)

@@ -1,34 +1,15 @@
 // The undo history's cost with a grid of a million bets, measured through
 // the real main window: memory after loading the same file 14 times in a
 // row (every load is an undo step), and the time of "清除表格".
-#include "app/u_main.h"
+#include "million_bets.h"
+#include "resident_memory.h"
 #include "results/result_grid_model.h"
-#include "support/fake_desktop.h"
-#include "ui/clock.h"
-#include "ui/file_edge.h"
-
-#include <QComboBox>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
 #include <malloc.h>
 
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-
 namespace {
-
-constexpr int kRows = 1000000;
-
-double residentMegabytes()
-{
-    std::ifstream statm("/proc/self/statm");
-    long pages = 0, resident = 0;
-    statm >> pages >> resident;
-    return static_cast<double>(resident) * 4096.0 / 1e6;
-}
 
 // Bytes the program holds on the heap now, freed blocks not counted.
 double heapMegabytes()
@@ -37,50 +18,13 @@ double heapMegabytes()
     return static_cast<double>(info.uordblks + info.hblkhd) / 1e6;
 }
 
-// A saved number file of a million different 七乐彩 bets.
-void writeMillionBets(const QString &path)
-{
-    std::string text;
-    text.reserve(static_cast<size_t>(kRows) * 23);
-    char number[4];
-    for (int i = 0; i < kRows; ++i) {
-        int rest = i;
-        for (int k = 0; k < 7; ++k) {
-            std::snprintf(number, sizeof number, "%02d", rest % 30 + 1);
-            rest /= 30;
-            text += number;
-            text += ' ';
-        }
-        text += "\r\n";
-    }
-    std::ofstream(path.toStdString(), std::ios::binary) << text;
-}
-
 // The window on a copy of the program folder, showing 七乐彩.
 struct Session
 {
-    Session()
-    {
-        std::filesystem::copy(KORVEL_DIST_DIR, dir.path().toStdString(),
-                              std::filesystem::copy_options::recursive);
-        file = dir.path() + QStringLiteral("/附属/million.txt");
-        writeMillionBets(file);
-        window = std::make_unique<Tfrmmain>(
-            MainServices{desktop, clock, programFolder(dir.path() + QLatin1Char('/')), BannerSource{}});
-        window->comcainame->setCurrentIndex(window->comcainame->findText(QStringLiteral("七乐彩")));
-        window->comcainameClick();
-    }
-    void load()
-    {
-        desktop.fileAnswers.push_back(file);
-        window->btnloadClick();
-    }
-
-    QTemporaryDir dir;
-    QString file;
     FakeDesktop desktop;
-    SystemClock clock;
-    std::unique_ptr<Tfrmmain> window;
+    MillionBetWindow bets{desktop};
+    std::unique_ptr<Tfrmmain> &window = bets.window;
+    void load() { bets.load(); }
 };
 
 void BM_FourteenLoadsOfAMillionRows(benchmark::State &state)
