@@ -25,7 +25,7 @@ std::optional<int> parseInt(std::string_view text)
     return static_cast<int>(negative ? -value : value);
 }
 
-int strToInt(std::string_view text)
+int strToIntChecked(std::string_view text)
 {
     if (auto value = parseInt(text))
         return *value;

@@ -184,8 +184,9 @@ void BM_ConvertPlainIntegers(benchmark::State &state)
 }
 BENCHMARK(BM_ConvertPlainIntegers);
 
-// convert() on the same entries (and, with argument 10, on a bet of ten
-// numbers of 快乐8); reports the allocations of one conversion.
+// convert() on the same entries (with argument 7 also a blue ball of
+// 双色球, with argument 10 a bet of ten numbers of 快乐8); reports the
+// allocations of one conversion.
 void BM_ConvertPairMethod(benchmark::State &state)
 {
     ConversionRequest r = lottoRequest("太极图阳邻修正");
@@ -193,6 +194,9 @@ void BM_ConvertPairMethod(benchmark::State &state)
     if (state.range(0) == 10) {
         r.lottery = {Lotto, 80, 10};
         r.boxes = {"3", "7", "12", "19", "25", "31", "44", "58", "66", "80"};
+    } else if (state.range(0) == 7) {
+        r.lottery = {Lotto, 33, 6, "蓝球", 16, 1};
+        r.boxes.push_back("9");
     }
     DrawGenerator draws;
     if (state.range(0) == 6 && !(convert(r, draws).value() == std::vector<std::string>{"02", "03", "04", "16", "31", "32"}))
@@ -206,7 +210,7 @@ void BM_ConvertPairMethod(benchmark::State &state)
         static_cast<double>(allocations.load() - before) / static_cast<double>(state.iterations());
     state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(BM_ConvertPairMethod)->Arg(6)->Arg(10);
+BENCHMARK(BM_ConvertPairMethod)->Arg(6)->Arg(7)->Arg(10);
 
 void BM_ConvertGeneralized(benchmark::State &state)
 {

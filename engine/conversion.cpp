@@ -129,15 +129,6 @@ Check checkBack(const ConversionRequest &r, PerBox<int> &values)
     return {};
 }
 
-bool repeats(std::span<const DigitPair> pairs, size_t position)
-{
-    for (size_t j = 0; j < pairs.size(); ++j) {
-        if (j != position && pairs[j] == pairs[position])
-            return true;
-    }
-    return false;
-}
-
 // Zeros take back their original pair; then every position that repeats
 // another or lies above the total is corrected and, failing that, drawn
 // afresh; the bet is sorted ascending. The two corrections fold a digit by
@@ -148,19 +139,30 @@ void settleLotto(std::span<DigitPair> result, std::span<const DigitPair> origina
 {
     const PairMethod &guaishu = pairMethods()[0];
     const PairMethod &wuxing = pairMethods()[1];
+    // How many positions hold each value 0 … 99: a position repeats another
+    // when its value is held twice, found without comparing every pair.
+    std::array<std::uint8_t, 100> held{};
     for (size_t i = 0; i < result.size(); ++i) {
         if (result[i].value() == 0)
             result[i] = original[i];
+        ++held[static_cast<size_t>(result[i].value())];
     }
-    const auto unsettled = [&](size_t i) { return result[i].value() > n || repeats(result, i); };
+    const auto unsettled = [&](size_t i) {
+        return result[i].value() > n || held[static_cast<size_t>(result[i].value())] > 1;
+    };
+    const auto replace = [&](size_t i, DigitPair pair) {
+        --held[static_cast<size_t>(result[i].value())];
+        result[i] = pair;
+        ++held[static_cast<size_t>(pair.value())];
+    };
     for (size_t i = 0; i < result.size(); ++i) {
         if (!unsettled(i))
             continue;
-        result[i] = CorrectPair(guaishu, result[i], n);
+        replace(i, CorrectPair(guaishu, result[i], n));
         if (unsettled(i))
-            result[i] = CorrectPair(wuxing, result[i], n);
+            replace(i, CorrectPair(wuxing, result[i], n));
         while (unsettled(i))
-            result[i] = DigitPair::fromValue(static_cast<int>(draws.next(static_cast<std::uint32_t>(n))) + 1);
+            replace(i, DigitPair::fromValue(static_cast<int>(draws.next(static_cast<std::uint32_t>(n))) + 1));
     }
     std::sort(result.begin(), result.end(),
               [](DigitPair a, DigitPair b) { return a.value() < b.value(); });
@@ -223,7 +225,10 @@ int Multiplier(int dateDigitSum, int directionNumber)
     return multiplier == 0 ? 3 : multiplier;
 }
 
-ConversionResult convert(const ConversionRequest &r, DrawGenerator &draws)
+namespace {
+
+// The conversion into `cells`, or why the entries are refused.
+Check convertInto(const ConversionRequest &r, DrawGenerator &draws, BetCells &cells)
 {
     if (auto problem = r.lottery.problem())
         return Refusal{"无法为这种彩票转换号码：" + problem->message};
@@ -270,7 +275,6 @@ ConversionResult convert(const ConversionRequest &r, DrawGenerator &draws)
         CascadePairs(front, DigitPair::fromValue(initial), std::span<const int>(values.data(), count), original);
     }
 
-    BetCells cells;
     convertZone(front, original.first(count), result.first(count), *method, factor, draws, cells);
     if (r.lottery.hasBack()) {
         for (size_t i = count; i < numbers; ++i)
@@ -278,5 +282,16 @@ ConversionResult convert(const ConversionRequest &r, DrawGenerator &draws)
         convertZone(r.lottery.back(), original.subspan(count), result.subspan(count), *method, factor, draws,
                     cells);
     }
-    return cells;
+    return {};
+}
+
+} // namespace
+
+ConversionResult convert(const ConversionRequest &r, DrawGenerator &draws)
+{
+    // One result, built in place: a bet's cells are not copied on the way out.
+    ConversionResult converted{BetCells{}};
+    if (Check refused = convertInto(r, draws, converted.value()))
+        converted = std::move(*refused);
+    return converted;
 }
