@@ -1,5 +1,6 @@
 // korvel-convert on a file of 100,000 requests: lines converted a second,
 // the whole process timed (start-up, reading, converting, writing).
+#include "base/lottery.h"
 #include "engine/methods.h"
 #include "engine/option_lists.h"
 
@@ -21,19 +22,14 @@ namespace {
 
 constexpr int kLines = 100000;
 
-struct Lottery
-{
-    int kind;
-    int total;
-    int count;
-};
-
-// Requests as players make them: the catalogue's lotteries, every method,
-// arrangement and direction, dates of the year list, numbers in range.
+// Requests as players make them: the catalogue's lotteries (those with a
+// back zone with it), every method, arrangement and direction, dates of the
+// year list, numbers in range.
 std::string requestFile()
 {
-    const Lottery lotteries[] = {{0, 33, 6}, {0, 35, 5}, {0, 30, 7}, {0, 80, 10},
-                                 {0, 22, 5}, {1, 10, 3}, {1, 10, 5}, {1, 10, 7}};
+    const Lottery lotteries[] = {{Lotto, 33, 6, kDefaultBackName, 16, 1}, {Lotto, 35, 5, kDefaultBackName, 12, 2},
+                                 {Lotto, 30, 7}, {Lotto, 80, 10}, {Lotto, 22, 5}, {Digit, 10, 3}, {Digit, 10, 5},
+                                 {Digit, 10, 6, kDefaultBackName, 15, 1}};
     std::uint32_t seed = 20261209;
     const auto below = [&](std::uint32_t n) {
         seed = seed * 134775813u + 1u;
@@ -57,17 +53,23 @@ std::string requestFile()
                                           : (l.kind == 0 ? 1 + below(static_cast<std::uint32_t>(l.total)) : below(10));
             text += '\t' + std::to_string(value);
         }
+        if (l.hasBack()) {
+            const LotteryZone back = l.back();
+            text += "\t+\t" + std::to_string(back.total) + '\t' + std::to_string(back.count);
+            for (int k = 0; k < back.count; ++k)
+                text += '\t' + std::to_string(back.lowest() + below(static_cast<std::uint32_t>(back.total)));
+        }
         text += '\n';
     }
     return text;
 }
 
-double runTool(const std::string &input)
+double runTool(const std::string &input, const char *output = "/dev/null")
 {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, input.c_str(), O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, output, O_WRONLY | O_CREAT | O_TRUNC, 0600);
     char *const args[] = {const_cast<char *>(KORVEL_CONVERT), nullptr};
     const auto start = std::chrono::steady_clock::now();
     pid_t pid = 0;
@@ -84,6 +86,18 @@ void BM_ConvertToolLines(benchmark::State &state)
 {
     const std::string input = (std::filesystem::temp_directory_path() / "korvel-bench-requests.txt").string();
     std::ofstream(input, std::ios::binary) << requestFile();
+    // Every request is one the tool converts: a refusal would be cheaper.
+    const std::string output = input + ".out";
+    runTool(input, output.c_str());
+    std::ifstream answers(output);
+    int lines = 0;
+    for (std::string line; std::getline(answers, line); ++lines) {
+        if (line.starts_with("!"))
+            state.SkipWithError(("the tool refused a request: " + line).c_str());
+    }
+    if (lines != kLines)
+        state.SkipWithError("the tool did not answer every request");
+    std::filesystem::remove(output);
     for (auto _ : state)
         state.SetIterationTime(runTool(input));
     state.SetItemsProcessed(state.iterations() * kLines);
