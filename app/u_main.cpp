@@ -23,7 +23,6 @@
 #include "results/result_grid_model.h"
 #include "app/result_grid_view.h"
 
-#include <QAbstractItemView>
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -45,12 +44,6 @@ void fillList(QComboBox *list, const Entries &entries, int defaultIndex)
     list->setCurrentIndex(defaultIndex);
     if (defaultIndex < 0)
         list->setEditText({});
-    // The popup is as wide as its longest entry, however narrow the list.
-    QAbstractItemView *popup = list->view();
-    int width = popup->sizeHintForColumn(0) + 2 * popup->frameWidth();
-    if (list->count() > list->maxVisibleItems())
-        width += popup->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, popup);
-    popup->setMinimumWidth(width);
 }
 
 // The back zone's boxes are tinted blue, as its balls are on the tickets,

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 
 namespace {
 
@@ -36,9 +37,10 @@ QLabel *label(QWidget *parent, const char *name, const QString &text, int x, int
     return result;
 }
 
-// A list whose drop-down is made when it first opens rather than with the
-// window. Long entries (the routes of 起点终点) are told apart in it by
-// their whole text.
+// A list whose drop-down is made, and measured, when it first opens rather
+// than with the window. Long entries (the routes of 起点终点) are told apart
+// in it by their whole text: the popup is as wide as its longest entry,
+// however narrow the list.
 template<typename List>
 class OnDemandList : public List
 {
@@ -47,7 +49,12 @@ public:
 
     void showPopup() override
     {
-        this->view()->setTextElideMode(Qt::ElideNone);
+        QAbstractItemView *popup = this->view();
+        popup->setTextElideMode(Qt::ElideNone);
+        int width = popup->sizeHintForColumn(0) + 2 * popup->frameWidth();
+        if (this->count() > this->maxVisibleItems())
+            width += popup->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, popup);
+        popup->setMinimumWidth(width);
         List::showPopup();
     }
 };
