@@ -4,10 +4,13 @@
 
 #include <QAbstractButton>
 #include <QEvent>
+#include <QHelpEvent>
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QStyleOptionHeader>
 #include <QStylePainter>
+#include <QTextDocument>
+#include <QToolTip>
 
 ResultGridView::ResultGridView(ResultGridModel *model, QWidget *parent)
     : QTableView(parent)
@@ -71,5 +74,21 @@ bool ResultGridView::eventFilter(QObject *watched, QEvent *event)
     option.text = QString::fromUtf8(text);
     option.textAlignment = Qt::AlignLeft | Qt::AlignVCenter;
     painter.drawControl(QStyle::CE_Header, option);
+    return true;
+}
+
+bool ResultGridView::viewportEvent(QEvent *event)
+{
+    // A row's tooltip quotes what the player named (a back zone's name):
+    // it shows as the characters typed, never as markup.
+    if (event->type() != QEvent::ToolTip)
+        return QTableView::viewportEvent(event);
+    const auto *help = static_cast<QHelpEvent *>(event);
+    const QModelIndex index = indexAt(help->pos());
+    const QString text = index.data(Qt::ToolTipRole).toString();
+    if (text.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), Qt::convertFromPlainText(text), viewport(), visualRect(index));
     return true;
 }

@@ -22,6 +22,7 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    bool viewportEvent(QEvent *event) override;
 
 private:
     ResultGridModel *m_model;

@@ -6,6 +6,7 @@
 #include "ui/qt_desktop.h"
 #include "catalogue/catalogue_store.h"
 #include "ui/radio_group.h"
+#include "app/result_grid_view.h"
 #include "app/u_index.h"
 #include "results/result_grid_model.h"
 
@@ -17,6 +18,9 @@
 #include <QTimer>
 #include <QFile>
 #include <QFrame>
+#include <QHelpEvent>
+#include <QTableView>
+#include <QToolTip>
 #include <QPushButton>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -198,6 +202,22 @@ TEST_F(FaultTest, HostileLotteryNamesShowAsTyped)
     pick(w.comcainame, QString(3000, QLatin1Char('x')));
     ASSERT_EQ(desktop.messages.size(), 1u);
     EXPECT_LT(desktop.messages[0].text.size(), 120) << desktop.messages[0].text.toStdString();
+}
+
+// A back zone named in markup shows its characters in a row's tooltip.
+TEST_F(FaultTest, MarkupInABackZonesNameShowsAsTypedInTheTooltip)
+{
+    dir.writeTwoZoneCatalogue({{QStringLiteral("双色球"), QStringLiteral("0"), QStringLiteral("33"),
+                                QStringLiteral("6"), QStringLiteral("<b>蓝</b>"), QStringLiteral("16"),
+                                QStringLiteral("1")}});
+    Tfrmmain &w = open();
+    fillGrid(w, 1);
+    QTableView *grid = w.grdcode;
+    const QRect cell = grid->visualRect(grid->model()->index(0, 1));
+    QHelpEvent help(QEvent::ToolTip, cell.center(), grid->viewport()->mapToGlobal(cell.center()));
+    QApplication::sendEvent(grid->viewport(), &help);
+    EXPECT_TRUE(QToolTip::isVisible());
+    EXPECT_TRUE(QToolTip::text().contains(QStringLiteral("&lt;b&gt;蓝&lt;/b&gt;"))) << QToolTip::text().toStdString();
 }
 
 // The real message box: a text of any length fits on the screen, and markup
