@@ -27,6 +27,10 @@ public:
     void end() override;
     void abort() override;
 
+    // For pages drawn as pictures rather than lines of text; valid between
+    // begin() and end().
+    QPainter &painter() { return m_painter; }
+
 private:
     QPrinter *m_printer;
     QPainter m_painter;

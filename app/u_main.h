@@ -27,6 +27,8 @@ class QLineEdit;
 class QPushButton;
 class RadioGroup;
 class Tfrmabout;
+class Tfrmcheck;
+class Tfrmhistory;
 class Tfrmindex;
 class ResultGridModel;
 class ResultGridView;
@@ -73,8 +75,10 @@ public:
     void Label6Click();
     void lblweb2Click();
     void FormClick();
-    // Beyond the buttons: the grid's context menu and keys.
+    // Beyond the buttons: the draw history, the grid's context menu and keys.
+    void btnhistoryClick();
     void checkDraw();
+    void checkHistory();
     void undoGrid();
     void copyRows();
     void imggifClick();
@@ -87,6 +91,8 @@ public:
     bool bannerPending() const { return m_bannerFetch->running(); }
     Tfrmindex *frmindex() const { return m_frmindex; }
     Tfrmabout *frmabout() const { return m_frmabout; }
+    Tfrmhistory *frmhistory() const { return m_frmhistory; }
+    Tfrmcheck *frmcheck() const { return m_frmcheck; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -113,6 +119,8 @@ private:
     void showBanner(bool stored);
     bool loadBannerPicture();
     void createExtras();
+    void createHistoryControls();
+    Tfrmcheck *checkWindow();
     void replaceGrid(ResultGridModel::Snapshot next, int count, const LotteryInfo &before);
     void showSelection(const LotteryInfo &lottery);
     void watchBoxes();
@@ -125,6 +133,8 @@ private:
     MainServices m_services;
     Tfrmindex *m_frmindex = nullptr; // made on first use, kept for the run
     Tfrmabout *m_frmabout = nullptr; // likewise
+    Tfrmhistory *m_frmhistory = nullptr; // likewise
+    Tfrmcheck *m_frmcheck = nullptr; // likewise
     LotteryInfo m_current;
     bool m_hasLottery = false;
     std::vector<QLineEdit *> m_boxes;
@@ -198,6 +208,7 @@ public:
     QPushButton *btnindex = nullptr;
 
     QGroupBox *GroupBox2 = nullptr;
+    QPushButton *btnhistory = nullptr;
     QPushButton *btnhelp = nullptr;
     QPushButton *btnabout = nullptr;
     QPushButton *btnyanshi = nullptr;

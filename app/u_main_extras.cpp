@@ -75,6 +75,7 @@ QAction *action(QWidget *owner, const char *name, const QString &text, const QKe
 void Tfrmmain::createExtras()
 {
     QAction *check = action(grdcode, "actCheckDraw", QStringLiteral("核对开奖号码…"), {}, Qt::WidgetShortcut);
+    QAction *history = action(grdcode, "actCheckHistory", QStringLiteral("对照历史…"), {}, Qt::WidgetShortcut);
     // Ctrl+Z brings the grid back from anywhere in the window but a text
     // box, which keeps its own undo; the same action stands in the menu.
     QAction *undo = action(this, "actUndo", QStringLiteral("撤销"), QKeySequence::Undo,
@@ -83,8 +84,10 @@ void Tfrmmain::createExtras()
     QAction *copy = action(grdcode, "actCopy", QStringLiteral("复制"), QKeySequence::Copy,
                            Qt::WidgetShortcut);
     connect(check, &QAction::triggered, this, [this] { guarded([this] { checkDraw(); }); });
+    connect(history, &QAction::triggered, this, [this] { guarded([this] { checkHistory(); }); });
     connect(undo, &QAction::triggered, this, [this] { guarded([this] { undoGrid(); }); });
     connect(copy, &QAction::triggered, this, [this] { guarded([this] { copyRows(); }); });
+    createHistoryControls();
 }
 
 // Shows `next` in the grid for bets of `count` numbers; what stood before
@@ -107,30 +110,6 @@ void Tfrmmain::undoGrid()
     m_gridModel->exchange(std::move(step.content), m_current.lottery.numberCount());
     if (m_gridModel->grid().hasBets())
         grdcode->setAllColumnWidths(resultColumnWidth(grdcode->width(), m_current.lottery.numberCount()));
-}
-
-void Tfrmmain::checkDraw()
-{
-    if (!m_gridModel->grid().hasBets()) {
-        m_services.desktop.message(this, MessageKind::Plain, windowTitle(), QStringLiteral("请先生成表格！"));
-        return;
-    }
-    const Lottery &lottery = m_current.lottery;
-    QString question = QStringLiteral("请输入%1的%2个开奖号码")
-                           .arg(quotedText(m_current.name), QString::number(lottery.count));
-    if (lottery.hasBack())
-        question += QStringLiteral("和%1个%2号码（用“+”隔开）")
-                        .arg(QString::number(lottery.backCount), QString::fromStdString(lottery.backName));
-    const std::optional<QString> typed
-        = m_services.desktop.askText(this, QStringLiteral("核对开奖号码"), question + QStringLiteral("："));
-    if (!typed)
-        return;
-    const auto parsed = parseWinningNumbers(typed->toStdString(), lottery);
-    if (!parsed.accepted()) {
-        m_services.desktop.message(this, MessageKind::Plain, windowTitle(), QString::fromStdString(parsed.refusal()));
-        return;
-    }
-    m_gridModel->setDraw(parsed.value(), lottery);
 }
 
 void Tfrmmain::copyRows()

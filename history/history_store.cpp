@@ -216,13 +216,22 @@ Check HistoryStore::addDraw(const Draw &draw) const
 
 bool HistoryStore::deleteDraw(const std::string &lottery, const std::string &issue) const
 {
+    return deleteDraws(lottery, {issue}) > 0;
+}
+
+int HistoryStore::deleteDraws(const std::string &lottery, const std::vector<std::string> &issues) const
+{
     return writing(m_filePath, m_busyTimeout, [&](const SqlConnection &connection) {
         QSqlQuery query(connection.database());
         query.prepare(QStringLiteral("delete from %1 where 彩票名称 = ? and 期号 = ?").arg(kDrawTable));
-        query.addBindValue(text(lottery));
-        query.addBindValue(text(issue));
-        connection.exec(query);
-        return query.numRowsAffected() > 0;
+        int deleted = 0;
+        for (const std::string &issue : issues) {
+            query.addBindValue(text(lottery));
+            query.addBindValue(text(issue));
+            connection.exec(query);
+            deleted += std::max(0, query.numRowsAffected());
+        }
+        return deleted;
     });
 }
 

@@ -44,6 +44,8 @@ public:
 
     // Removes a draw; false when there was none.
     bool deleteDraw(const std::string &lottery, const std::string &issue) const;
+    // Removes these draws in one transaction; how many there were.
+    int deleteDraws(const std::string &lottery, const std::vector<std::string> &issues) const;
 
     // The lottery's rule rows as stored, or the shipped ones when the
     // catalogue has no 奖级表 yet.

@@ -174,8 +174,7 @@ BetCheck HistoryChecker::checkOne(const Bet &bet, size_t index) const
     const PreparedBet prepared = prepare(bet);
     const Prepared &draw = m_draws[index];
     const PrizePlay *play = playOf(prepared, draw.version);
-    const HitRule defaultRule = m_shape.front.digits ? HitRule::Positions : HitRule::Numbers;
-    const Hits hits = hitsOf(prepared, draw, play ? play->rule : defaultRule);
+    const Hits hits = hitsOf(prepared, draw, play ? play->rule : defaultRule());
     BetCheck check;
     check.frontHits = hits.front;
     check.backHits = hits.back;
@@ -222,8 +221,19 @@ HistoryCheck HistoryChecker::check(const Bet &bet) const
     result.draws = static_cast<int>(m_draws.size());
     for (const Prepared &draw : m_draws) {
         const PrizePlay *play = playOf(prepared, draw.version);
-        if (!play)
+        if (!play) {
+            const Hits hits = hitsOf(prepared, draw, defaultRule());
+            const auto most = std::make_pair(result.mostFront, result.mostBack);
+            const auto these = std::make_pair(hits.front, hits.back);
+            if (result.mostDraws == 0 || these > most) {
+                result.mostFront = hits.front;
+                result.mostBack = hits.back;
+                result.mostDraws = 1;
+            } else if (these == most) {
+                ++result.mostDraws;
+            }
             continue;
+        }
         ++result.rated;
         const Hits hits = hitsOf(prepared, draw, play->rule);
         const int level = play->levelFor(hits.front, hits.back, hits.special);

@@ -68,6 +68,11 @@ struct HistoryCheck
     int rated = 0;                  // of these, draws a prize rule applied to
     std::string best;               // the best level won, empty for none
     std::vector<LevelCount> counts; // how often each level came, best first
+    // Over the draws no prize rule applied to: the most hits in one draw
+    // (front first, then back) and in how many draws the bet had them.
+    int mostFront = 0;
+    int mostBack = 0;
+    int mostDraws = 0;
 };
 
 // Prepares the draws once, so that many bets are checked quickly.
@@ -110,6 +115,8 @@ private:
     PreparedBet prepare(const Bet &bet) const;
     Hits hitsOf(const PreparedBet &bet, const Prepared &draw, HitRule rule) const;
     const PrizePlay *playOf(const PreparedBet &bet, int version) const;
+    // How hits count where no prize rule applies.
+    HitRule defaultRule() const { return m_shape.front.digits ? HitRule::Positions : HitRule::Numbers; }
 
     DrawShape m_shape;
     PrizeTable m_table;

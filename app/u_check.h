@@ -1,0 +1,92 @@
+#pragma once
+
+#include "app/bet_source.h"
+#include "base/program_folder.h"
+#include "catalogue/lottery_info.h"
+#include "history/prize_check.h"
+
+#include <QWidget>
+
+#include <optional>
+#include <vector>
+
+class Desktop;
+class FunctionTableModel;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTabWidget;
+class QTableView;
+class ResultGridModel;
+
+// What the check window needs: the desktop, the program folder (the
+// catalogue holds the draws and the prize rules) and the main window's grid,
+// whose bets it checks and whose hits it highlights.
+struct CheckServices
+{
+    Desktop &desktop;
+    ProgramFolder folder;
+    ResultGridModel &grid;
+    BetSource bets;
+};
+
+// Checks the grid's bets against the draws, beside the main window: against
+// one draw (核对开奖号码), with the hits, level and prize of each bet, or
+// against every stored draw (对照历史).
+class Tfrmcheck : public QWidget
+{
+public:
+    explicit Tfrmcheck(CheckServices services, QWidget *parent = nullptr);
+    ~Tfrmcheck() override;
+
+    // Against the newest stored draw; when none is stored, against a draw
+    // the player types in (nothing opens when that is cancelled or refused).
+    void checkDraw(const LotteryInfo &lottery);
+    // Against every stored draw.
+    void checkHistory(const LotteryInfo &lottery);
+
+    void comdrawClick();
+    void btntypeClick();
+    void complayClick();
+    void comtierClick();
+
+    const DrawCheck &drawCheck() const { return m_check; }
+    const std::vector<HistoryCheck> &historyCheck() const { return m_history; }
+
+private:
+    void createCheckPage();
+    void createHistoryPage();
+    void guarded(const std::function<void()> &handler);
+    void load(const LotteryInfo &lottery);
+    std::optional<Draw> askDraw(QWidget *owner);
+    void fillDrawList();
+    std::optional<Draw> chosenDraw() const;
+    CheckOptions options() const;
+    void gridChanged();
+    void runCheck();
+    void runHistory();
+    void showCheck(const Draw &draw);
+
+    CheckServices m_services;
+    LotteryInfo m_lottery;
+    DrawShape m_shape;
+    std::vector<Draw> m_draws; // oldest first
+    PrizeTable m_table;
+    std::optional<Draw> m_typed;
+    std::vector<Bet> m_bets;
+    DrawCheck m_check;
+    std::vector<HistoryCheck> m_history;
+    FunctionTableModel *m_checkModel = nullptr;
+    FunctionTableModel *m_historyModel = nullptr;
+
+public:
+    QTabWidget *tabs = nullptr;
+    QComboBox *comdraw = nullptr;
+    QPushButton *btntype = nullptr;
+    QComboBox *complay = nullptr;
+    QComboBox *comtier = nullptr;
+    QTableView *grdcheck = nullptr;
+    QLabel *lblsummary = nullptr;
+    QLabel *lblhistory = nullptr;
+    QTableView *grdhistory = nullptr;
+};

@@ -1,0 +1,247 @@
+// The history window and its first tab, the stored draws.
+#include "app/u_history.h"
+
+#include "app/confirm_box.h"
+#include "app/lottery_shape.h"
+#include "app/table_model.h"
+#include "app/trend_model.h"
+#include "app/trend_picture.h"
+#include "app/window_place.h"
+#include "base/file_io.h"
+#include "history/check_text.h"
+#include "history/draw_text.h"
+#include "history/history_store.h"
+#include "ui/desktop.h"
+#include "ui/file_edge.h"
+#include "ui/guard.h"
+
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+
+// A draw file is a few hundred bytes a draw; anything larger is no such file
+// and is refused before it is read.
+constexpr qint64 kLargestDrawFile = 32 * 1024 * 1024;
+
+QPushButton *button(QWidget *parent, const char *name, const QString &text)
+{
+    auto *result = new QPushButton(text, parent);
+    result->setObjectName(QLatin1String(name));
+    result->setAutoDefault(false);
+    return result;
+}
+
+} // namespace
+
+Tfrmhistory::Tfrmhistory(HistoryServices services, QWidget *parent)
+    : QWidget(parent, Qt::Window)
+    , m_services(std::move(services))
+{
+    setObjectName(QStringLiteral("frmhistory"));
+    resize(880, 580);
+    auto *layout = new QVBoxLayout(this);
+    lblcount = new QLabel(this);
+    lblcount->setObjectName(QStringLiteral("lblcount"));
+    layout->addWidget(lblcount);
+    tabs = new QTabWidget(this);
+    tabs->setObjectName(QStringLiteral("tabs"));
+    layout->addWidget(tabs);
+    createDrawsTab();
+    createTrendTab();
+    createStatsTab();
+}
+
+Tfrmhistory::~Tfrmhistory() = default;
+
+void Tfrmhistory::createDrawsTab()
+{
+    auto *page = new QWidget(tabs);
+    auto *layout = new QHBoxLayout(page);
+    m_drawModel = new FunctionTableModel(this);
+    grddraws = new QTableView(page);
+    grddraws->setObjectName(QStringLiteral("grddraws"));
+    grddraws->setModel(m_drawModel);
+    grddraws->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grddraws->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grddraws->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    grddraws->setTabKeyNavigation(false);
+    grddraws->verticalHeader()->hide();
+    grddraws->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grddraws->verticalHeader()->setDefaultSectionSize(22);
+    grddraws->horizontalHeader()->setStretchLastSection(true);
+    layout->addWidget(grddraws, 1);
+
+    auto *buttons = new QVBoxLayout;
+    btnimport = button(page, "btnimport", QStringLiteral("导入…"));
+    btnexport = button(page, "btnexport", QStringLiteral("导出…"));
+    btnadddraw = button(page, "btnadddraw", QStringLiteral("添加…"));
+    btndelete = button(page, "btndelete", QStringLiteral("删除"));
+    for (QPushButton *b : {btnimport, btnexport, btnadddraw, btndelete})
+        buttons->addWidget(b);
+    buttons->addStretch();
+    layout->addLayout(buttons);
+    tabs->addTab(page, QStringLiteral("开奖号码"));
+
+    connect(btnimport, &QPushButton::clicked, this, [this] { guarded([this] { btnimportClick(); }); });
+    connect(btnexport, &QPushButton::clicked, this, [this] { guarded([this] { btnexportClick(); }); });
+    connect(btnadddraw, &QPushButton::clicked, this, [this] { guarded([this] { btnadddrawClick(); }); });
+    connect(btndelete, &QPushButton::clicked, this, [this] { guarded([this] { btndeleteClick(); }); });
+}
+
+void Tfrmhistory::guarded(const std::function<void()> &handler)
+{
+    runGuarded(m_services.desktop, this, handler);
+}
+
+HistoryStore Tfrmhistory::store() const
+{
+    return HistoryStore(qPath(m_services.folder.catalogue()));
+}
+
+void Tfrmhistory::showLottery(const LotteryInfo &lottery)
+{
+    m_lottery = lottery;
+    m_shape = lotteryDrawShape(lottery);
+    setWindowTitle(QStringLiteral("开奖历史 - %1").arg(lottery.name));
+    guarded([this] { reload(); });
+    if (!isVisible()) {
+        // Wide enough for the whole chart where the screen allows.
+        const int wanted = trendPictureSize(*m_trendModel, 0).width() + 64;
+        const int room = screen() ? screen()->availableGeometry().width() - 40 : wanted;
+        resize(std::max(width(), std::min(wanted, room)), height());
+    }
+    centreOverParent(this);
+    show();
+    raise();
+    activateWindow();
+}
+
+void Tfrmhistory::reload()
+{
+    // Whatever the reading does, the window shows no draws of another lottery.
+    m_draws.clear();
+    HistoryStore::StoredDraws stored = store().draws(m_lottery.name.toStdString(), m_shape);
+    m_draws = std::move(stored.draws);
+    QString count = QStringLiteral("%1：共%2期开奖号码").arg(m_lottery.name).arg(m_draws.size());
+    if (stored.unfit > 0)
+        count += QStringLiteral("（另有%1期与本彩票的号码不符，未列出）").arg(stored.unfit);
+    lblcount->setText(count);
+    showDraws();
+    showTrend();
+    showStats();
+}
+
+void Tfrmhistory::showDraws()
+{
+    m_drawModel->reset({QStringLiteral("期号"), QStringLiteral("开奖日期"), QStringLiteral("开奖号码")},
+                       static_cast<int>(m_draws.size()), [this](int row, int column, int role) -> QVariant {
+                           if (role != Qt::DisplayRole)
+                               return {};
+                           // Newest first.
+                           const Draw &draw = m_draws[m_draws.size() - 1 - static_cast<size_t>(row)];
+                           switch (column) {
+                           case 0:
+                               return QString::fromStdString(draw.issue);
+                           case 1:
+                               return QString::fromStdString(draw.date);
+                           default:
+                               return QString::fromStdString(drawNumbersText(draw, m_shape));
+                           }
+                       });
+    grddraws->setColumnWidth(0, 90);
+    grddraws->setColumnWidth(1, 100);
+}
+
+FileDialogRequest Tfrmhistory::drawFileDialog(const QString &title) const
+{
+    FileDialogRequest request;
+    request.title = title;
+    request.initialFolder = qPath(m_services.folder.auxiliaryFolder());
+    request.filter = QStringLiteral("文本文件(*.txt)|*.txt|所有文件(*.*)|*.*");
+    request.defaultSuffix = QStringLiteral("txt");
+    return request;
+}
+
+void Tfrmhistory::btnimportClick()
+{
+    const QString file = m_services.desktop.openFileName(this, drawFileDialog(QStringLiteral("导入开奖号码")));
+    if (file.isEmpty())
+        return;
+    if (QFileInfo(file).size() > kLargestDrawFile) {
+        m_services.desktop.message(this, MessageKind::Plain, windowTitle(),
+                                   QStringLiteral("文件太大（超过32MB），不是开奖号码文件。"));
+        return;
+    }
+    const std::string bytes = readFile(nativePath(file));
+    const ImportPlan plan = store().importDraws(m_lottery.name.toStdString(), m_shape, bytes);
+    reload();
+    m_services.desktop.message(this, MessageKind::Plain, windowTitle(),
+                               QString::fromStdString(importReportText(plan)));
+}
+
+void Tfrmhistory::btnexportClick()
+{
+    if (m_draws.empty()) {
+        m_services.desktop.message(this, MessageKind::Plain, windowTitle(), QStringLiteral("还没有开奖号码。"));
+        return;
+    }
+    FileDialogRequest request = drawFileDialog(QStringLiteral("导出开奖号码"));
+    request.suggestedName = m_lottery.name + QStringLiteral("开奖号码.txt");
+    const QString file = m_services.desktop.saveFileName(this, request);
+    if (file.isEmpty())
+        return;
+    writeFileAtomically(nativePath(file), drawFileBytes(m_draws, m_shape));
+    m_services.desktop.message(this, MessageKind::Plain, windowTitle(),
+                               QStringLiteral("成功导出%1期开奖号码！").arg(m_draws.size()));
+}
+
+void Tfrmhistory::btnadddrawClick()
+{
+    const std::optional<QString> typed = m_services.desktop.askText(
+        this, QStringLiteral("添加开奖号码"),
+        QString::fromStdString(drawPrompt(m_lottery.name.toStdString(), m_shape, true)));
+    if (!typed)
+        return;
+    auto parsed = parseDrawLine(typed->toStdString(), m_shape);
+    if (const auto *problem = std::get_if<std::string>(&parsed)) {
+        m_services.desktop.message(this, MessageKind::Plain, windowTitle(),
+                                   QString::fromStdString(typedDrawRefusal(*problem)));
+        return;
+    }
+    Draw draw = std::get<Draw>(std::move(parsed));
+    draw.lottery = m_lottery.name.toStdString();
+    if (const auto refusal = store().addDraw(draw)) {
+        m_services.desktop.message(this, MessageKind::Plain, windowTitle(), QString::fromStdString(*refusal));
+        return;
+    }
+    reload();
+}
+
+void Tfrmhistory::btndeleteClick()
+{
+    std::vector<std::string> issues;
+    for (const QModelIndex &index : grddraws->selectionModel()->selectedRows())
+        issues.push_back(m_draws[m_draws.size() - 1 - static_cast<size_t>(index.row())].issue);
+    if (issues.empty()) {
+        m_services.desktop.message(this, MessageKind::Plain, windowTitle(),
+                                   QStringLiteral("请先选择要删除的开奖号码。"));
+        return;
+    }
+    const QString question
+        = issues.size() == 1
+              ? QStringLiteral("删除第%1期开奖号码？").arg(QString::fromStdString(issues.front()))
+              : QStringLiteral("删除选中的%1期开奖号码？").arg(issues.size());
+    if (!confirmed(m_services.desktop, this, QStringLiteral("删除开奖号码"), question, QStringLiteral("删除")))
+        return;
+    store().deleteDraws(m_lottery.name.toStdString(), issues);
+    reload();
+}

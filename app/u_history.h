@@ -1,0 +1,109 @@
+#pragma once
+
+#include "app/bet_source.h"
+#include "base/program_folder.h"
+#include "catalogue/lottery_info.h"
+#include "history/draw.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <vector>
+
+struct FileDialogRequest;
+class Desktop;
+class FrequencyBars;
+class FunctionTableModel;
+class HistoryStore;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTabWidget;
+class QTableView;
+class TrendModel;
+class TrendView;
+
+// What the history window needs from outside: the desktop, the program
+// folder (the catalogue holds the draws) and the player's bets.
+struct HistoryServices
+{
+    Desktop &desktop;
+    ProgramFolder folder;
+    BetSource bets;
+};
+
+// The draw history of one lottery (开奖历史), beside the main window: the
+// stored draws, the trend chart and the statistics.
+class Tfrmhistory : public QWidget
+{
+public:
+    explicit Tfrmhistory(HistoryServices services, QWidget *parent = nullptr);
+    ~Tfrmhistory() override;
+
+    // Reads the lottery's draws afresh and shows them.
+    void showLottery(const LotteryInfo &lottery);
+
+    // 开奖号码
+    void btnimportClick();
+    void btnexportClick();
+    void btnadddrawClick();
+    void btndeleteClick();
+    // 走势图
+    void comrangeClick();
+    void chkbetsClick();
+    void btnpictureClick();
+    void btnprintchartClick();
+    // 统计
+    void comrecentClick();
+    void comgroupClick();
+
+    const LotteryInfo &lottery() const { return m_lottery; }
+    const std::vector<Draw> &draws() const { return m_draws; }
+    const TrendModel &trend() const { return *m_trendModel; }
+
+protected:
+    bool event(QEvent *event) override;
+
+private:
+    void createDrawsTab();
+    void createTrendTab();
+    void createStatsTab();
+    void guarded(const std::function<void()> &handler);
+    HistoryStore store() const;
+    FileDialogRequest drawFileDialog(const QString &title) const;
+    void reload();
+    void showDraws();
+    void showTrend();
+    void showOverlay();
+    void showStats();
+
+    HistoryServices m_services;
+    LotteryInfo m_lottery;
+    DrawShape m_shape;
+    std::vector<Draw> m_draws; // oldest first
+    FunctionTableModel *m_drawModel = nullptr;
+    TrendModel *m_trendModel = nullptr;
+
+public:
+    QTabWidget *tabs = nullptr;
+    QLabel *lblcount = nullptr;
+
+    QTableView *grddraws = nullptr;
+    QPushButton *btnimport = nullptr;
+    QPushButton *btnexport = nullptr;
+    QPushButton *btnadddraw = nullptr;
+    QPushButton *btndelete = nullptr;
+
+    TrendView *grdtrend = nullptr;
+    QComboBox *comrange = nullptr;
+    QCheckBox *chkbets = nullptr;
+    QPushButton *btnpicture = nullptr;
+    QPushButton *btnprintchart = nullptr;
+
+    QComboBox *comrecent = nullptr;
+    QComboBox *comgroup = nullptr;
+    QLabel *lblhot = nullptr;
+    QLabel *lblcold = nullptr;
+    FrequencyBars *barfreq = nullptr;
+};

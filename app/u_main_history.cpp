@@ -1,0 +1,83 @@
+// Where the main window meets the draw history: the button 开奖历史 in the
+// free top row of GroupBox2, and the grid's checks against the draws.
+#include "app/u_main.h"
+
+#include "app/lottery_shape.h"
+#include "app/u_check.h"
+#include "app/u_history.h"
+#include "history/check_text.h"
+#include "results/result_grid_model.h"
+#include "ui/desktop.h"
+
+#include <QGroupBox>
+#include <QPushButton>
+
+void Tfrmmain::createHistoryControls()
+{
+    btnhistory = new QPushButton(QStringLiteral("开奖历史"), GroupBox2);
+    btnhistory->setObjectName(QStringLiteral("btnhistory"));
+    btnhistory->setGeometry(14, 16, 75, 25);
+    btnhistory->setAutoDefault(false);
+    connect(btnhistory, &QPushButton::clicked, this, [this] { guarded([this] { btnhistoryClick(); }); });
+}
+
+namespace {
+
+// The grid's bets as the draw history reads them, while the window works
+// on that lottery.
+BetSource gridBets(const ResultGridModel &grid, const LotteryInfo &current)
+{
+    return [&grid, &current](const QString &lottery) -> std::optional<std::vector<Bet>> {
+        if (lottery != current.name)
+            return std::nullopt;
+        const DrawShape shape = lotteryDrawShape(current);
+        std::vector<Bet> bets;
+        for (int row = 1; row < grid.grid().rowCount(); ++row) {
+            if (!grid.grid().cell(0, row).empty())
+                bets.push_back(betOfCells(grid.bet(row), shape));
+        }
+        return bets;
+    };
+}
+
+bool hasBets(const ResultGridModel &grid, Desktop &desktop, QWidget *owner)
+{
+    if (!grid.grid().cell(1, 1).empty())
+        return true;
+    desktop.message(owner, MessageKind::Plain, owner->windowTitle(), QStringLiteral("请先生成表格！"));
+    return false;
+}
+
+} // namespace
+
+void Tfrmmain::btnhistoryClick()
+{
+    if (!m_hasLottery) {
+        m_services.desktop.message(this, MessageKind::Plain, windowTitle(), QStringLiteral("请先选择彩票！"));
+        return;
+    }
+    if (!m_frmhistory)
+        m_frmhistory = new Tfrmhistory({m_services.desktop, m_services.folder, gridBets(*m_gridModel, m_current)},
+                                       this);
+    m_frmhistory->showLottery(m_current);
+}
+
+Tfrmcheck *Tfrmmain::checkWindow()
+{
+    if (!m_frmcheck)
+        m_frmcheck = new Tfrmcheck(
+            {m_services.desktop, m_services.folder, *m_gridModel, gridBets(*m_gridModel, m_current)}, this);
+    return m_frmcheck;
+}
+
+void Tfrmmain::checkDraw()
+{
+    if (hasBets(*m_gridModel, m_services.desktop, this))
+        checkWindow()->checkDraw(m_current);
+}
+
+void Tfrmmain::checkHistory()
+{
+    if (hasBets(*m_gridModel, m_services.desktop, this))
+        checkWindow()->checkHistory(m_current);
+}

@@ -1,0 +1,104 @@
+#include "history/check_text.h"
+
+#include "base/int_text.h"
+
+Bet betOfCells(const std::vector<std::string> &cells, const DrawShape &shape)
+{
+    const size_t backCount = shape.back ? static_cast<size_t>(shape.back->count) : 0;
+    const size_t frontCount = cells.size() > backCount ? cells.size() - backCount : 0;
+    Bet bet;
+    for (size_t i = 0; i < cells.size(); ++i) {
+        if (const auto value = parseInt(cells[i]))
+            (i < frontCount ? bet.front : bet.back).push_back(*value);
+    }
+    return bet;
+}
+
+std::string drawLabel(const Draw &draw, const DrawShape &shape)
+{
+    std::string text = draw.issue.empty() ? std::string("输入的号码") : draw.issue + "期";
+    if (!draw.date.empty())
+        text += " " + draw.date;
+    return text + " " + drawNumbersText(draw, shape);
+}
+
+std::string drawPrompt(const std::string &lottery, const DrawShape &shape, bool withIssue)
+{
+    const std::string ask = withIssue ? "请输入期号、开奖日期（可省略）和" : "请输入";
+    const std::string front = std::to_string(shape.front.count) + "个";
+    if (shape.back)
+        return ask + lottery + "的" + front + shape.front.name + "号码和" + std::to_string(shape.back->count)
+               + "个" + shape.back->name + "号码（用“+”隔开）：";
+    if (shape.special)
+        return ask + lottery + "的" + front + "基本号码和1个特别号（用“+”隔开）：";
+    return ask + lottery + "的" + front + "开奖号码：";
+}
+
+std::string typedDrawRefusal(const std::string &reason)
+{
+    // "号码“10”不在0到9之间" reads as a sentence once it is the draw's.
+    if (reason.rfind("号码", 0) == 0)
+        return "开奖" + reason + "！";
+    return "开奖号码有误：" + reason + "！";
+}
+
+std::string prizeText(const BetCheck &check, const std::string &highCondition)
+{
+    if (check.level.empty())
+        return {};
+    if (check.prize.floating)
+        return "浮动";
+    std::string text = yuanText(check.prize.fen) + "元";
+    if (check.prize.highFen && *check.prize.highFen != check.prize.fen)
+        text += "（" + highCondition + "时" + yuanText(*check.prize.highFen) + "元）";
+    return text;
+}
+
+std::string levelCountsText(const HistoryCheck &check)
+{
+    if (check.counts.empty())
+        return "未中奖";
+    std::string text;
+    for (const LevelCount &count : check.counts)
+        text += (text.empty() ? "" : "，") + count.level + std::to_string(count.count) + "次";
+    return text;
+}
+
+std::string mostHitsText(const HistoryCheck &check, const DrawShape &shape)
+{
+    std::string hits = std::to_string(check.mostFront);
+    if (shape.back)
+        hits += "+" + std::to_string(check.mostBack);
+    return "最多命中" + hits + "个（" + std::to_string(check.mostDraws) + "期）";
+}
+
+std::vector<std::string> playChoices(const PrizeTable &table, const std::string &issue, int betCount)
+{
+    std::vector<std::string> names;
+    if (const PrizeVersion *version = table.versionFor(issue)) {
+        for (const PrizePlay &play : version->plays) {
+            if (play.betCount == betCount && !play.name.empty())
+                names.push_back(play.name);
+        }
+    }
+    if (names.size() < 2)
+        names.clear();
+    return names;
+}
+
+std::vector<int> betColumnCounts(const TrendChart &chart, const std::vector<Bet> &bets)
+{
+    std::vector<int> counts(static_cast<size_t>(chart.columnCount()), 0);
+    for (const Bet &bet : bets) {
+        const std::vector<bool> marked = chart.columnsOf(bet.front, bet.back);
+        for (size_t c = 0; c < marked.size(); ++c)
+            counts[c] += marked[c] ? 1 : 0;
+    }
+    return counts;
+}
+
+int hotColdCount(const ChartGroup &group)
+{
+    const int size = group.high - group.low + 1;
+    return size <= 10 ? 3 : size <= 40 ? 5 : 10;
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "history/prize_check.h"
+#include "history/trend_chart.h"
+
+#include <string>
+#include <vector>
+
+// What the windows of the draw history say, worked out here so that they
+// only show it.
+
+// One row of bets as the result grid holds it: the last cells are the back
+// zone's when the lottery has one. Cells that are no number are left out,
+// so they never hit.
+Bet betOfCells(const std::vector<std::string> &cells, const DrawShape &shape);
+
+// How a draw is listed for choosing: "2026015期 2026-02-03 01 05 12 20 28 33".
+std::string drawLabel(const Draw &draw, const DrawShape &shape);
+
+// The question for a draw the player types in, for example
+// "请输入双色球的6个开奖号码："; with its 期号 and date when it is to be stored.
+std::string drawPrompt(const std::string &lottery, const DrawShape &shape, bool withIssue = false);
+
+// The message that refuses a typed draw, from the reader's reason.
+std::string typedDrawRefusal(const std::string &reason);
+
+// A bet's prize as the check shows it: "5元", "浮动", both tiers
+// "5000元（奖池≥8亿元时6666元）", or empty when it won nothing.
+std::string prizeText(const BetCheck &check, const std::string &highCondition);
+
+// How often a bet won each level over the stored draws: "一等奖1次，六等奖40次",
+// or "未中奖".
+std::string levelCountsText(const HistoryCheck &check);
+
+// What a bet did over draws no prize rule applies to: "最多命中5个（2期）",
+// "最多命中4+1个（1期）" for two zones.
+std::string mostHitsText(const HistoryCheck &check, const DrawShape &shape);
+
+// The plays a bet of `betCount` numbers may be checked as, under the rules
+// in force for this 期号 ("单选", "组选3", "组选6"); empty where there is
+// no choice to make.
+std::vector<std::string> playChoices(const PrizeTable &table, const std::string &issue, int betCount);
+
+// For each chart column, how many of the bets hold its number (the overlay
+// row of the trend chart).
+std::vector<int> betColumnCounts(const TrendChart &chart, const std::vector<Bet> &bets);
+
+// How many hot and cold numbers the statistics name for a group.
+int hotColdCount(const ChartGroup &group);

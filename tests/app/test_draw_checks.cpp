@@ -1,0 +1,139 @@
+// The grid's checks against draws: 核对开奖号码 with levels, prizes and the
+// summary line, and 对照历史 over every stored draw.
+#include "main_window_fixture.h"
+
+#include "app/lottery_shape.h"
+#include "app/u_check.h"
+#include "history/history_store.h"
+#include "results/result_grid_model.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+
+class DrawCheckTest : public MainWindowTest
+{
+protected:
+    // The lottery picked and its bets loaded into the grid, one line a bet.
+    Tfrmmain &openWithBets(const QString &lottery, const QByteArray &bets)
+    {
+        Tfrmmain &w = window ? *window : open();
+        if (lottery != w.currentLottery().name)
+            pick(w.comcainame, lottery);
+        const QString path = dir.file(QStringLiteral("附属/投注.txt"));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bets);
+        file.close();
+        desktop.fileAnswers.push_back(path);
+        QTest::mouseClick(w.btnload, Qt::LeftButton);
+        return w;
+    }
+    void storeDraws(const std::string &text)
+    {
+        const HistoryStore store(dir.cataloguePath());
+        store.importDraws(window->currentLottery().name.toStdString(), lotteryDrawShape(window->currentLottery()),
+                          text);
+    }
+    void trigger(const char *action) { window->findChild<QAction *>(QLatin1String(action))->trigger(); }
+    static QStringList column(const QTableView *view, int column)
+    {
+        QStringList texts;
+        for (int row = 0; row < view->model()->rowCount(); ++row)
+            texts << view->model()->index(row, column).data().toString();
+        return texts;
+    }
+};
+
+TEST_F(DrawCheckTest, NewestStoredDrawByDefaultAnyByChoiceWithLevelsPrizesAndTheSummary)
+{
+    Tfrmmain &w = openWithBets(QStringLiteral("22选5"), "01 02 03 04 05 \r\n01 02 03 04 22 \r\n01 02 03 21 22 \r\n"
+                                                     "01 02 20 21 22 \r\n06 07 08 09 10 \r\n");
+    storeDraws("2026001 06 07 08 09 10\n2026002 2026-01-03 01 02 03 04 05\n");
+    trigger("actCheckDraw");
+    Tfrmcheck *check = w.frmcheck();
+    ASSERT_NE(check, nullptr);
+    EXPECT_TRUE(check->isVisible());
+    EXPECT_TRUE(desktop.askedTitles.isEmpty()); // a stored draw needs no typing
+    EXPECT_EQ(check->comdraw->currentText(), QStringLiteral("2026002期 2026-01-03 01 02 03 04 05"));
+    EXPECT_EQ(column(check->grdcheck, 2), (QStringList{QStringLiteral("5"), QStringLiteral("4"), QStringLiteral("3"),
+                                                       QStringLiteral("2"), QStringLiteral("0")}));
+    EXPECT_EQ(column(check->grdcheck, 3), (QStringList{QStringLiteral("一等奖"), QStringLiteral("二等奖"),
+                                                       QStringLiteral("三等奖"), QStringLiteral("未中奖"),
+                                                       QStringLiteral("未中奖")}));
+    EXPECT_EQ(column(check->grdcheck, 4), (QStringList{QStringLiteral("浮动"), QStringLiteral("50元"),
+                                                       QStringLiteral("5元"), QString(), QString()}));
+    EXPECT_EQ(check->lblsummary->text(), QStringLiteral("共5注 投入10元 中奖3注 奖金55元（另有浮动奖1注）"));
+    // The hits stand out in the grid as well.
+    const ResultGridModel &grid = w.resultGrid();
+    EXPECT_TRUE(grid.index(2, 0).data(Qt::BackgroundRole).isValid());  // 01 of 01 02 03 21 22
+    EXPECT_FALSE(grid.index(2, 3).data(Qt::BackgroundRole).isValid()); // 21
+
+    // The older draw, chosen.
+    check->comdraw->setCurrentIndex(1);
+    emit check->comdraw->activated(1);
+    EXPECT_EQ(check->lblsummary->text(), QStringLiteral("共5注 投入10元 中奖1注 奖金0元（另有浮动奖1注）"));
+    EXPECT_TRUE(grid.index(4, 0).data(Qt::BackgroundRole).isValid()); // 06 of the last bet
+
+    // Bets loaded while the check is open are checked in their turn.
+    openWithBets(QStringLiteral("22选5"), "06 07 08 09 11 \r\n");
+    QTest::qWait(1);
+    EXPECT_EQ(check->lblsummary->text(), QStringLiteral("共1注 投入2元 中奖1注 奖金50元"));
+}
+
+TEST_F(DrawCheckTest, HistoryCountsEachLevelOverEveryStoredDraw)
+{
+    Tfrmmain &w = openWithBets(QStringLiteral("22选5"), "01 02 03 04 05 \r\n11 12 13 14 15 \r\n");
+    trigger("actCheckHistory");
+    EXPECT_EQ(desktop.messageTexts(),
+              QStringList{QStringLiteral("还没有22选5的开奖号码，请先在“开奖历史”中导入或添加。")});
+    storeDraws("2026001 01 02 03 04 05\n2026002 01 02 03 04 06\n2026003 01 02 03 07 08\n"
+               "2026004 01 02 09 10 16\n2026005 01 02 03 04 09\n");
+    trigger("actCheckHistory");
+    Tfrmcheck *check = w.frmcheck();
+    ASSERT_TRUE(check->isVisible());
+    EXPECT_EQ(check->lblhistory->text(), QStringLiteral("共2注，对照5期开奖号码（第2026001期至第2026005期）"));
+    EXPECT_EQ(column(check->grdhistory, 2), (QStringList{QStringLiteral("一等奖"), QStringLiteral("未中奖")}));
+    EXPECT_EQ(column(check->grdhistory, 3),
+              (QStringList{QStringLiteral("一等奖1次，二等奖2次，三等奖1次"), QStringLiteral("未中奖")}));
+}
+
+TEST_F(DrawCheckTest, TypedDrawOfTwentyNumbersAndALotteryWithoutPrizeRules)
+{
+    dir.writeCatalogue({{QStringLiteral("快乐8"), QStringLiteral("0"), QStringLiteral("80"), QStringLiteral("10")},
+                        {QStringLiteral("自选五"), QStringLiteral("0"), QStringLiteral("20"), QStringLiteral("5")}});
+    Tfrmmain &w = openWithBets(QStringLiteral("快乐8"), "01 02 03 04 05 06 07 08 09 10 \r\n"
+                                                      "11 12 13 14 15 61 62 63 64 65 \r\n"
+                                                      "61 62 63 64 65 66 67 68 69 70 \r\n");
+    // 快乐8 draws twenty numbers for bets of ten.
+    desktop.textAnswers = {QStringLiteral("01 02 03 04 05 06 07 08 09 10 11 12 13 14 15 16 17 18 19")};
+    trigger("actCheckDraw");
+    EXPECT_EQ(desktop.askedTitles, QStringList{QStringLiteral("核对开奖号码")});
+    EXPECT_EQ(desktop.messageTexts(), QStringList{QStringLiteral("开奖号码有误：应有20个号码，读到19个！")});
+    EXPECT_TRUE(w.frmcheck() == nullptr || !w.frmcheck()->isVisible());
+
+    desktop.textAnswers = {QStringLiteral("1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20")};
+    trigger("actCheckDraw");
+    Tfrmcheck *check = w.frmcheck();
+    ASSERT_TRUE(check->isVisible());
+    EXPECT_EQ(check->comdraw->currentText(),
+              QStringLiteral("输入的号码 01 02 03 04 05 06 07 08 09 10 11 12 13 14 15 16 17 18 19 20"));
+    EXPECT_EQ(column(check->grdcheck, 3), (QStringList{QStringLiteral("选十中十"), QStringLiteral("选十中五"),
+                                                       QStringLiteral("选十中0")}));
+    EXPECT_EQ(check->lblsummary->text(), QStringLiteral("共3注 投入6元 中奖3注 奖金5元（另有浮动奖1注）"));
+
+    // The player's own lottery has no prize table: hits only.
+    desktop.messages.clear();
+    pick(w.comcainame, QStringLiteral("自选五"));
+    QTest::qWait(1);
+    EXPECT_FALSE(check->isVisible()); // its bets were another lottery's
+    openWithBets(QStringLiteral("自选五"), "01 02 03 04 05 \r\n");
+    desktop.textAnswers = {QStringLiteral("05 04 10 11 12")};
+    trigger("actCheckDraw");
+    EXPECT_EQ(column(check->grdcheck, 2), QStringList{QStringLiteral("2")});
+    EXPECT_EQ(check->lblsummary->text(), QStringLiteral("共1注（本彩票没有奖级规则，只显示命中个数）"));
+}

@@ -1,0 +1,207 @@
+// The history window as a player uses it: draws imported, typed, deleted
+// and exported; the trend chart and the statistics of a small history.
+#include "main_window_fixture.h"
+
+#include "../support/pdf_pages.h"
+#include "app/frequency_bars.h"
+#include "app/trend_model.h"
+#include "app/trend_picture.h"
+#include "app/u_history.h"
+#include "base/gbk.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+
+class HistoryWindowTest : public MainWindowTest
+{
+protected:
+    Tfrmhistory &openHistory()
+    {
+        if (!window)
+            open();
+        QTest::mouseClick(window->btnhistory, Qt::LeftButton);
+        return *window->frmhistory();
+    }
+    QString writeFile(const QString &name, const std::string &bytes)
+    {
+        const QString path = dir.file(QStringLiteral("附属/") + name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        return path;
+    }
+    void import(Tfrmhistory &h, const QString &file)
+    {
+        desktop.fileAnswers.push_back(file);
+        QTest::mouseClick(h.btnimport, Qt::LeftButton);
+    }
+    static QString cell(const QAbstractItemModel *model, int row, int column, int role = Qt::DisplayRole)
+    {
+        return model->data(model->index(row, column), role).toString();
+    }
+    static QStringList issues(const Tfrmhistory &h)
+    {
+        QStringList result;
+        for (int row = 0; row < h.grddraws->model()->rowCount(); ++row)
+            result << cell(h.grddraws->model(), row, 0);
+        return result;
+    }
+};
+
+TEST_F(HistoryWindowTest, ImportListsDrawsNewestFirstAndNamesTheLinesItLeftOut)
+{
+    Tfrmmain &w = open();
+    // The free top row of the group; the designed buttons keep their places.
+    EXPECT_EQ(w.btnhistory->parentWidget(), w.GroupBox2);
+    EXPECT_EQ(w.btnhistory->geometry(), QRect(14, 16, 75, 25));
+    EXPECT_EQ(w.btnhelp->geometry(), QRect(14, 46, 75, 25));
+
+    Tfrmhistory &h = openHistory();
+    EXPECT_TRUE(h.isVisible());
+    EXPECT_EQ(h.windowTitle(), QStringLiteral("开奖历史 - 双色球"));
+    EXPECT_EQ(h.lblcount->text(), QStringLiteral("双色球：共0期开奖号码"));
+
+    const QString file = writeFile(QStringLiteral("双色球.txt"),
+                                   utf8ToGbk("期号 开奖日期 开奖号码\r\n"
+                                             "2026001 2026-01-01 01 02 03 04 05 06\r\n"
+                                             "2026002\t07,08,09,10,11,12\r\n"
+                                             "2026x 01 02\r\n"
+                                             "2026001 2026-01-01 01 02 03 04 05 07\r\n"));
+    import(h, file);
+    EXPECT_EQ(desktop.dialogs.back().title, QStringLiteral("导入开奖号码"));
+    EXPECT_EQ(desktop.dialogs.back().initialFolder, dir.file(QStringLiteral("附属/")));
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    const QString report = desktop.messages.back().text;
+    EXPECT_TRUE(report.startsWith(QStringLiteral("导入2期。\n2行未导入：\n第4行：期号“2026x”"))) << report.toStdString();
+    EXPECT_TRUE(report.contains(QStringLiteral("第5行："))) << report.toStdString();
+    EXPECT_EQ(issues(h), (QStringList{QStringLiteral("2026002"), QStringLiteral("2026001")}));
+    EXPECT_EQ(cell(h.grddraws->model(), 1, 1), QStringLiteral("2026-01-01"));
+    EXPECT_EQ(cell(h.grddraws->model(), 0, 2), QStringLiteral("07 08 09 10 11 12"));
+    EXPECT_EQ(h.lblcount->text(), QStringLiteral("双色球：共2期开奖号码"));
+
+    // The same file again changes nothing and says so.
+    import(h, file);
+    EXPECT_TRUE(desktop.messages.back().text.startsWith(QStringLiteral("导入0期，跳过2期（已有相同号码）。")));
+    EXPECT_EQ(issues(h).size(), 2);
+
+    // The draws belong to their lottery: 福彩3D has none.
+    pick(w.comcainame, QStringLiteral("福彩3D"));
+    openHistory();
+    EXPECT_EQ(h.windowTitle(), QStringLiteral("开奖历史 - 福彩3D"));
+    EXPECT_TRUE(issues(h).isEmpty());
+}
+
+TEST_F(HistoryWindowTest, TypedDrawsAreAddedDeletedOnlyWhenConfirmedAndExported)
+{
+    Tfrmhistory &h = openHistory();
+    desktop.textAnswers = {QStringLiteral("2026003 2026-01-05 13 11 09 07 05 03"),
+                           QStringLiteral("2026004 01 02 03"), QStringLiteral("2026003 01 02 03 04 05 06"),
+                           QStringLiteral("2026004 2026-01-07 21 22 23 24 25 26")};
+    for (int i = 0; i < 4; ++i)
+        QTest::mouseClick(h.btnadddraw, Qt::LeftButton);
+    EXPECT_EQ(desktop.askedTitles.front(), QStringLiteral("添加开奖号码"));
+    EXPECT_EQ(desktop.messageTexts(), (QStringList{QStringLiteral("开奖号码有误：应有6个号码，读到3个！"),
+                                                   QStringLiteral("期号2026003已经存在，未添加。")}));
+    EXPECT_EQ(issues(h), (QStringList{QStringLiteral("2026004"), QStringLiteral("2026003")}));
+    EXPECT_EQ(cell(h.grddraws->model(), 1, 2), QStringLiteral("03 05 07 09 11 13"));
+
+    // Nothing selected: told so; cancelled: kept; confirmed: gone.
+    desktop.messages.clear();
+    QTest::mouseClick(h.btndelete, Qt::LeftButton);
+    EXPECT_EQ(desktop.messageTexts(), QStringList{QStringLiteral("请先选择要删除的开奖号码。")});
+    h.grddraws->selectRow(1);
+    QTest::mouseClick(h.btndelete, Qt::LeftButton);
+    ASSERT_EQ(desktop.modalDialogs.size(), 1u);
+    EXPECT_EQ(issues(h).size(), 2);
+    QString asked;
+    desktop.modalScript = [&asked](QDialog *dialog) {
+        auto *box = qobject_cast<QMessageBox *>(dialog);
+        asked = box->text();
+        for (QAbstractButton *button : box->buttons()) {
+            if (button->text() == QStringLiteral("删除"))
+                button->click();
+        }
+    };
+    h.grddraws->selectRow(1);
+    QTest::mouseClick(h.btndelete, Qt::LeftButton);
+    EXPECT_EQ(asked, QStringLiteral("删除第2026003期开奖号码？"));
+    EXPECT_EQ(issues(h), QStringList{QStringLiteral("2026004")});
+
+    const QString target = dir.file(QStringLiteral("附属/导出.txt"));
+    desktop.fileAnswers.push_back(target);
+    QTest::mouseClick(h.btnexport, Qt::LeftButton);
+    EXPECT_EQ(desktop.dialogs.back().suggestedName, QStringLiteral("双色球开奖号码.txt"));
+    EXPECT_EQ(desktop.messageTexts().back(), QStringLiteral("成功导出1期开奖号码！"));
+    QFile file(target);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(gbkToUtf8(file.readAll().toStdString()), "期号 开奖日期 开奖号码\r\n2026004 2026-01-07 21 22 23 24 25 26\r\n");
+}
+
+// The history of the chart's pure tests, numbers 1 to 5, two a draw:
+//   draw:  1    2    3    4    5    6
+//   holds: 1 2  1 3  4 5  1 5  2 3  1 2
+TEST_F(HistoryWindowTest, ChartOfASmallHistoryShowsBallsMissesTheRowsUnderAndTheBets)
+{
+    dir.writeCatalogue({{QStringLiteral("五选二"), QStringLiteral("0"), QStringLiteral("5"), QStringLiteral("2")}});
+    Tfrmhistory &h = openHistory();
+    import(h, writeFile(QStringLiteral("五选二.txt"), "1 1 2\n2 1 3\n3 4 5\n4 1 5\n5 2 3\n6 1 2\n"));
+    const TrendModel &chart = h.trend();
+    ASSERT_EQ(chart.rowCount(), 6 + 4);
+    ASSERT_EQ(chart.columnCount(), 5 + 4);
+
+    QStringList three; // the column of 03
+    for (int row = 0; row < 6; ++row)
+        three << cell(&chart, row, 2);
+    EXPECT_EQ(three, (QStringList{QStringLiteral("1"), QStringLiteral("03"), QStringLiteral("1"), QStringLiteral("2"),
+                                  QStringLiteral("03"), QStringLiteral("1")}));
+    EXPECT_EQ(chart.index(1, 2).data(TrendModel::MarkRole).toInt(), TrendModel::FrontBall);
+    EXPECT_EQ(chart.index(0, 2).data(TrendModel::MarkRole).toInt(), TrendModel::NoMark);
+    EXPECT_EQ(chart.headerData(5, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("和值"));
+    EXPECT_EQ(chart.headerData(0, Qt::Vertical, Qt::DisplayRole).toString(), QStringLiteral("1"));
+    // 和值, 跨度, 奇偶比, 大小比 of 4 5; then 出现次数 … 最大连出 of 01 and of 04.
+    EXPECT_EQ((QStringList{cell(&chart, 2, 5), cell(&chart, 2, 6), cell(&chart, 2, 7), cell(&chart, 2, 8)}),
+              (QStringList{QStringLiteral("9"), QStringLiteral("1"), QStringLiteral("1:1"), QStringLiteral("2:0")}));
+    EXPECT_EQ(chart.headerData(6, Qt::Vertical, Qt::DisplayRole).toString(), QStringLiteral("出现次数"));
+    EXPECT_EQ((QStringList{cell(&chart, 6, 0), cell(&chart, 7, 0), cell(&chart, 8, 0), cell(&chart, 9, 0)}),
+              (QStringList{QStringLiteral("4"), QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2")}));
+    EXPECT_EQ((QStringList{cell(&chart, 6, 3), cell(&chart, 7, 3), cell(&chart, 8, 3), cell(&chart, 9, 3)}),
+              (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("1")}));
+
+    // The player's bets as the last row: how many hold each number.
+    h.tabs->setCurrentIndex(1);
+    desktop.fileAnswers.push_back(writeFile(QStringLiteral("投注.txt"), "01 02 \r\n02 05 \r\n"));
+    QTest::mouseClick(window->btnload, Qt::LeftButton);
+    QTest::mouseClick(h.chkbets, Qt::LeftButton);
+    ASSERT_EQ(chart.rowCount(), 11);
+    EXPECT_EQ(chart.headerData(10, Qt::Vertical, Qt::DisplayRole).toString(), QStringLiteral("当前投注"));
+    EXPECT_EQ(chart.index(10, 1).data(TrendModel::MarkRole).toInt(), TrendModel::BetBall);
+    EXPECT_EQ(cell(&chart, 10, 1, Qt::ToolTipRole), QStringLiteral("2注含02"));
+    EXPECT_EQ(chart.index(10, 2).data(TrendModel::MarkRole).toInt(), TrendModel::NoMark);
+
+    // A picture of the whole chart, and paper.
+    const QString picture = dir.file(QStringLiteral("附属/走势图.png"));
+    desktop.fileAnswers.push_back(picture);
+    QTest::mouseClick(h.btnpicture, Qt::LeftButton);
+    EXPECT_EQ(desktop.messageTexts().back(), QStringLiteral("成功保存！"));
+    EXPECT_EQ(QImage(picture).size(), trendPictureSize(chart, 11));
+    const QString paper = dir.file(QStringLiteral("附属/走势图.pdf"));
+    desktop.printTargets.push_back(paper);
+    QTest::mouseClick(h.btnprintchart, Qt::LeftButton);
+    EXPECT_EQ(pdfPages(paper), 1);
+
+    // 统计: over all six draws (fewer than the fifty asked for).
+    EXPECT_EQ(h.lblhot->text(), QStringLiteral("全部6期热号（出现最多）：01 02 03"));
+    EXPECT_EQ(h.lblcold->text(), QStringLiteral("全部6期冷号（出现最少）：04 03 05"));
+    std::vector<int> counts;
+    for (const FrequencyBars::Bar &bar : h.barfreq->bars())
+        counts.push_back(bar.count);
+    EXPECT_EQ(counts, (std::vector<int>{4, 3, 2, 1, 2}));
+    EXPECT_EQ(h.barfreq->bars()[3].heat, FrequencyBars::Cold);
+}
