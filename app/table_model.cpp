@@ -2,8 +2,7 @@
 
 FunctionTableModel::FunctionTableModel(QObject *parent)
     : QAbstractTableModel(parent)
-{
-}
+{}
 
 void FunctionTableModel::reset(QStringList headers, int rows, Cell cell)
 {

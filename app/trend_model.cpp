@@ -12,8 +12,7 @@ const QColor kMissText(0x9a, 0x9a, 0x9a);
 
 TrendModel::TrendModel(QObject *parent)
     : QAbstractTableModel(parent)
-{
-}
+{}
 
 void TrendModel::setChart(TrendChart chart, bool digits)
 {
@@ -96,8 +95,8 @@ QVariant TrendModel::drawCell(int row, int column, int role) const
     case Qt::ForegroundRole:
         return miss == 0 ? QVariant() : QVariant(kMissText);
     case Qt::ToolTipRole:
-        return miss == 0 ? QStringLiteral("第%1期开出%2").arg(QString::fromStdString(m_chart->issue(row)),
-                                                              numberText(column))
+        return miss == 0 ? QStringLiteral("第%1期开出%2")
+                               .arg(QString::fromStdString(m_chart->issue(row)), numberText(column))
                          : QStringLiteral("%1已遗漏%2期").arg(numberText(column)).arg(miss);
     default:
         return {};
@@ -124,7 +123,8 @@ QVariant TrendModel::overlayCell(int column, int role) const
     case MarkRole:
         return count > 0 ? BetBall : NoMark;
     case Qt::ToolTipRole:
-        return count > 0 ? QVariant(QStringLiteral("%1注含%2").arg(count).arg(numberText(column))) : QVariant();
+        return count > 0 ? QVariant(QStringLiteral("%1注含%2").arg(count).arg(numberText(column)))
+                         : QVariant();
     default:
         return {};
     }
@@ -148,7 +148,8 @@ QVariant TrendModel::headerData(int section, Qt::Orientation orientation, int ro
     const int group = figure ? static_cast<int>(m_chart->groups().size()) : m_chart->group(section);
     switch (role) {
     case Qt::DisplayRole:
-        return figure ? QString::fromUtf8(kFigureNames[section - m_chart->columnCount()]) : numberText(section);
+        return figure ? QString::fromUtf8(kFigureNames[section - m_chart->columnCount()])
+                      : numberText(section);
     case GroupRole:
         return group;
     case GroupLabelRole:

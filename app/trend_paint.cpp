@@ -57,7 +57,9 @@ void paintTrendCell(QPainter &painter, const QRect &rect, const QModelIndex &ind
 void paintTrendBand(QPainter &painter, const QRect &rect, const QString &label, bool back, bool figures)
 {
     painter.save();
-    const QColor ground = figures ? QColor(0xee, 0xee, 0xee) : back ? QColor(0xe2, 0xec, 0xfd) : QColor(0xfd, 0xe4, 0xe2);
+    const QColor ground = figures ? QColor(0xee, 0xee, 0xee)
+                          : back  ? QColor(0xe2, 0xec, 0xfd)
+                                  : QColor(0xfd, 0xe4, 0xe2);
     painter.fillRect(rect, ground);
     painter.setPen(QColor(0xb8, 0xb8, 0xb8));
     painter.drawRect(rect.adjusted(0, 0, -1, -1));

@@ -16,7 +16,7 @@ const QColor kHeaderGround(0xf4, 0xf4, 0xf4);
 int columnWidth(const TrendModel &model, int column)
 {
     return column >= model.columnCount() - TrendModel::kFigureColumns ? kTrendMetrics.figureWidth
-                                                                       : kTrendMetrics.numberWidth;
+                                                                      : kTrendMetrics.numberWidth;
 }
 
 QVariant header(const TrendModel &model, int column, int role)
@@ -36,7 +36,8 @@ void paintHeader(QPainter &painter, const TrendModel &model)
         const int group = header(model, c, TrendModel::GroupRole).toInt();
         if (c == 0 || header(model, c - 1, TrendModel::GroupRole).toInt() != group) {
             int span = 0;
-            for (int k = c; k < model.columnCount() && header(model, k, TrendModel::GroupRole).toInt() == group; ++k)
+            for (int k = c;
+                 k < model.columnCount() && header(model, k, TrendModel::GroupRole).toInt() == group; ++k)
                 span += columnWidth(model, k);
             paintTrendBand(painter, QRect(x, 0, span, m.bandHeight),
                            header(model, c, TrendModel::GroupLabelRole).toString(),
@@ -75,7 +76,8 @@ void paintTrendRows(QPainter &painter, const TrendModel &model, int firstRow, in
         const int y = m.headerHeight + i * m.rowHeight;
         const QRect issue(0, y, m.issueWidth, m.rowHeight);
         painter.fillRect(issue, kHeaderGround);
-        painter.drawText(issue, Qt::AlignCenter, model.headerData(row, Qt::Vertical, Qt::DisplayRole).toString());
+        painter.drawText(issue, Qt::AlignCenter,
+                         model.headerData(row, Qt::Vertical, Qt::DisplayRole).toString());
         int x = m.issueWidth;
         for (int c = 0; c < model.columnCount(); ++c) {
             const QRect cell(x, y, columnWidth(model, c), m.rowHeight);

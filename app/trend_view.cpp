@@ -60,10 +60,10 @@ protected:
         const bool figures = logicalIndex >= count() - TrendModel::kFigureColumns;
         painter->save();
         painter->setClipRect(QRect(rect.left(), rect.top(), rect.width(), kTrendMetrics.bandHeight));
-        paintTrendBand(*painter, band,
-                       source->headerData(logicalIndex, Qt::Horizontal, TrendModel::GroupLabelRole).toString(),
-                       source->headerData(logicalIndex, Qt::Horizontal, TrendModel::BackGroupRole).toBool(),
-                       figures);
+        paintTrendBand(
+            *painter, band,
+            source->headerData(logicalIndex, Qt::Horizontal, TrendModel::GroupLabelRole).toString(),
+            source->headerData(logicalIndex, Qt::Horizontal, TrendModel::BackGroupRole).toBool(), figures);
         painter->restore();
         QHeaderView::paintSection(painter, rect.adjusted(0, kTrendMetrics.bandHeight, 0, 0), logicalIndex);
     }

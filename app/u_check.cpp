@@ -1,5 +1,6 @@
 #include "app/u_check.h"
 
+#include "app/window_parts.h"
 #include "app/lottery_shape.h"
 #include "app/table_model.h"
 #include "app/window_place.h"
@@ -22,50 +23,6 @@
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
-
-namespace {
-
-// Checking more pairs of bet and draw than this shows its progress.
-constexpr size_t kQuickHistoryWork = 20'000'000;
-
-QString utf8(const std::string &text)
-{
-    return QString::fromStdString(text);
-}
-
-QString betText(const Bet &bet, const DrawShape &shape)
-{
-    std::string text = zoneText(bet.front, shape.front.digits);
-    if (!bet.back.empty())
-        text += " + " + zoneText(bet.back, shape.back && shape.back->digits);
-    return utf8(text);
-}
-
-QTableView *table(QWidget *parent, const char *name, FunctionTableModel *model)
-{
-    auto *view = new QTableView(parent);
-    view->setObjectName(QLatin1String(name));
-    view->setModel(model);
-    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view->setTabKeyNavigation(false);
-    view->verticalHeader()->hide();
-    view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    view->verticalHeader()->setDefaultSectionSize(22);
-    view->horizontalHeader()->setStretchLastSection(true);
-    return view;
-}
-
-QLabel *plainLabel(QWidget *parent, const char *name)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(QLatin1String(name));
-    label->setTextFormat(Qt::PlainText);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    return label;
-}
-
-} // namespace
 
 Tfrmcheck::Tfrmcheck(CheckServices services, QWidget *parent)
     : QWidget(parent, Qt::Window)
@@ -110,16 +67,19 @@ void Tfrmcheck::createCheckPage()
     complay->setObjectName(QStringLiteral("complay"));
     comtier = new QComboBox(page);
     comtier->setObjectName(QStringLiteral("comtier"));
+    m_playLabel = new QLabel(QStringLiteral("玩法："), page);
+    m_tierLabel = new QLabel(QStringLiteral("奖池："), page);
     controls->addWidget(new QLabel(QStringLiteral("开奖号码："), page));
     controls->addWidget(comdraw, 1);
     controls->addWidget(btntype);
-    controls->addWidget(complay);
-    controls->addWidget(comtier);
-    complay->hide();
-    comtier->hide();
+    for (QWidget *choice : {static_cast<QWidget *>(m_playLabel), static_cast<QWidget *>(complay),
+                            static_cast<QWidget *>(m_tierLabel), static_cast<QWidget *>(comtier)}) {
+        controls->addWidget(choice);
+        choice->hide();
+    }
     layout->addLayout(controls);
     m_checkModel = new FunctionTableModel(this);
-    grdcheck = table(page, "grdcheck", m_checkModel);
+    grdcheck = listTable(page, "grdcheck", m_checkModel);
     layout->addWidget(grdcheck, 1);
     lblsummary = plainLabel(page, "lblsummary");
     layout->addWidget(lblsummary);
@@ -129,19 +89,6 @@ void Tfrmcheck::createCheckPage()
     connect(btntype, &QPushButton::clicked, this, [this] { guarded([this] { btntypeClick(); }); });
     connect(complay, &QComboBox::activated, this, [this] { guarded([this] { complayClick(); }); });
     connect(comtier, &QComboBox::activated, this, [this] { guarded([this] { comtierClick(); }); });
-}
-
-void Tfrmcheck::createHistoryPage()
-{
-    auto *page = new QWidget(tabs);
-    auto *layout = new QVBoxLayout(page);
-    lblhistory = plainLabel(page, "lblhistory");
-    layout->addWidget(lblhistory);
-    m_historyModel = new FunctionTableModel(this);
-    grdhistory = table(page, "grdhistory", m_historyModel);
-    layout->addWidget(grdhistory, 1);
-    tabs->addTab(page, QStringLiteral("对照历史"));
-    connect(tabs, &QTabWidget::currentChanged, this, [this] { guarded([this] { gridChanged(); }); });
 }
 
 void Tfrmcheck::guarded(const std::function<void()> &handler)
@@ -171,7 +118,8 @@ std::optional<Draw> Tfrmcheck::askDraw(QWidget *owner)
         return std::nullopt;
     auto parsed = parseDrawNumbers(typed->toStdString(), m_shape);
     if (const auto *problem = std::get_if<std::string>(&parsed)) {
-        m_services.desktop.message(owner, MessageKind::Plain, applicationTitle(), utf8(typedDrawRefusal(*problem)));
+        m_services.desktop.message(owner, MessageKind::Plain, applicationTitle(),
+                                   utf8(typedDrawRefusal(*problem)));
         return std::nullopt;
     }
     return std::get<Draw>(std::move(parsed));
@@ -201,27 +149,6 @@ void Tfrmcheck::checkDraw(const LotteryInfo &lottery)
     activateWindow();
 }
 
-void Tfrmcheck::checkHistory(const LotteryInfo &lottery)
-{
-    load(lottery);
-    if (m_draws.empty()) {
-        hide();
-        m_services.desktop.message(parentWidget(), MessageKind::Plain, applicationTitle(),
-                                   QStringLiteral("还没有%1的开奖号码，请先在“开奖历史”中导入或添加。").arg(lottery.name));
-        return;
-    }
-    fillDrawList();
-    {
-        const QSignalBlocker quiet(tabs);
-        tabs->setCurrentIndex(1);
-    }
-    centreOverParent(this);
-    show();
-    raise();
-    activateWindow();
-    runHistory();
-}
-
 void Tfrmcheck::fillDrawList()
 {
     comdraw->clear();
@@ -247,7 +174,7 @@ CheckOptions Tfrmcheck::options() const
 {
     CheckOptions options;
     if (!comtier->isHidden())
-        options.tier = comtier->currentIndex() == 1 ? PoolTier::High
+        options.tier = comtier->currentIndex() == 1   ? PoolTier::High
                        : comtier->currentIndex() == 2 ? PoolTier::Low
                                                       : PoolTier::Both;
     if (!complay->isHidden())
@@ -309,14 +236,17 @@ void Tfrmcheck::runCheck()
     complay->addItems(plays);
     complay->setCurrentIndex(std::max(0, static_cast<int>(plays.indexOf(play))));
     complay->setVisible(!plays.isEmpty());
+    m_playLabel->setVisible(!plays.isEmpty());
 
     m_check = checkBets(m_bets, *draw, m_shape, m_table, options());
     const QString high = utf8(m_check.highCondition);
     if (high.isEmpty() != comtier->isHidden() || (!high.isEmpty() && !comtier->itemText(1).contains(high))) {
         comtier->clear();
         if (!high.isEmpty())
-            comtier->addItems({QStringLiteral("两档都列出"), QStringLiteral("高档（%1）").arg(high), QStringLiteral("低档")});
+            comtier->addItems({QStringLiteral("两档都列出"), QStringLiteral("高档（%1）").arg(high),
+                               QStringLiteral("低档")});
         comtier->setVisible(!high.isEmpty());
+        m_tierLabel->setVisible(!high.isEmpty());
     }
     showCheck(*draw);
 }
@@ -337,92 +267,31 @@ void Tfrmcheck::showCheck(const Draw &draw)
     }
     columns.insert(columns.end(), {Level, Money});
     headers << QStringLiteral("奖级") << QStringLiteral("奖金");
-    m_checkModel->reset(headers, static_cast<int>(m_bets.size()),
-                        [this, columns](int row, int column, int role) -> QVariant {
-                            if (role != Qt::DisplayRole)
-                                return {};
-                            const BetCheck &check = m_check.bets[static_cast<size_t>(row)];
-                            switch (columns[static_cast<size_t>(column)]) {
-                            case Row:
-                                return row + 1;
-                            case Numbers:
-                                return betText(m_bets[static_cast<size_t>(row)], m_shape);
-                            case Front:
-                                return check.frontHits;
-                            case Back:
-                                return check.backHits;
-                            case Special:
-                                return check.specialHit ? QStringLiteral("中") : QString();
-                            case Level:
-                                return check.rated ? (check.level.empty() ? QStringLiteral("未中奖") : utf8(check.level))
-                                                   : QStringLiteral("—");
-                            default:
-                                return utf8(prizeText(check, m_check.highCondition));
-                            }
-                        });
+    m_checkModel->reset(
+        headers, static_cast<int>(m_bets.size()), [this, columns](int row, int column, int role) -> QVariant {
+            if (role != Qt::DisplayRole)
+                return {};
+            const BetCheck &check = m_check.bets[static_cast<size_t>(row)];
+            switch (columns[static_cast<size_t>(column)]) {
+            case Row:
+                return row + 1;
+            case Numbers:
+                return betText(m_bets[static_cast<size_t>(row)], m_shape);
+            case Front:
+                return check.frontHits;
+            case Back:
+                return check.backHits;
+            case Special:
+                return check.specialHit ? QStringLiteral("中") : QString();
+            case Level:
+                return check.rated ? (check.level.empty() ? QStringLiteral("未中奖") : utf8(check.level))
+                                   : QStringLiteral("—");
+            default:
+                return utf8(prizeText(check, m_check.highCondition));
+            }
+        });
     grdcheck->setColumnWidth(0, 48);
     grdcheck->setColumnWidth(1, 200);
     lblsummary->setText(utf8(m_check.summary()));
     m_services.grid.setDraw(draw.front, m_shape.front.digits ? Digit : Lotto);
-}
-
-void Tfrmcheck::runHistory()
-{
-    std::optional<std::vector<Bet>> bets = m_services.bets(m_lottery.name);
-    if (!bets) {
-        hide();
-        return;
-    }
-    m_bets = std::move(*bets);
-    m_history.clear();
-    if (m_draws.empty()) {
-        lblhistory->setText(QStringLiteral("还没有%1的开奖号码。").arg(m_lottery.name));
-        m_historyModel->reset({}, 0, {});
-        return;
-    }
-    const HistoryChecker checker(m_draws, m_shape, m_table, options());
-    std::unique_ptr<Desktop::Progress> progress;
-    if (m_bets.size() * m_draws.size() > kQuickHistoryWork)
-        progress = m_services.desktop.startProgress(this, QStringLiteral("对照历史"), static_cast<int>(m_bets.size()));
-    for (size_t i = 0; i < m_bets.size(); ++i) {
-        if (progress && i % 1000 == 0
-            && !progress->setValue(static_cast<int>(i),
-                                   QStringLiteral("正在对照第%1注，共%2注").arg(i + 1).arg(m_bets.size()))) {
-            m_history.clear();
-            break;
-        }
-        m_history.push_back(checker.check(m_bets[i]));
-    }
-    if (progress)
-        progress->setValue(static_cast<int>(m_bets.size()), {});
-    QString text = QStringLiteral("共%1注，对照%2期开奖号码（第%3期至第%4期）")
-                       .arg(m_bets.size())
-                       .arg(m_draws.size())
-                       .arg(utf8(m_draws.front().issue), utf8(m_draws.back().issue));
-    if (m_history.size() < m_bets.size())
-        text = QStringLiteral("对照已停止。");
-    else if (m_table.empty())
-        text += QStringLiteral("；本彩票没有奖级规则，只显示命中个数");
-    lblhistory->setText(text);
-    m_historyModel->reset({QStringLiteral("序号"), QStringLiteral("投注号码"), QStringLiteral("最好奖级"),
-                           QStringLiteral("各奖级次数")},
-                          static_cast<int>(m_history.size()), [this](int row, int column, int role) -> QVariant {
-                              if (role != Qt::DisplayRole)
-                                  return {};
-                              const HistoryCheck &check = m_history[static_cast<size_t>(row)];
-                              switch (column) {
-                              case 0:
-                                  return row + 1;
-                              case 1:
-                                  return betText(m_bets[static_cast<size_t>(row)], m_shape);
-                              case 2:
-                                  if (check.rated == 0)
-                                      return utf8(mostHitsText(check, m_shape));
-                                  return check.best.empty() ? QStringLiteral("未中奖") : utf8(check.best);
-                              default:
-                                  return check.rated == 0 ? QStringLiteral("—") : utf8(levelCountsText(check));
-                              }
-                          });
-    grdhistory->setColumnWidth(0, 48);
-    grdhistory->setColumnWidth(1, 200);
 }

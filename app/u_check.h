@@ -76,6 +76,8 @@ private:
     std::vector<Bet> m_bets;
     DrawCheck m_check;
     std::vector<HistoryCheck> m_history;
+    QLabel *m_playLabel = nullptr; // shown with the choices beside them
+    QLabel *m_tierLabel = nullptr;
     FunctionTableModel *m_checkModel = nullptr;
     FunctionTableModel *m_historyModel = nullptr;
 

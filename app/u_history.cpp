@@ -6,6 +6,7 @@
 #include "app/table_model.h"
 #include "app/trend_model.h"
 #include "app/trend_picture.h"
+#include "app/window_parts.h"
 #include "app/window_place.h"
 #include "base/file_io.h"
 #include "history/check_text.h"
@@ -67,17 +68,7 @@ void Tfrmhistory::createDrawsTab()
     auto *page = new QWidget(tabs);
     auto *layout = new QHBoxLayout(page);
     m_drawModel = new FunctionTableModel(this);
-    grddraws = new QTableView(page);
-    grddraws->setObjectName(QStringLiteral("grddraws"));
-    grddraws->setModel(m_drawModel);
-    grddraws->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grddraws->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grddraws->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    grddraws->setTabKeyNavigation(false);
-    grddraws->verticalHeader()->hide();
-    grddraws->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grddraws->verticalHeader()->setDefaultSectionSize(22);
-    grddraws->horizontalHeader()->setStretchLastSection(true);
+    grddraws = listTable(page, "grddraws", m_drawModel);
     layout->addWidget(grddraws, 1);
 
     auto *buttons = new QVBoxLayout;
@@ -173,7 +164,8 @@ FileDialogRequest Tfrmhistory::drawFileDialog(const QString &title) const
 
 void Tfrmhistory::btnimportClick()
 {
-    const QString file = m_services.desktop.openFileName(this, drawFileDialog(QStringLiteral("导入开奖号码")));
+    const QString file
+        = m_services.desktop.openFileName(this, drawFileDialog(QStringLiteral("导入开奖号码")));
     if (file.isEmpty())
         return;
     if (QFileInfo(file).size() > kLargestDrawFile) {
@@ -191,7 +183,8 @@ void Tfrmhistory::btnimportClick()
 void Tfrmhistory::btnexportClick()
 {
     if (m_draws.empty()) {
-        m_services.desktop.message(this, MessageKind::Plain, windowTitle(), QStringLiteral("还没有开奖号码。"));
+        m_services.desktop.message(this, MessageKind::Plain, windowTitle(),
+                                   QStringLiteral("还没有开奖号码。"));
         return;
     }
     FileDialogRequest request = drawFileDialog(QStringLiteral("导出开奖号码"));
@@ -240,7 +233,8 @@ void Tfrmhistory::btndeleteClick()
         = issues.size() == 1
               ? QStringLiteral("删除第%1期开奖号码？").arg(QString::fromStdString(issues.front()))
               : QStringLiteral("删除选中的%1期开奖号码？").arg(issues.size());
-    if (!confirmed(m_services.desktop, this, QStringLiteral("删除开奖号码"), question, QStringLiteral("删除")))
+    if (!confirmed(m_services.desktop, this, QStringLiteral("删除开奖号码"), question,
+                   QStringLiteral("删除")))
         return;
     store().deleteDraws(m_lottery.name.toStdString(), issues);
     reload();

@@ -78,7 +78,8 @@ void Tfrmhistory::createTrendTab()
     connect(comrange, &QComboBox::activated, this, [this] { guarded([this] { comrangeClick(); }); });
     connect(chkbets, &QCheckBox::clicked, this, [this] { guarded([this] { chkbetsClick(); }); });
     connect(btnpicture, &QPushButton::clicked, this, [this] { guarded([this] { btnpictureClick(); }); });
-    connect(btnprintchart, &QPushButton::clicked, this, [this] { guarded([this] { btnprintchartClick(); }); });
+    connect(btnprintchart, &QPushButton::clicked, this,
+            [this] { guarded([this] { btnprintchartClick(); }); });
 }
 
 void Tfrmhistory::createStatsTab()
@@ -201,7 +202,8 @@ void Tfrmhistory::btnpictureClick()
 {
     const int draws = m_trendModel->chart().rowCount();
     if (draws == 0) {
-        m_services.desktop.message(this, MessageKind::Plain, windowTitle(), QStringLiteral("还没有开奖号码。"));
+        m_services.desktop.message(this, MessageKind::Plain, windowTitle(),
+                                   QStringLiteral("还没有开奖号码。"));
         return;
     }
     if (draws > kPictureDraws) {
@@ -231,7 +233,8 @@ void Tfrmhistory::btnpictureClick()
 void Tfrmhistory::btnprintchartClick()
 {
     if (m_trendModel->chart().rowCount() == 0) {
-        m_services.desktop.message(this, MessageKind::Plain, windowTitle(), QStringLiteral("还没有开奖号码。"));
+        m_services.desktop.message(this, MessageKind::Plain, windowTitle(),
+                                   QStringLiteral("还没有开奖号码。"));
         return;
     }
     QPrinter printer(QPrinter::HighResolution);

@@ -131,10 +131,10 @@ private:
     FileDialogRequest numberFileDialog() const;
 
     MainServices m_services;
-    Tfrmindex *m_frmindex = nullptr; // made on first use, kept for the run
-    Tfrmabout *m_frmabout = nullptr; // likewise
+    Tfrmindex *m_frmindex = nullptr;     // made on first use, kept for the run
+    Tfrmabout *m_frmabout = nullptr;     // likewise
     Tfrmhistory *m_frmhistory = nullptr; // likewise
-    Tfrmcheck *m_frmcheck = nullptr; // likewise
+    Tfrmcheck *m_frmcheck = nullptr;     // likewise
     LotteryInfo m_current;
     bool m_hasLottery = false;
     std::vector<QLineEdit *> m_boxes;

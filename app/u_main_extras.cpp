@@ -1,11 +1,11 @@
 // What players of other pickers asked for, kept off the designed layout:
 // the grid's context menu (check a draw, undo, copy), its keys, and quicker
 // typing in the number boxes.
+#include "app/result_grid_view.h"
 #include "app/u_main.h"
-#include "ui/desktop.h"
 #include "engine/methods.h"
 #include "results/draw_check.h"
-#include "app/result_grid_view.h"
+#include "ui/desktop.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -75,14 +75,14 @@ QAction *action(QWidget *owner, const char *name, const QString &text, const QKe
 void Tfrmmain::createExtras()
 {
     QAction *check = action(grdcode, "actCheckDraw", QStringLiteral("核对开奖号码…"), {}, Qt::WidgetShortcut);
-    QAction *history = action(grdcode, "actCheckHistory", QStringLiteral("对照历史…"), {}, Qt::WidgetShortcut);
+    QAction *history
+        = action(grdcode, "actCheckHistory", QStringLiteral("对照历史…"), {}, Qt::WidgetShortcut);
     // Ctrl+Z brings the grid back from anywhere in the window but a text
     // box, which keeps its own undo; the same action stands in the menu.
-    QAction *undo = action(this, "actUndo", QStringLiteral("撤销"), QKeySequence::Undo,
-                           Qt::WindowShortcut);
+    QAction *undo = action(this, "actUndo", QStringLiteral("撤销"), QKeySequence::Undo, Qt::WindowShortcut);
     grdcode->addAction(undo);
-    QAction *copy = action(grdcode, "actCopy", QStringLiteral("复制"), QKeySequence::Copy,
-                           Qt::WidgetShortcut);
+    QAction *copy
+        = action(grdcode, "actCopy", QStringLiteral("复制"), QKeySequence::Copy, Qt::WidgetShortcut);
     connect(check, &QAction::triggered, this, [this] { guarded([this] { checkDraw(); }); });
     connect(history, &QAction::triggered, this, [this] { guarded([this] { checkHistory(); }); });
     connect(undo, &QAction::triggered, this, [this] { guarded([this] { undoGrid(); }); });

@@ -57,8 +57,8 @@ void Tfrmmain::btnhistoryClick()
         return;
     }
     if (!m_frmhistory)
-        m_frmhistory = new Tfrmhistory({m_services.desktop, m_services.folder, gridBets(*m_gridModel, m_current)},
-                                       this);
+        m_frmhistory = new Tfrmhistory(
+            {m_services.desktop, m_services.folder, gridBets(*m_gridModel, m_current)}, this);
     m_frmhistory->showLottery(m_current);
 }
 

@@ -1,14 +1,14 @@
 // The controls of the main window at their design places.
 #include "app/u_main.h"
 
-#include "ui/click_label.h"
 #include "app/jpeg_image.h"
+#include "app/result_grid_view.h"
 #include "app/vendor.h"
+#include "results/result_grid_model.h"
+#include "ui/click_label.h"
 #include "ui/group_caption.h"
 #include "ui/design_font.h"
 #include "ui/radio_group.h"
-#include "results/result_grid_model.h"
-#include "app/result_grid_view.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -89,8 +89,7 @@ QLineEdit *lineEdit(QWidget *parent, const char *name, int x, int y, int width)
     return result;
 }
 
-QPushButton *button(QWidget *parent, const char *name, const QString &text, int x, int y,
-                    int width = 75)
+QPushButton *button(QWidget *parent, const char *name, const QString &text, int x, int y, int width = 75)
 {
     auto *result = named(new QPushButton(text, parent), name);
     result->setGeometry(x, y, width, 25);
@@ -182,8 +181,7 @@ void Tfrmmain::createLotteryGroup()
     lblcainame = label(grpcaipiao, "lblcainame", QStringLiteral("选择彩票："), 16, 16);
     comcainame = comboBox<PickList>(grpcaipiao, "comcainame", 16, 32, 105);
     Label3 = label(grpcaipiao, "Label3", QStringLiteral("彩票类型："), 128, 12);
-    optcaitype = named(new RadioGroup({QStringLiteral("乐透型"), QStringLiteral("数字型")}, 2,
-                                      grpcaipiao),
+    optcaitype = named(new RadioGroup({QStringLiteral("乐透型"), QStringLiteral("数字型")}, 2, grpcaipiao),
                        "optcaitype");
     optcaitype->setGeometry(128, 24, 137, 32);
     optcaitype->setItemIndex(0);
@@ -231,10 +229,9 @@ void Tfrmmain::createDateGroup()
     lbloricode->hide();
     edtoricode->hide();
 
-    m_dateAndOptionSet = {comxianhou, comyingyang, commaikai, comqizhong, comnian,  comyuei,
-                          comri,      comtime,     comfangwei, lblbagua,  lblyingyang,
-                          lbltimemode, lbladdress, lblnian,    lblyuei,   lblri,
-                          lbltime,    lblfangwei};
+    m_dateAndOptionSet
+        = {comxianhou, comyingyang, commaikai,   comqizhong, comnian, comyuei, comri, comtime, comfangwei,
+           lblbagua,   lblyingyang, lbltimemode, lbladdress, lblnian, lblyuei, lblri, lbltime, lblfangwei};
 }
 
 void Tfrmmain::createButtonGroups()
@@ -259,12 +256,12 @@ void Tfrmmain::updateTabOrder()
     std::vector<QWidget *> chain{grdcode};
     chain.insert(chain.end(), m_boxes.begin(), m_boxes.end());
     const std::initializer_list<QWidget *> rest{
-        comcainame, optcaitype, edtcaisum, edtcaisel,                               // grpcaipiao
-        comxianhou, comyingyang, commaikai, comqizhong,                             // grpgaigua
-        edtoricode, comnian, comfangwei, comyuei, comri, commode, comtime,          // grpshikong
-        btnadd, btnsave, btnload, btnprint, btnindex, btnclear,                     // GroupBox1
-        btnhistory, btnhelp, btnabout, btnyanshi, btnclose,                         // GroupBox2
-        Panel1,                                                                     // pan
+        comcainame, optcaitype,  edtcaisum,  edtcaisel,                               // grpcaipiao
+        comxianhou, comyingyang, commaikai,  comqizhong,                              // grpgaigua
+        edtoricode, comnian,     comfangwei, comyuei,    comri,    commode,  comtime, // grpshikong
+        btnadd,     btnsave,     btnload,    btnprint,   btnindex, btnclear,          // GroupBox1
+        btnhistory, btnhelp,     btnabout,   btnyanshi,  btnclose,                    // GroupBox2
+        Panel1,                                                                       // pan
     };
     chain.insert(chain.end(), rest.begin(), rest.end());
     for (size_t i = 1; i < chain.size(); ++i)

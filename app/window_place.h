@@ -14,8 +14,10 @@ inline void centreOverParent(QWidget *window)
     place.moveCenter(over->geometry().center());
     if (const QScreen *screen = over->screen()) {
         const QRect area = screen->availableGeometry();
-        place.moveLeft(std::clamp(place.left(), area.left(), std::max(area.left(), area.right() - place.width())));
-        place.moveTop(std::clamp(place.top(), area.top(), std::max(area.top(), area.bottom() - place.height())));
+        place.moveLeft(
+            std::clamp(place.left(), area.left(), std::max(area.left(), area.right() - place.width())));
+        place.moveTop(
+            std::clamp(place.top(), area.top(), std::max(area.top(), area.bottom() - place.height())));
     }
     window->move(place.topLeft());
 }

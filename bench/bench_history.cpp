@@ -1,10 +1,19 @@
 // The draw history at the sizes players keep: ten thousand draws of 双色球
-// imported, charted, and a thousand bets checked against all of them.
+// imported, charted, and a thousand bets checked against all of them; the
+// chart and the history window opened on them.
+#include "app/trend_model.h"
+#include "app/trend_view.h"
+#include "app/u_history.h"
+#include "catalogue/lottery_info.h"
 #include "history/history_store.h"
 #include "history/prize_check.h"
 #include "history/trend_chart.h"
+#include "support/fake_desktop.h"
+#include "ui/file_edge.h"
 
+#include <QDir>
 #include <QFile>
+#include <QScrollBar>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -105,5 +114,72 @@ void BM_TrendChartOfTenThousandDraws(benchmark::State &state)
     }
 }
 BENCHMARK(BM_TrendChartOfTenThousandDraws)->Unit(benchmark::kMillisecond);
+
+// The chart of all ten thousand draws as the window shows it: the figures,
+// the model, the view, and the first paint of the rows in sight (the newest,
+// with the rows under them).
+void BM_TrendViewOpensOnTenThousandDraws(benchmark::State &state)
+{
+    const std::vector<Draw> draws = tenThousandDraws();
+    for (auto _ : state) {
+        TrendModel model;
+        model.setChart(TrendChart(draws, kSsq), false);
+        TrendView view(&model);
+        view.resize(1000, 600);
+        view.scrollToBottom();
+        const QPixmap painted = view.grab();
+        benchmark::DoNotOptimize(painted.cacheKey());
+    }
+}
+BENCHMARK(BM_TrendViewOpensOnTenThousandDraws)->Unit(benchmark::kMillisecond);
+
+// One step of scrolling through that chart: a page up or down and the paint
+// of what came into sight. Smooth scrolling needs well under 16 ms.
+void BM_TrendViewScrollsAPage(benchmark::State &state)
+{
+    const std::vector<Draw> draws = tenThousandDraws();
+    TrendModel model;
+    model.setChart(TrendChart(draws, kSsq), false);
+    TrendView view(&model);
+    view.resize(1000, 600);
+    view.grab();
+    QScrollBar *bar = view.verticalScrollBar();
+    int step = 0;
+    for (auto _ : state) {
+        bar->setValue((++step * bar->pageStep()) % std::max(1, bar->maximum()));
+        const QPixmap painted = view.viewport()->grab();
+        benchmark::DoNotOptimize(painted.cacheKey());
+    }
+}
+BENCHMARK(BM_TrendViewScrollsAPage)->Unit(benchmark::kMillisecond);
+
+// The history window as the player opens it on ten thousand stored draws:
+// reading them from the catalogue, the list, the chart of the last 30, the
+// statistics, and the first paint.
+void BM_HistoryWindowOpensOnTenThousandDraws(benchmark::State &state)
+{
+    const LotteryInfo lottery = lotteryFromRow(
+        {QStringLiteral("双色球"), QStringLiteral("0"), QStringLiteral("33"), QStringLiteral("6")});
+    const DrawShape shape = drawShapeOf("双色球", 0, 33, 6);
+    std::vector<Draw> draws = tenThousandDraws();
+    for (Draw &draw : draws)
+        draw.back.clear();
+    QTemporaryDir dir;
+    QDir().mkpath(dir.filePath(QStringLiteral("数据库")));
+    const ProgramFolder folder = programFolder(dir.path());
+    QFile catalogue(qPath(folder.catalogue()));
+    if (!catalogue.open(QIODevice::WriteOnly))
+        state.SkipWithError("cannot make the catalogue");
+    catalogue.close();
+    HistoryStore(qPath(folder.catalogue())).importDraws("双色球", shape, drawFileBytes(draws, shape));
+    FakeDesktop desktop;
+    for (auto _ : state) {
+        Tfrmhistory window({desktop, folder, {}});
+        window.showLottery(lottery);
+        const QPixmap painted = window.grab();
+        benchmark::DoNotOptimize(painted.cacheKey());
+    }
+}
+BENCHMARK(BM_HistoryWindowOpensOnTenThousandDraws)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -85,7 +85,7 @@ void createTables(const SqlConnection &connection, const std::vector<PrizeRuleRo
 
 // Runs `work` inside one write transaction with the tables in place;
 // a failure rolls everything back.
-template <typename Work>
+template<typename Work>
 auto writing(const QString &filePath, int busyTimeout, Work work)
 {
     SqlConnection connection(filePath, true, busyTimeout);
@@ -164,8 +164,7 @@ void insertDraws(const SqlConnection &connection, const std::vector<Draw> &draws
 HistoryStore::HistoryStore(QString filePath, int busyTimeout)
     : m_filePath(std::move(filePath))
     , m_busyTimeout(busyTimeout)
-{
-}
+{}
 
 void HistoryStore::ensureTables(const std::vector<PrizeRuleRow> &rules) const
 {

@@ -36,8 +36,8 @@ protected:
     void storeDraws(const std::string &text)
     {
         const HistoryStore store(dir.cataloguePath());
-        store.importDraws(window->currentLottery().name.toStdString(), lotteryDrawShape(window->currentLottery()),
-                          text);
+        store.importDraws(window->currentLottery().name.toStdString(),
+                          lotteryDrawShape(window->currentLottery()), text);
     }
     void trigger(const char *action) { window->findChild<QAction *>(QLatin1String(action))->trigger(); }
     static QStringList column(const QTableView *view, int column)
@@ -51,8 +51,9 @@ protected:
 
 TEST_F(DrawCheckTest, NewestStoredDrawByDefaultAnyByChoiceWithLevelsPrizesAndTheSummary)
 {
-    Tfrmmain &w = openWithBets(QStringLiteral("22选5"), "01 02 03 04 05 \r\n01 02 03 04 22 \r\n01 02 03 21 22 \r\n"
-                                                     "01 02 20 21 22 \r\n06 07 08 09 10 \r\n");
+    Tfrmmain &w
+        = openWithBets(QStringLiteral("22选5"), "01 02 03 04 05 \r\n01 02 03 04 22 \r\n01 02 03 21 22 \r\n"
+                                                "01 02 20 21 22 \r\n06 07 08 09 10 \r\n");
     storeDraws("2026001 06 07 08 09 10\n2026002 2026-01-03 01 02 03 04 05\n");
     trigger("actCheckDraw");
     Tfrmcheck *check = w.frmcheck();
@@ -60,11 +61,12 @@ TEST_F(DrawCheckTest, NewestStoredDrawByDefaultAnyByChoiceWithLevelsPrizesAndThe
     EXPECT_TRUE(check->isVisible());
     EXPECT_TRUE(desktop.askedTitles.isEmpty()); // a stored draw needs no typing
     EXPECT_EQ(check->comdraw->currentText(), QStringLiteral("2026002期 2026-01-03 01 02 03 04 05"));
-    EXPECT_EQ(column(check->grdcheck, 2), (QStringList{QStringLiteral("5"), QStringLiteral("4"), QStringLiteral("3"),
-                                                       QStringLiteral("2"), QStringLiteral("0")}));
-    EXPECT_EQ(column(check->grdcheck, 3), (QStringList{QStringLiteral("一等奖"), QStringLiteral("二等奖"),
-                                                       QStringLiteral("三等奖"), QStringLiteral("未中奖"),
-                                                       QStringLiteral("未中奖")}));
+    EXPECT_EQ(column(check->grdcheck, 2),
+              (QStringList{QStringLiteral("5"), QStringLiteral("4"), QStringLiteral("3"), QStringLiteral("2"),
+                           QStringLiteral("0")}));
+    EXPECT_EQ(column(check->grdcheck, 3),
+              (QStringList{QStringLiteral("一等奖"), QStringLiteral("二等奖"), QStringLiteral("三等奖"),
+                           QStringLiteral("未中奖"), QStringLiteral("未中奖")}));
     EXPECT_EQ(column(check->grdcheck, 4), (QStringList{QStringLiteral("浮动"), QStringLiteral("50元"),
                                                        QStringLiteral("5元"), QString(), QString()}));
     EXPECT_EQ(check->lblsummary->text(), QStringLiteral("共5注 投入10元 中奖3注 奖金55元（另有浮动奖1注）"));
@@ -96,19 +98,22 @@ TEST_F(DrawCheckTest, HistoryCountsEachLevelOverEveryStoredDraw)
     trigger("actCheckHistory");
     Tfrmcheck *check = w.frmcheck();
     ASSERT_TRUE(check->isVisible());
-    EXPECT_EQ(check->lblhistory->text(), QStringLiteral("共2注，对照5期开奖号码（第2026001期至第2026005期）"));
-    EXPECT_EQ(column(check->grdhistory, 2), (QStringList{QStringLiteral("一等奖"), QStringLiteral("未中奖")}));
+    EXPECT_EQ(check->lblhistory->text(),
+              QStringLiteral("共2注，对照5期开奖号码（第2026001期至第2026005期）"));
+    EXPECT_EQ(column(check->grdhistory, 2),
+              (QStringList{QStringLiteral("一等奖"), QStringLiteral("未中奖")}));
     EXPECT_EQ(column(check->grdhistory, 3),
               (QStringList{QStringLiteral("一等奖1次，二等奖2次，三等奖1次"), QStringLiteral("未中奖")}));
 }
 
 TEST_F(DrawCheckTest, TypedDrawOfTwentyNumbersAndALotteryWithoutPrizeRules)
 {
-    dir.writeCatalogue({{QStringLiteral("快乐8"), QStringLiteral("0"), QStringLiteral("80"), QStringLiteral("10")},
-                        {QStringLiteral("自选五"), QStringLiteral("0"), QStringLiteral("20"), QStringLiteral("5")}});
+    dir.writeCatalogue(
+        {{QStringLiteral("快乐8"), QStringLiteral("0"), QStringLiteral("80"), QStringLiteral("10")},
+         {QStringLiteral("自选五"), QStringLiteral("0"), QStringLiteral("20"), QStringLiteral("5")}});
     Tfrmmain &w = openWithBets(QStringLiteral("快乐8"), "01 02 03 04 05 06 07 08 09 10 \r\n"
-                                                      "11 12 13 14 15 61 62 63 64 65 \r\n"
-                                                      "61 62 63 64 65 66 67 68 69 70 \r\n");
+                                                        "11 12 13 14 15 61 62 63 64 65 \r\n"
+                                                        "61 62 63 64 65 66 67 68 69 70 \r\n");
     // 快乐8 draws twenty numbers for bets of ten.
     desktop.textAnswers = {QStringLiteral("01 02 03 04 05 06 07 08 09 10 11 12 13 14 15 16 17 18 19")};
     trigger("actCheckDraw");

@@ -68,18 +68,19 @@ TEST_F(HistoryWindowTest, ImportListsDrawsNewestFirstAndNamesTheLinesItLeftOut)
     EXPECT_EQ(h.windowTitle(), QStringLiteral("开奖历史 - 双色球"));
     EXPECT_EQ(h.lblcount->text(), QStringLiteral("双色球：共0期开奖号码"));
 
-    const QString file = writeFile(QStringLiteral("双色球.txt"),
-                                   utf8ToGbk("期号 开奖日期 开奖号码\r\n"
-                                             "2026001 2026-01-01 01 02 03 04 05 06\r\n"
-                                             "2026002\t07,08,09,10,11,12\r\n"
-                                             "2026x 01 02\r\n"
-                                             "2026001 2026-01-01 01 02 03 04 05 07\r\n"));
+    const QString file
+        = writeFile(QStringLiteral("双色球.txt"), utf8ToGbk("期号 开奖日期 开奖号码\r\n"
+                                                            "2026001 2026-01-01 01 02 03 04 05 06\r\n"
+                                                            "2026002\t07,08,09,10,11,12\r\n"
+                                                            "2026x 01 02\r\n"
+                                                            "2026001 2026-01-01 01 02 03 04 05 07\r\n"));
     import(h, file);
     EXPECT_EQ(desktop.dialogs.back().title, QStringLiteral("导入开奖号码"));
     EXPECT_EQ(desktop.dialogs.back().initialFolder, dir.file(QStringLiteral("附属/")));
     ASSERT_EQ(desktop.messages.size(), 1u);
     const QString report = desktop.messages.back().text;
-    EXPECT_TRUE(report.startsWith(QStringLiteral("导入2期。\n2行未导入：\n第4行：期号“2026x”"))) << report.toStdString();
+    EXPECT_TRUE(report.startsWith(QStringLiteral("导入2期。\n2行未导入：\n第4行：期号“2026x”")))
+        << report.toStdString();
     EXPECT_TRUE(report.contains(QStringLiteral("第5行："))) << report.toStdString();
     EXPECT_EQ(issues(h), (QStringList{QStringLiteral("2026002"), QStringLiteral("2026001")}));
     EXPECT_EQ(cell(h.grddraws->model(), 1, 1), QStringLiteral("2026-01-01"));
@@ -88,7 +89,8 @@ TEST_F(HistoryWindowTest, ImportListsDrawsNewestFirstAndNamesTheLinesItLeftOut)
 
     // The same file again changes nothing and says so.
     import(h, file);
-    EXPECT_TRUE(desktop.messages.back().text.startsWith(QStringLiteral("导入0期，跳过2期（已有相同号码）。")));
+    EXPECT_TRUE(
+        desktop.messages.back().text.startsWith(QStringLiteral("导入0期，跳过2期（已有相同号码）。")));
     EXPECT_EQ(issues(h).size(), 2);
 
     // The draws belong to their lottery: 福彩3D has none.
@@ -141,7 +143,8 @@ TEST_F(HistoryWindowTest, TypedDrawsAreAddedDeletedOnlyWhenConfirmedAndExported)
     EXPECT_EQ(desktop.messageTexts().back(), QStringLiteral("成功导出1期开奖号码！"));
     QFile file(target);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(gbkToUtf8(file.readAll().toStdString()), "期号 开奖日期 开奖号码\r\n2026004 2026-01-07 21 22 23 24 25 26\r\n");
+    EXPECT_EQ(gbkToUtf8(file.readAll().toStdString()),
+              "期号 开奖日期 开奖号码\r\n2026004 2026-01-07 21 22 23 24 25 26\r\n");
 }
 
 // The history of the chart's pure tests, numbers 1 to 5, two a draw:
@@ -149,7 +152,8 @@ TEST_F(HistoryWindowTest, TypedDrawsAreAddedDeletedOnlyWhenConfirmedAndExported)
 //   holds: 1 2  1 3  4 5  1 5  2 3  1 2
 TEST_F(HistoryWindowTest, ChartOfASmallHistoryShowsBallsMissesTheRowsUnderAndTheBets)
 {
-    dir.writeCatalogue({{QStringLiteral("五选二"), QStringLiteral("0"), QStringLiteral("5"), QStringLiteral("2")}});
+    dir.writeCatalogue(
+        {{QStringLiteral("五选二"), QStringLiteral("0"), QStringLiteral("5"), QStringLiteral("2")}});
     Tfrmhistory &h = openHistory();
     import(h, writeFile(QStringLiteral("五选二.txt"), "1 1 2\n2 1 3\n3 4 5\n4 1 5\n5 2 3\n6 1 2\n"));
     const TrendModel &chart = h.trend();
@@ -159,20 +163,23 @@ TEST_F(HistoryWindowTest, ChartOfASmallHistoryShowsBallsMissesTheRowsUnderAndThe
     QStringList three; // the column of 03
     for (int row = 0; row < 6; ++row)
         three << cell(&chart, row, 2);
-    EXPECT_EQ(three, (QStringList{QStringLiteral("1"), QStringLiteral("03"), QStringLiteral("1"), QStringLiteral("2"),
-                                  QStringLiteral("03"), QStringLiteral("1")}));
+    EXPECT_EQ(three, (QStringList{QStringLiteral("1"), QStringLiteral("03"), QStringLiteral("1"),
+                                  QStringLiteral("2"), QStringLiteral("03"), QStringLiteral("1")}));
     EXPECT_EQ(chart.index(1, 2).data(TrendModel::MarkRole).toInt(), TrendModel::FrontBall);
     EXPECT_EQ(chart.index(0, 2).data(TrendModel::MarkRole).toInt(), TrendModel::NoMark);
     EXPECT_EQ(chart.headerData(5, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("和值"));
     EXPECT_EQ(chart.headerData(0, Qt::Vertical, Qt::DisplayRole).toString(), QStringLiteral("1"));
     // 和值, 跨度, 奇偶比, 大小比 of 4 5; then 出现次数 … 最大连出 of 01 and of 04.
     EXPECT_EQ((QStringList{cell(&chart, 2, 5), cell(&chart, 2, 6), cell(&chart, 2, 7), cell(&chart, 2, 8)}),
-              (QStringList{QStringLiteral("9"), QStringLiteral("1"), QStringLiteral("1:1"), QStringLiteral("2:0")}));
+              (QStringList{QStringLiteral("9"), QStringLiteral("1"), QStringLiteral("1:1"),
+                           QStringLiteral("2:0")}));
     EXPECT_EQ(chart.headerData(6, Qt::Vertical, Qt::DisplayRole).toString(), QStringLiteral("出现次数"));
-    EXPECT_EQ((QStringList{cell(&chart, 6, 0), cell(&chart, 7, 0), cell(&chart, 8, 0), cell(&chart, 9, 0)}),
-              (QStringList{QStringLiteral("4"), QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2")}));
-    EXPECT_EQ((QStringList{cell(&chart, 6, 3), cell(&chart, 7, 3), cell(&chart, 8, 3), cell(&chart, 9, 3)}),
-              (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("1")}));
+    EXPECT_EQ(
+        (QStringList{cell(&chart, 6, 0), cell(&chart, 7, 0), cell(&chart, 8, 0), cell(&chart, 9, 0)}),
+        (QStringList{QStringLiteral("4"), QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2")}));
+    EXPECT_EQ(
+        (QStringList{cell(&chart, 6, 3), cell(&chart, 7, 3), cell(&chart, 8, 3), cell(&chart, 9, 3)}),
+        (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("1")}));
 
     // The player's bets as the last row: how many hold each number.
     h.tabs->setCurrentIndex(1);

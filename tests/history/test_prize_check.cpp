@@ -2,6 +2,8 @@
 // and rule tables that contradict themselves.
 #include "prize_cases.h"
 
+#include "history/check_text.h"
+
 #include "../support/error_of.h"
 
 namespace {
@@ -92,6 +94,10 @@ TEST(HistoryCheck, BestLevelAndCountsOverEveryDrawUnderItsOwnRules)
     EXPECT_EQ(nothing.rated, 0);
     EXPECT_EQ(nothing.best, "");
     EXPECT_TRUE(nothing.counts.empty());
+    // Without rules the hits are all there is: the most of them, and how often.
+    EXPECT_EQ(mostHitsText(nothing, kDlt), "最多命中5+1个（1期）");
+    const HistoryCheck twice = HistoryChecker(draws, kDlt, PrizeTable()).check({{4, 11, 18, 30, 1}, {5, 7}});
+    EXPECT_EQ(mostHitsText(twice, kDlt), "最多命中4+1个（2期）");
 }
 
 TEST(PrizeTable, RowsThatContradictEachOtherAreRefusedByName)

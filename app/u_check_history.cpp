@@ -1,0 +1,120 @@
+// The check window's second page: every bet against every stored draw.
+#include "app/u_check.h"
+
+#include "app/window_parts.h"
+#include "app/table_model.h"
+#include "app/window_place.h"
+#include "history/check_text.h"
+#include "ui/desktop.h"
+#include "ui/guard.h"
+
+#include <QLabel>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+
+// Checking more pairs of bet and draw than this shows its progress.
+constexpr size_t kQuickHistoryWork = 20'000'000;
+
+} // namespace
+
+void Tfrmcheck::createHistoryPage()
+{
+    auto *page = new QWidget(tabs);
+    auto *layout = new QVBoxLayout(page);
+    lblhistory = plainLabel(page, "lblhistory");
+    layout->addWidget(lblhistory);
+    m_historyModel = new FunctionTableModel(this);
+    grdhistory = listTable(page, "grdhistory", m_historyModel);
+    layout->addWidget(grdhistory, 1);
+    tabs->addTab(page, QStringLiteral("对照历史"));
+    connect(tabs, &QTabWidget::currentChanged, this, [this] { guarded([this] { gridChanged(); }); });
+}
+
+void Tfrmcheck::checkHistory(const LotteryInfo &lottery)
+{
+    load(lottery);
+    if (m_draws.empty()) {
+        hide();
+        m_services.desktop.message(
+            parentWidget(), MessageKind::Plain, applicationTitle(),
+            QStringLiteral("还没有%1的开奖号码，请先在“开奖历史”中导入或添加。").arg(lottery.name));
+        return;
+    }
+    fillDrawList();
+    {
+        const QSignalBlocker quiet(tabs);
+        tabs->setCurrentIndex(1);
+    }
+    centreOverParent(this);
+    show();
+    raise();
+    activateWindow();
+    runHistory();
+}
+
+void Tfrmcheck::runHistory()
+{
+    std::optional<std::vector<Bet>> bets = m_services.bets(m_lottery.name);
+    if (!bets) {
+        hide();
+        return;
+    }
+    m_bets = std::move(*bets);
+    m_history.clear();
+    if (m_draws.empty()) {
+        lblhistory->setText(QStringLiteral("还没有%1的开奖号码。").arg(m_lottery.name));
+        m_historyModel->reset({}, 0, {});
+        return;
+    }
+    const HistoryChecker checker(m_draws, m_shape, m_table, options());
+    std::unique_ptr<Desktop::Progress> progress;
+    if (m_bets.size() * m_draws.size() > kQuickHistoryWork)
+        progress = m_services.desktop.startProgress(this, QStringLiteral("对照历史"),
+                                                    static_cast<int>(m_bets.size()));
+    for (size_t i = 0; i < m_bets.size(); ++i) {
+        if (progress && i % 1000 == 0
+            && !progress->setValue(static_cast<int>(i),
+                                   QStringLiteral("正在对照第%1注，共%2注").arg(i + 1).arg(m_bets.size()))) {
+            m_history.clear();
+            break;
+        }
+        m_history.push_back(checker.check(m_bets[i]));
+    }
+    if (progress)
+        progress->setValue(static_cast<int>(m_bets.size()), {});
+    QString text = QStringLiteral("共%1注，对照%2期开奖号码（第%3期至第%4期）")
+                       .arg(m_bets.size())
+                       .arg(m_draws.size())
+                       .arg(utf8(m_draws.front().issue), utf8(m_draws.back().issue));
+    if (m_history.size() < m_bets.size())
+        text = QStringLiteral("对照已停止。");
+    else if (m_table.empty())
+        text += QStringLiteral("；本彩票没有奖级规则，只显示命中个数");
+    lblhistory->setText(text);
+    m_historyModel->reset(
+        {QStringLiteral("序号"), QStringLiteral("投注号码"), QStringLiteral("最好奖级"),
+         QStringLiteral("各奖级次数")},
+        static_cast<int>(m_history.size()), [this](int row, int column, int role) -> QVariant {
+            if (role != Qt::DisplayRole)
+                return {};
+            const HistoryCheck &check = m_history[static_cast<size_t>(row)];
+            switch (column) {
+            case 0:
+                return row + 1;
+            case 1:
+                return betText(m_bets[static_cast<size_t>(row)], m_shape);
+            case 2:
+                if (check.rated == 0)
+                    return utf8(mostHitsText(check, m_shape));
+                return check.best.empty() ? QStringLiteral("未中奖") : utf8(check.best);
+            default:
+                return check.rated == 0 ? QStringLiteral("—") : utf8(levelCountsText(check));
+            }
+        });
+    grdhistory->setColumnWidth(0, 48);
+    grdhistory->setColumnWidth(1, 200);
+}

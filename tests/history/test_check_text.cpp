@@ -1,0 +1,36 @@
+// What the check and the chart make of the grid's cells and the rules.
+#include "history/check_text.h"
+
+#include <gtest/gtest.h>
+
+TEST(CheckText, GridCellsBecomeBetsOfTheDrawsZones)
+{
+    const DrawShape ssq = drawShapeOf("双色球", 0, 33, 6, 16, 1, "蓝球");
+    const Bet bet = betOfCells({"03", "09", "14", "20", "27", "33", "07"}, ssq);
+    EXPECT_EQ(bet.front, (std::vector<int>{3, 9, 14, 20, 27, 33}));
+    EXPECT_EQ(bet.back, std::vector<int>{7});
+    // A cell that is no number (a hand-edited file) never hits.
+    EXPECT_EQ(betOfCells({"3", "", "x5", "8"}, drawShapeOf("福彩3D", 1, 10, 3)).front,
+              (std::vector<int>{3, 8}));
+
+    EXPECT_EQ(drawPrompt("大乐透", drawShapeOf("大乐透", 0, 35, 5, 12, 2, "后区")),
+              "请输入大乐透的5个前区号码和2个后区号码（用“+”隔开）：");
+    EXPECT_EQ(drawPrompt("七乐彩", drawShapeOf("七乐彩", 0, 30, 7), true),
+              "请输入期号、开奖日期（可省略）和七乐彩的7个基本号码和1个特别号（用“+”隔开）：");
+}
+
+TEST(CheckText, PrizesTiersAndPlaysAsThePlayerReadsThem)
+{
+    BetCheck check;
+    EXPECT_EQ(prizeText(check, "奖池≥8亿元"), "");
+    check.level = "四等奖";
+    check.prize = {false, 30000, 38000};
+    EXPECT_EQ(prizeText(check, "奖池≥8亿元"), "300元（奖池≥8亿元时380元）");
+    check.prize = {true, 0, std::nullopt};
+    EXPECT_EQ(prizeText(check, ""), "浮动");
+
+    const PrizeTable fc3d = PrizeTable::fromRows("福彩3D", shippedPrizeRules());
+    EXPECT_EQ(playChoices(fc3d, "2026050", 3), (std::vector<std::string>{"单选", "组选3", "组选6"}));
+    // One play for the count: nothing to choose.
+    EXPECT_TRUE(playChoices(PrizeTable::fromRows("快乐8", shippedPrizeRules()), "", 10).empty());
+}
