@@ -1,5 +1,6 @@
 #include "app/result_grid_view.h"
 
+#include "app/table_corner.h"
 #include "results/result_grid_model.h"
 
 #include <QAbstractButton>
@@ -7,8 +8,6 @@
 #include <QHelpEvent>
 #include <QHeaderView>
 #include <QScrollBar>
-#include <QStyleOptionHeader>
-#include <QStylePainter>
 #include <QTextDocument>
 #include <QToolTip>
 
@@ -47,8 +46,8 @@ ResultGridView::ResultGridView(ResultGridModel *model, QWidget *parent)
 int ResultGridView::clientWidth() const
 {
     int width = contentsRect().width();
-    const int rowsHeight = horizontalHeader()->height()
-                           + m_model->rowCount() * verticalHeader()->defaultSectionSize();
+    const int rowsHeight
+        = horizontalHeader()->height() + m_model->rowCount() * verticalHeader()->defaultSectionSize();
     if (verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff && rowsHeight > contentsRect().height())
         width -= style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, verticalScrollBar());
     return width;
@@ -65,15 +64,8 @@ bool ResultGridView::eventFilter(QObject *watched, QEvent *event)
     auto *corner = qobject_cast<QAbstractButton *>(watched);
     if (!corner || event->type() != QEvent::Paint)
         return QTableView::eventFilter(watched, event);
-    QStylePainter painter(corner);
-    QStyleOptionHeader option;
-    option.initFrom(corner);
-    option.rect = corner->rect();
-    option.position = QStyleOptionHeader::OnlyOneSection;
     const std::string_view text = m_model->grid().cell(0, 0);
-    option.text = QString::fromUtf8(text);
-    option.textAlignment = Qt::AlignLeft | Qt::AlignVCenter;
-    painter.drawControl(QStyle::CE_Header, option);
+    paintTableCorner(corner, QString::fromUtf8(text), Qt::AlignLeft | Qt::AlignVCenter);
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "app/trend_view.h"
 
+#include "app/table_corner.h"
 #include "app/trend_model.h"
 #include "app/trend_paint.h"
 
@@ -7,8 +8,6 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QPainter>
-#include <QStyleOptionHeader>
-#include <QStylePainter>
 #include <QStyledItemDelegate>
 
 namespace {
@@ -103,14 +102,7 @@ bool TrendView::eventFilter(QObject *watched, QEvent *event)
     auto *corner = qobject_cast<QAbstractButton *>(watched);
     if (!corner || event->type() != QEvent::Paint)
         return QTableView::eventFilter(watched, event);
-    QStylePainter painter(corner);
-    QStyleOptionHeader option;
-    option.initFrom(corner);
-    option.rect = corner->rect();
-    option.position = QStyleOptionHeader::OnlyOneSection;
-    option.text = QStringLiteral("期号");
-    option.textAlignment = Qt::AlignCenter;
-    painter.drawControl(QStyle::CE_Header, option);
+    paintTableCorner(corner, QStringLiteral("期号"), Qt::AlignCenter);
     return true;
 }
 

@@ -1,8 +1,8 @@
 #include "app/u_check.h"
 
-#include "app/window_parts.h"
 #include "app/lottery_shape.h"
 #include "app/table_model.h"
+#include "app/window_parts.h"
 #include "app/window_place.h"
 #include "base/lottery_kind.h"
 #include "history/check_text.h"
@@ -24,9 +24,10 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-Tfrmcheck::Tfrmcheck(CheckServices services, QWidget *parent)
+Tfrmcheck::Tfrmcheck(HistoryServices services, ResultGridModel &grid, QWidget *parent)
     : QWidget(parent, Qt::Window)
     , m_services(std::move(services))
+    , m_grid(grid)
 {
     setObjectName(QStringLiteral("frmcheck"));
     resize(760, 480);
@@ -44,10 +45,9 @@ Tfrmcheck::Tfrmcheck(CheckServices services, QWidget *parent)
     pending->setInterval(0);
     connect(pending, &QTimer::timeout, this, [this] { guarded([this] { gridChanged(); }); });
     const auto later = [pending] { pending->start(); };
-    ResultGridModel *grid = &m_services.grid;
-    connect(grid, &QAbstractItemModel::modelReset, this, later);
-    connect(grid, &QAbstractItemModel::rowsInserted, this, later);
-    connect(grid, &QAbstractItemModel::headerDataChanged, this, later);
+    connect(&m_grid, &QAbstractItemModel::modelReset, this, later);
+    connect(&m_grid, &QAbstractItemModel::rowsInserted, this, later);
+    connect(&m_grid, &QAbstractItemModel::headerDataChanged, this, later);
 }
 
 Tfrmcheck::~Tfrmcheck() = default;
@@ -293,5 +293,5 @@ void Tfrmcheck::showCheck(const Draw &draw)
     grdcheck->setColumnWidth(0, 48);
     grdcheck->setColumnWidth(1, 200);
     lblsummary->setText(utf8(m_check.summary()));
-    m_services.grid.setDraw(draw.front, m_shape.front.digits ? Digit : Lotto);
+    m_grid.setDraw(draw.front, m_shape.front.digits ? Digit : Lotto);
 }

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "app/bet_source.h"
-#include "base/program_folder.h"
+#include "app/history_services.h"
 #include "catalogue/lottery_info.h"
 #include "history/prize_check.h"
 
@@ -10,7 +9,6 @@
 #include <optional>
 #include <vector>
 
-class Desktop;
 class FunctionTableModel;
 class QComboBox;
 class QLabel;
@@ -19,24 +17,14 @@ class QTabWidget;
 class QTableView;
 class ResultGridModel;
 
-// What the check window needs: the desktop, the program folder (the
-// catalogue holds the draws and the prize rules) and the main window's grid,
-// whose bets it checks and whose hits it highlights.
-struct CheckServices
-{
-    Desktop &desktop;
-    ProgramFolder folder;
-    ResultGridModel &grid;
-    BetSource bets;
-};
-
 // Checks the grid's bets against the draws, beside the main window: against
 // one draw (核对开奖号码), with the hits, level and prize of each bet, or
-// against every stored draw (对照历史).
+// against every stored draw (对照历史). It highlights the hits in `grid` and
+// follows the grid's changes while it is open.
 class Tfrmcheck : public QWidget
 {
 public:
-    explicit Tfrmcheck(CheckServices services, QWidget *parent = nullptr);
+    Tfrmcheck(HistoryServices services, ResultGridModel &grid, QWidget *parent = nullptr);
     ~Tfrmcheck() override;
 
     // Against the newest stored draw; when none is stored, against a draw
@@ -67,7 +55,8 @@ private:
     void runHistory();
     void showCheck(const Draw &draw);
 
-    CheckServices m_services;
+    HistoryServices m_services;
+    ResultGridModel &m_grid;
     LotteryInfo m_lottery;
     DrawShape m_shape;
     std::vector<Draw> m_draws; // oldest first

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "app/bet_source.h"
-#include "base/program_folder.h"
+#include "app/history_services.h"
 #include "catalogue/lottery_info.h"
 #include "history/draw.h"
 
@@ -11,7 +10,6 @@
 #include <vector>
 
 struct FileDialogRequest;
-class Desktop;
 class FrequencyBars;
 class FunctionTableModel;
 class HistoryStore;
@@ -23,15 +21,6 @@ class QTabWidget;
 class QTableView;
 class TrendModel;
 class TrendView;
-
-// What the history window needs from outside: the desktop, the program
-// folder (the catalogue holds the draws) and the player's bets.
-struct HistoryServices
-{
-    Desktop &desktop;
-    ProgramFolder folder;
-    BetSource bets;
-};
 
 // The draw history of one lottery (开奖历史), beside the main window: the
 // stored draws, the trend chart and the statistics.

@@ -65,8 +65,8 @@ void Tfrmmain::btnhistoryClick()
 Tfrmcheck *Tfrmmain::checkWindow()
 {
     if (!m_frmcheck)
-        m_frmcheck = new Tfrmcheck(
-            {m_services.desktop, m_services.folder, *m_gridModel, gridBets(*m_gridModel, m_current)}, this);
+        m_frmcheck = new Tfrmcheck({m_services.desktop, m_services.folder, gridBets(*m_gridModel, m_current)},
+                                   *m_gridModel, this);
     return m_frmcheck;
 }
 
