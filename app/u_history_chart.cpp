@@ -178,6 +178,8 @@ void Tfrmhistory::comrangeClick()
 void Tfrmhistory::chkbetsClick()
 {
     showOverlay();
+    // The row of the bets stands last: in sight once asked for.
+    grdtrend->scrollToBottom();
 }
 
 void Tfrmhistory::comrecentClick()
