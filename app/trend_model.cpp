@@ -27,9 +27,20 @@ void TrendModel::setOverlay(std::vector<int> counts)
 {
     if (!m_chart || counts.size() != static_cast<size_t>(m_chart->columnCount()))
         counts.clear();
-    beginResetModel();
-    m_overlay = std::move(counts);
-    endResetModel();
+    // The row comes, goes or changes in place, so the view keeps its place.
+    const int row = m_chart ? m_chart->rowCount() + kStatRows : 0;
+    if (hasOverlay() && !counts.empty()) {
+        m_overlay = std::move(counts);
+        emit dataChanged(index(row, 0), index(row, columnCount() - 1));
+    } else if (hasOverlay()) {
+        beginRemoveRows({}, row, row);
+        m_overlay.clear();
+        endRemoveRows();
+    } else if (!counts.empty()) {
+        beginInsertRows({}, row, row);
+        m_overlay = std::move(counts);
+        endInsertRows();
+    }
 }
 
 int TrendModel::rowCount(const QModelIndex &parent) const

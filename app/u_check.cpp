@@ -59,7 +59,9 @@ void Tfrmcheck::createCheckPage()
     auto *controls = new QHBoxLayout;
     comdraw = new QComboBox(page);
     comdraw->setObjectName(QStringLiteral("comdraw"));
-    comdraw->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    // Sized by the length of a draw, not by measuring ten thousand of them.
+    comdraw->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    comdraw->setMinimumContentsLength(36);
     btntype = new QPushButton(QStringLiteral("输入开奖号码…"), page);
     btntype->setObjectName(QStringLiteral("btntype"));
     btntype->setAutoDefault(false);
