@@ -109,13 +109,14 @@ void Tfrmcheck::load(const LotteryInfo &lottery)
     m_draws = std::move(draws);
     m_table = std::move(table);
     m_typed.reset();
-    setWindowTitle(QStringLiteral("核对开奖号码 - %1").arg(lottery.name));
+    setWindowTitle(QStringLiteral("核对开奖号码 - %1").arg(quotedText(lottery.name)));
 }
 
 std::optional<Draw> Tfrmcheck::askDraw(QWidget *owner)
 {
-    const std::optional<QString> typed = m_services.desktop.askText(
-        owner, QStringLiteral("核对开奖号码"), utf8(drawPrompt(m_lottery.name.toStdString(), m_shape)));
+    const std::optional<QString> typed
+        = m_services.desktop.askText(owner, QStringLiteral("核对开奖号码"),
+                                     utf8(drawPrompt(quotedText(m_lottery.name).toStdString(), m_shape)));
     if (!typed)
         return std::nullopt;
     auto parsed = parseDrawNumbers(typed->toStdString(), m_shape);

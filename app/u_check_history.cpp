@@ -1,8 +1,8 @@
 // The check window's second page: every bet against every stored draw.
 #include "app/u_check.h"
 
-#include "app/window_parts.h"
 #include "app/table_model.h"
+#include "app/window_parts.h"
 #include "app/window_place.h"
 #include "history/check_text.h"
 #include "ui/desktop.h"
@@ -39,9 +39,9 @@ void Tfrmcheck::checkHistory(const LotteryInfo &lottery)
     load(lottery);
     if (m_draws.empty()) {
         hide();
-        m_services.desktop.message(
-            parentWidget(), MessageKind::Plain, applicationTitle(),
-            QStringLiteral("还没有%1的开奖号码，请先在“开奖历史”中导入或添加。").arg(lottery.name));
+        m_services.desktop.message(parentWidget(), MessageKind::Plain, applicationTitle(),
+                                   QStringLiteral("还没有%1的开奖号码，请先在“开奖历史”中导入或添加。")
+                                       .arg(quotedText(lottery.name)));
         return;
     }
     fillDrawList();
@@ -66,7 +66,7 @@ void Tfrmcheck::runHistory()
     m_bets = std::move(*bets);
     m_history.clear();
     if (m_draws.empty()) {
-        lblhistory->setText(QStringLiteral("还没有%1的开奖号码。").arg(m_lottery.name));
+        lblhistory->setText(QStringLiteral("还没有%1的开奖号码。").arg(quotedText(m_lottery.name)));
         m_historyModel->reset({}, 0, {});
         return;
     }

@@ -1,7 +1,6 @@
 // The history window and its first tab, the stored draws.
 #include "app/u_history.h"
 
-#include "app/confirm_box.h"
 #include "app/lottery_shape.h"
 #include "app/table_model.h"
 #include "app/trend_model.h"
@@ -12,6 +11,7 @@
 #include "history/check_text.h"
 #include "history/draw_text.h"
 #include "history/history_store.h"
+#include "results/save_name.h"
 #include "ui/desktop.h"
 #include "ui/file_edge.h"
 #include "ui/guard.h"
@@ -52,6 +52,7 @@ Tfrmhistory::Tfrmhistory(HistoryServices services, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     lblcount = new QLabel(this);
     lblcount->setObjectName(QStringLiteral("lblcount"));
+    lblcount->setTextFormat(Qt::PlainText);
     layout->addWidget(lblcount);
     tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("tabs"));
@@ -102,7 +103,7 @@ void Tfrmhistory::showLottery(const LotteryInfo &lottery)
 {
     m_lottery = lottery;
     m_shape = lotteryDrawShape(lottery);
-    setWindowTitle(QStringLiteral("开奖历史 - %1").arg(lottery.name));
+    setWindowTitle(QStringLiteral("开奖历史 - %1").arg(quotedText(lottery.name)));
     guarded([this] { reload(); });
     if (!isVisible()) {
         // Wide enough for the whole chart where the screen allows.
@@ -122,7 +123,8 @@ void Tfrmhistory::reload()
     m_draws.clear();
     HistoryStore::StoredDraws stored = store().draws(m_lottery.name.toStdString(), m_shape);
     m_draws = std::move(stored.draws);
-    QString count = QStringLiteral("%1：共%2期开奖号码").arg(m_lottery.name).arg(m_draws.size());
+    QString count = QStringLiteral("%1：共%2期开奖号码")
+                        .arg(quotedText(m_lottery.name), QString::number(m_draws.size()));
     if (stored.unfit > 0)
         count += QStringLiteral("（另有%1期与本彩票的号码不符，未列出）").arg(stored.unfit);
     lblcount->setText(count);
@@ -188,7 +190,7 @@ void Tfrmhistory::btnexportClick()
         return;
     }
     FileDialogRequest request = drawFileDialog(QStringLiteral("导出开奖号码"));
-    request.suggestedName = m_lottery.name + QStringLiteral("开奖号码.txt");
+    request.suggestedName = suggestedFileName(m_lottery.name, QStringLiteral("开奖号码.txt"));
     const QString file = m_services.desktop.saveFileName(this, request);
     if (file.isEmpty())
         return;
@@ -201,7 +203,7 @@ void Tfrmhistory::btnadddrawClick()
 {
     const std::optional<QString> typed = m_services.desktop.askText(
         this, QStringLiteral("添加开奖号码"),
-        QString::fromStdString(drawPrompt(m_lottery.name.toStdString(), m_shape, true)));
+        QString::fromStdString(drawPrompt(quotedText(m_lottery.name).toStdString(), m_shape, true)));
     if (!typed)
         return;
     auto parsed = parseDrawLine(typed->toStdString(), m_shape);
@@ -233,8 +235,9 @@ void Tfrmhistory::btndeleteClick()
         = issues.size() == 1
               ? QStringLiteral("删除第%1期开奖号码？").arg(QString::fromStdString(issues.front()))
               : QStringLiteral("删除选中的%1期开奖号码？").arg(issues.size());
-    if (!confirmed(m_services.desktop, this, QStringLiteral("删除开奖号码"), question,
-                   QStringLiteral("删除")))
+    if (m_services.desktop.ask(this, QStringLiteral("删除开奖号码"), question, QStringLiteral("删除"), {},
+                               QStringLiteral("取消"))
+        != Desktop::Answer::Yes)
         return;
     store().deleteDraws(m_lottery.name.toStdString(), issues);
     reload();

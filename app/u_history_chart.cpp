@@ -9,6 +9,7 @@
 #include "base/app_error.h"
 #include "base/file_io.h"
 #include "history/check_text.h"
+#include "results/save_name.h"
 #include "ui/desktop.h"
 #include "ui/file_edge.h"
 
@@ -219,7 +220,7 @@ void Tfrmhistory::btnpictureClick()
     request.initialFolder = qPath(m_services.folder.auxiliaryFolder());
     request.filter = QStringLiteral("PNG图片(*.png)|*.png");
     request.defaultSuffix = QStringLiteral("png");
-    request.suggestedName = m_lottery.name + QStringLiteral("走势图.png");
+    request.suggestedName = suggestedFileName(m_lottery.name, QStringLiteral("走势图.png"));
     const QString file = m_services.desktop.saveFileName(this, request);
     if (file.isEmpty())
         return;

@@ -42,7 +42,7 @@ BetSource gridBets(const ResultGridModel &grid, const LotteryInfo &current)
 
 bool hasBets(const ResultGridModel &grid, Desktop &desktop, QWidget *owner)
 {
-    if (!grid.grid().cell(1, 1).empty())
+    if (grid.grid().hasBets())
         return true;
     desktop.message(owner, MessageKind::Plain, owner->windowTitle(), QStringLiteral("请先生成表格！"));
     return false;

@@ -1,6 +1,7 @@
 #include "history/draw_text.h"
 
 #include "base/gbk.h"
+#include "base/quoted_text.h"
 #include "base/two_digit.h"
 
 #include <algorithm>
@@ -148,7 +149,7 @@ Outcome<int> takeNumbers(const std::vector<std::string> &fields, size_t at, size
     for (; taken < limit && at + taken < fields.size(); ++taken) {
         const std::string &field = fields[at + taken];
         if (!isDigits(field) || field.size() > 4)
-            return Refusal{"“" + field + "”不是号码"};
+            return Refusal{"“" + quotedText(field) + "”不是号码"};
         out.push_back(std::stoi(field));
     }
     return static_cast<int>(taken);
@@ -185,7 +186,7 @@ Check readNumbers(const std::vector<std::string> &fields, size_t at,
             if (!taken.accepted())
                 return Refusal{taken.refusal()};
             if (at + static_cast<size_t>(taken.value()) != end)
-                return Refusal{"“" + fields[at + static_cast<size_t>(taken.value())] + "”不是号码"};
+                return Refusal{"“" + quotedText(fields[at + static_cast<size_t>(taken.value())]) + "”不是号码"};
             ++part;
             if (end == fields.size())
                 break;
@@ -230,7 +231,7 @@ Outcome<Draw> parseDrawLine(std::string_view line, const DrawShape &shape)
     Draw draw;
     draw.issue = fields[0];
     if (!issueKey(draw.issue))
-        return Refusal{"期号“" + draw.issue + "”不是1到12位数字"};
+        return Refusal{"期号“" + quotedText(draw.issue) + "”不是1到12位数字"};
     size_t at = 1;
     if (at < fields.size() && fields[at] != kZoneMark) {
         bool isDate = false;
@@ -239,7 +240,7 @@ Outcome<Draw> parseDrawLine(std::string_view line, const DrawShape &shape)
             draw.date = *date;
             ++at;
         } else if (isDate) {
-            return Refusal{"日期“" + fields[at] + "”无效"};
+            return Refusal{"日期“" + quotedText(fields[at]) + "”无效"};
         }
     }
     if (auto problem = readNumbers(fields, at, shape, draw))

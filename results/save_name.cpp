@@ -5,13 +5,18 @@
 QString ShortDateFormat::text(const QDate &date) const
 {
     if (m_printFormat)
-        return QStringLiteral("%1-%2-%3").arg(QString::number(date.year()), QString::number(date.month()),
-                                              QString::number(date.day()));
+        return QStringLiteral("%1-%2-%3")
+            .arg(QString::number(date.year()), QString::number(date.month()), QString::number(date.day()));
     // The program speaks Chinese whatever the machine's language.
     return QLocale(QLocale::Chinese, QLocale::China).toString(date, QLocale::ShortFormat);
 }
 
 QString suggestedSaveName(const QString &lotteryName, const QString &dateText)
+{
+    return suggestedFileName(lotteryName, dateText + QStringLiteral("投注号码.txt"));
+}
+
+QString suggestedFileName(const QString &lotteryName, const QString &rest)
 {
     // A name of thousands of characters would make a file name no file
     // system takes (the dialog would not save); its start still tells the
@@ -19,7 +24,7 @@ QString suggestedSaveName(const QString &lotteryName, const QString &dateText)
     QString lottery = lotteryName.left(kSaveNameLotteryCharacters);
     if (!lottery.isEmpty() && lottery.back().isHighSurrogate())
         lottery.chop(1);
-    QString name = lottery + dateText + QStringLiteral("投注号码.txt");
+    QString name = lottery + rest;
     name.replace(QLatin1Char('/'), QLatin1Char('-'));
     name.replace(QLatin1Char('\\'), QLatin1Char('-'));
     name.replace(QChar(0), QLatin1Char('-'));

@@ -23,3 +23,7 @@ private:
 // name longer than kSaveNameLotteryCharacters gives only its start.
 inline constexpr int kSaveNameLotteryCharacters = 40;
 QString suggestedSaveName(const QString &lotteryName, const QString &dateText);
+
+// The same for any file named after a lottery: the name's start, then
+// `rest` ("开奖号码.txt").
+QString suggestedFileName(const QString &lotteryName, const QString &rest);

@@ -42,13 +42,14 @@ public:
     enum class Answer { Yes, No, Cancel };
 
     // A modal box with one button "确定".
-    virtual void message(QWidget *owner, MessageKind kind, const QString &caption,
-                         const QString &text) = 0;
+    virtual void message(QWidget *owner, MessageKind kind, const QString &caption, const QString &text) = 0;
 
     // A modal question with three buttons labelled `yes`, `no` and `cancel`
-    // (for example "保存", "不保存", "取消").
-    virtual Answer ask(QWidget *owner, const QString &caption, const QString &text,
-                       const QString &yes, const QString &no, const QString &cancel) = 0;
+    // (for example "保存", "不保存", "取消"); an empty `no` leaves that button
+    // out, for a question of yes or cancel ("删除", "取消").
+    virtual Answer ask(QWidget *owner, const QString &caption, const QString &text, const QString &yes,
+                       const QString &no, const QString &cancel)
+        = 0;
 
     // The chosen file name, or an empty text when the player cancelled.
     virtual QString openFileName(QWidget *owner, const FileDialogRequest &request) = 0;
@@ -77,12 +78,10 @@ public:
         virtual ~Progress() = default;
         virtual bool setValue(int value, const QString &label) = 0;
     };
-    virtual std::unique_ptr<Progress> startProgress(QWidget *owner, const QString &title,
-                                                    int maximum) = 0;
+    virtual std::unique_ptr<Progress> startProgress(QWidget *owner, const QString &title, int maximum) = 0;
 
     // Asks for one line of text; an empty optional when cancelled.
-    virtual std::optional<QString> askText(QWidget *owner, const QString &title,
-                                           const QString &label) = 0;
+    virtual std::optional<QString> askText(QWidget *owner, const QString &title, const QString &label) = 0;
 
     // Puts text on the clipboard.
     virtual void copyText(const QString &text) = 0;

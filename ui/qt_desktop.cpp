@@ -4,20 +4,20 @@
 
 #include <QClipboard>
 #include <QCoreApplication>
-#include <QInputDialog>
 #include <QDesktopServices>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
-#include <QProgressDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QProcess>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
@@ -29,8 +29,7 @@ QString runFileDialog(QWidget *owner, const FileDialogRequest &request, QFileDia
 {
     QFileDialog dialog(owner, request.title, request.initialFolder, qtFileFilter(request.filter));
     dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
-                                                       : QFileDialog::AnyFile);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setDefaultSuffix(request.defaultSuffix);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.askBeforeReplacing);
     // The proposed folder lies where a player never looks; the home and
@@ -93,10 +92,9 @@ QString qtFileFilter(const QString &filter)
     return filters.join(QStringLiteral(";;"));
 }
 
-void QtDesktop::message(QWidget *owner, MessageKind kind, const QString &caption,
-                        const QString &text)
+void QtDesktop::message(QWidget *owner, MessageKind kind, const QString &caption, const QString &text)
 {
-    const QMessageBox::Icon icon = kind == MessageKind::Error       ? QMessageBox::Critical
+    const QMessageBox::Icon icon = kind == MessageKind::Error         ? QMessageBox::Critical
                                    : kind == MessageKind::Information ? QMessageBox::Information
                                                                       : QMessageBox::NoIcon;
     // Whatever a message quotes shows as the characters it holds, never as
@@ -113,14 +111,14 @@ Desktop::Answer QtDesktop::ask(QWidget *owner, const QString &caption, const QSt
 {
     QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::NoButton, owner);
     QPushButton *yesButton = box.addButton(yes, QMessageBox::AcceptRole);
-    QPushButton *noButton = box.addButton(no, QMessageBox::DestructiveRole);
+    QPushButton *noButton = no.isEmpty() ? nullptr : box.addButton(no, QMessageBox::DestructiveRole);
     QPushButton *cancelButton = box.addButton(cancel, QMessageBox::RejectRole);
     box.setDefaultButton(yesButton);
     box.setEscapeButton(cancelButton);
     box.exec();
     if (box.clickedButton() == yesButton)
         return Answer::Yes;
-    if (box.clickedButton() == noButton)
+    if (noButton && box.clickedButton() == noButton)
         return Answer::No;
     return Answer::Cancel;
 }
@@ -184,8 +182,7 @@ void QtDesktop::previewPrint(QWidget *owner, const std::function<void(QPrinter &
     dialog.exec();
 }
 
-std::unique_ptr<Desktop::Progress> QtDesktop::startProgress(QWidget *owner, const QString &title,
-                                                            int maximum)
+std::unique_ptr<Desktop::Progress> QtDesktop::startProgress(QWidget *owner, const QString &title, int maximum)
 {
     return std::make_unique<DialogProgress>(owner, title, maximum);
 }

@@ -14,7 +14,6 @@
 #include <QGroupBox>
 #include <QItemSelectionModel>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
@@ -120,20 +119,14 @@ TEST_F(HistoryWindowTest, TypedDrawsAreAddedDeletedOnlyWhenConfirmedAndExported)
     EXPECT_EQ(desktop.messageTexts(), QStringList{QStringLiteral("请先选择要删除的开奖号码。")});
     h.grddraws->selectRow(1);
     QTest::mouseClick(h.btndelete, Qt::LeftButton);
-    ASSERT_EQ(desktop.modalDialogs.size(), 1u);
+    ASSERT_EQ(desktop.questions.size(), 1u);
+    EXPECT_EQ(desktop.questions[0].text, QStringLiteral("删除第2026003期开奖号码？"));
+    EXPECT_EQ(desktop.questions[0].buttons,
+              (QStringList{QStringLiteral("删除"), QString(), QStringLiteral("取消")}));
     EXPECT_EQ(issues(h).size(), 2);
-    QString asked;
-    desktop.modalScript = [&asked](QDialog *dialog) {
-        auto *box = qobject_cast<QMessageBox *>(dialog);
-        asked = box->text();
-        for (QAbstractButton *button : box->buttons()) {
-            if (button->text() == QStringLiteral("删除"))
-                button->click();
-        }
-    };
+    desktop.answers = {Desktop::Answer::Yes};
     h.grddraws->selectRow(1);
     QTest::mouseClick(h.btndelete, Qt::LeftButton);
-    EXPECT_EQ(asked, QStringLiteral("删除第2026003期开奖号码？"));
     EXPECT_EQ(issues(h), QStringList{QStringLiteral("2026004")});
 
     const QString target = dir.file(QStringLiteral("附属/导出.txt"));
