@@ -4,6 +4,5 @@
 
 DrawShape lotteryDrawShape(const LotteryInfo &lottery)
 {
-    // The catalogue's lotteries have one zone of numbers: no back zone.
-    return drawShapeOf(lottery.name.toStdString(), lottery.kind, lottery.total, lottery.count, 0, 0);
+    return drawShapeOf(lottery.name.toStdString(), lottery.lottery);
 }

@@ -4,7 +4,6 @@
 #include "app/table_model.h"
 #include "app/window_parts.h"
 #include "app/window_place.h"
-#include "base/lottery_kind.h"
 #include "history/check_text.h"
 #include "history/draw_text.h"
 #include "history/history_store.h"
@@ -296,5 +295,5 @@ void Tfrmcheck::showCheck(const Draw &draw)
     grdcheck->setColumnWidth(0, 48);
     grdcheck->setColumnWidth(1, 200);
     lblsummary->setText(utf8(m_check.summary()));
-    m_grid.setDraw(draw.front, m_shape.front.digits ? Digit : Lotto);
+    m_grid.setDraw({draw.front, draw.back}, m_lottery.lottery);
 }

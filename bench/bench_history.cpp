@@ -160,7 +160,7 @@ void BM_HistoryWindowOpensOnTenThousandDraws(benchmark::State &state)
 {
     const LotteryInfo lottery = lotteryFromRow(
         {QStringLiteral("双色球"), QStringLiteral("0"), QStringLiteral("33"), QStringLiteral("6")});
-    const DrawShape shape = drawShapeOf("双色球", 0, 33, 6);
+    const DrawShape shape = drawShapeOf("双色球", {0, 33, 6});
     std::vector<Draw> draws = tenThousandDraws();
     for (Draw &draw : draws)
         draw.back.clear();

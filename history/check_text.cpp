@@ -27,7 +27,7 @@ std::string drawPrompt(const std::string &lottery, const DrawShape &shape, bool 
     const std::string ask = withIssue ? "请输入期号、开奖日期（可省略）和" : "请输入";
     const std::string front = std::to_string(shape.front.count) + "个";
     if (shape.back)
-        return ask + lottery + "的" + front + shape.front.name + "号码和" + std::to_string(shape.back->count)
+        return ask + lottery + "的" + front + "开奖号码和" + std::to_string(shape.back->count)
                + "个" + shape.back->name + "号码（用“+”隔开）：";
     if (shape.special)
         return ask + lottery + "的" + front + "基本号码和1个特别号（用“+”隔开）：";

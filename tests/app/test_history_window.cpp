@@ -69,10 +69,10 @@ TEST_F(HistoryWindowTest, ImportListsDrawsNewestFirstAndNamesTheLinesItLeftOut)
 
     const QString file
         = writeFile(QStringLiteral("双色球.txt"), utf8ToGbk("期号 开奖日期 开奖号码\r\n"
-                                                            "2026001 2026-01-01 01 02 03 04 05 06\r\n"
-                                                            "2026002\t07,08,09,10,11,12\r\n"
+                                                            "2026001 2026-01-01 01 02 03 04 05 06 + 07\r\n"
+                                                            "2026002\t07,08,09,10,11,12\t16\r\n"
                                                             "2026x 01 02\r\n"
-                                                            "2026001 2026-01-01 01 02 03 04 05 07\r\n"));
+                                                            "2026001 2026-01-01 01 02 03 04 05 07 + 07\r\n"));
     import(h, file);
     EXPECT_EQ(desktop.dialogs.back().title, QStringLiteral("导入开奖号码"));
     EXPECT_EQ(desktop.dialogs.back().initialFolder, dir.file(QStringLiteral("附属/")));
@@ -83,7 +83,7 @@ TEST_F(HistoryWindowTest, ImportListsDrawsNewestFirstAndNamesTheLinesItLeftOut)
     EXPECT_TRUE(report.contains(QStringLiteral("第5行："))) << report.toStdString();
     EXPECT_EQ(issues(h), (QStringList{QStringLiteral("2026002"), QStringLiteral("2026001")}));
     EXPECT_EQ(cell(h.grddraws->model(), 1, 1), QStringLiteral("2026-01-01"));
-    EXPECT_EQ(cell(h.grddraws->model(), 0, 2), QStringLiteral("07 08 09 10 11 12"));
+    EXPECT_EQ(cell(h.grddraws->model(), 0, 2), QStringLiteral("07 08 09 10 11 12 + 16"));
     EXPECT_EQ(h.lblcount->text(), QStringLiteral("双色球：共2期开奖号码"));
 
     // The same file again changes nothing and says so.
@@ -102,16 +102,16 @@ TEST_F(HistoryWindowTest, ImportListsDrawsNewestFirstAndNamesTheLinesItLeftOut)
 TEST_F(HistoryWindowTest, TypedDrawsAreAddedDeletedOnlyWhenConfirmedAndExported)
 {
     Tfrmhistory &h = openHistory();
-    desktop.textAnswers = {QStringLiteral("2026003 2026-01-05 13 11 09 07 05 03"),
-                           QStringLiteral("2026004 01 02 03"), QStringLiteral("2026003 01 02 03 04 05 06"),
-                           QStringLiteral("2026004 2026-01-07 21 22 23 24 25 26")};
+    desktop.textAnswers = {QStringLiteral("2026003 2026-01-05 13 11 09 07 05 03 | 01"),
+                           QStringLiteral("2026004 01 02 03"), QStringLiteral("2026003 01 02 03 04 05 06 + 01"),
+                           QStringLiteral("2026004 2026-01-07 21 22 23 24 25 26 + 16")};
     for (int i = 0; i < 4; ++i)
         QTest::mouseClick(h.btnadddraw, Qt::LeftButton);
     EXPECT_EQ(desktop.askedTitles.front(), QStringLiteral("添加开奖号码"));
-    EXPECT_EQ(desktop.messageTexts(), (QStringList{QStringLiteral("开奖号码有误：应有6个号码，读到3个！"),
+    EXPECT_EQ(desktop.messageTexts(), (QStringList{QStringLiteral("开奖号码有误：应有7个号码（前区6个，蓝球1个），读到3个！"),
                                                    QStringLiteral("期号2026003已经存在，未添加。")}));
     EXPECT_EQ(issues(h), (QStringList{QStringLiteral("2026004"), QStringLiteral("2026003")}));
-    EXPECT_EQ(cell(h.grddraws->model(), 1, 2), QStringLiteral("03 05 07 09 11 13"));
+    EXPECT_EQ(cell(h.grddraws->model(), 1, 2), QStringLiteral("03 05 07 09 11 13 + 01"));
 
     // Nothing selected: told so; cancelled: kept; confirmed: gone.
     desktop.messages.clear();
@@ -137,7 +137,7 @@ TEST_F(HistoryWindowTest, TypedDrawsAreAddedDeletedOnlyWhenConfirmedAndExported)
     QFile file(target);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(gbkToUtf8(file.readAll().toStdString()),
-              "期号 开奖日期 开奖号码\r\n2026004 2026-01-07 21 22 23 24 25 26\r\n");
+              "期号 开奖日期 开奖号码\r\n2026004 2026-01-07 21 22 23 24 25 26 + 16\r\n");
 }
 
 // The history of the chart's pure tests, numbers 1 to 5, two a draw:

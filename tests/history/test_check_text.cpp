@@ -5,17 +5,17 @@
 
 TEST(CheckText, GridCellsBecomeBetsOfTheDrawsZones)
 {
-    const DrawShape ssq = drawShapeOf("双色球", 0, 33, 6, 16, 1, "蓝球");
+    const DrawShape ssq = drawShapeOf("双色球", {0, 33, 6, "蓝球", 16, 1});
     const Bet bet = betOfCells({"03", "09", "14", "20", "27", "33", "07"}, ssq);
     EXPECT_EQ(bet.front, (std::vector<int>{3, 9, 14, 20, 27, 33}));
     EXPECT_EQ(bet.back, std::vector<int>{7});
     // A cell that is no number (a hand-edited file) never hits.
-    EXPECT_EQ(betOfCells({"3", "", "x5", "8"}, drawShapeOf("福彩3D", 1, 10, 3)).front,
+    EXPECT_EQ(betOfCells({"3", "", "x5", "8"}, drawShapeOf("福彩3D", {1, 10, 3})).front,
               (std::vector<int>{3, 8}));
 
-    EXPECT_EQ(drawPrompt("大乐透", drawShapeOf("大乐透", 0, 35, 5, 12, 2, "后区")),
-              "请输入大乐透的5个前区号码和2个后区号码（用“+”隔开）：");
-    EXPECT_EQ(drawPrompt("七乐彩", drawShapeOf("七乐彩", 0, 30, 7), true),
+    EXPECT_EQ(drawPrompt("大乐透", drawShapeOf("大乐透", {0, 35, 5, "后区", 12, 2})),
+              "请输入大乐透的5个开奖号码和2个后区号码（用“+”隔开）：");
+    EXPECT_EQ(drawPrompt("七乐彩", drawShapeOf("七乐彩", {0, 30, 7}), true),
               "请输入期号、开奖日期（可省略）和七乐彩的7个基本号码和1个特别号（用“+”隔开）：");
 }
 
