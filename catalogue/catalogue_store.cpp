@@ -1,6 +1,7 @@
 #include "catalogue/catalogue_store.h"
 
 #include "base/app_error.h"
+#include "catalogue/sql_connection.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -8,10 +9,8 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <QUrl>
 #include <QVariant>
 
-#include <atomic>
 #include <optional>
 
 namespace {
@@ -31,123 +30,16 @@ const QString kBackCount = QStringLiteral("后区个数");
     throw AppError(message.toStdString());
 }
 
-// What SQLite reported, told as a sentence of the program's own; SQLite's
-// own words follow in brackets. `doing` is what the program tried: 打开,
-// 读取 or 写入.
-[[noreturn]] void failWith(const QString &filePath, const QString &doing, const QSqlError &error)
-{
-    QString reason;
-    // Extended result codes carry the primary code in their low byte.
-    switch (error.nativeErrorCode().toInt() & 0xff) {
-    case 5: // SQLITE_BUSY
-    case 6: // SQLITE_LOCKED
-        reason = QStringLiteral("它正被另一个程序使用，请稍后再试");
-        break;
-    case 3:  // SQLITE_PERM
-    case 23: // SQLITE_AUTH
-        reason = QStringLiteral("没有访问它的权限");
-        break;
-    case 8: // SQLITE_READONLY
-        reason = QStringLiteral("它是只读的");
-        break;
-    case 10: // SQLITE_IOERR
-        reason = QStringLiteral("磁盘读写出错");
-        break;
-    case 11: // SQLITE_CORRUPT
-    case 26: // SQLITE_NOTADB
-        reason = QStringLiteral("文件已损坏，或不是彩票数据库");
-        break;
-    case 13: // SQLITE_FULL
-        reason = QStringLiteral("磁盘已满");
-        break;
-    case 14: // SQLITE_CANTOPEN
-        reason = QStringLiteral("文件打不开");
-        break;
-    default:
-        break;
-    }
-    QString words = error.databaseText().trimmed();
-    if (words.isEmpty())
-        words = error.driverText().trimmed();
-    QString message = QStringLiteral("无法%1彩票数据库“%2”").arg(doing, quotedText(filePath));
-    if (!reason.isEmpty())
-        message += QStringLiteral("：") + reason;
-    if (!words.isEmpty())
-        message += QStringLiteral("（") + quotedText(words) + QStringLiteral("）");
-    fail(message + QStringLiteral("。"));
-}
-
-// One connection for the length of one operation. SQLite is opened through a
-// URI so that a missing file is never created empty behind the player's back.
-class Connection
-{
-public:
-    // Unchanging: read without locks and without the WAL index.
-    enum Mode { ReadOnly, Unchanging, ReadWrite, Create };
-
-    Connection(const QString &filePath, Mode mode, int busyTimeout = 5000)
-        : m_name(QStringLiteral("korvel-catalogue-%1").arg(nextId()))
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
-        const char *modeText = mode == ReadOnly     ? "ro"
-                               : mode == Unchanging ? "ro&immutable=1"
-                               : mode == ReadWrite  ? "rw"
-                                                    : "rwc";
-        db.setDatabaseName(QUrl::fromLocalFile(QFileInfo(filePath).absoluteFilePath())
-                               .toString(QUrl::FullyEncoded)
-                           + QStringLiteral("?mode=") + QLatin1String(modeText));
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeout));
-        if (!db.open()) {
-            const QSqlError error = db.lastError();
-            db = QSqlDatabase();
-            QSqlDatabase::removeDatabase(m_name);
-            failWith(filePath, QStringLiteral("打开"), error);
-        }
-    }
-
-    ~Connection()
-    {
-        {
-            QSqlDatabase db = QSqlDatabase::database(m_name, false);
-            db.close();
-        }
-        QSqlDatabase::removeDatabase(m_name);
-    }
-
-    Connection(const Connection &) = delete;
-    Connection &operator=(const Connection &) = delete;
-
-    QSqlDatabase database() const { return QSqlDatabase::database(m_name, false); }
-
-private:
-    static int nextId()
-    {
-        static std::atomic<int> id{0};
-        return ++id;
-    }
-
-    QString m_name;
-};
-
-void requireFile(const QString &filePath)
-{
-    const QFileInfo info(filePath);
-    if (!info.exists())
-        fail(QStringLiteral("找不到彩票数据库文件“%1”。").arg(quotedText(filePath)));
-    if (!info.isFile())
-        fail(QStringLiteral("彩票数据库“%1”不是一个文件。").arg(quotedText(filePath)));
-}
-
 [[noreturn]] void failQuery(const QString &filePath, const QSqlQuery &query)
 {
-    failWith(filePath, QStringLiteral("读取"), query.lastError());
+    failSql(filePath, QStringLiteral("读取"), query.lastError());
 }
 
 // Every row, or nothing with the store's error in `error`.
-std::optional<std::vector<CatalogueRow>> readRows(const QString &filePath, Connection::Mode mode,
+std::optional<std::vector<CatalogueRow>> readRows(const QString &filePath, SqlConnection::Mode mode,
                                                   int busyTimeout, QSqlError &error)
 {
-    Connection connection(filePath, mode, busyTimeout);
+    SqlConnection connection(filePath, mode, busyTimeout);
     std::vector<CatalogueRow> rows;
     QSqlQuery query(connection.database());
     query.setForwardOnly(true);
@@ -199,7 +91,7 @@ void CatalogueStore::create(const QString &filePath)
 {
     if (QFileInfo::exists(filePath))
         fail(QStringLiteral("彩票数据库“%1”已经存在。").arg(quotedText(filePath)));
-    Connection connection(filePath, Connection::Create);
+    SqlConnection connection(filePath, SqlConnection::Create);
     QSqlQuery query(connection.database());
     if (!query.exec(QStringLiteral("create table %1 (%2 text, %3 integer, %4 integer, %5 integer, "
                                    "%6 text, %7 integer, %8 integer)")
@@ -209,9 +101,9 @@ void CatalogueStore::create(const QString &filePath)
 
 std::vector<CatalogueRow> CatalogueStore::readAll() const
 {
-    requireFile(m_filePath);
+    requireDatabaseFile(m_filePath);
     QSqlError error;
-    if (auto rows = readRows(m_filePath, Connection::ReadOnly, m_busyTimeout, error))
+    if (auto rows = readRows(m_filePath, SqlConnection::ReadOnly, m_busyTimeout, error))
         return *rows;
     // A store in WAL journal mode is read through a "-shm" index beside it,
     // which a read-only folder cannot hold, so SQLite refuses to read it at
@@ -220,14 +112,14 @@ std::vector<CatalogueRow> CatalogueStore::readAll() const
     // such a read would not see.
     const QFileInfo file(m_filePath);
     if (!inWalMode(m_filePath) || QFileInfo(file.absolutePath()).isWritable())
-        failWith(m_filePath, QStringLiteral("读取"), error);
+        failSql(m_filePath, QStringLiteral("读取"), error);
     if (QFileInfo(m_filePath + QStringLiteral("-wal")).size() > 0)
         fail(QStringLiteral("无法读取彩票数据库“%1”：它使用WAL日志模式，所在的文件夹是只读的，"
                             "而且还有更改留在“-wal”文件中。请让该文件夹可写后再打开。")
                  .arg(quotedText(m_filePath)));
-    if (auto rows = readRows(m_filePath, Connection::Unchanging, m_busyTimeout, error))
+    if (auto rows = readRows(m_filePath, SqlConnection::Unchanging, m_busyTimeout, error))
         return *rows;
-    failWith(m_filePath, QStringLiteral("读取"), error);
+    failSql(m_filePath, QStringLiteral("读取"), error);
 }
 
 void CatalogueStore::append(const LotteryInfo &lottery) const
@@ -242,13 +134,13 @@ bool CatalogueStore::appendIfNew(const LotteryInfo &lottery) const
 
 bool CatalogueStore::write(const LotteryInfo &lottery, bool onlyIfNew) const
 {
-    requireFile(m_filePath);
-    Connection connection(m_filePath, Connection::ReadWrite, m_busyTimeout);
+    requireDatabaseFile(m_filePath);
+    SqlConnection connection(m_filePath, SqlConnection::ReadWrite, m_busyTimeout);
     QSqlDatabase db = connection.database();
     QSqlQuery query(db);
     const auto failWriting = [&](const QSqlError &error) {
         query.exec(QStringLiteral("rollback"));
-        failWith(m_filePath, QStringLiteral("写入"), error);
+        failSql(m_filePath, QStringLiteral("写入"), error);
     };
     // Take the write lock first, so that the check and the append see the
     // same table even with another program adding at the same moment.

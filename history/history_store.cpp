@@ -2,7 +2,7 @@
 
 #include "base/app_error.h"
 #include "base/int_text.h"
-#include "history/sql_connection.h"
+#include "catalogue/sql_connection.h"
 
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -88,7 +88,8 @@ void createTables(const SqlConnection &connection, const std::vector<PrizeRuleRo
 template<typename Work>
 auto writing(const QString &filePath, int busyTimeout, Work work)
 {
-    SqlConnection connection(filePath, true, busyTimeout);
+    requireDatabaseFile(filePath);
+    SqlConnection connection(filePath, SqlConnection::ReadWrite, busyTimeout);
     connection.begin();
     try {
         createTables(connection, shippedPrizeRules());
@@ -168,7 +169,8 @@ HistoryStore::HistoryStore(QString filePath, int busyTimeout)
 
 void HistoryStore::ensureTables(const std::vector<PrizeRuleRow> &rules) const
 {
-    SqlConnection connection(m_filePath, true, m_busyTimeout);
+    requireDatabaseFile(m_filePath);
+    SqlConnection connection(m_filePath, SqlConnection::ReadWrite, m_busyTimeout);
     connection.begin();
     try {
         createTables(connection, rules);
@@ -181,7 +183,8 @@ void HistoryStore::ensureTables(const std::vector<PrizeRuleRow> &rules) const
 
 HistoryStore::StoredDraws HistoryStore::draws(const std::string &lottery, const DrawShape &shape) const
 {
-    const SqlConnection connection(m_filePath, false, m_busyTimeout);
+    requireDatabaseFile(m_filePath);
+    const SqlConnection connection(m_filePath, SqlConnection::ReadOnly, m_busyTimeout);
     StoredDraws stored;
     stored.draws = readDraws(connection, lottery, &stored.unfit, &shape);
     return stored;
@@ -236,7 +239,8 @@ int HistoryStore::deleteDraws(const std::string &lottery, const std::vector<std:
 
 std::vector<PrizeRuleRow> HistoryStore::prizeRules(const std::string &lottery) const
 {
-    const SqlConnection connection(m_filePath, false, m_busyTimeout);
+    requireDatabaseFile(m_filePath);
+    const SqlConnection connection(m_filePath, SqlConnection::ReadOnly, m_busyTimeout);
     std::vector<PrizeRuleRow> rows;
     if (!connection.hasTable(kPrizeTable)) {
         for (const PrizeRuleRow &row : shippedPrizeRules()) {
