@@ -3,11 +3,16 @@
 #include "main_window_fixture.h"
 
 #include "app/lottery_shape.h"
+#include "app/result_grid_view.h"
 #include "app/u_check.h"
 #include "history/history_store.h"
 #include "results/result_grid_model.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QTimer>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -39,7 +44,31 @@ protected:
         store.importDraws(window->currentLottery().name.toStdString(),
                           lotteryDrawShape(window->currentLottery()), text);
     }
-    void trigger(const char *action) { window->findChild<QAction *>(QLatin1String(action))->trigger(); }
+    // As a player does: a right click on the grid, then a click on the
+    // entry of its menu.
+    void fromMenu(const QString &entry)
+    {
+        QWidget *grid = window->grdcode->viewport();
+        bool clicked = false;
+        QTimer::singleShot(0, grid, [&] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            ASSERT_NE(menu, nullptr);
+            for (QAction *action : menu->actions()) {
+                if (action->text() == entry) {
+                    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+                    clicked = true;
+                    return;
+                }
+            }
+            menu->close();
+        });
+        const QPoint at = grid->rect().center();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, grid->mapToGlobal(at));
+        QApplication::sendEvent(grid, &event);
+        ASSERT_TRUE(clicked) << entry.toStdString();
+    }
+    void checkDraw() { fromMenu(QStringLiteral("核对开奖号码…")); }
+    void checkHistory() { fromMenu(QStringLiteral("对照历史…")); }
     static QStringList column(const QTableView *view, int column)
     {
         QStringList texts;
@@ -55,7 +84,7 @@ TEST_F(DrawCheckTest, NewestStoredDrawByDefaultAnyByChoiceWithLevelsPrizesAndThe
         = openWithBets(QStringLiteral("22选5"), "01 02 03 04 05 \r\n01 02 03 04 22 \r\n01 02 03 21 22 \r\n"
                                                 "01 02 20 21 22 \r\n06 07 08 09 10 \r\n");
     storeDraws("2026001 06 07 08 09 10\n2026002 2026-01-03 01 02 03 04 05\n");
-    trigger("actCheckDraw");
+    checkDraw();
     Tfrmcheck *check = w.frmcheck();
     ASSERT_NE(check, nullptr);
     EXPECT_TRUE(check->isVisible());
@@ -76,8 +105,7 @@ TEST_F(DrawCheckTest, NewestStoredDrawByDefaultAnyByChoiceWithLevelsPrizesAndThe
     EXPECT_FALSE(grid.index(2, 3).data(Qt::BackgroundRole).isValid()); // 21
 
     // The older draw, chosen.
-    check->comdraw->setCurrentIndex(1);
-    emit check->comdraw->activated(1);
+    pickAt(check->comdraw, 1);
     EXPECT_EQ(check->lblsummary->text(), QStringLiteral("共5注 投入10元 中奖1注 奖金0元（另有浮动奖1注）"));
     EXPECT_TRUE(grid.index(4, 0).data(Qt::BackgroundRole).isValid()); // 06 of the last bet
 
@@ -90,12 +118,12 @@ TEST_F(DrawCheckTest, NewestStoredDrawByDefaultAnyByChoiceWithLevelsPrizesAndThe
 TEST_F(DrawCheckTest, HistoryCountsEachLevelOverEveryStoredDraw)
 {
     Tfrmmain &w = openWithBets(QStringLiteral("22选5"), "01 02 03 04 05 \r\n11 12 13 14 15 \r\n");
-    trigger("actCheckHistory");
+    checkHistory();
     EXPECT_EQ(desktop.messageTexts(),
               QStringList{QStringLiteral("还没有22选5的开奖号码，请先在“开奖历史”中导入或添加。")});
     storeDraws("2026001 01 02 03 04 05\n2026002 01 02 03 04 06\n2026003 01 02 03 07 08\n"
                "2026004 01 02 09 10 16\n2026005 01 02 03 04 09\n");
-    trigger("actCheckHistory");
+    checkHistory();
     Tfrmcheck *check = w.frmcheck();
     ASSERT_TRUE(check->isVisible());
     EXPECT_EQ(check->lblhistory->text(),
@@ -116,13 +144,13 @@ TEST_F(DrawCheckTest, TypedDrawOfTwentyNumbersAndALotteryWithoutPrizeRules)
                                                         "61 62 63 64 65 66 67 68 69 70 \r\n");
     // 快乐8 draws twenty numbers for bets of ten.
     desktop.textAnswers = {QStringLiteral("01 02 03 04 05 06 07 08 09 10 11 12 13 14 15 16 17 18 19")};
-    trigger("actCheckDraw");
+    checkDraw();
     EXPECT_EQ(desktop.askedTitles, QStringList{QStringLiteral("核对开奖号码")});
     EXPECT_EQ(desktop.messageTexts(), QStringList{QStringLiteral("开奖号码有误：应有20个号码，读到19个！")});
     EXPECT_TRUE(w.frmcheck() == nullptr || !w.frmcheck()->isVisible());
 
     desktop.textAnswers = {QStringLiteral("1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20")};
-    trigger("actCheckDraw");
+    checkDraw();
     Tfrmcheck *check = w.frmcheck();
     ASSERT_TRUE(check->isVisible());
     EXPECT_EQ(check->comdraw->currentText(),
@@ -138,7 +166,45 @@ TEST_F(DrawCheckTest, TypedDrawOfTwentyNumbersAndALotteryWithoutPrizeRules)
     EXPECT_FALSE(check->isVisible()); // its bets were another lottery's
     openWithBets(QStringLiteral("自选五"), "01 02 03 04 05 \r\n");
     desktop.textAnswers = {QStringLiteral("05 04 10 11 12")};
-    trigger("actCheckDraw");
+    checkDraw();
     EXPECT_EQ(column(check->grdcheck, 2), QStringList{QStringLiteral("2")});
     EXPECT_EQ(check->lblsummary->text(), QStringLiteral("共1注（本彩票没有奖级规则，只显示命中个数）"));
+}
+
+TEST_F(DrawCheckTest, TwoZoneBetsAreCheckedZoneByZoneByTheRulesOfTheDrawsIssue)
+{
+    Tfrmmain &w = openWithBets(QStringLiteral("双色球"), "01 02 03 04 05 06 07 \r\n01 02 03 04 05 33 07 \r\n"
+                                                         "01 02 03 04 05 33 16 \r\n20 21 22 23 24 25 07 \r\n"
+                                                         "01 02 03 20 21 22 16 \r\n");
+    // 3+0 won nothing before 2026014 and 福运奖 from then on.
+    storeDraws("2026001 01 02 03 04 05 06 + 07\n2026020 01 02 03 04 05 06 + 07\n");
+    checkDraw();
+    Tfrmcheck *check = w.frmcheck();
+    ASSERT_TRUE(check->isVisible());
+    EXPECT_EQ(check->comdraw->currentText(), QStringLiteral("2026020期 01 02 03 04 05 06 + 07"));
+    EXPECT_EQ(check->grdcheck->model()->headerData(3, Qt::Horizontal).toString(), QStringLiteral("蓝球命中"));
+    EXPECT_EQ(column(check->grdcheck, 1).first(), QStringLiteral("01 02 03 04 05 06 + 07"));
+    EXPECT_EQ(column(check->grdcheck, 2), (QStringList{QStringLiteral("6"), QStringLiteral("5"), QStringLiteral("5"),
+                                                       QStringLiteral("0"), QStringLiteral("3")}));
+    EXPECT_EQ(column(check->grdcheck, 3), (QStringList{QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("0"),
+                                                       QStringLiteral("1"), QStringLiteral("0")}));
+    EXPECT_EQ(column(check->grdcheck, 4),
+              (QStringList{QStringLiteral("一等奖"), QStringLiteral("三等奖"), QStringLiteral("四等奖"),
+                           QStringLiteral("六等奖"), QStringLiteral("福运奖")}));
+    EXPECT_EQ(check->lblsummary->text(),
+              QStringLiteral("共5注 投入10元 中奖5注 奖金3210元（另有浮动奖1注）"));
+    // The blue ball hits in its own column only.
+    const ResultGridModel &grid = w.resultGrid();
+    EXPECT_TRUE(grid.index(3, 6).data(Qt::BackgroundRole).isValid());
+    EXPECT_FALSE(grid.index(2, 6).data(Qt::BackgroundRole).isValid());
+    EXPECT_FALSE(grid.index(3, 0).data(Qt::BackgroundRole).isValid());
+
+    pickAt(check->comdraw, 1);
+    EXPECT_EQ(column(check->grdcheck, 5).last(), QString());
+    EXPECT_EQ(check->lblsummary->text(),
+              QStringLiteral("共5注 投入10元 中奖4注 奖金3205元（另有浮动奖1注）"));
+
+    checkHistory();
+    EXPECT_EQ(column(check->grdhistory, 2).last(), QStringLiteral("福运奖"));
+    EXPECT_EQ(column(check->grdhistory, 3).last(), QStringLiteral("福运奖1次"));
 }

@@ -15,6 +15,8 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTest>
 
@@ -175,7 +177,8 @@ TEST_F(HistoryWindowTest, ChartOfASmallHistoryShowsBallsMissesTheRowsUnderAndThe
         (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("1")}));
 
     // The player's bets as the last row: how many hold each number.
-    h.tabs->setCurrentIndex(1);
+    QTest::mouseClick(h.tabs->tabBar(), Qt::LeftButton, {}, h.tabs->tabBar()->tabRect(1).center());
+    ASSERT_EQ(h.tabs->currentIndex(), 1);
     desktop.fileAnswers.push_back(writeFile(QStringLiteral("投注.txt"), "01 02 \r\n02 05 \r\n"));
     QTest::mouseClick(window->btnload, Qt::LeftButton);
     QTest::mouseClick(h.chkbets, Qt::LeftButton);
