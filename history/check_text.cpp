@@ -24,14 +24,26 @@ std::string drawLabel(const Draw &draw, const DrawShape &shape)
 
 std::string drawPrompt(const std::string &lottery, const DrawShape &shape, bool withIssue)
 {
-    const std::string ask = withIssue ? "请输入期号、开奖日期（可省略）和" : "请输入";
+    std::vector<std::string> parts;
+    if (withIssue)
+        parts = {"期号", "开奖日期（可省略）"};
     const std::string front = std::to_string(shape.front.count) + "个";
-    if (shape.back)
-        return ask + lottery + "的" + front + "开奖号码和" + std::to_string(shape.back->count)
-               + "个" + shape.back->name + "号码（用“+”隔开）：";
-    if (shape.special)
-        return ask + lottery + "的" + front + "基本号码和1个特别号（用“+”隔开）：";
-    return ask + lottery + "的" + front + "开奖号码：";
+    if (shape.back) {
+        parts.push_back(front + "开奖号码");
+        parts.push_back(std::to_string(shape.back->count) + "个" + shape.back->name + "号码");
+    } else if (shape.special) {
+        parts.push_back(front + "基本号码");
+        parts.push_back("1个特别号");
+    } else {
+        parts.push_back(front + "开奖号码");
+    }
+    // "A、B和C": one 和, before the last part.
+    std::string text = "请输入" + lottery + "的";
+    for (size_t i = 0; i < parts.size(); ++i)
+        text += (i == 0 ? "" : i + 1 == parts.size() ? "和" : "、") + parts[i];
+    if (shape.back || shape.special)
+        text += "（用“+”隔开）";
+    return text + "：";
 }
 
 std::string typedDrawRefusal(const std::string &reason)

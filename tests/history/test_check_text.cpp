@@ -16,7 +16,7 @@ TEST(CheckText, GridCellsBecomeBetsOfTheDrawsZones)
     EXPECT_EQ(drawPrompt("大乐透", drawShapeOf("大乐透", {0, 35, 5, "后区", 12, 2})),
               "请输入大乐透的5个开奖号码和2个后区号码（用“+”隔开）：");
     EXPECT_EQ(drawPrompt("七乐彩", drawShapeOf("七乐彩", {0, 30, 7}), true),
-              "请输入期号、开奖日期（可省略）和七乐彩的7个基本号码和1个特别号（用“+”隔开）：");
+              "请输入七乐彩的期号、开奖日期（可省略）、7个基本号码和1个特别号（用“+”隔开）：");
 }
 
 TEST(CheckText, PrizesTiersAndPlaysAsThePlayerReadsThem)
