@@ -228,7 +228,7 @@ void Tfrmhistory::btnpictureClick()
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (!trendPicture(*m_trendModel).save(&buffer, "PNG"))
-        throw AppError("无法生成走势图图片");
+        throw AppError("无法生成走势图图片。");
     writeFileAtomically(nativePath(file), bytes.toStdString());
     m_services.desktop.message(this, MessageKind::Plain, windowTitle(), QStringLiteral("成功保存！"));
 }
