@@ -145,7 +145,7 @@ void Tfrmcheck::checkDraw(const LotteryInfo &lottery)
         tabs->setCurrentIndex(0);
     }
     runCheck();
-    centreOverParent(this);
+    placeBesideParent(this);
     show();
     raise();
     activateWindow();

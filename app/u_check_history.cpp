@@ -49,7 +49,7 @@ void Tfrmcheck::checkHistory(const LotteryInfo &lottery)
         const QSignalBlocker quiet(tabs);
         tabs->setCurrentIndex(1);
     }
-    centreOverParent(this);
+    placeBesideParent(this);
     show();
     raise();
     activateWindow();

@@ -111,7 +111,7 @@ void Tfrmhistory::showLottery(const LotteryInfo &lottery)
         const int room = screen() ? screen()->availableGeometry().width() - 40 : wanted;
         resize(std::max(width(), std::min(wanted, room)), height());
     }
-    centreOverParent(this);
+    placeBesideParent(this);
     show();
     raise();
     activateWindow();

@@ -1,23 +1,40 @@
 #pragma once
 
+#include <QRect>
 #include <QScreen>
 #include <QWidget>
 
-// Puts a window that stands beside the main window over the middle of it,
-// within the screen, the first time it is shown.
-inline void centreOverParent(QWidget *window)
+#include <algorithm>
+
+// Where a window of `size` that stands beside the main window (its frame
+// `main`) goes on the screen's free `area`: right of it, else left of it,
+// where the screen has room, so that the grid's highlights stay in sight;
+// else over its middle. Always within the area where it fits.
+inline QPoint placeBeside(const QRect &main, const QSize &size, const QRect &area)
+{
+    constexpr int kGap = 8; // the window's own frame, not yet known
+    QRect place(QPoint(), size);
+    place.moveCenter(main.center());
+    const int right = main.x() + main.width() + kGap;
+    const int left = main.x() - kGap - size.width();
+    if (right + size.width() <= area.x() + area.width())
+        place.moveLeft(right);
+    else if (left >= area.x())
+        place.moveLeft(left);
+    place.moveLeft(std::clamp(place.left(), area.left(), std::max(area.left(), area.right() - place.width())));
+    place.moveTop(std::clamp(place.top(), area.top(), std::max(area.top(), area.bottom() - place.height())));
+    return place.topLeft();
+}
+
+// Places a window that stands beside the main window as placeBeside says,
+// each time it is shown from hidden; a window in sight stays where the
+// player put it.
+inline void placeBesideParent(QWidget *window)
 {
     const QWidget *over = window->parentWidget();
     if (!over || window->isVisible())
         return;
-    QRect place(QPoint(), window->size());
-    place.moveCenter(over->geometry().center());
-    if (const QScreen *screen = over->screen()) {
-        const QRect area = screen->availableGeometry();
-        place.moveLeft(
-            std::clamp(place.left(), area.left(), std::max(area.left(), area.right() - place.width())));
-        place.moveTop(
-            std::clamp(place.top(), area.top(), std::max(area.top(), area.bottom() - place.height())));
-    }
-    window->move(place.topLeft());
+    const QScreen *screen = over->screen();
+    const QRect area = screen ? screen->availableGeometry() : over->frameGeometry().united(window->geometry());
+    window->move(placeBeside(over->frameGeometry(), window->size(), area));
 }

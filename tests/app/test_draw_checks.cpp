@@ -5,6 +5,7 @@
 #include "app/lottery_shape.h"
 #include "app/result_grid_view.h"
 #include "app/u_check.h"
+#include "app/window_place.h"
 #include "history/history_store.h"
 #include "results/result_grid_model.h"
 
@@ -207,4 +208,17 @@ TEST_F(DrawCheckTest, TwoZoneBetsAreCheckedZoneByZoneByTheRulesOfTheDrawsIssue)
     checkHistory();
     EXPECT_EQ(column(check->grdhistory, 2).last(), QStringLiteral("福运奖"));
     EXPECT_EQ(column(check->grdhistory, 3).last(), QStringLiteral("福运奖1次"));
+}
+
+TEST(WindowPlace, ACheckOrHistoryWindowGoesBesideTheMainWindowWhereTheScreenHasRoom)
+{
+    const QRect screen(0, 0, 1920, 1040);
+    const QSize check(760, 480);
+    // Main window moved to the left: the check goes right of it, level with its middle.
+    EXPECT_EQ(placeBeside(QRect(10, 100, 685, 531), check, screen), QPoint(703, 126));
+    // Moved to the right: left of it.
+    EXPECT_EQ(placeBeside(QRect(1200, 100, 685, 531), check, screen), QPoint(432, 126));
+    // No room either side: over its middle, within the screen.
+    EXPECT_EQ(placeBeside(QRect(617, 274, 685, 531), check, screen), QPoint(580, 300));
+    EXPECT_EQ(placeBeside(QRect(0, 0, 685, 531), QSize(1240, 580), QRect(0, 0, 1280, 1024)), QPoint(0, 0));
 }
