@@ -119,12 +119,12 @@ std::optional<Draw> Tfrmcheck::askDraw(QWidget *owner)
     if (!typed)
         return std::nullopt;
     auto parsed = parseDrawNumbers(typed->toStdString(), m_shape);
-    if (const auto *problem = std::get_if<std::string>(&parsed)) {
+    if (!parsed.accepted()) {
         m_services.desktop.message(owner, MessageKind::Plain, applicationTitle(),
-                                   utf8(typedDrawRefusal(*problem)));
+                                   utf8(typedDrawRefusal(parsed.refusal())));
         return std::nullopt;
     }
-    return std::get<Draw>(std::move(parsed));
+    return std::move(parsed.value());
 }
 
 void Tfrmcheck::checkDraw(const LotteryInfo &lottery)

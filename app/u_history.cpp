@@ -207,15 +207,15 @@ void Tfrmhistory::btnadddrawClick()
     if (!typed)
         return;
     auto parsed = parseDrawLine(typed->toStdString(), m_shape);
-    if (const auto *problem = std::get_if<std::string>(&parsed)) {
+    if (!parsed.accepted()) {
         m_services.desktop.message(this, MessageKind::Plain, windowTitle(),
-                                   QString::fromStdString(typedDrawRefusal(*problem)));
+                                   QString::fromStdString(typedDrawRefusal(parsed.refusal())));
         return;
     }
-    Draw draw = std::get<Draw>(std::move(parsed));
+    Draw draw = std::move(parsed.value());
     draw.lottery = m_lottery.name.toStdString();
     if (const auto refusal = store().addDraw(draw)) {
-        m_services.desktop.message(this, MessageKind::Plain, windowTitle(), QString::fromStdString(*refusal));
+        m_services.desktop.message(this, MessageKind::Plain, windowTitle(), QString::fromStdString(refusal->message));
         return;
     }
     reload();
