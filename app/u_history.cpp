@@ -215,7 +215,8 @@ void Tfrmhistory::btnadddrawClick()
     Draw draw = std::move(parsed.value());
     draw.lottery = m_lottery.name.toStdString();
     if (const auto refusal = store().addDraw(draw)) {
-        m_services.desktop.message(this, MessageKind::Plain, windowTitle(), QString::fromStdString(refusal->message));
+        m_services.desktop.message(this, MessageKind::Plain, windowTitle(),
+                                   QString::fromStdString(refusal->message));
         return;
     }
     reload();

@@ -21,7 +21,8 @@ inline QPoint placeBeside(const QRect &main, const QSize &size, const QRect &are
         place.moveLeft(right);
     else if (left >= area.x())
         place.moveLeft(left);
-    place.moveLeft(std::clamp(place.left(), area.left(), std::max(area.left(), area.right() - place.width())));
+    place.moveLeft(
+        std::clamp(place.left(), area.left(), std::max(area.left(), area.right() - place.width())));
     place.moveTop(std::clamp(place.top(), area.top(), std::max(area.top(), area.bottom() - place.height())));
     return place.topLeft();
 }
@@ -35,6 +36,7 @@ inline void placeBesideParent(QWidget *window)
     if (!over || window->isVisible())
         return;
     const QScreen *screen = over->screen();
-    const QRect area = screen ? screen->availableGeometry() : over->frameGeometry().united(window->geometry());
+    const QRect area
+        = screen ? screen->availableGeometry() : over->frameGeometry().united(window->geometry());
     window->move(placeBeside(over->frameGeometry(), window->size(), area));
 }

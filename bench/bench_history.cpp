@@ -158,9 +158,9 @@ BENCHMARK(BM_TrendViewScrollsAPage)->Unit(benchmark::kMillisecond);
 // statistics, and the first paint.
 void BM_HistoryWindowOpensOnTenThousandDraws(benchmark::State &state)
 {
-    const LotteryInfo lottery
-        = lotteryFromRow({QStringLiteral("双色球"), QStringLiteral("0"), QStringLiteral("33"), QStringLiteral("6"),
-                          QStringLiteral("蓝球"), QStringLiteral("16"), QStringLiteral("1")});
+    const LotteryInfo lottery = lotteryFromRow(
+        {QStringLiteral("双色球"), QStringLiteral("0"), QStringLiteral("33"), QStringLiteral("6"),
+         QStringLiteral("蓝球"), QStringLiteral("16"), QStringLiteral("1")});
     const DrawShape shape = drawShapeOf("双色球", lottery.lottery);
     const std::vector<Draw> draws = tenThousandDraws();
     QTemporaryDir dir;

@@ -75,8 +75,8 @@ bool inWalMode(const QString &filePath)
     if (!file.open(QIODevice::ReadOnly))
         return false;
     const QByteArray header = file.read(20);
-    return header.startsWith(QByteArrayLiteral("SQLite format 3")) && header.size() == 20
-           && header[18] == 2 && header[19] == 2;
+    return header.startsWith(QByteArrayLiteral("SQLite format 3")) && header.size() == 20 && header[18] == 2
+           && header[19] == 2;
 }
 
 } // namespace
@@ -84,8 +84,7 @@ bool inWalMode(const QString &filePath)
 CatalogueStore::CatalogueStore(QString filePath, int busyTimeout)
     : m_filePath(std::move(filePath))
     , m_busyTimeout(busyTimeout)
-{
-}
+{}
 
 void CatalogueStore::create(const QString &filePath)
 {
@@ -174,8 +173,9 @@ bool CatalogueStore::write(const LotteryInfo &lottery, bool onlyIfNew) const
                                    .arg(kTable, column, QLatin1String(type))))
                 failWriting(query.lastError());
         }
-        query.prepare(QStringLiteral("insert into %1 (%2, %3, %4, %5, %6, %7, %8) values (?, ?, ?, ?, ?, ?, ?)")
-                          .arg(kTable, kName, kKind, kTotal, kCount, kBackName, kBackTotal, kBackCount));
+        query.prepare(
+            QStringLiteral("insert into %1 (%2, %3, %4, %5, %6, %7, %8) values (?, ?, ?, ?, ?, ?, ?)")
+                .arg(kTable, kName, kKind, kTotal, kCount, kBackName, kBackTotal, kBackCount));
     } else {
         query.prepare(QStringLiteral("insert into %1 (%2, %3, %4, %5) values (?, ?, ?, ?)")
                           .arg(kTable, kName, kKind, kTotal, kCount));

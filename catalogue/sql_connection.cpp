@@ -88,8 +88,9 @@ SqlConnection::SqlConnection(const QString &filePath, Mode mode, int busyTimeout
                            : mode == Unchanging ? "ro&immutable=1"
                            : mode == ReadWrite  ? "rw"
                                                 : "rwc";
-    db.setDatabaseName(QUrl::fromLocalFile(QFileInfo(filePath).absoluteFilePath()).toString(QUrl::FullyEncoded)
-                       + QStringLiteral("?mode=") + QLatin1String(modeText));
+    db.setDatabaseName(
+        QUrl::fromLocalFile(QFileInfo(filePath).absoluteFilePath()).toString(QUrl::FullyEncoded)
+        + QStringLiteral("?mode=") + QLatin1String(modeText));
     db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeout));
     if (!db.open()) {
         const QSqlError error = db.lastError();

@@ -137,7 +137,7 @@ std::string countProblem(const std::vector<Part> &parts, int expected, int read)
 // Takes the numbers of one part from fields[at...], at most `limit` fields;
 // a Digit zone of single digits may be one run of digits.
 Outcome<int> takeNumbers(const std::vector<std::string> &fields, size_t at, size_t limit,
-                                           const DrawZone &zone, std::vector<int> &out)
+                         const DrawZone &zone, std::vector<int> &out)
 {
     if (zone.digits && zone.high <= 9 && zone.count > 1 && at < fields.size() && limit > 0
         && isDigits(fields[at]) && static_cast<int>(fields[at].size()) == zone.count) {
@@ -157,8 +157,7 @@ Outcome<int> takeNumbers(const std::vector<std::string> &fields, size_t at, size
 
 // Reads the numbers from fields[at...] into `draw`; why they cannot be
 // read, or nothing.
-Check readNumbers(const std::vector<std::string> &fields, size_t at,
-                                       const DrawShape &shape, Draw &draw)
+Check readNumbers(const std::vector<std::string> &fields, size_t at, const DrawShape &shape, Draw &draw)
 {
     std::vector<Part> parts{
         {&shape.front, shape.front.name.empty() ? "基本号码" : shape.front.name, &draw.front}};
@@ -186,7 +185,8 @@ Check readNumbers(const std::vector<std::string> &fields, size_t at,
             if (!taken.accepted())
                 return Refusal{taken.refusal()};
             if (at + static_cast<size_t>(taken.value()) != end)
-                return Refusal{"“" + quotedText(fields[at + static_cast<size_t>(taken.value())]) + "”不是号码"};
+                return Refusal{"“" + quotedText(fields[at + static_cast<size_t>(taken.value())])
+                               + "”不是号码"};
             ++part;
             if (end == fields.size())
                 break;

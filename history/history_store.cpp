@@ -204,16 +204,15 @@ ImportPlan HistoryStore::importDraws(const std::string &lottery, const DrawShape
 
 Check HistoryStore::addDraw(const Draw &draw) const
 {
-    return writing(m_filePath, m_busyTimeout,
-                   [&](const SqlConnection &connection) -> Check {
-                       const auto key = issueKey(draw.issue);
-                       for (const Draw &stored : readDraws(connection, draw.lottery, nullptr, nullptr)) {
-                           if (issueKey(stored.issue) == key)
-                               return Refusal{"期号" + draw.issue + "已经存在，未添加。"};
-                       }
-                       insertDraws(connection, {draw});
-                       return std::nullopt;
-                   });
+    return writing(m_filePath, m_busyTimeout, [&](const SqlConnection &connection) -> Check {
+        const auto key = issueKey(draw.issue);
+        for (const Draw &stored : readDraws(connection, draw.lottery, nullptr, nullptr)) {
+            if (issueKey(stored.issue) == key)
+                return Refusal{"期号" + draw.issue + "已经存在，未添加。"};
+        }
+        insertDraws(connection, {draw});
+        return std::nullopt;
+    });
 }
 
 bool HistoryStore::deleteDraw(const std::string &lottery, const std::string &issue) const

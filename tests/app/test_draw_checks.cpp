@@ -11,15 +11,15 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QContextMenuEvent>
-#include <QMenu>
-#include <QTimer>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 
 class DrawCheckTest : public MainWindowTest
 {
@@ -185,10 +185,12 @@ TEST_F(DrawCheckTest, TwoZoneBetsAreCheckedZoneByZoneByTheRulesOfTheDrawsIssue)
     EXPECT_EQ(check->comdraw->currentText(), QStringLiteral("2026020期 01 02 03 04 05 06 + 07"));
     EXPECT_EQ(check->grdcheck->model()->headerData(3, Qt::Horizontal).toString(), QStringLiteral("蓝球命中"));
     EXPECT_EQ(column(check->grdcheck, 1).first(), QStringLiteral("01 02 03 04 05 06 + 07"));
-    EXPECT_EQ(column(check->grdcheck, 2), (QStringList{QStringLiteral("6"), QStringLiteral("5"), QStringLiteral("5"),
-                                                       QStringLiteral("0"), QStringLiteral("3")}));
-    EXPECT_EQ(column(check->grdcheck, 3), (QStringList{QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("0"),
-                                                       QStringLiteral("1"), QStringLiteral("0")}));
+    EXPECT_EQ(column(check->grdcheck, 2),
+              (QStringList{QStringLiteral("6"), QStringLiteral("5"), QStringLiteral("5"), QStringLiteral("0"),
+                           QStringLiteral("3")}));
+    EXPECT_EQ(column(check->grdcheck, 3),
+              (QStringList{QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("1"),
+                           QStringLiteral("0")}));
     EXPECT_EQ(column(check->grdcheck, 4),
               (QStringList{QStringLiteral("一等奖"), QStringLiteral("三等奖"), QStringLiteral("四等奖"),
                            QStringLiteral("六等奖"), QStringLiteral("福运奖")}));

@@ -104,14 +104,16 @@ TEST_F(HistoryWindowTest, ImportListsDrawsNewestFirstAndNamesTheLinesItLeftOut)
 TEST_F(HistoryWindowTest, TypedDrawsAreAddedDeletedOnlyWhenConfirmedAndExported)
 {
     Tfrmhistory &h = openHistory();
-    desktop.textAnswers = {QStringLiteral("2026003 2026-01-05 13 11 09 07 05 03 | 01"),
-                           QStringLiteral("2026004 01 02 03"), QStringLiteral("2026003 01 02 03 04 05 06 + 01"),
-                           QStringLiteral("2026004 2026-01-07 21 22 23 24 25 26 + 16")};
+    desktop.textAnswers
+        = {QStringLiteral("2026003 2026-01-05 13 11 09 07 05 03 | 01"), QStringLiteral("2026004 01 02 03"),
+           QStringLiteral("2026003 01 02 03 04 05 06 + 01"),
+           QStringLiteral("2026004 2026-01-07 21 22 23 24 25 26 + 16")};
     for (int i = 0; i < 4; ++i)
         QTest::mouseClick(h.btnadddraw, Qt::LeftButton);
     EXPECT_EQ(desktop.askedTitles.front(), QStringLiteral("添加开奖号码"));
-    EXPECT_EQ(desktop.messageTexts(), (QStringList{QStringLiteral("开奖号码有误：应有7个号码（前区6个，蓝球1个），读到3个！"),
-                                                   QStringLiteral("期号2026003已经存在，未添加。")}));
+    EXPECT_EQ(desktop.messageTexts(),
+              (QStringList{QStringLiteral("开奖号码有误：应有7个号码（前区6个，蓝球1个），读到3个！"),
+                           QStringLiteral("期号2026003已经存在，未添加。")}));
     EXPECT_EQ(issues(h), (QStringList{QStringLiteral("2026004"), QStringLiteral("2026003")}));
     EXPECT_EQ(cell(h.grddraws->model(), 1, 2), QStringLiteral("03 05 07 09 11 13 + 01"));
 
