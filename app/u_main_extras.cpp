@@ -118,6 +118,7 @@ void Tfrmmain::copyRows()
     for (const QModelIndex &index : grdcode->selectionModel()->selectedIndexes())
         rows.insert(index.row() + 1);
     std::vector<std::vector<std::string>> bets;
+    bets.reserve(rows.size());
     for (int row : rows)
         bets.push_back(m_gridModel->bet(row));
     if (!bets.empty())
