@@ -39,8 +39,7 @@ int alreadyConnected(void *, curl_socket_t, curlsocktype)
 
 // One request on the multi handle, which can be woken to stop it. The
 // result of the transfer, or nothing when it was stopped.
-std::optional<CURLcode> perform(const CurlLibrary &curl, CURLM *multi, CURL *easy,
-                                const DownloadStop *stop)
+std::optional<CURLcode> perform(const CurlLibrary &curl, CURLM *multi, CURL *easy, const DownloadStop *stop)
 {
     curl.multi_add_handle(multi, easy);
     std::optional<CURLcode> result = CURLE_OK;
@@ -130,8 +129,7 @@ BannerDownload downloadBanner(const BannerSource &source, const std::function<in
     }
     if (stop)
         stop->watch(multi.get(), curl);
-    const auto deadline = std::chrono::steady_clock::now()
-                          + std::chrono::milliseconds(source.totalTimeoutMs);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(source.totalTimeoutMs);
 
     // Redirects are followed here rather than by libcurl, because the first
     // request carries a request target of raw GBK bytes that a followed
@@ -139,9 +137,9 @@ BannerDownload downloadBanner(const BannerSource &source, const std::function<in
     std::string url = source.address + "/";
     bool first = true;
     for (int redirects = 0;; ++redirects) {
-        const long remaining = static_cast<long>(std::chrono::duration_cast<std::chrono::milliseconds>(
-                                                     deadline - std::chrono::steady_clock::now())
-                                                     .count());
+        const long remaining = static_cast<long>(
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now())
+                .count());
         if (remaining <= 0) {
             result.error = "time-out";
             return result;

@@ -12,8 +12,8 @@ struct BannerSource
     // "http://host[:port]"; empty means no banner is fetched at all.
     std::string address;
     long connectTimeoutMs = 3000;
-    long totalTimeoutMs = 10000;   // the whole transfer, redirects included
-    long stallTimeoutMs = 3000;    // no byte for this long abandons it
+    long totalTimeoutMs = 10000; // the whole transfer, redirects included
+    long stallTimeoutMs = 3000;  // no byte for this long abandons it
     std::size_t maxBytes = 4 << 20;
     int maxRedirects = 14;
 };

@@ -6,8 +6,7 @@ BannerFetch::BannerFetch(BannerSource source, std::string file, QObject *parent)
     : QObject(parent)
     , m_source(std::move(source))
     , m_file(std::move(file))
-{
-}
+{}
 
 BannerFetch::~BannerFetch()
 {
@@ -41,7 +40,8 @@ void BannerFetch::start()
             }
         }
         // Dropped unread if this object is destroyed first.
-        QMetaObject::invokeMethod(this, [this, stored] { finish(stored); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, stored] { finish(stored); }, Qt::QueuedConnection);
     });
 }
 

@@ -2,8 +2,8 @@
 #include "ui/file_edge.h"
 
 #include "base/app_error.h"
-#include "base/quoted_text.h"
 #include "base/file_io.h"
+#include "base/quoted_text.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,11 +1,11 @@
 #include "app/chinese_ui.h"
-#include "ui/clock.h"
-#include "ui/qt_desktop.h"
 #include "app/u_flash.h"
 #include "app/u_main.h"
 #include "app/vendor.h"
+#include "ui/clock.h"
 #include "ui/design_font.h"
 #include "ui/file_edge.h"
+#include "ui/qt_desktop.h"
 
 #include <QApplication>
 #include <QDir>

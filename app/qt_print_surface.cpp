@@ -10,8 +10,7 @@
 
 QtPrintSurface::QtPrintSurface(QPrinter *printer)
     : m_printer(printer)
-{
-}
+{}
 
 QtPrintSurface::~QtPrintSurface() = default;
 

@@ -5,8 +5,8 @@
 
 #include <QAbstractButton>
 #include <QEvent>
-#include <QHelpEvent>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QScrollBar>
 #include <QTextDocument>
 #include <QToolTip>

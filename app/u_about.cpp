@@ -2,9 +2,9 @@
 #include "ui/file_edge.h"
 
 #include "app/jpeg_image.h"
-#include "ui/window_text.h"
-#include "ui/guard.h"
 #include "cipher/aux_text_file.h"
+#include "ui/guard.h"
+#include "ui/window_text.h"
 
 #include <QFile>
 #include <QPainter>
@@ -33,9 +33,8 @@ protected:
 } // namespace
 
 Tfrmabout::Tfrmabout(Desktop &desktop, ProgramFolder folder, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint
-                          | Qt::MSWindowsFixedSizeDialogHint)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
+                          | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint)
     , m_desktop(desktop)
     , m_folder(std::move(folder))
 {
@@ -52,9 +51,12 @@ Tfrmabout::Tfrmabout(Desktop &desktop, ProgramFolder folder, QWidget *parent)
     styleLabel(Label2, QStringLiteral("华文中宋"), 20, QStringLiteral("red"));
     Label2->adjustSize();
     captionLines(this,
-                 {{&lblauthor, "lblauthor", "作者：", 55}, {&lblbanquan, "lblbanquan", "版权所有：", 72},
-                  {&lblweb, "lblweb", "网址：", 102}, {&lblqq, "lblqq", "QQ号码：", 119},
-                  {&lblphone2, "lblphone2", "手机：", 136}, {&lblphone1, "lblphone1", "服务电话：", 153},
+                 {{&lblauthor, "lblauthor", "作者：", 55},
+                  {&lblbanquan, "lblbanquan", "版权所有：", 72},
+                  {&lblweb, "lblweb", "网址：", 102},
+                  {&lblqq, "lblqq", "QQ号码：", 119},
+                  {&lblphone2, "lblphone2", "手机：", 136},
+                  {&lblphone1, "lblphone1", "服务电话：", 153},
                   {&lblmail, "lblmail", "邮件:", 170}},
                  23, 209, QStringLiteral("blue"));
     Image1 = fixedLabel(this, "Image1", QString(), QRect(256, 15, 137, 145));

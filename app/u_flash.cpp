@@ -2,9 +2,9 @@
 #include "ui/file_edge.h"
 
 #include "app/jpeg_image.h"
-#include "ui/window_text.h"
-#include "ui/guard.h"
 #include "cipher/aux_text_file.h"
+#include "ui/guard.h"
+#include "ui/window_text.h"
 
 #include <QFile>
 #include <QLabel>
@@ -25,9 +25,12 @@ Tfrmflash::Tfrmflash(Desktop &desktop, ProgramFolder folder, QWidget *parent)
     Label1 = fixedLabel(this, "Label1", QStringLiteral("Korvel自动选号器"), QRect(77, 72, 405, 44));
     styleLabel(Label1, QStringLiteral("隶书"), 44, QStringLiteral("red"));
     captionLines(this,
-                 {{&lblchuping, "lblchuping", "出品：", 160}, {&lblshiyong, "lblshiyong", "适用：所有彩票类型", 180},
-                  {&lblweb, "lblweb", "官方网址：", 201}, {&lblqq, "lblqq", "QQ号码：", 222},
-                  {&lblmail, "lblmail", "电子邮箱：", 243}, {&lblphone, "lblphone", "服务热线：", 264}},
+                 {{&lblchuping, "lblchuping", "出品：", 160},
+                  {&lblshiyong, "lblshiyong", "适用：所有彩票类型", 180},
+                  {&lblweb, "lblweb", "官方网址：", 201},
+                  {&lblqq, "lblqq", "QQ号码：", 222},
+                  {&lblmail, "lblmail", "电子邮箱：", 243},
+                  {&lblphone, "lblphone", "服务热线：", 264}},
                  144, 369, QStringLiteral("yellow"));
 
     Timer1 = new QTimer(this);

@@ -1,8 +1,8 @@
 #include "app/u_index.h"
 
-#include "ui/background_click.h"
 #include "catalogue/catalogue_store.h"
 #include "catalogue/lottery_info.h"
+#include "ui/background_click.h"
 #include "ui/desktop.h"
 #include "ui/file_edge.h"
 #include "ui/group_caption.h"
@@ -85,7 +85,8 @@ Tfrmindex::Tfrmindex(Desktop &desktop, ProgramFolder folder, QWidget *parent)
     setTabOrder(edthouquname, edthouqusum);
     setTabOrder(edthouqusum, edthouqusel);
 
-    connect(btnadd, &QPushButton::clicked, this, [this] { runGuarded(m_desktop, this, [this] { btnaddClick(); }); });
+    connect(btnadd, &QPushButton::clicked, this,
+            [this] { runGuarded(m_desktop, this, [this] { btnaddClick(); }); });
     connect(btnext, &QPushButton::clicked, this, [this] { btnextClick(); });
     new BackgroundClick(this, [this] { runGuarded(m_desktop, this, [this] { FormClick(); }); });
 }
@@ -97,8 +98,8 @@ void Tfrmindex::refuse(const QString &message)
 
 void Tfrmindex::showBackFields(bool shown)
 {
-    for (QWidget *field : std::initializer_list<QWidget *>{Label6, edthouquname, Label7, edthouqusum, Label8,
-                                                           edthouqusel})
+    for (QWidget *field :
+         std::initializer_list<QWidget *>{Label6, edthouquname, Label7, edthouqusum, Label8, edthouqusel})
         field->setVisible(shown);
     setFixedSize(kWidth, kDesignedHeight + kCheckBoxHeight + (shown ? kBackFieldsHeight : 0));
 }
@@ -129,8 +130,7 @@ void Tfrmindex::btnaddClick()
     if (!store.appendIfNew(lottery))
         return refuse(exists);
     // The notice stands over the open dialog, which closes once it is confirmed.
-    m_desktop.message(this, MessageKind::Plain, QStringLiteral("彩票操作"),
-                      QStringLiteral("成功添加彩票！"));
+    m_desktop.message(this, MessageKind::Plain, QStringLiteral("彩票操作"), QStringLiteral("成功添加彩票！"));
     accept();
 }
 

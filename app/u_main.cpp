@@ -1,27 +1,27 @@
 #include "app/u_main.h"
 
-#include "ui/clock.h"
-#include "ui/click_label.h"
+#include "app/box_geometry.h"
+#include "app/result_grid_view.h"
 #include "app/u_about.h"
+#include "app/u_index.h"
 #include "app/vendor.h"
 #include "base/app_error.h"
-#include "ui/background_click.h"
-#include "app/box_geometry.h"
 #include "catalogue/catalogue_store.h"
-#include "ui/design_font.h"
-#include "ui/desktop.h"
-#include "ui/file_edge.h"
-#include "ui/guard.h"
-#include "ui/radio_group.h"
-#include "ui/screen_capture.h"
-#include "app/u_index.h"
 #include "engine/conversion.h"
 #include "engine/methods.h"
 #include "engine/option_lists.h"
 #include "engine/prompts.h"
 #include "engine/provenance.h"
 #include "results/result_grid_model.h"
-#include "app/result_grid_view.h"
+#include "ui/background_click.h"
+#include "ui/click_label.h"
+#include "ui/clock.h"
+#include "ui/design_font.h"
+#include "ui/desktop.h"
+#include "ui/file_edge.h"
+#include "ui/guard.h"
+#include "ui/radio_group.h"
+#include "ui/screen_capture.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -119,8 +119,8 @@ bool Tfrmmain::guarded(const std::function<void()> &handler)
 void Tfrmmain::FormCreate()
 {
     const QDate today = m_services.clock.today();
-    const DateDefaults defaults = dateDefaults(today.year(), today.month(), today.day(),
-                                               m_services.clock.timeOfDay().hour());
+    const DateDefaults defaults
+        = dateDefaults(today.year(), today.month(), today.day(), m_services.clock.timeOfDay().hour());
     guarded([this] { bannerStep(); });
     // Bets in the grid keep the lottery they were made for when the
     // start-up runs again after a lottery has been added.
@@ -258,7 +258,8 @@ void Tfrmmain::commodeClick()
     lbloricode->setText(QString::fromStdString(prompt.initialCaption));
     lbloricode->adjustSize();
     // Without a lottery there are no boxes to ask numbers for.
-    grpcode->setTitle(m_hasLottery ? QString::fromStdString(prompt.boxesCaption) : QStringLiteral("原始号码："));
+    grpcode->setTitle(m_hasLottery ? QString::fromStdString(prompt.boxesCaption)
+                                   : QStringLiteral("原始号码："));
     for (QWidget *control : m_dateAndOptionSet)
         control->setVisible(!prompt.generalized);
     lbloricode->setVisible(prompt.generalized);
@@ -268,8 +269,7 @@ void Tfrmmain::commodeClick()
 void Tfrmmain::btnaddClick()
 {
     if (!m_hasLottery) {
-        m_services.desktop.message(this, MessageKind::Plain, windowTitle(),
-                                   QStringLiteral("请先选择彩票！"));
+        m_services.desktop.message(this, MessageKind::Plain, windowTitle(), QStringLiteral("请先选择彩票！"));
         return;
     }
     ConversionRequest request;

@@ -145,7 +145,7 @@ private:
     GridHistory<LotteryInfo> m_history;
     bool m_placed = false;
     QSize m_designSize{685, 531}; // the client area at the designed outer size
-    bool m_bannerShown = true; // once hidden, the strip stays hidden for the run
+    bool m_bannerShown = true;    // once hidden, the strip stays hidden for the run
     bool m_bannerStepped = false;
     std::shared_ptr<BannerFetch> m_bannerFetch;
 

@@ -1,7 +1,7 @@
 // The advertisement strip across the top of the main window.
 #include "app/banner_movie.h"
-#include "ui/click_label.h"
 #include "app/u_main.h"
+#include "ui/click_label.h"
 #include "ui/desktop.h"
 #include "ui/file_edge.h"
 

@@ -6,8 +6,8 @@
 #include "app/vendor.h"
 #include "results/result_grid_model.h"
 #include "ui/click_label.h"
-#include "ui/group_caption.h"
 #include "ui/design_font.h"
+#include "ui/group_caption.h"
 #include "ui/radio_group.h"
 
 #include <QAbstractItemView>

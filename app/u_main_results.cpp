@@ -1,14 +1,14 @@
 // The main window's handlers that write, read and print the result grid.
-#include "ui/clock.h"
+#include "app/qt_print_surface.h"
+#include "app/result_grid_view.h"
 #include "app/u_main.h"
 #include "base/app_error.h"
 #include "base/file_io.h"
-#include "ui/desktop.h"
 #include "results/number_file.h"
 #include "results/printout.h"
-#include "app/qt_print_surface.h"
 #include "results/result_grid_model.h"
-#include "app/result_grid_view.h"
+#include "ui/clock.h"
+#include "ui/desktop.h"
 #include "ui/file_edge.h"
 
 #include <QComboBox>
@@ -32,8 +32,7 @@ void Tfrmmain::btnsaveClick()
     request.title = QStringLiteral("保存号码");
     request.askBeforeReplacing = false; // the chosen file is replaced without a question
     request.suggestedName = request.initialFolder
-                            + suggestedSaveName(m_current.name,
-                                                m_dateFormat.text(m_services.clock.today()));
+                            + suggestedSaveName(m_current.name, m_dateFormat.text(m_services.clock.today()));
     const QString fileName = m_services.desktop.saveFileName(this, request);
     if (fileName.isEmpty())
         return;
@@ -71,7 +70,8 @@ void Tfrmmain::btnloadClick()
         return progress->setValue(static_cast<int>(std::min<std::size_t>(read, INT_MAX)),
                                   QStringLiteral("正在读取第%1行，共%2行").arg(read).arg(lines));
     };
-    auto parsed = parseNumberFile(bytes, m_hasLottery ? std::optional(m_current.lottery) : std::nullopt, reading);
+    auto parsed
+        = parseNumberFile(bytes, m_hasLottery ? std::optional(m_current.lottery) : std::nullopt, reading);
     const bool cancelled = parsed.accepted() && parsed.value().cancelled;
     if (progress && !cancelled)
         progress->setValue(lineCount, QString());
@@ -92,8 +92,9 @@ void Tfrmmain::btnloadClick()
     // The rows are put in first: rows that do not fit the file's lottery
     // stop the load before anything has changed.
     const LotteryInfo before = m_current;
-    const LotteryInfo loaded
-        = content.headerLayout ? LotteryInfo{QString::fromStdString(content.name), content.lottery} : m_current;
+    const LotteryInfo loaded = content.headerLayout
+                                   ? LotteryInfo{QString::fromStdString(content.name), content.lottery}
+                                   : m_current;
     ResultGridModel::Snapshot rows;
     rows.grid = std::move(content.grid);
     replaceGrid(std::move(rows), loaded.lottery.numberCount(), before);
@@ -109,8 +110,7 @@ void Tfrmmain::btnprintClick()
 {
     const ResultGrid &shown = m_gridModel->grid();
     if (!shown.hasBets()) {
-        m_services.desktop.message(this, MessageKind::Plain, windowTitle(),
-                                   QStringLiteral("请先生成表格！"));
+        m_services.desktop.message(this, MessageKind::Plain, windowTitle(), QStringLiteral("请先生成表格！"));
         return;
     }
     // The job prints the grid as it was when it started, whatever the
@@ -121,8 +121,7 @@ void Tfrmmain::btnprintClick()
         if (!m_services.desktop.choosePrinter(this, printer))
             return;
         m_dateFormat.switchToPrintFormat();
-        const PrintJob job{m_current.name, m_current.lottery,
-                           m_dateFormat.text(m_services.clock.today())};
+        const PrintJob job{m_current.name, m_current.lottery, m_dateFormat.text(m_services.clock.today())};
         const int pages = printPageCount(grid);
         std::unique_ptr<Desktop::Progress> progress;
         if (pages > 3)
@@ -131,7 +130,7 @@ void Tfrmmain::btnprintClick()
         const bool printed = printResultGrid(grid, job, surface, [&](int page, int count) {
             return !progress
                    || progress->setValue(page - 1, QStringLiteral("正在打印第%1页，共%2页")
-                                                            .arg(QString::number(page), QString::number(count)));
+                                                       .arg(QString::number(page), QString::number(count)));
         });
         if (printed && progress)
             progress->setValue(pages, QString());
@@ -145,8 +144,7 @@ void Tfrmmain::printPreview()
 {
     const ResultGrid &grid = m_gridModel->grid();
     if (!grid.hasBets()) {
-        m_services.desktop.message(this, MessageKind::Plain, windowTitle(),
-                                   QStringLiteral("请先生成表格！"));
+        m_services.desktop.message(this, MessageKind::Plain, windowTitle(), QStringLiteral("请先生成表格！"));
         return;
     }
     // The preview shows the pages as paper will: with the print date format.

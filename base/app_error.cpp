@@ -4,8 +4,7 @@
 
 AppError::AppError(const std::string &message)
     : std::runtime_error(message)
-{
-}
+{}
 
 void throwNotAnInteger(std::string_view text)
 {

@@ -23,7 +23,9 @@ namespace {
 class Descriptor
 {
 public:
-    explicit Descriptor(int fd) : m_fd(fd) {}
+    explicit Descriptor(int fd)
+        : m_fd(fd)
+    {}
     ~Descriptor()
     {
         if (m_fd >= 0)
@@ -71,7 +73,8 @@ std::string folderOf(const std::string &path)
 std::string followLinks(std::string path)
 {
     for (int hop = 0; hop < 40; ++hop) {
-        struct stat info {};
+        struct stat info
+        {};
         if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
             return path;
         std::string target(static_cast<size_t>(info.st_size > 0 ? info.st_size : 4096), '\0');
@@ -121,7 +124,8 @@ void removeStaleTemporaries(const std::string &folder)
                     && errno == ESRCH;
         }
         const bool earlier = name.size() == 14 && name.rfind(".korvel-", 0) == 0;
-        struct stat info {};
+        struct stat info
+        {};
         const std::string path = folder + name;
         if ((!stale && !earlier) || ::lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)
             || info.st_uid != ::geteuid())
@@ -170,7 +174,8 @@ std::string readFile(const std::string &path, std::size_t maxBytes)
     Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (fd.get() < 0)
         throwFileError(errno);
-    struct stat info {};
+    struct stat info
+    {};
     if (::fstat(fd.get(), &info) != 0)
         throwFileError(errno);
     if (S_ISDIR(info.st_mode))
@@ -196,7 +201,8 @@ void writeFileAtomically(const std::string &path, std::string_view bytes)
     const std::string file = followLinks(path);
     // A special file such as /dev/full cannot be replaced by a rename; it is
     // written in place, which is also what the player asked for.
-    struct stat target {};
+    struct stat target
+    {};
     const bool exists = ::stat(file.c_str(), &target) == 0;
     if (exists && !S_ISREG(target.st_mode)) {
         if (S_ISDIR(target.st_mode))

@@ -11,8 +11,7 @@ std::string fileErrorMessage(int errorNumber);
 
 // Reads a file, or at most its first `maxBytes` bytes. Failures throw
 // AppError with the mapped message.
-std::string readFile(const std::string &path,
-                     std::size_t maxBytes = std::numeric_limits<std::size_t>::max());
+std::string readFile(const std::string &path, std::size_t maxBytes = std::numeric_limits<std::size_t>::max());
 
 // Replaces (or creates) a file with the given bytes through a temporary file
 // in the same folder and an atomic rename, so that a failure at any point

@@ -10,7 +10,8 @@ namespace {
 class Converter
 {
 public:
-    Converter(const char *to, const char *from) : m_cd(iconv_open(to, from))
+    Converter(const char *to, const char *from)
+        : m_cd(iconv_open(to, from))
     {
         if (m_cd == reinterpret_cast<iconv_t>(-1))
             throw AppError("无法转换 GBK 文本。");

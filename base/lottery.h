@@ -48,8 +48,7 @@ struct Lottery
         : kind(kind_)
         , total(total_)
         , count(count_)
-    {
-    }
+    {}
     Lottery(int kind_, int total_, int count_, std::string backName_, int backTotal_, int backCount_)
         : kind(kind_)
         , total(total_)
@@ -57,8 +56,7 @@ struct Lottery
         , backName(std::move(backName_))
         , backTotal(backTotal_)
         , backCount(backCount_)
-    {
-    }
+    {}
 
     int kind = Lotto;
     int total = 0;

@@ -19,12 +19,16 @@ using Check = std::optional<Refusal>;
 
 // What a step that makes something gives: the thing, or the refusal that
 // stands in its place.
-template <class T>
+template<class T>
 class Outcome
 {
 public:
-    Outcome(T value) : m_state(std::move(value)) {}
-    Outcome(Refusal refusal) : m_state(std::move(refusal)) {}
+    Outcome(T value)
+        : m_state(std::move(value))
+    {}
+    Outcome(Refusal refusal)
+        : m_state(std::move(refusal))
+    {}
 
     bool accepted() const { return std::holds_alternative<T>(m_state); }
     const T &value() const { return std::get<T>(m_state); }

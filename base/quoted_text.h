@@ -18,5 +18,4 @@ std::string quotedText(std::string_view utf8, std::size_t maxCharacters = kQuote
 // A whole message as a box may show it: the same escapes, except that line
 // breaks stay line breaks, and no more than `maxCharacters` characters in
 // at most `maxLines` lines, the rest replaced by "…".
-std::string boundedMessage(std::string_view utf8, std::size_t maxCharacters = 300,
-                           std::size_t maxLines = 12);
+std::string boundedMessage(std::string_view utf8, std::size_t maxCharacters = 300, std::size_t maxLines = 12);

@@ -8,8 +8,8 @@
 
 #include <chrono>
 #include <cstdint>
-#include <filesystem>
 #include <fcntl.h>
+#include <filesystem>
 #include <fstream>
 #include <spawn.h>
 #include <string>
@@ -27,8 +27,13 @@ constexpr int kLines = 100000;
 // year list, numbers in range.
 std::string requestFile()
 {
-    const Lottery lotteries[] = {{Lotto, 33, 6, kDefaultBackName, 16, 1}, {Lotto, 35, 5, kDefaultBackName, 12, 2},
-                                 {Lotto, 30, 7}, {Lotto, 80, 10}, {Lotto, 22, 5}, {Digit, 10, 3}, {Digit, 10, 5},
+    const Lottery lotteries[] = {{Lotto, 33, 6, kDefaultBackName, 16, 1},
+                                 {Lotto, 35, 5, kDefaultBackName, 12, 2},
+                                 {Lotto, 30, 7},
+                                 {Lotto, 80, 10},
+                                 {Lotto, 22, 5},
+                                 {Digit, 10, 3},
+                                 {Digit, 10, 5},
                                  {Digit, 10, 6, kDefaultBackName, 15, 1}};
     std::uint32_t seed = 20261209;
     const auto below = [&](std::uint32_t n) {
@@ -41,16 +46,19 @@ std::string requestFile()
         const Lottery &l = lotteries[below(std::size(lotteries))];
         const bool generalized = below(20) == 19;
         text += std::to_string(l.kind) + '\t' + std::to_string(l.total) + '\t' + std::to_string(l.count);
-        text += '\t' + std::string(generalized ? kGeneralizedMethod
-                                              : kMethodNames[static_cast<size_t>(below(kPairMethodCount))]);
+        text += '\t'
+                + std::string(generalized ? kGeneralizedMethod
+                                          : kMethodNames[static_cast<size_t>(below(kPairMethodCount))]);
         text += '\t' + std::string(kArrangements[static_cast<size_t>(below(2))]);
         text += '\t' + std::string(kDirections[static_cast<size_t>(below(8))]);
         text += '\t' + std::to_string(2001 + below(99)) + '\t' + twoDigits(1 + below(12)) + '\t'
                 + twoDigits(1 + below(31)) + '\t' + twoDigits(below(24));
-        text += '\t' + std::to_string(l.kind == 0 ? 1 + below(static_cast<std::uint32_t>(l.total)) : below(10));
+        text += '\t'
+                + std::to_string(l.kind == 0 ? 1 + below(static_cast<std::uint32_t>(l.total)) : below(10));
         for (int k = 0; k < l.count; ++k) {
-            const int value = generalized ? 1 + below(static_cast<std::uint32_t>(l.count))
-                                          : (l.kind == 0 ? 1 + below(static_cast<std::uint32_t>(l.total)) : below(10));
+            const int value
+                = generalized ? 1 + below(static_cast<std::uint32_t>(l.count))
+                              : (l.kind == 0 ? 1 + below(static_cast<std::uint32_t>(l.total)) : below(10));
             text += '\t' + std::to_string(value);
         }
         if (l.hasBack()) {

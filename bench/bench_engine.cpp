@@ -131,8 +131,8 @@ bool repeats(const int (&bet)[6], int i)
     return false;
 }
 
-void convert(const int (&boxes)[6], const int (&dateDigits)[10], int direction, int n,
-             std::uint32_t &seed, int (&bet)[6])
+void convert(const int (&boxes)[6], const int (&dateDigits)[10], int direction, int n, std::uint32_t &seed,
+             int (&bet)[6])
 {
     int sum = 0;
     for (int d : dateDigits)
@@ -158,7 +158,9 @@ void convert(const int (&boxes)[6], const int (&dateDigits)[10], int direction, 
             bet[i] = correct(bet[i], n, 0, 5);
         while (repeats(bet, i)) {
             seed = seed * 134775813u + 1u;
-            bet[i] = static_cast<int>((static_cast<std::uint64_t>(seed) * static_cast<std::uint32_t>(n)) >> 32) + 1;
+            bet[i]
+                = static_cast<int>((static_cast<std::uint64_t>(seed) * static_cast<std::uint32_t>(n)) >> 32)
+                  + 1;
         }
     }
     std::sort(std::begin(bet), std::end(bet));
@@ -199,15 +201,16 @@ void BM_ConvertPairMethod(benchmark::State &state)
         r.boxes.push_back("9");
     }
     DrawGenerator draws;
-    if (state.range(0) == 6 && !(convert(r, draws).value() == std::vector<std::string>{"02", "03", "04", "16", "31", "32"}))
+    if (state.range(0) == 6
+        && !(convert(r, draws).value() == std::vector<std::string>{"02", "03", "04", "16", "31", "32"}))
         state.SkipWithError("convert() gives another bet");
     const long before = allocations.load();
     for (auto _ : state) {
         ConversionResult result = convert(r, draws);
         benchmark::DoNotOptimize(result);
     }
-    state.counters["allocations_per_conversion"] =
-        static_cast<double>(allocations.load() - before) / static_cast<double>(state.iterations());
+    state.counters["allocations_per_conversion"]
+        = static_cast<double>(allocations.load() - before) / static_cast<double>(state.iterations());
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_ConvertPairMethod)->Arg(6)->Arg(7)->Arg(10);
@@ -222,8 +225,8 @@ void BM_ConvertGeneralized(benchmark::State &state)
         ConversionResult result = convert(r, draws);
         benchmark::DoNotOptimize(result);
     }
-    state.counters["allocations_per_conversion"] =
-        static_cast<double>(allocations.load() - before) / static_cast<double>(state.iterations());
+    state.counters["allocations_per_conversion"]
+        = static_cast<double>(allocations.load() - before) / static_cast<double>(state.iterations());
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_ConvertGeneralized);

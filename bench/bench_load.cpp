@@ -4,9 +4,9 @@
 // after the load against any other.
 #include "million_bets.h"
 #include "resident_memory.h"
-#include "ui/qt_desktop.h"
 #include "results/number_file.h"
 #include "results/result_grid_model.h"
+#include "ui/qt_desktop.h"
 
 #include <QApplication>
 #include <QComboBox>

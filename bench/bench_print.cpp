@@ -1,8 +1,8 @@
 // Printing many rows to a PDF file through the same layout and Qt surface
 // the program uses. Reports the peak resident memory after each size, so a
 // growth with the page count would show.
-#include "results/printout.h"
 #include "app/qt_print_surface.h"
+#include "results/printout.h"
 
 #include <QDir>
 #include <QPrinter>
@@ -32,7 +32,8 @@ void BM_PrintRowsToPdf(benchmark::State &state)
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(path);
         QtPrintSurface surface(&printer);
-        printResultGrid(grid, {QStringLiteral("双色球"), {Lotto, 33, 7}, QStringLiteral("2026-12-8")}, surface);
+        printResultGrid(grid, {QStringLiteral("双色球"), {Lotto, 33, 7}, QStringLiteral("2026-12-8")},
+                        surface);
     }
     state.counters["pages"] = printPageCount(grid);
     state.counters["peak_MB"] = peakMegabytes();

@@ -2,12 +2,12 @@
 // 1,000 rounds of 100 conversions, a save and a load, a lottery selection
 // and, every fifth round, a re-run of the start-up. Reports resident memory
 // along the way, which should stay flat.
-#include "support/fake_desktop.h"
-#include "ui/clock.h"
-#include "ui/file_edge.h"
 #include "app/u_main.h"
 #include "resident_memory.h"
 #include "results/result_grid_model.h"
+#include "support/fake_desktop.h"
+#include "ui/clock.h"
+#include "ui/file_edge.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -68,8 +68,8 @@ void BM_LongSession(benchmark::State &state)
     }
     for (const auto &[rounds, megabytes] : resident)
         state.counters["rss_after_round_" + std::to_string(rounds) + "_MB"] = megabytes;
-    state.counters["growth_100_to_1000_kB_per_round"] =
-        (resident[kRounds] - resident[100]) * 1e3 / (kRounds - 100);
+    state.counters["growth_100_to_1000_kB_per_round"]
+        = (resident[kRounds] - resident[100]) * 1e3 / (kRounds - 100);
 }
 BENCHMARK(BM_LongSession)->Unit(benchmark::kMillisecond)->Iterations(1);
 

@@ -2,11 +2,10 @@
 // for the main window and the splash and for bare Qt Widgets programs
 // started the same way, and the cost of the start-up sequence alone inside
 // a running program.
+#include "app/u_main.h"
 #include "support/fake_desktop.h"
 #include "support/loopback_server.h"
 #include "ui/clock.h"
-#include "app/u_main.h"
-
 
 #include <benchmark/benchmark.h>
 
@@ -53,7 +52,8 @@ Start run(const char *program, std::vector<const char *> args)
     timespec begin{};
     clock_gettime(CLOCK_MONOTONIC, &begin);
     pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, program, &actions, nullptr, const_cast<char **>(args.data()), environ);
+    const int spawned
+        = posix_spawn(&pid, program, &actions, nullptr, const_cast<char **>(args.data()), environ);
     posix_spawn_file_actions_destroy(&actions);
     ::close(pipe[1]);
     Start start;
@@ -146,12 +146,18 @@ void BM_StartMainWindowBanner(benchmark::State &state)
     LoopbackServer server([&](const std::string &, int) {
         return state.range(0) == 0 ? LoopbackServer::ok(bannerPicture()) : LoopbackServer::Reply{{}, true, 0};
     });
-    const std::string address = state.range(0) == 1 ? "http://127.0.0.1:" + std::to_string(refusingPort())
-                                                    : server.address();
+    const std::string address
+        = state.range(0) == 1 ? "http://127.0.0.1:" + std::to_string(refusingPort()) : server.address();
     startAgainst(state, {"main", kAppDir, address.c_str()}, {"window"});
 }
-BENCHMARK(BM_StartMainWindowBanner)->ArgName("served0_refused1_silent2")->Arg(0)->Arg(1)->Arg(2)
-    ->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(BM_StartMainWindowBanner)
+    ->ArgName("served0_refused1_silent2")
+    ->Arg(0)
+    ->Arg(1)
+    ->Arg(2)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10);
 
 void BM_FormCreate(benchmark::State &state)
 {

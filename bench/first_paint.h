@@ -23,7 +23,8 @@ protected:
             QTimer::singleShot(0, qApp, [] {
                 timespec now{};
                 clock_gettime(CLOCK_MONOTONIC, &now);
-                std::printf("painted %lld\n", static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
+                std::printf("painted %lld\n",
+                            static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
                 std::fflush(stdout);
                 // Not quit(): the splash refuses to be closed, which would
                 // cancel it and keep the process to the end of its timer.

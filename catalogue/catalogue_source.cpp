@@ -32,7 +32,8 @@ std::vector<LotteryInfo> parseCatalogueSource(std::string_view utf8)
         fields.resize(7);
         LotteryInfo lottery;
         try {
-            lottery = lotteryFromRow({fields[0], fields[1], fields[2], fields[3], fields[4], fields[5], fields[6]});
+            lottery = lotteryFromRow(
+                {fields[0], fields[1], fields[2], fields[3], fields[4], fields[5], fields[6]});
         } catch (const AppError &error) {
             failAt(lineNumber, error.what());
         }

@@ -13,8 +13,8 @@ LotteryInfo lotteryFromRow(const CatalogueRow &row)
     if (backCount != 0) {
         lottery.lottery.backCount = backCount;
         lottery.lottery.backTotal = strToInt(row.backTotal.toStdString());
-        lottery.lottery.backName = row.backName.isEmpty() ? std::string(kDefaultBackName)
-                                                          : row.backName.toStdString();
+        lottery.lottery.backName
+            = row.backName.isEmpty() ? std::string(kDefaultBackName) : row.backName.toStdString();
     }
     return lottery;
 }

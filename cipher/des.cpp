@@ -12,9 +12,8 @@ constexpr std::uint8_t kPc1[56] = {
     46, 38, 30, 22, 14, 6,  61, 53, 45, 37, 29, 21, 13, 5,  28, 20, 12, 4,
 };
 constexpr std::uint8_t kPc2[48] = {
-    14, 17, 11, 24, 1,  5,  3,  28, 15, 6,  21, 10, 23, 19, 12, 4,
-    26, 8,  16, 7,  27, 20, 13, 2,  41, 52, 31, 37, 47, 55, 30, 40,
-    51, 45, 33, 48, 44, 49, 39, 56, 34, 53, 46, 42, 50, 36, 29, 32,
+    14, 17, 11, 24, 1,  5,  3,  28, 15, 6,  21, 10, 23, 19, 12, 4,  26, 8,  16, 7,  27, 20, 13, 2,
+    41, 52, 31, 37, 47, 55, 30, 40, 51, 45, 33, 48, 44, 49, 39, 56, 34, 53, 46, 42, 50, 36, 29, 32,
 };
 constexpr std::uint8_t kShifts[16] = {1, 1, 2, 2, 2, 2, 2, 2, 1, 2, 2, 2, 2, 2, 2, 1};
 constexpr std::uint8_t kP[32] = {
@@ -68,7 +67,8 @@ struct SpTables
 {
     std::uint32_t sp[8][64];
 
-    constexpr SpTables() : sp{}
+    constexpr SpTables()
+        : sp{}
     {
         for (int n = 0; n < 8; ++n) {
             for (int x = 0; x < 64; ++x) {
@@ -103,8 +103,8 @@ inline void swapBits(std::uint32_t &a, std::uint32_t &b, int shift, std::uint32_
 inline std::uint32_t feistel(std::uint32_t r, const std::uint32_t *k)
 {
     std::uint32_t w = ((r << 28) | (r >> 4)) ^ k[0];
-    std::uint32_t f = kSp.sp[6][w & 0x3f] | kSp.sp[4][(w >> 8) & 0x3f]
-                      | kSp.sp[2][(w >> 16) & 0x3f] | kSp.sp[0][(w >> 24) & 0x3f];
+    std::uint32_t f = kSp.sp[6][w & 0x3f] | kSp.sp[4][(w >> 8) & 0x3f] | kSp.sp[2][(w >> 16) & 0x3f]
+                      | kSp.sp[0][(w >> 24) & 0x3f];
     w = r ^ k[1];
     f |= kSp.sp[7][w & 0x3f] | kSp.sp[5][(w >> 8) & 0x3f] | kSp.sp[3][(w >> 16) & 0x3f]
          | kSp.sp[1][(w >> 24) & 0x3f];

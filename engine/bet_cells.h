@@ -29,7 +29,11 @@ public:
     using iterator = const_iterator;
 
     BetCells() {}
-    BetCells(const BetCells &other) : m_size(other.m_size) { copyFrom(other); }
+    BetCells(const BetCells &other)
+        : m_size(other.m_size)
+    {
+        copyFrom(other);
+    }
     BetCells &operator=(const BetCells &other)
     {
         m_size = other.m_size;
@@ -38,7 +42,10 @@ public:
     }
 
     // Appends the two-digit text of a value 0 … 99 ("03").
-    void pushTwoDigits(int value) { m_cells.texts[m_size++] = {&kNumberTexts[2 * static_cast<std::size_t>(value)], 2}; }
+    void pushTwoDigits(int value)
+    {
+        m_cells.texts[m_size++] = {&kNumberTexts[2 * static_cast<std::size_t>(value)], 2};
+    }
     // Appends the plain decimal text of a value 0 … 99 ("3").
     void pushDecimal(int value)
     {
@@ -72,7 +79,8 @@ private:
     }
 
     // Left unset beyond m_size: a conversion writes only the cells it makes.
-    union Storage {
+    union Storage
+    {
         Storage() {}
         std::string_view texts[kMaxBoxCount];
     } m_cells;

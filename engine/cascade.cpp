@@ -42,8 +42,7 @@ DigitPair lottoSteps(DigitPair pair, int steps, bool forward, int n)
 
 } // namespace
 
-std::vector<DigitPair> CascadePairs(const LotteryZone &zone, DigitPair initial,
-                                    std::span<const int> controls)
+std::vector<DigitPair> CascadePairs(const LotteryZone &zone, DigitPair initial, std::span<const int> controls)
 {
     std::vector<DigitPair> pairs(static_cast<size_t>(std::max(zone.count, 0)));
     CascadePairs(zone, initial, controls, pairs);
@@ -66,7 +65,7 @@ void CascadePairs(const LotteryZone &zone, DigitPair initial, std::span<const in
             DigitPair &pair = pairs[static_cast<size_t>(p)];
             if (steps > 0)
                 pair = zone.isLotto() ? lottoSteps(pair, steps, forward, zone.total)
-                                     : digitSteps(pair, steps, forward);
+                                      : digitSteps(pair, steps, forward);
         }
         if (count - j - 1 >= 0)
             pairs[static_cast<size_t>(count - j - 1)] = DigitPair{};

@@ -65,7 +65,8 @@ struct PerBox
     PerBox() {}
     T &operator[](size_t i) { return items[i]; }
     T *data() { return items; }
-    union {
+    union
+    {
         T items[kMaxBoxCount];
     };
 };
@@ -122,8 +123,8 @@ Check checkBack(const ConversionRequest &r, PerBox<int> &values)
             return Refusal{"请输入" + name + "号码！"};
         const int value = strToInt(text);
         if (value < back.lowest() || value > back.highest())
-            return Refusal{"请输入" + std::to_string(back.lowest()) + "到" + std::to_string(back.highest()) + "的"
-                   + name + "号码！"};
+            return Refusal{"请输入" + std::to_string(back.lowest()) + "到" + std::to_string(back.highest())
+                           + "的" + name + "号码！"};
         values[static_cast<size_t>(r.lottery.count + i)] = value;
     }
     return {};
@@ -147,9 +148,8 @@ void settleLotto(std::span<DigitPair> result, std::span<const DigitPair> origina
             result[i] = original[i];
         ++held[static_cast<size_t>(result[i].value())];
     }
-    const auto unsettled = [&](size_t i) {
-        return result[i].value() > n || held[static_cast<size_t>(result[i].value())] > 1;
-    };
+    const auto unsettled
+        = [&](size_t i) { return result[i].value() > n || held[static_cast<size_t>(result[i].value())] > 1; };
     const auto replace = [&](size_t i, DigitPair pair) {
         --held[static_cast<size_t>(result[i].value())];
         result[i] = pair;
@@ -164,8 +164,7 @@ void settleLotto(std::span<DigitPair> result, std::span<const DigitPair> origina
         while (unsettled(i))
             replace(i, DigitPair::fromValue(static_cast<int>(draws.next(static_cast<std::uint32_t>(n))) + 1));
     }
-    std::sort(result.begin(), result.end(),
-              [](DigitPair a, DigitPair b) { return a.value() < b.value(); });
+    std::sort(result.begin(), result.end(), [](DigitPair a, DigitPair b) { return a.value() < b.value(); });
 }
 
 // Corrects one zone's original pairs and settles them by the zone's kind:
@@ -272,7 +271,8 @@ Check convertInto(const ConversionRequest &r, DrawGenerator &draws, BetCells &ce
             original[i] = DigitPair::fromValue(values[i]);
         method = &pairMethods()[static_cast<size_t>(methodPosition)];
     } else {
-        CascadePairs(front, DigitPair::fromValue(initial), std::span<const int>(values.data(), count), original);
+        CascadePairs(front, DigitPair::fromValue(initial), std::span<const int>(values.data(), count),
+                     original);
     }
 
     convertZone(front, original.first(count), result.first(count), *method, factor, draws, cells);

@@ -8,7 +8,7 @@
 // The twenty correction methods in the order of the method list; the window
 // fills its list from this and the engine resolves names against it.
 inline constexpr std::array<std::string_view, 20> kMethodNames{
-    "怪数7修正",     "五行修正",     "太极图阳邻修正", "太极图阳跳修正", "太极图阳蹦修正",
+    "怪数7修正",      "五行修正",       "太极图阳邻修正", "太极图阳跳修正", "太极图阳蹦修正",
     "太极图阴邻修正", "太极图阴跳修正", "太极图阴蹦修正", "河图阳邻修正",   "河图阳跳修正",
     "河图阴邻修正",   "河图阴跳修正",   "洛书阳邻修正",   "洛书阳跳修正",   "洛书阴邻修正",
     "洛书阴跳修正",   "补数修正",       "凑数修正",       "合数修正",       "广义阴阳五行修正",

@@ -41,6 +41,6 @@ std::vector<std::string> hourEntries()
 
 DateDefaults dateDefaults(int year, int month, int day, int hour)
 {
-    return {positionIn(year - 1, kFirstYear, kLastYear), positionIn(month, 1, 12),
-            positionIn(day, 1, 31), positionIn(hour, 0, 23)};
+    return {positionIn(year - 1, kFirstYear, kLastYear), positionIn(month, 1, 12), positionIn(day, 1, 31),
+            positionIn(hour, 0, 23)};
 }

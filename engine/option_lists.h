@@ -10,9 +10,8 @@ inline constexpr std::array<std::string_view, 2> kArrangements{"先天八卦", "
 inline constexpr std::array<std::string_view, 2> kCalendars{"阳历", "阴历"};
 inline constexpr std::array<std::string_view, 2> kTimeModes{"选号时间", "买彩时间"};
 inline constexpr std::array<std::string_view, 5> kRoutes{
-    "买彩地址为起点，开奖地址为终点", "开奖地址为起点，家住地址为终点",
-    "家住地址为起点，买彩地址为终点", "买彩地址为起点，家住地址为终点",
-    "开奖地址为起点，买彩地址为终点",
+    "买彩地址为起点，开奖地址为终点", "开奖地址为起点，家住地址为终点", "家住地址为起点，买彩地址为终点",
+    "买彩地址为起点，家住地址为终点", "开奖地址为起点，买彩地址为终点",
 };
 inline constexpr std::array<std::string_view, 8> kDirections{
     "东", "南", "西", "北", "东南", "西南", "东北", "西北",

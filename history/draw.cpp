@@ -45,13 +45,13 @@ std::string numberWord(const DrawZone &zone)
 Check zoneProblem(const std::vector<int> &numbers, const DrawZone &zone)
 {
     if (static_cast<int>(numbers.size()) != zone.count)
-        return Refusal{(zone.name.empty() ? std::string("应有") : zone.name + "应有") + std::to_string(zone.count)
-               + "个号码，读到" + std::to_string(numbers.size()) + "个"};
+        return Refusal{(zone.name.empty() ? std::string("应有") : zone.name + "应有")
+                       + std::to_string(zone.count) + "个号码，读到" + std::to_string(numbers.size()) + "个"};
     for (size_t i = 0; i < numbers.size(); ++i) {
         const int value = numbers[i];
         if (value < zone.low || value > zone.high)
-            return Refusal{numberWord(zone) + "“" + std::to_string(value) + "”不在" + std::to_string(zone.low) + "到"
-                   + std::to_string(zone.high) + "之间"};
+            return Refusal{numberWord(zone) + "“" + std::to_string(value) + "”不在" + std::to_string(zone.low)
+                           + "到" + std::to_string(zone.high) + "之间"};
         if (!zone.digits && i > 0 && numbers[i - 1] >= value)
             return Refusal{numberWord(zone) + "“" + twoDigit(value) + "”重复"};
     }
@@ -146,8 +146,8 @@ Check drawProblem(const Draw &draw, const DrawShape &shape)
     if (draw.special) {
         const int value = *draw.special;
         if (value < shape.front.low || value > shape.front.high)
-            return Refusal{"特别号“" + std::to_string(value) + "”不在" + std::to_string(shape.front.low) + "到"
-                   + std::to_string(shape.front.high) + "之间"};
+            return Refusal{"特别号“" + std::to_string(value) + "”不在" + std::to_string(shape.front.low)
+                           + "到" + std::to_string(shape.front.high) + "之间"};
         if (std::find(draw.front.begin(), draw.front.end(), value) != draw.front.end())
             return Refusal{"特别号“" + twoDigit(value) + "”与基本号码重复"};
     }

@@ -46,8 +46,7 @@ class RowError
 public:
     RowError(const std::string &lottery, const PrizeRuleRow &row)
         : m_where("奖级表中“" + lottery + "”起始期号" + row.firstIssue + "的“" + row.level + "”：")
-    {
-    }
+    {}
     [[noreturn]] void operator()(const std::string &what) const { throw AppError(m_where + what); }
 
 private:

@@ -66,7 +66,8 @@ Outcome<ZoneParts> splitZones(std::string text, const Lottery &lottery)
         std::vector<std::string> front = splitNumbers(text);
         if (static_cast<int>(front.size()) != lottery.numberCount())
             return Refusal{"请输入" + std::to_string(lottery.count) + "个开奖号码和"
-                           + std::to_string(lottery.backCount) + "个" + lottery.backName + "号码，用“+”隔开！"};
+                           + std::to_string(lottery.backCount) + "个" + lottery.backName
+                           + "号码，用“+”隔开！"};
         std::vector<std::string> back(front.begin() + lottery.count, front.end());
         front.resize(static_cast<size_t>(lottery.count));
         return ZoneParts(std::move(front), std::move(back));

@@ -33,7 +33,9 @@ bool carryOn(const LoadProgress &progress, std::size_t line, std::size_t lines)
 // The decimal text of a row number, without a string.
 struct RowNumber
 {
-    explicit RowNumber(std::size_t row) : size(std::to_chars(digits, digits + sizeof digits, row).ptr - digits) {}
+    explicit RowNumber(std::size_t row)
+        : size(std::to_chars(digits, digits + sizeof digits, row).ptr - digits)
+    {}
     std::string_view text() const { return {digits, static_cast<std::size_t>(size)}; }
     char digits[24];
     std::ptrdiff_t size;
@@ -122,7 +124,7 @@ NumberFileContent cancelled()
 }
 
 Outcome<NumberFileContent> parseSaved(const std::vector<std::string_view> &lines, std::size_t textBytes,
-                             const Lottery &lottery, const LoadProgress &progress)
+                                      const Lottery &lottery, const LoadProgress &progress)
 {
     NumberFileContent content;
     bool allEmpty = true;
@@ -182,7 +184,7 @@ Outcome<NumberFileContent> parseSaved(const std::vector<std::string_view> &lines
 }
 
 Outcome<NumberFileContent> parseHeader(const std::vector<std::string_view> &lines, std::size_t textBytes,
-                              const LoadProgress &progress)
+                                       const LoadProgress &progress)
 {
     const auto lineAt = [&](size_t i) { return i < lines.size() ? lines[i] : std::string_view(); };
     NumberFileContent content;
@@ -235,7 +237,8 @@ Check unreadableProblem(std::string_view bytes)
     for (size_t i = 0; i <= bytes.size(); ++i) {
         const char c = i < bytes.size() ? bytes[i] : '\n';
         if (c == '\0')
-            return refused("无法加载号码文件：第" + std::to_string(line) + "行含有空字符，这不是文本格式的号码文件。");
+            return refused("无法加载号码文件：第" + std::to_string(line)
+                           + "行含有空字符，这不是文本格式的号码文件。");
         if (c != '\n' && c != '\r')
             continue;
         if (i - lineStart > kMaxNumberFileLineBytes)

@@ -31,8 +31,8 @@ Columns columnsFor(int used, int w)
     return {count, pitch, 100 * pitch / (w / 10), 170 * pitch / (w / 10)};
 }
 
-void drawPage(const ResultGrid &grid, const PrintJob &job, PrintSurface &surface, int page,
-              int pages, int w, int h)
+void drawPage(const ResultGrid &grid, const PrintJob &job, PrintSurface &surface, int page, int pages, int w,
+              int h)
 {
     const std::vector<std::string> headings = resultHeadings(job.lottery);
     const Columns columns = columnsFor(std::max(static_cast<int>(headings.size()), grid.columnCount()), w);
@@ -58,7 +58,8 @@ void drawPage(const ResultGrid &grid, const PrintJob &job, PrintSurface &surface
     }
     // Where the page is too narrow for the line at its place, it moves left
     // just enough to stay on the paper.
-    const QString pageLine = QStringLiteral("共%1页\\第%2页").arg(QString::number(pages), QString::number(page));
+    const QString pageLine
+        = QStringLiteral("共%1页\\第%2页").arg(QString::number(pages), QString::number(page));
     const int pageLineX = std::min(9 * w / 10 + 330, w - surface.textWidth(pageLine));
     surface.drawText(pageLineX, 28 * h / 29 + 130, pageLine);
 }

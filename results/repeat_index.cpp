@@ -82,11 +82,11 @@ void RepeatIndex::rebuild(const ResultGrid &grid)
             m_unpacked.emplace(std::string(*numbers), row);
     }
     // By key, and for one key by row, so that its first row leads.
-    std::sort(rows.begin(), rows.end(), [](const First &a, const First &b) {
-        return a.key == b.key ? a.row < b.row : a.key < b.key;
-    });
-    rows.erase(std::unique(rows.begin(), rows.end(), [](const First &a, const First &b) { return a.key == b.key; }),
-               rows.end());
+    std::sort(rows.begin(), rows.end(),
+              [](const First &a, const First &b) { return a.key == b.key ? a.row < b.row : a.key < b.key; });
+    rows.erase(
+        std::unique(rows.begin(), rows.end(), [](const First &a, const First &b) { return a.key == b.key; }),
+        rows.end());
     m_sorted = std::move(rows);
 }
 

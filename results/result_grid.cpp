@@ -97,7 +97,8 @@ ResultGrid::Rows &ResultGrid::ownRows()
 
 void ResultGrid::packRow(std::span<const std::string_view> cells, std::string &text) const
 {
-    packCells(cells.size(), [&](size_t i) { return cells[i]; }, m_columnCount, text);
+    packCells(
+        cells.size(), [&](size_t i) { return cells[i]; }, m_columnCount, text);
 }
 
 std::string_view ResultGrid::packedRow(int row) const
@@ -174,8 +175,8 @@ void ResultGrid::setRow(int row, std::span<const std::string_view> cells)
     const std::uint64_t start = rows.start[static_cast<size_t>(row)];
     const std::uint64_t oldLength = rows.start[static_cast<size_t>(row) + 1] - start;
     rows.text.replace(start, oldLength, packed);
-    const std::int64_t delta = static_cast<std::int64_t>(packed.size())
-                               - static_cast<std::int64_t>(oldLength);
+    const std::int64_t delta
+        = static_cast<std::int64_t>(packed.size()) - static_cast<std::int64_t>(oldLength);
     if (delta != 0) {
         for (size_t i = static_cast<size_t>(row) + 1; i < rows.start.size(); ++i)
             rows.start[i] = static_cast<std::uint64_t>(static_cast<std::int64_t>(rows.start[i]) + delta);

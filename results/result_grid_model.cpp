@@ -40,7 +40,8 @@ ResultGridModel::Snapshot ResultGridModel::exchange(Snapshot next, int count)
     if (next.grid == m_grid)
         next.grid = m_grid;
     beginResetModel();
-    Snapshot previous{std::move(m_grid), std::move(m_provenance), std::move(m_draw), m_drawLottery, m_unsaved};
+    Snapshot previous{std::move(m_grid), std::move(m_provenance), std::move(m_draw), m_drawLottery,
+                      m_unsaved};
     m_grid = std::move(next.grid);
     m_provenance = std::move(next.provenance);
     m_draw = std::move(next.draw);

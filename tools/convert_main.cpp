@@ -46,8 +46,8 @@ std::string convertLine(std::string line, DrawGenerator &draws)
     request.lottery.count = strToInt(fields[2]);
     const size_t needed = kFixedFields + static_cast<size_t>(std::max(request.lottery.count, 0));
     if (fields.size() < needed)
-        return "! 字段不足：需要" + std::to_string(needed) + "个字段，只有"
-               + std::to_string(fields.size()) + "个";
+        return "! 字段不足：需要" + std::to_string(needed) + "个字段，只有" + std::to_string(fields.size())
+               + "个";
     request.method = fields[3];
     request.arrangement = fields[4];
     request.direction = fields[5];

@@ -16,8 +16,7 @@ public:
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override
     {
-        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())
-            && onClick) {
+        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && onClick) {
             onClick();
             return;
         }

@@ -11,9 +11,15 @@ namespace {
 
 // Chinese faces of the common Linux font packages and of Windows, most
 // wanted first.
-const char *const kChineseFaces[] = {"WenQuanYi Micro Hei", "Noto Sans CJK SC", "Source Han Sans SC",
-                                     "WenQuanYi Zen Hei",   "Droid Sans Fallback", "AR PL UMing CN",
-                                     "SimHei",              "Microsoft YaHei",    "SimSun"};
+const char *const kChineseFaces[] = {"WenQuanYi Micro Hei",
+                                     "Noto Sans CJK SC",
+                                     "Source Han Sans SC",
+                                     "WenQuanYi Zen Hei",
+                                     "Droid Sans Fallback",
+                                     "AR PL UMing CN",
+                                     "SimHei",
+                                     "Microsoft YaHei",
+                                     "SimSun"};
 
 QString chineseFace()
 {

@@ -7,8 +7,7 @@
 class QtDesktop : public Desktop
 {
 public:
-    void message(QWidget *owner, MessageKind kind, const QString &caption,
-                 const QString &text) override;
+    void message(QWidget *owner, MessageKind kind, const QString &caption, const QString &text) override;
     Answer ask(QWidget *owner, const QString &caption, const QString &text, const QString &yes,
                const QString &no, const QString &cancel) override;
     QString openFileName(QWidget *owner, const FileDialogRequest &request) override;
@@ -21,8 +20,7 @@ public:
     void copyText(const QString &text) override;
     bool choosePrinter(QWidget *owner, QPrinter &printer) override;
     void previewPrint(QWidget *owner, const std::function<void(QPrinter &)> &paint) override;
-    std::unique_ptr<Progress> startProgress(QWidget *owner, const QString &title,
-                                            int maximum) override;
+    std::unique_ptr<Progress> startProgress(QWidget *owner, const QString &title, int maximum) override;
 };
 
 // "图片(*.bmp)|*.bmp" in the form Qt's file dialogs take: "图片(*.bmp)".

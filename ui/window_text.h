@@ -39,8 +39,8 @@ struct CaptionLine
 };
 
 // A column of bold italic caption lines of one face, size, width and colour.
-inline void captionLines(QWidget *parent, std::initializer_list<CaptionLine> lines, int left,
-                         int width, const QString &colour)
+inline void captionLines(QWidget *parent, std::initializer_list<CaptionLine> lines, int left, int width,
+                         const QString &colour)
 {
     for (const CaptionLine &line : lines) {
         *line.label = fixedLabel(parent, line.name, QString::fromUtf8(line.caption),

@@ -49,10 +49,18 @@ std::vector<Page> pages()
     const DigitPair backOriginal = DigitPair::fromValue(demo::kBackOriginal);
     const DigitPair backScaled = ScalePair(backOriginal, multiplier);
     const DigitPair backCorrected = CorrectPair(demo::kMethod, backScaled, demo::kBackTotal);
-    const Lottery lottery{Lotto, demo::kTotal, static_cast<int>(demo::kOriginals.size()), demo::kBackName,
-                          demo::kBackTotal, 1};
-    ConversionRequest request{lottery,     demo::kMethod, demo::kArrangement, demo::kDirection, demo::kYear,
-                              demo::kMonth, demo::kDay,    demo::kHour,        "",                {}};
+    const Lottery lottery{Lotto,           demo::kTotal,     static_cast<int>(demo::kOriginals.size()),
+                          demo::kBackName, demo::kBackTotal, 1};
+    ConversionRequest request{lottery,
+                              demo::kMethod,
+                              demo::kArrangement,
+                              demo::kDirection,
+                              demo::kYear,
+                              demo::kMonth,
+                              demo::kDay,
+                              demo::kHour,
+                              "",
+                              {}};
     for (int value : demo::kOriginals)
         request.boxes.push_back(std::to_string(value));
     request.boxes.push_back(std::to_string(demo::kBackOriginal));
@@ -70,7 +78,8 @@ std::vector<Page> pages()
              .arg(demo::kBackOriginal)
              .arg(pairs(original), QString::fromStdString(backOriginal.text()))},
         {QStringLiteral("第三步：日期、时辰和方位"),
-         QStringLiteral("选年 2024、月 05、日 17、时 08：十个数字相加再折叠得到日期数 %1。八卦选“先天八卦”、方位选“东”，方位数是 %2。"
+         QStringLiteral("选年 2024、月 05、日 17、时 08：十个数字相加再折叠得到日期数 "
+                        "%1。八卦选“先天八卦”、方位选“东”，方位数是 %2。"
                         "%2 × %2 除以 %1 的余数为 0，所以倍数取 %3。")
              .arg(sum)
              .arg(direction)

@@ -50,8 +50,7 @@ std::vector<QLineEdit *> MainWindowTest::visibleBoxes() const
         if (box->isVisibleTo(window.get()))
             boxes.push_back(box);
     }
-    std::sort(boxes.begin(), boxes.end(),
-              [](QLineEdit *a, QLineEdit *b) { return a->x() < b->x(); });
+    std::sort(boxes.begin(), boxes.end(), [](QLineEdit *a, QLineEdit *b) { return a->x() < b->x(); });
     return boxes;
 }
 

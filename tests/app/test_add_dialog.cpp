@@ -1,8 +1,8 @@
 #include "../support/app_dir.h"
 #include "../support/fake_desktop.h"
+#include "app/u_index.h"
 #include "catalogue/catalogue_store.h"
 #include "ui/radio_group.h"
-#include "app/u_index.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -113,7 +113,8 @@ TEST_F(AddDialogTest, PresentNameIsToldBeforeTheCountsAreReadAndSuccessWhileOpen
     for (const char *total : {"abc", "0", "33"}) {
         fill(QStringLiteral("双色球"), 0, QString::fromLatin1(total), QStringLiteral("-1"));
         press();
-        EXPECT_EQ(desktop.messageTexts(), QStringList{QStringLiteral("该彩票名称已经存在，请输入其他票名称！")})
+        EXPECT_EQ(desktop.messageTexts(),
+                  QStringList{QStringLiteral("该彩票名称已经存在，请输入其他票名称！")})
             << total;
     }
     fill(QStringLiteral("新彩票"), 0, QStringLiteral("33"), QStringLiteral("6"));
@@ -130,8 +131,8 @@ TEST_F(AddDialogTest, LotteriesThatCannotBeServedAreRefusedBeforeStoring)
     {
         int kind;
         const char *total, *count;
-    } refused[] = {{0, "33", "0"}, {0, "0", "1"}, {1, "100", "3"}, {0, "5", "6"}, {1, "10", "56"},
-                   {0, "33", "-1"}};
+    } refused[]
+        = {{0, "33", "0"}, {0, "0", "1"}, {1, "100", "3"}, {0, "5", "6"}, {1, "10", "56"}, {0, "33", "-1"}};
     for (const auto &r : refused) {
         fill(QStringLiteral("新"), r.kind, QString::fromLatin1(r.total), QString::fromLatin1(r.count));
         press();
@@ -223,5 +224,6 @@ TEST_F(AddDialogTest, BackZoneFieldsOpenBelowAndAddATwoZoneLottery)
     EXPECT_EQ(dialog.size(), QSize(168, 198 + 24));
     fill(QStringLiteral("单区"), 0, QStringLiteral("33"), QStringLiteral("6"));
     press();
-    EXPECT_EQ(lotteryFromRow(CatalogueStore(dir.cataloguePath()).readAll().back()).lottery, Lottery(0, 33, 6));
+    EXPECT_EQ(lotteryFromRow(CatalogueStore(dir.cataloguePath()).readAll().back()).lottery,
+              Lottery(0, 33, 6));
 }

@@ -1,8 +1,8 @@
 #include "main_window_fixture.h"
 
-#include "ui/radio_group.h"
 #include "app/u_index.h"
 #include "results/result_grid_model.h"
+#include "ui/radio_group.h"
 
 #include <QPushButton>
 #include <QTest>

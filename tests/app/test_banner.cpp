@@ -113,9 +113,8 @@ TEST_F(BannerTest, ErrorStatusKeepsTheOlderFileAndHidesTheStrip)
 TEST_F(BannerTest, BodyThatIsNoGifReplacesTheFileAndHidesTheStrip)
 {
     writeBytes(cached(), gifBytes());
-    LoopbackServer server([](const std::string &, int) {
-        return LoopbackServer::ok("<html>moved</html>", "text/html");
-    });
+    LoopbackServer server(
+        [](const std::string &, int) { return LoopbackServer::ok("<html>moved</html>", "text/html"); });
     openOn(server);
     EXPECT_EQ(fileBytes(cached()), QByteArray("<html>moved</html>"));
     EXPECT_FALSE(stripShown());

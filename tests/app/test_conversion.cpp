@@ -1,7 +1,7 @@
 #include "main_window_fixture.h"
 
-#include "results/result_grid_model.h"
 #include "app/result_grid_view.h"
+#include "results/result_grid_model.h"
 
 #include <QHeaderView>
 #include <QPushButton>
@@ -72,7 +72,8 @@ TEST_F(ConversionWindowTest, ConvertingAppendsNumberedRows)
 
 TEST_F(ConversionWindowTest, DigitLotteryKeepsBoxOrderAndColumnsShareTheWidth)
 {
-    dir.writeCatalogue({{QStringLiteral("七星彩"), QStringLiteral("1"), QStringLiteral("10"), QStringLiteral("7")}});
+    dir.writeCatalogue(
+        {{QStringLiteral("七星彩"), QStringLiteral("1"), QStringLiteral("10"), QStringLiteral("7")}});
     Tfrmmain &w = openOn2024();
     typeBoxes({QStringLiteral("1"), QStringLiteral("5"), QStringLiteral("9"), QStringLiteral("0"),
                QStringLiteral("0"), QStringLiteral("2"), QStringLiteral("4")});
@@ -86,8 +87,8 @@ TEST_F(ConversionWindowTest, DigitLotteryKeepsBoxOrderAndColumnsShareTheWidth)
 TEST_F(ConversionWindowTest, RefusalShowsOneMessageAndChangesNothing)
 {
     Tfrmmain &w = openOn2024();
-    typeBoxes({QStringLiteral("5"), QString(), QStringLiteral("40"), QStringLiteral("1"),
-               QStringLiteral("2"), QStringLiteral("3")});
+    typeBoxes({QStringLiteral("5"), QString(), QStringLiteral("40"), QStringLiteral("1"), QStringLiteral("2"),
+               QStringLiteral("3")});
     QTest::mouseClick(w.btnadd, Qt::LeftButton);
     ASSERT_EQ(desktop.messages.size(), 1u);
     EXPECT_EQ(desktop.messages[0].text, QStringLiteral("请输入原始号码！"));

@@ -1,7 +1,7 @@
 #include "main_window_fixture.h"
 
-#include "results/result_grid_model.h"
 #include "app/result_grid_view.h"
+#include "results/result_grid_model.h"
 
 #include <QAction>
 #include <QApplication>
@@ -137,7 +137,7 @@ TEST_F(ExtrasTest, RowsKnowHowTheyWereMadeAndRepeatsAreFlagged)
 {
     Tfrmmain &w = openWithBets();
     pick(w.commode, QStringLiteral("太极图阳邻修正"));
-    const QStringList entries{QStringLiteral("3"), QStringLiteral("7"), QStringLiteral("12"),
+    const QStringList entries{QStringLiteral("3"),  QStringLiteral("7"),  QStringLiteral("12"),
                               QStringLiteral("19"), QStringLiteral("25"), QStringLiteral("31")};
     convert(w, entries);
     convert(w, {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),

@@ -3,28 +3,28 @@
 #include "main_window_fixture.h"
 
 #include "../support/loopback_server.h"
-#include "ui/qt_desktop.h"
-#include "catalogue/catalogue_store.h"
-#include "ui/radio_group.h"
 #include "app/result_grid_view.h"
 #include "app/u_index.h"
+#include "catalogue/catalogue_store.h"
 #include "results/result_grid_model.h"
+#include "ui/qt_desktop.h"
+#include "ui/radio_group.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QLabel>
-#include <QMessageBox>
-#include <QScreen>
-#include <QTimer>
 #include <QFile>
 #include <QFrame>
 #include <QHelpEvent>
-#include <QTableView>
-#include <QToolTip>
+#include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QTableView>
 #include <QTest>
+#include <QTimer>
+#include <QToolTip>
 
 #include <cstdlib>
 
@@ -173,7 +173,8 @@ TEST_F(FaultTest, SavesThatFailKeepTheEarlierFile)
     desktop.fileAnswers = {gone + QStringLiteral("/号码.txt"), QStringLiteral("/dev/full")};
     QTest::mouseClick(w.btnsave, Qt::LeftButton);
     QTest::mouseClick(w.btnsave, Qt::LeftButton);
-    EXPECT_EQ(desktop.messageTexts(), (QStringList{QStringLiteral("文件没找到."), QStringLiteral("磁盘已满.")}));
+    EXPECT_EQ(desktop.messageTexts(),
+              (QStringList{QStringLiteral("文件没找到."), QStringLiteral("磁盘已满.")}));
     EXPECT_EQ(fileBytes(saved), before);
 
     // A file the player made read-only is not replaced behind their back,
@@ -191,9 +192,9 @@ TEST_F(FaultTest, SavesThatFailKeepTheEarlierFile)
 TEST_F(FaultTest, HostileLotteryNamesShowAsTyped)
 {
     const QString name = QStringLiteral("%2%1<h1>彩");
-    dir.writeCatalogue({{name, QStringLiteral("0"), QStringLiteral("33"), QStringLiteral("6")},
-                        {QString(3000, QLatin1Char('x')), QStringLiteral("0"), QStringLiteral("33"),
-                         QStringLiteral("60")}});
+    dir.writeCatalogue(
+        {{name, QStringLiteral("0"), QStringLiteral("33"), QStringLiteral("6")},
+         {QString(3000, QLatin1Char('x')), QStringLiteral("0"), QStringLiteral("33"), QStringLiteral("60")}});
     Tfrmmain &w = open();
     fillGrid(w, 1);
     desktop.textAnswers = {QStringLiteral("1 2 3 4 5 6")};
@@ -207,9 +208,9 @@ TEST_F(FaultTest, HostileLotteryNamesShowAsTyped)
 // A back zone named in markup shows its characters in a row's tooltip.
 TEST_F(FaultTest, MarkupInABackZonesNameShowsAsTypedInTheTooltip)
 {
-    dir.writeTwoZoneCatalogue({{QStringLiteral("双色球"), QStringLiteral("0"), QStringLiteral("33"),
-                                QStringLiteral("6"), QStringLiteral("<b>蓝</b>"), QStringLiteral("16"),
-                                QStringLiteral("1")}});
+    dir.writeTwoZoneCatalogue(
+        {{QStringLiteral("双色球"), QStringLiteral("0"), QStringLiteral("33"), QStringLiteral("6"),
+          QStringLiteral("<b>蓝</b>"), QStringLiteral("16"), QStringLiteral("1")}});
     Tfrmmain &w = open();
     fillGrid(w, 1);
     QTableView *grid = w.grdcode;
@@ -217,7 +218,8 @@ TEST_F(FaultTest, MarkupInABackZonesNameShowsAsTypedInTheTooltip)
     QHelpEvent help(QEvent::ToolTip, cell.center(), grid->viewport()->mapToGlobal(cell.center()));
     QApplication::sendEvent(grid->viewport(), &help);
     EXPECT_TRUE(QToolTip::isVisible());
-    EXPECT_TRUE(QToolTip::text().contains(QStringLiteral("&lt;b&gt;蓝&lt;/b&gt;"))) << QToolTip::text().toStdString();
+    EXPECT_TRUE(QToolTip::text().contains(QStringLiteral("&lt;b&gt;蓝&lt;/b&gt;")))
+        << QToolTip::text().toStdString();
 }
 
 // The real message box: a text of any length fits on the screen, and markup

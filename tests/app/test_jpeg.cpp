@@ -14,7 +14,6 @@
 
 namespace {
 
-
 QByteArray fileBytes(const QString &path)
 {
     QFile file(path);

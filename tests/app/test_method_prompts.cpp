@@ -8,9 +8,9 @@ namespace {
 
 std::vector<QWidget *> dateAndOptionSet(const Tfrmmain &w)
 {
-    return {w.comxianhou, w.comyingyang, w.commaikai, w.comqizhong, w.comnian, w.comyuei,
-            w.comri,      w.comtime,     w.comfangwei, w.lblbagua,  w.lblyingyang, w.lbltimemode,
-            w.lbladdress, w.lblnian,     w.lblyuei,    w.lblri,     w.lbltime,     w.lblfangwei};
+    return {w.comxianhou, w.comyingyang, w.commaikai,  w.comqizhong, w.comnian,     w.comyuei,
+            w.comri,      w.comtime,     w.comfangwei, w.lblbagua,   w.lblyingyang, w.lbltimemode,
+            w.lbladdress, w.lblnian,     w.lblyuei,    w.lblri,      w.lbltime,     w.lblfangwei};
 }
 
 int visibleCount(const Tfrmmain &w, const std::vector<QWidget *> &controls)

@@ -1,8 +1,8 @@
 #include "main_window_fixture.h"
 
 #include "base/gbk.h"
-#include "ui/radio_group.h"
 #include "results/result_grid_model.h"
+#include "ui/radio_group.h"
 
 #include <QFile>
 #include <QPushButton>

@@ -8,12 +8,11 @@
 
 #include <QAction>
 #include <QFile>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QPrinter>
-
 
 class PrintingTest : public MainWindowTest
 {
@@ -128,6 +127,7 @@ TEST(QtPrintSurface, PrintsToAPdfWithOnePageAPageOfRows)
     printer.setOutputFileName(path);
     QtPrintSurface surface(&printer);
     EXPECT_GT(surface.pageSize().width(), 1000);
-    ASSERT_TRUE(printResultGrid(sixNumberRows(60), {QStringLiteral("双色球"), {Lotto, 33, 6}, QStringLiteral("2026-12-8")}, surface));
+    ASSERT_TRUE(printResultGrid(
+        sixNumberRows(60), {QStringLiteral("双色球"), {Lotto, 33, 6}, QStringLiteral("2026-12-8")}, surface));
     EXPECT_EQ(pdfPages(path), 3);
 }

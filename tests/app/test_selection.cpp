@@ -1,7 +1,7 @@
 #include "main_window_fixture.h"
 
-#include "ui/radio_group.h"
 #include "results/result_grid_model.h"
+#include "ui/radio_group.h"
 
 #include <QFile>
 #include <QGroupBox>
@@ -22,8 +22,8 @@ std::array<QString, 4> row(const char *name, const char *kind, const char *total
 
 TEST_F(MainWindowTest, PickingALotteryRebuildsTheBoxesForItsCount)
 {
-    dir.writeCatalogue({row("七星彩", "1", "10", "7"), row("排列五", "1", "10", "5"),
-                        row("双色球", "0", "33", "6")});
+    dir.writeCatalogue(
+        {row("七星彩", "1", "10", "7"), row("排列五", "1", "10", "5"), row("双色球", "0", "33", "6")});
     Tfrmmain &w = open();
     ASSERT_EQ(visibleBoxes().size(), 7u);
     visibleBoxes()[2]->setText(QStringLiteral("4"));
@@ -93,13 +93,12 @@ TEST_F(MainWindowTest, TypingALotteryNameSelectsNothing)
 TEST_F(MainWindowTest, UnservableLotteryIsListedButRefusedWhenPicked)
 {
     dir.writeCatalogue({row("双色球", "0", "33", "6"), row("太多", "1", "10", "60"),
-                        row("零个", "0", "33", "0"), row("超百", "0", "120", "5"),
-                        row("不够", "0", "5", "6"), row("第三种", "2", "10", "3"),
-                        row("坏数", "0", "3x", "6")});
+                        row("零个", "0", "33", "0"), row("超百", "0", "120", "5"), row("不够", "0", "5", "6"),
+                        row("第三种", "2", "10", "3"), row("坏数", "0", "3x", "6")});
     Tfrmmain &w = open();
     EXPECT_EQ(w.comcainame->count(), 7);
     visibleBoxes()[0]->setText(QStringLiteral("12"));
-    const QString messages[] = {QStringLiteral("太多"), QStringLiteral("零个"), QStringLiteral("超百"),
+    const QString messages[] = {QStringLiteral("太多"), QStringLiteral("零个"),   QStringLiteral("超百"),
                                 QStringLiteral("不够"), QStringLiteral("第三种"), QStringLiteral("坏数")};
     for (const QString &name : messages) {
         desktop.messages.clear();
@@ -140,8 +139,9 @@ TEST_F(MainWindowTest, MissingCatalogueStopsStartUpButTheWindowOpens)
     QFile::copy(QStringLiteral(KORVEL_DIST_DIR "/数据库/彩票数据.mdb"), dir.cataloguePath());
     w.comcainame->addItem(QStringLiteral("双色球"));
     pick(w.comcainame, QStringLiteral("双色球"));
-    const QString numbers[] = {QStringLiteral("1"),  QStringLiteral("5"),  QStringLiteral("9"), QStringLiteral("13"),
-                               QStringLiteral("22"), QStringLiteral("30"), QStringLiteral("7")}; // and the blue ball
+    const QString numbers[]
+        = {QStringLiteral("1"),  QStringLiteral("5"),  QStringLiteral("9"), QStringLiteral("13"),
+           QStringLiteral("22"), QStringLiteral("30"), QStringLiteral("7")}; // and the blue ball
     ASSERT_EQ(visibleBoxes().size(), std::size(numbers));
     for (size_t i = 0; i < visibleBoxes().size(); ++i)
         visibleBoxes()[i]->setText(numbers[i]);

@@ -1,8 +1,8 @@
 #include "main_window_fixture.h"
 
-#include "ui/radio_group.h"
-#include "results/result_grid_model.h"
 #include "app/result_grid_view.h"
+#include "results/result_grid_model.h"
+#include "ui/radio_group.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -41,7 +41,8 @@ TEST_F(MainWindowTest, OpensWithTheFirstLotteryAndEveryListOnItsDefault)
     EXPECT_EQ(w.commode->count(), 20);
     EXPECT_EQ(w.commode->currentText(), QStringLiteral("怪数7修正"));
     EXPECT_EQ(w.commode->itemText(19), QStringLiteral("广义阴阳五行修正"));
-    EXPECT_EQ(w.grpcode->title(), QStringLiteral("原始号码：请输入6个1--33范围内数字（不重复）＋蓝球1个1--16"));
+    EXPECT_EQ(w.grpcode->title(),
+              QStringLiteral("原始号码：请输入6个1--33范围内数字（不重复）＋蓝球1个1--16"));
     EXPECT_EQ(w.resultGrid().grid().rowCount(), 2);
 }
 
@@ -122,9 +123,9 @@ TEST_F(MainWindowTest, ControlsStandAtTheirDesignPlaces)
     EXPECT_FALSE(w.edtcaisum->isEnabled());
     EXPECT_TRUE(w.comcainame->isEditable());
     // Every control is found by its name.
-    for (const char *name : {"comnian", "comyuei", "comri", "comtime", "comfangwei", "commode",
-                             "btnsave", "btnload", "btnprint", "btnclear", "btnhelp", "btnabout",
-                             "btnyanshi", "grdcode", "lblweb2", "Label6", "pan", "imggif"})
+    for (const char *name :
+         {"comnian", "comyuei", "comri", "comtime", "comfangwei", "commode", "btnsave", "btnload", "btnprint",
+          "btnclear", "btnhelp", "btnabout", "btnyanshi", "grdcode", "lblweb2", "Label6", "pan", "imggif"})
         EXPECT_NE(w.findChild<QWidget *>(QLatin1String(name)), nullptr) << name;
 }
 

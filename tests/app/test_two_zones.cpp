@@ -47,8 +47,9 @@ protected:
     }
     QAction *act(Tfrmmain &w, const char *name) { return w.findChild<QAction *>(QLatin1String(name)); }
 
-    const QStringList kEntries{QStringLiteral("3"),  QStringLiteral("7"),  QStringLiteral("12"), QStringLiteral("19"),
-                               QStringLiteral("25"), QStringLiteral("31"), QStringLiteral("7")};
+    const QStringList kEntries{QStringLiteral("3"),  QStringLiteral("7"),  QStringLiteral("12"),
+                               QStringLiteral("19"), QStringLiteral("25"), QStringLiteral("31"),
+                               QStringLiteral("7")};
 };
 
 TEST_F(TwoZoneWindowTest, BoxesAndCaptionsShowBothZones)
@@ -61,9 +62,11 @@ TEST_F(TwoZoneWindowTest, BoxesAndCaptionsShowBothZones)
         EXPECT_EQ(tinted(boxes[static_cast<size_t>(i)]), i == 6) << i;
     }
     EXPECT_EQ(boxes[6]->toolTip(), QStringLiteral("蓝球"));
-    EXPECT_EQ(w.grpcode->title(), QStringLiteral("原始号码：请输入6个1--33范围内数字（不重复）＋蓝球1个1--16"));
+    EXPECT_EQ(w.grpcode->title(),
+              QStringLiteral("原始号码：请输入6个1--33范围内数字（不重复）＋蓝球1个1--16"));
     pick(w.commode, QStringLiteral("广义阴阳五行修正"));
-    EXPECT_EQ(w.grpcode->title(), QStringLiteral("控制量数：请输入6个1--6范围内数字（可以重复）＋蓝球1个1--16"));
+    EXPECT_EQ(w.grpcode->title(),
+              QStringLiteral("控制量数：请输入6个1--6范围内数字（可以重复）＋蓝球1个1--16"));
 
     pick(w.comcainame, QStringLiteral("大乐透"));
     boxes = visibleBoxes();
@@ -72,7 +75,8 @@ TEST_F(TwoZoneWindowTest, BoxesAndCaptionsShowBothZones)
     EXPECT_TRUE(tinted(boxes[5]) && tinted(boxes[6]));
     EXPECT_EQ(w.edtcaisum->text(), QStringLiteral("35+12"));
     EXPECT_EQ(w.edtcaisel->text(), QStringLiteral("5+2"));
-    EXPECT_EQ(w.grpcode->title(), QStringLiteral("原始号码：请输入5个1--35范围内数字（不重复）＋后区2个1--12（不重复）"));
+    EXPECT_EQ(w.grpcode->title(),
+              QStringLiteral("原始号码：请输入5个1--35范围内数字（不重复）＋后区2个1--12（不重复）"));
 
     // A single pool shows as it always has.
     pick(w.comcainame, QStringLiteral("福彩3D"));
@@ -98,7 +102,8 @@ TEST_F(TwoZoneWindowTest, ConversionAppendsBothZonesUnderTheirHeadings)
     EXPECT_EQ(cells(w, 1), "1 02 03 04 16 31 32 02");
     EXPECT_EQ(w.grdcode->horizontalHeader()->defaultSectionSize(), (441 - 20) / 8);
     const QString tooltip = w.resultGrid().data(w.resultGrid().index(0, 6), Qt::ToolTipRole).toString();
-    EXPECT_TRUE(tooltip.contains(QStringLiteral("原始号码 3 7 12 19 25 31，蓝球 7"))) << tooltip.toStdString();
+    EXPECT_TRUE(tooltip.contains(QStringLiteral("原始号码 3 7 12 19 25 31，蓝球 7")))
+        << tooltip.toStdString();
     convert(w, kEntries);
     EXPECT_TRUE(w.resultGrid()
                     .data(w.resultGrid().index(1, 6), Qt::ToolTipRole)
@@ -147,8 +152,9 @@ TEST_F(TwoZoneWindowTest, SavedBetsLoadBackWithTheirBlueBall)
     single.close();
     desktop.fileAnswers.push_back(file);
     QTest::mouseClick(w.btnload, Qt::LeftButton);
-    EXPECT_EQ(desktop.messageTexts(),
-              QStringList{QStringLiteral("第1行有6个号码，当前彩票每注是7个号码。请先选择与文件相符的彩票。")});
+    EXPECT_EQ(
+        desktop.messageTexts(),
+        QStringList{QStringLiteral("第1行有6个号码，当前彩票每注是7个号码。请先选择与文件相符的彩票。")});
     EXPECT_EQ(cells(w, 1), first);
 }
 
@@ -223,7 +229,8 @@ TEST_F(TwoZoneWindowTest, UndoAcrossASelectionBringsBackTheBackZone)
     const auto boxes = visibleBoxes();
     ASSERT_EQ(boxes.size(), 7u);
     EXPECT_TRUE(tinted(boxes[6]));
-    EXPECT_EQ(w.grpcode->title(), QStringLiteral("原始号码：请输入6个1--33范围内数字（不重复）＋蓝球1个1--16"));
+    EXPECT_EQ(w.grpcode->title(),
+              QStringLiteral("原始号码：请输入6个1--33范围内数字（不重复）＋蓝球1个1--16"));
     EXPECT_EQ(cells(w, 0), "序号 号码1 号码2 号码3 号码4 号码5 号码6 蓝球");
     EXPECT_EQ(cells(w, 2), "2" + bet.substr(1));
 

@@ -4,10 +4,10 @@
 
 #include "../support/loopback_server.h"
 #include "app/chinese_ui.h"
-#include "ui/click_label.h"
+#include "app/result_grid_view.h"
 #include "base/gbk.h"
 #include "results/result_grid_model.h"
-#include "app/result_grid_view.h"
+#include "ui/click_label.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -124,7 +124,7 @@ TEST_F(WindowDetailTest, BannerStripPaintsItsOwnPanelAndAReadableClose)
     const QColor shadow = w.palette().color(QPalette::Shadow);
     const QColor windowColour = w.palette().color(QPalette::Window);
     EXPECT_EQ(close.pixelColor(1, 1).rgb(), shadow.rgb());
-    EXPECT_GT(pixelsOf(close, windowColour), 20); // the "×" itself
+    EXPECT_GT(pixelsOf(close, windowColour), 20);                          // the "×" itself
     EXPECT_GT(qAbs(qGray(shadow.rgb()) - qGray(windowColour.rgb())), 100); // light on dark
 }
 

@@ -33,7 +33,6 @@ protected:
     fs::path m_dir;
 };
 
-
 } // namespace
 
 TEST(FileErrorMessage, MapsSystemErrorsToPlatformMessages)
@@ -77,9 +76,8 @@ TEST_F(FileIo, FailedWriteLeavesTheEarlierFileWhole)
     rlimit small = old;
     small.rlim_cur = 4096;
     setrlimit(RLIMIT_FSIZE, &small);
-    const std::string message = errorOf([&] {
-        writeFileAtomically(path("keep.txt"), std::string(100000, 'x'));
-    });
+    const std::string message
+        = errorOf([&] { writeFileAtomically(path("keep.txt"), std::string(100000, 'x')); });
     setrlimit(RLIMIT_FSIZE, &old);
     EXPECT_NE(message, "no error");
     EXPECT_EQ(readFile(path("keep.txt")), "the player's bets");

@@ -6,8 +6,13 @@
 TEST(StrictInteger, AcceptsSignedDecimalWithin32Bits)
 {
     const std::pair<const char *, int> accepted[] = {
-        {"0", 0},          {"7", 7},           {"+12", 12},          {"-5", -5},
-        {"007", 7},        {"2147483647", 2147483647}, {"-2147483648", -2147483647 - 1},
+        {"0", 0},
+        {"7", 7},
+        {"+12", 12},
+        {"-5", -5},
+        {"007", 7},
+        {"2147483647", 2147483647},
+        {"-2147483648", -2147483647 - 1},
     };
     for (const auto &[text, value] : accepted) {
         ASSERT_TRUE(parseInt(text).has_value()) << text;
@@ -17,8 +22,8 @@ TEST(StrictInteger, AcceptsSignedDecimalWithin32Bits)
 
 TEST(StrictInteger, RefusesEverythingElse)
 {
-    for (const char *text : {"", "+", "-", " 1", "1 ", "1a", "0x10", "1.0", "2147483648",
-                             "-2147483649", "99999999999999999999", "１", "--1", "+-1"}) {
+    for (const char *text : {"", "+", "-", " 1", "1 ", "1a", "0x10", "1.0", "2147483648", "-2147483649",
+                             "99999999999999999999", "１", "--1", "+-1"}) {
         EXPECT_FALSE(parseInt(text).has_value()) << '"' << text << '"';
     }
 }

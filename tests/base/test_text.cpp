@@ -44,8 +44,11 @@ TEST(Gbk, RoundTripsChineseText)
 
 TEST(Gbk, BadBytesBecomeReplacementsWithoutLosingTheRest)
 {
-    EXPECT_EQ(gbkToUtf8("a\xFF" "b"), "a\xEF\xBF\xBD" "b");
-    EXPECT_EQ(gbkToUtf8("a\xCB"), "a\xEF\xBF\xBD"); // a lead byte cut off at the end
+    EXPECT_EQ(gbkToUtf8("a\xFF"
+                        "b"),
+              "a\xEF\xBF\xBD"
+              "b");
+    EXPECT_EQ(gbkToUtf8("a\xCB"), "a\xEF\xBF\xBD");    // a lead byte cut off at the end
     EXPECT_EQ(utf8ToGbk("x\xF0\x9F\x98\x80y"), "x?y"); // an emoji GBK cannot hold
     EXPECT_EQ(utf8ToGbk("x\xC3y"), "x?y");             // broken UTF-8
 }
@@ -61,7 +64,10 @@ TEST(QuotedText, CutsLongTextsAndShowsWhatWouldActInvisibly)
         chinese += "彩票";
     EXPECT_EQ(quotedText(chinese), chinese.substr(0, 40 * 3) + "…");
     EXPECT_EQ(quotedText(std::string("a\0b\r\n\t\x1B[2J", 10)), "a\\0b\\r\\n\\t\\x1B[2J");
-    EXPECT_EQ(quotedText("\xC7\xF2\xFF" "\xE2\x80\xAE" "evil"), "\\xC7\\xF2\\xFF\\u202Eevil");
+    EXPECT_EQ(quotedText("\xC7\xF2\xFF"
+                         "\xE2\x80\xAE"
+                         "evil"),
+              "\\xC7\\xF2\\xFF\\u202Eevil");
     // An escape is cut whole or not at all.
     EXPECT_EQ(quotedText(std::string(38, 'a') + '\x01'), std::string(38, 'a') + "…");
 }

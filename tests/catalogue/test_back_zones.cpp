@@ -42,11 +42,11 @@ QStringList runSql(const QString &path, const QString &statement = {})
     return columns;
 }
 
-const QStringList kOldColumns{QStringLiteral("彩票名称"), QStringLiteral("彩票类型"), QStringLiteral("号码总数"),
-                              QStringLiteral("号码个数")};
-const QStringList kColumns = kOldColumns
-                             + QStringList{QStringLiteral("后区名称"), QStringLiteral("后区总数"),
-                                           QStringLiteral("后区个数")};
+const QStringList kOldColumns{QStringLiteral("彩票名称"), QStringLiteral("彩票类型"),
+                              QStringLiteral("号码总数"), QStringLiteral("号码个数")};
+const QStringList kColumns
+    = kOldColumns
+      + QStringList{QStringLiteral("后区名称"), QStringLiteral("后区总数"), QStringLiteral("后区个数")};
 
 std::vector<LotteryInfo> lotteries(const QString &path)
 {
@@ -103,7 +103,8 @@ TEST(BackZoneCatalogue, AddingATwoZoneLotteryGivesAnOldCatalogueTheColumnsAndKee
     after.pop_back();
     EXPECT_EQ(after, before);
     // Once there, the columns are simply used.
-    ASSERT_TRUE(CatalogueStore(dir.cataloguePath()).appendIfNew({QStringLiteral("乙"), {Digit, 10, 2, "后区", 5, 2}}));
+    ASSERT_TRUE(CatalogueStore(dir.cataloguePath())
+                    .appendIfNew({QStringLiteral("乙"), {Digit, 10, 2, "后区", 5, 2}}));
     ASSERT_TRUE(CatalogueStore(dir.cataloguePath()).appendIfNew({QStringLiteral("丙"), {Digit, 10, 2}}));
     after = lotteries(dir.cataloguePath());
     EXPECT_EQ(after[after.size() - 2].lottery, Lottery(Digit, 10, 2, "后区", 5, 2));
@@ -119,20 +120,28 @@ TEST(BackZoneCatalogue, AFailedAdditionLeavesTheOldCatalogueAsItWas)
     runSql(dir.cataloguePath(), QStringLiteral("create trigger refuse before insert on 彩票类型表 "
                                                "begin select raise(abort, 'refused'); end"));
     const QByteArray before = bytesOf(dir.cataloguePath());
-    const std::string message = errorOf(
-        [&] { CatalogueStore(dir.cataloguePath()).append({QStringLiteral("新"), {Lotto, 33, 6, "蓝球", 16, 1}}); });
+    const std::string message = errorOf([&] {
+        CatalogueStore(dir.cataloguePath()).append({QStringLiteral("新"), {Lotto, 33, 6, "蓝球", 16, 1}});
+    });
     EXPECT_NE(message.find("无法写入彩票数据库"), std::string::npos) << message;
     EXPECT_EQ(runSql(dir.cataloguePath()), kOldColumns);
     EXPECT_EQ(bytesOf(dir.cataloguePath()), before);
     // The name is looked for before anything is written.
-    EXPECT_FALSE(CatalogueStore(dir.cataloguePath()).appendIfNew({QStringLiteral("双色球"), {Lotto, 33, 6, "蓝球", 16, 1}}));
+    EXPECT_FALSE(CatalogueStore(dir.cataloguePath())
+                     .appendIfNew({QStringLiteral("双色球"), {Lotto, 33, 6, "蓝球", 16, 1}}));
     EXPECT_EQ(runSql(dir.cataloguePath()), kOldColumns);
 }
 
 TEST(LotteryToAdd, BackZoneFieldsAreAskedForInOrderAndBoundsRefused)
 {
-    const LotteryForm full{QStringLiteral("新"), 0, QStringLiteral("33"), QStringLiteral("6"), true,
-                           QStringLiteral("蓝球"), QStringLiteral("16"), QStringLiteral("1")};
+    const LotteryForm full{QStringLiteral("新"),
+                           0,
+                           QStringLiteral("33"),
+                           QStringLiteral("6"),
+                           true,
+                           QStringLiteral("蓝球"),
+                           QStringLiteral("16"),
+                           QStringLiteral("1")};
     const auto refusal = [](const LotteryForm &form) {
         const auto read = lotteryToAdd(form);
         return read.accepted() ? std::string("accepted") : read.refusal();
@@ -151,13 +160,17 @@ TEST(LotteryToAdd, BackZoneFieldsAreAskedForInOrderAndBoundsRefused)
         {[](LotteryForm &f) { f.backCount.clear(), f.backTotal.clear(); }, "请输入后区个数！！"},
         {[](LotteryForm &f) { f.backTotal.clear(); }, "请输入后区总数！"},
         {[](LotteryForm &f) { f.backName = QStringLiteral("蓝\n球"); }, "后区名称不能包含换行符或空字符！"},
-        {[](LotteryForm &f) { f.backName = QStringLiteral("蓝\t球"); }, "后区名称不能包含控制字符或无效字符！"},
-        {[](LotteryForm &f) { f.backCount = QStringLiteral("0"); }, "彩票“新”的蓝球个数为0，蓝球个数应在1到蓝球总数16之间。"},
-        {[](LotteryForm &f) { f.backCount = QStringLiteral("17"); }, "彩票“新”的蓝球个数为17，蓝球个数应在1到蓝球总数16之间。"},
+        {[](LotteryForm &f) { f.backName = QStringLiteral("蓝\t球"); },
+         "后区名称不能包含控制字符或无效字符！"},
+        {[](LotteryForm &f) { f.backCount = QStringLiteral("0"); },
+         "彩票“新”的蓝球个数为0，蓝球个数应在1到蓝球总数16之间。"},
+        {[](LotteryForm &f) { f.backCount = QStringLiteral("17"); },
+         "彩票“新”的蓝球个数为17，蓝球个数应在1到蓝球总数16之间。"},
         {[](LotteryForm &f) { f.count = QStringLiteral("55"), f.total = QStringLiteral("99"); },
          "彩票“新”的号码个数与蓝球个数共56个，程序一注只能处理55个号码。"},
         // Unticked, the back fields are not read at all.
-        {[](LotteryForm &f) { f.hasBack = false, f.backName.clear(), f.backTotal = QStringLiteral("x"); }, "accepted"},
+        {[](LotteryForm &f) { f.hasBack = false, f.backName.clear(), f.backTotal = QStringLiteral("x"); },
+         "accepted"},
     };
     for (const Case &c : cases) {
         LotteryForm form = full;

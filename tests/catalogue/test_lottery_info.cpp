@@ -9,8 +9,12 @@ namespace {
 CatalogueRow row(const char *kind, const char *total, const char *count, const QString &backName = {},
                  const QString &backTotal = {}, const QString &backCount = {})
 {
-    return {QStringLiteral("a"),        QString::fromUtf8(kind), QString::fromUtf8(total),
-            QString::fromUtf8(count), backName,                backTotal,
+    return {QStringLiteral("a"),
+            QString::fromUtf8(kind),
+            QString::fromUtf8(total),
+            QString::fromUtf8(count),
+            backName,
+            backTotal,
             backCount};
 }
 
@@ -34,22 +38,26 @@ TEST(LotteryFromRow, TextThatIsNoIntegerNamesItself)
     EXPECT_EQ(rowError(row("0", "33", "6.5")), "'6.5' 不是一个有效的整形值");
     EXPECT_EQ(rowError(row("0", " 33", "6")), "' 33' 不是一个有效的整形值");
     EXPECT_EQ(rowError(row("0", "33", "")), "'' 不是一个有效的整形值");
-    EXPECT_EQ(rowError(row("0", "33", "6", QStringLiteral("蓝球"), QStringLiteral("十六"), QStringLiteral("1"))),
-              "'十六' 不是一个有效的整形值");
+    EXPECT_EQ(
+        rowError(row("0", "33", "6", QStringLiteral("蓝球"), QStringLiteral("十六"), QStringLiteral("1"))),
+        "'十六' 不是一个有效的整形值");
 }
 
 TEST(LotteryFromRow, BackZoneColumnsEmptyOrZeroMeanASinglePool)
 {
     const Lottery single{0, 33, 6};
     EXPECT_EQ(lotteryFromRow(row("0", "33", "6")).lottery, single);
-    EXPECT_EQ(lotteryFromRow(row("0", "33", "6", QStringLiteral("蓝球"), QStringLiteral("16"), QStringLiteral("0")))
-                  .lottery,
-              single);
+    EXPECT_EQ(
+        lotteryFromRow(row("0", "33", "6", QStringLiteral("蓝球"), QStringLiteral("16"), QStringLiteral("0")))
+            .lottery,
+        single);
     // Whatever stands in the other two columns of a single pool is not read.
-    EXPECT_EQ(lotteryFromRow(row("0", "33", "6", QStringLiteral("x"), QStringLiteral("?"), {})).lottery, single);
-    EXPECT_EQ(lotteryFromRow(row("0", "33", "6", QStringLiteral("蓝球"), QStringLiteral("16"), QStringLiteral("1")))
-                  .lottery,
-              Lottery(0, 33, 6, "蓝球", 16, 1));
+    EXPECT_EQ(lotteryFromRow(row("0", "33", "6", QStringLiteral("x"), QStringLiteral("?"), {})).lottery,
+              single);
+    EXPECT_EQ(
+        lotteryFromRow(row("0", "33", "6", QStringLiteral("蓝球"), QStringLiteral("16"), QStringLiteral("1")))
+            .lottery,
+        Lottery(0, 33, 6, "蓝球", 16, 1));
     EXPECT_EQ(lotteryFromRow(row("1", "10", "6", {}, QStringLiteral("15"), QStringLiteral("1"))).lottery,
               Lottery(1, 10, 6, "后区", 15, 1));
 }
@@ -72,13 +80,15 @@ TEST(LotteryProblem, RefusesWhatTheProgramCannotServe)
               Refusal{"彩票“a”的彩票类型为2，程序只能处理乐透型（0）和数字型（1）。"});
     EXPECT_TRUE(lotteryProblem({QStringLiteral("a"), {-1, 10, 3}}));
     // A name of thousands of characters is quoted, not repeated whole.
-    EXPECT_LT(QString::fromStdString(lotteryProblem({QString(5000, QLatin1Char('x')), {0, 5, 6}})->message).size(),
-              100);
+    EXPECT_LT(
+        QString::fromStdString(lotteryProblem({QString(5000, QLatin1Char('x')), {0, 5, 6}})->message).size(),
+        100);
 }
 
 TEST(CatalogueSource, ReadsRowsAndRefusesOnesTheProgramCannotServe)
 {
-    const auto rows = parseCatalogueSource("彩票名称,彩票类型,号码总数,号码个数\r\n双色球,0,33,6\r\n\n 福彩3D,1,10,3 \n");
+    const auto rows
+        = parseCatalogueSource("彩票名称,彩票类型,号码总数,号码个数\r\n双色球,0,33,6\r\n\n 福彩3D,1,10,3 \n");
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[1], (LotteryInfo{QStringLiteral("福彩3D"), {1, 10, 3}}));
     EXPECT_EQ(errorOf([] { parseCatalogueSource("h\na,0,33\n"); }), "line 2: expected 4 or 7 fields");
@@ -108,7 +118,8 @@ TEST(LotteryToAdd, NamesMustBeTextThatComesBackAsTyped)
     EXPECT_EQ(refusal(QStringLiteral("双色球 ")), QString()); // blanks are kept
     EXPECT_EQ(refusal(QStringLiteral("a\nb")), QStringLiteral("彩票名称不能包含换行符或空字符！"));
     // The store would hand U+FFFF back as U+FFFD: a name nobody typed.
-    for (const QString &name : {QStringLiteral("a\tb"), QStringLiteral("a\x1B[2J"), QString(1, QChar(0xFFFF))})
+    for (const QString &name :
+         {QStringLiteral("a\tb"), QStringLiteral("a\x1B[2J"), QString(1, QChar(0xFFFF))})
         EXPECT_EQ(refusal(name), QStringLiteral("彩票名称不能包含控制字符或无效字符！"));
 }
 
@@ -125,7 +136,8 @@ TEST(LotteryProblem, BackZoneBounds)
     EXPECT_EQ(problem({0, 33, 6, "蓝球", 100, 1}), "彩票“a”的蓝球总数为100，程序只能处理1到99的蓝球总数。");
     EXPECT_EQ(problem({0, 35, 5, "后区", 12, 13}), "彩票“a”的后区个数为13，后区个数应在1到后区总数12之间。");
     EXPECT_EQ(problem({1, 10, 5, "后区", 12, -1}), "彩票“a”的后区个数为-1，后区个数应在1到后区总数12之间。");
-    EXPECT_EQ(problem({0, 99, 54, "后区", 99, 2}), "彩票“a”的号码个数与后区个数共56个，程序一注只能处理55个号码。");
+    EXPECT_EQ(problem({0, 99, 54, "后区", 99, 2}),
+              "彩票“a”的号码个数与后区个数共56个，程序一注只能处理55个号码。");
     EXPECT_EQ(problem({0, 33, 6, "", 16, 1}), "彩票“a”的后区没有名称。");
     // The front's bounds still come first.
     EXPECT_EQ(problem({0, 5, 6, "后区", 0, 1}), "彩票“a”的乐透型彩票的号码个数6不能大于号码总数5。");

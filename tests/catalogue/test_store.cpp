@@ -18,7 +18,6 @@
 
 namespace {
 
-
 QStringList names(const std::vector<CatalogueRow> &rows)
 {
     QStringList result;
@@ -111,7 +110,9 @@ TEST(CatalogueStore, MissingFileIsAnErrorAndIsNotCreated)
     const std::string message = errorOf([&] { CatalogueStore(dir.cataloguePath()).readAll(); });
     EXPECT_NE(message.find("找不到彩票数据库文件"), std::string::npos) << message;
     EXPECT_FALSE(QFile::exists(dir.cataloguePath()));
-    EXPECT_NE(errorOf([&] { CatalogueStore(dir.cataloguePath()).append({QStringLiteral("a"), {0, 9, 1}}); }),
+    EXPECT_NE(errorOf([&] {
+                  CatalogueStore(dir.cataloguePath()).append({QStringLiteral("a"), {0, 9, 1}});
+              }),
               "no error");
     EXPECT_FALSE(QFile::exists(dir.cataloguePath()));
     EXPECT_TRUE(QSqlDatabase::connectionNames().isEmpty());
@@ -136,7 +137,8 @@ TEST(CatalogueStore, BrokenFilesGiveClearMessages)
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         db.setDatabaseName(dir.cataloguePath());
         ASSERT_TRUE(db.open());
-        db.exec(QStringLiteral("create table 彩票类型表 (彩票名称 text, 彩票类型 integer, 号码总数 integer)"));
+        db.exec(
+            QStringLiteral("create table 彩票类型表 (彩票名称 text, 彩票类型 integer, 号码总数 integer)"));
         db.close();
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(name);
@@ -231,7 +233,8 @@ TEST(CatalogueStore, WalCatalogueInAReadOnlyFolderIsReadOrRefusedClearly)
         ASSERT_TRUE(query.exec(QStringLiteral("pragma wal_autocheckpoint=0")));
         fs::copy_file(path.toStdString(), settled / "彩票数据.mdb");
         // A row committed to the WAL file only, copied before it is settled.
-        ASSERT_TRUE(query.exec(QStringLiteral("insert into 彩票类型表 (彩票名称, 彩票类型, 号码总数, 号码个数) values ('新', 0, 33, 6)")));
+        ASSERT_TRUE(query.exec(QStringLiteral(
+            "insert into 彩票类型表 (彩票名称, 彩票类型, 号码总数, 号码个数) values ('新', 0, 33, 6)")));
         fs::copy_file(path.toStdString(), pending / "彩票数据.mdb");
         fs::copy_file(path.toStdString() + "-wal", pending / "彩票数据.mdb-wal");
         query.finish();
@@ -240,7 +243,8 @@ TEST(CatalogueStore, WalCatalogueInAReadOnlyFolderIsReadOrRefusedClearly)
     QSqlDatabase::removeDatabase(QStringLiteral("wal"));
     for (const fs::path &where : {folder, settled, pending}) {
         for (const auto &entry : fs::directory_iterator(where))
-            fs::permissions(entry.path(), fs::perms::owner_all | fs::perms::group_read | fs::perms::others_read);
+            fs::permissions(entry.path(),
+                            fs::perms::owner_all | fs::perms::group_read | fs::perms::others_read);
         fs::permissions(where, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read
                                    | fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
     }

@@ -25,7 +25,8 @@ TEST(AuxTextFile, MissingFileGivesThePlatformMessage)
 TEST(AuxTextFile, ShippedFilesHoldTheirCaptions)
 {
     const AuxTextFile about(KORVEL_DIST_DIR "/附属/about.txt");
-    const char *aboutPrefixes[] = {"作者：", "版权所有：", "网址：", "QQ号码：", "服务电话：", "手机：", "邮件:"};
+    const char *aboutPrefixes[]
+        = {"作者：", "版权所有：", "网址：", "QQ号码：", "服务电话：", "手机：", "邮件:"};
     for (int i = 0; i < 7; ++i)
         EXPECT_EQ(about.caption(i).rfind(aboutPrefixes[i], 0), 0u) << i << ' ' << about.caption(i);
     const AuxTextFile flash(KORVEL_DIST_DIR "/附属/flash.txt");

@@ -18,8 +18,8 @@ std::string joined(const std::vector<DigitPair> &pairs)
 
 std::string cascade(int kind, int n, const char *initial, std::vector<int> controls)
 {
-    return joined(CascadePairs({kind, n, static_cast<int>(controls.size())},
-                               DigitPair::fromText(initial), controls));
+    return joined(
+        CascadePairs({kind, n, static_cast<int>(controls.size())}, DigitPair::fromText(initial), controls));
 }
 
 } // namespace
@@ -45,8 +45,8 @@ TEST(CascadePairs, BackwardWalkPassesTheTopMultipleOfTenTwice)
     // Position 1 of two runs backward; its one run has c[0] steps.
     const char *walk[] = {"02", "01", "30", "33", "32", "31", "30", "29", "28"};
     for (int steps = 1; steps <= 9; ++steps) {
-        const auto pairs = CascadePairs({Lotto, 33, 2}, DigitPair::fromText("03"),
-                                        std::vector<int>{steps, 0});
+        const auto pairs
+            = CascadePairs({Lotto, 33, 2}, DigitPair::fromText("03"), std::vector<int>{steps, 0});
         EXPECT_EQ(pairs[1].text(), walk[steps - 1]) << steps << " steps";
     }
     // A run that starts at T goes to N; from 0 backward gives 9.

@@ -45,7 +45,7 @@ const std::vector<std::string> kBoxes{"3", "7", "12", "19", "25", "31"};
 
 TEST(Multiplier, ComesFromTheDateDigitsAndTheDirection)
 {
-    EXPECT_EQ(DateDigitSum("2024", "05", "17", "08"), 2); // 29 → 11 → 2
+    EXPECT_EQ(DateDigitSum("2024", "05", "17", "08"), 2);  // 29 → 11 → 2
     EXPECT_EQ(DateDigitSum("2001", "01", "01", "05"), 10); // exactly 10 stays
     EXPECT_EQ(DateDigitSum("2099", "12", "31", "23"), 5);  // 41 → 5
     EXPECT_EQ(DirectionNumber("先天八卦", "东"), 6);
@@ -72,8 +72,7 @@ TEST(Conversion, PairMethodWorkedExamples)
         EXPECT_EQ(row(typed), "02 03 04 16 31 32") << direction;
     }
     EXPECT_EQ(row(request(Digit, 10, {"1", "5", "9"}, "洛书阳邻修正")), "9 5 1");
-    EXPECT_EQ(row(request(Lotto, 33, {"0", "7", "12", "19", "25", "31"}, "怪数7修正")),
-              "00 01 15 23 30 31");
+    EXPECT_EQ(row(request(Lotto, 33, {"0", "7", "12", "19", "25", "31"}, "怪数7修正")), "00 01 15 23 30 31");
 }
 
 TEST(Conversion, RepeatsAreSettledByTheFirstDraws)
@@ -92,8 +91,7 @@ TEST(Conversion, RepeatsAreSettledByTheFirstDraws)
 TEST(Conversion, LottoWithAsManyNumbersAsItsTotalStillEnds)
 {
     DrawGenerator draws;
-    const auto result = convert(request(Lotto, 7, {"1", "1", "1", "1", "1", "1", "1"}, "怪数7修正"),
-                                draws);
+    const auto result = convert(request(Lotto, 7, {"1", "1", "1", "1", "1", "1", "1"}, "怪数7修正"), draws);
     ASSERT_TRUE(result.accepted());
     EXPECT_EQ(result.value(), (std::vector<std::string>{"01", "02", "03", "04", "05", "06", "07"}));
 }
@@ -102,7 +100,7 @@ TEST(Conversion, GeneralizedMethodWorkedExamples)
 {
     ConversionRequest lotto = request(Lotto, 33, {"2", "3", "1", "4", "2", "6"}, "广义阴阳五行修正");
     lotto.initial = "8";
-    lotto.year = "abc";      // the date and direction are not read
+    lotto.year = "abc"; // the date and direction are not read
     lotto.month = "";
     lotto.arrangement = "?";
     EXPECT_EQ(row(lotto), "02 04 16 17 22 24");
@@ -119,8 +117,7 @@ TEST(Conversion, EntryRefusals)
 {
     EXPECT_EQ(row(request(Digit, 10, {"1", "10", "2"}, "合数修正")), "refused: 请输入0到9的原始号码！");
     EXPECT_EQ(row(request(Digit, 8, {"8", "1", "2"}, "合数修正")), "refused: 请输入0到9的原始号码！");
-    EXPECT_EQ(row(request(Lotto, 33, {"34", "1", "2"}, "合数修正")),
-              "refused: 请输入1到33的原始号码！");
+    EXPECT_EQ(row(request(Lotto, 33, {"34", "1", "2"}, "合数修正")), "refused: 请输入1到33的原始号码！");
     EXPECT_EQ(row(request(Lotto, 33, {"5", "", "40"}, "合数修正")), "refused: 请输入原始号码！");
 
     ConversionRequest generalized = request(Lotto, 33, {"1", "7", "1", "1", "1", "1"}, "广义阴阳五行修正");

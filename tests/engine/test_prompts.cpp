@@ -22,8 +22,8 @@ TEST(MethodPrompt, CaptionsForEachMethodAndKind)
         // Any kind but 0 is Digit; any text but the exact name is a pair method.
         {"广义阴阳五行修正 ", 7, 10, 5, "原始号码：请输入1个0--9范围内数字",
          "原始号码：请输入5个0--9范围内数字（可以重复）", false},
-        {"", 0, 35, 5, "原始号码：请输入1个1--35范围内数字",
-         "原始号码：请输入5个1--35范围内数字（不重复）", false},
+        {"", 0, 35, 5, "原始号码：请输入1个1--35范围内数字", "原始号码：请输入5个1--35范围内数字（不重复）",
+         false},
     };
     for (const Case &c : cases) {
         const MethodPrompt prompt = methodPrompt(c.method, {c.kind, c.n, c.k});

@@ -47,8 +47,8 @@ TEST(TwoZones, WorkedExamples)
     // the same Multiplier 3 to 01 and moved on by 太极图阳邻修正 to 02.
     EXPECT_EQ(outcome(request(kShuangseqiu, {"3", "7", "12", "19", "25", "31", "7"})),
               "02 03 04 16 31 32 + 02");
-    ConversionRequest generalized = request(kShuangseqiu, {"2", "3", "1", "4", "2", "6", "9"},
-                                            "广义阴阳五行修正");
+    ConversionRequest generalized
+        = request(kShuangseqiu, {"2", "3", "1", "4", "2", "6", "9"}, "广义阴阳五行修正");
     generalized.initial = "8";
     generalized.year = "?"; // not read by the generalized method, for the back zone neither
     // 09 × 7 → 03, which 五行修正 leaves within 16.
@@ -72,7 +72,8 @@ TEST(TwoZones, FrontEqualsTheSinglePoolConversionForEveryMethod)
                 onePool.boxes.resize(static_cast<size_t>(single.count));
                 const ConversionResult both = converted(twoZones);
                 const ConversionResult front = converted(onePool);
-                ASSERT_TRUE(both.accepted() && front.accepted()) << method << " " << (both.accepted() ? front.refusal() : both.refusal());
+                ASSERT_TRUE(both.accepted() && front.accepted())
+                    << method << " " << (both.accepted() ? front.refusal() : both.refusal());
                 ASSERT_EQ(both.value().size(), static_cast<size_t>(lottery.numberCount()));
                 const std::vector<std::string> frontCells(both.value().begin(),
                                                           both.value().begin() + lottery.count);
@@ -86,8 +87,14 @@ TEST(TwoZones, BackNumbersStayWithinTheirZone)
 {
     // Small back pools make the corrections fold out of range and repeat most.
     const std::vector<Lottery> lotteries{
-        kShuangseqiu, kDaletou, kQixingcai, {Lotto, 30, 7, "后区", 12, 5}, {Lotto, 33, 6, "蓝球", 16, 1},
-        {Lotto, 20, 3, "后区", 3, 3},       {Digit, 10, 3, "后区", 5, 3},   {Digit, 10, 3, "后区", 2, 2},
+        kShuangseqiu,
+        kDaletou,
+        kQixingcai,
+        {Lotto, 30, 7, "后区", 12, 5},
+        {Lotto, 33, 6, "蓝球", 16, 1},
+        {Lotto, 20, 3, "后区", 3, 3},
+        {Digit, 10, 3, "后区", 5, 3},
+        {Digit, 10, 3, "后区", 2, 2},
     };
     RandomRequests requests;
     for (const Lottery &lottery : lotteries) {
@@ -123,20 +130,60 @@ TEST(TwoZones, BackBoxesAreCheckedAfterTheFrontWithTheZonesName)
     } cases[] = {
         // The front's refusals come first, whatever the back holds.
         {kShuangseqiu, {"1", "", "3", "4", "5", "6", ""}, "合数修正", "", "refused: 请输入原始号码！"},
-        {kShuangseqiu, {"1", "34", "3", "4", "5", "6", "x"}, "合数修正", "", "refused: 请输入1到33的原始号码！"},
-        {kShuangseqiu, {"1", "x", "3", "4", "5", "6", "y"}, "合数修正", "", "error: 'x' 不是一个有效的整形值"},
-        {kShuangseqiu, {"1", "2", "3", "4", "5", "6", ""}, "广义阴阳五行修正", "", "refused: 请输入初始号码！"},
-        {kShuangseqiu, {"1", "7", "3", "4", "5", "6", ""}, "广义阴阳五行修正", "8", "refused: 请输入1到6的控制量数！"},
+        {kShuangseqiu,
+         {"1", "34", "3", "4", "5", "6", "x"},
+         "合数修正",
+         "",
+         "refused: 请输入1到33的原始号码！"},
+        {kShuangseqiu,
+         {"1", "x", "3", "4", "5", "6", "y"},
+         "合数修正",
+         "",
+         "error: 'x' 不是一个有效的整形值"},
+        {kShuangseqiu,
+         {"1", "2", "3", "4", "5", "6", ""},
+         "广义阴阳五行修正",
+         "",
+         "refused: 请输入初始号码！"},
+        {kShuangseqiu,
+         {"1", "7", "3", "4", "5", "6", ""},
+         "广义阴阳五行修正",
+         "8",
+         "refused: 请输入1到6的控制量数！"},
         // Then the back's, named after the zone.
         {kShuangseqiu, {"1", "2", "3", "4", "5", "6", ""}, "合数修正", "", "refused: 请输入蓝球号码！"},
-        {kShuangseqiu, {"1", "2", "3", "4", "5", "6", "17"}, "合数修正", "", "refused: 请输入1到16的蓝球号码！"},
-        {kShuangseqiu, {"1", "2", "3", "4", "5", "6", "0"}, "合数修正", "", "refused: 请输入1到16的蓝球号码！"},
-        {kShuangseqiu, {"1", "2", "3", "4", "5", "6", "-3"}, "合数修正", "", "refused: 请输入1到16的蓝球号码！"},
-        {kShuangseqiu, {"1", "2", "3", "4", "5", "6", "07 "}, "合数修正", "", "error: '07 ' 不是一个有效的整形值"},
-        {kShuangseqiu, {"1", "2", "3", "4", "5", "6", ""}, "广义阴阳五行修正", "8", "refused: 请输入蓝球号码！"},
+        {kShuangseqiu,
+         {"1", "2", "3", "4", "5", "6", "17"},
+         "合数修正",
+         "",
+         "refused: 请输入1到16的蓝球号码！"},
+        {kShuangseqiu,
+         {"1", "2", "3", "4", "5", "6", "0"},
+         "合数修正",
+         "",
+         "refused: 请输入1到16的蓝球号码！"},
+        {kShuangseqiu,
+         {"1", "2", "3", "4", "5", "6", "-3"},
+         "合数修正",
+         "",
+         "refused: 请输入1到16的蓝球号码！"},
+        {kShuangseqiu,
+         {"1", "2", "3", "4", "5", "6", "07 "},
+         "合数修正",
+         "",
+         "error: '07 ' 不是一个有效的整形值"},
+        {kShuangseqiu,
+         {"1", "2", "3", "4", "5", "6", ""},
+         "广义阴阳五行修正",
+         "8",
+         "refused: 请输入蓝球号码！"},
         {kDaletou, {"1", "2", "3", "4", "5", "12", ""}, "合数修正", "", "refused: 请输入后区号码！"},
         {kDaletou, {"1", "2", "3", "4", "5", "13", "1"}, "合数修正", "", "refused: 请输入1到12的后区号码！"},
-        {kQixingcai, {"1", "2", "3", "4", "5", "6", "15"}, "合数修正", "", "refused: 请输入0到14的后区号码！"},
+        {kQixingcai,
+         {"1", "2", "3", "4", "5", "6", "15"},
+         "合数修正",
+         "",
+         "refused: 请输入0到14的后区号码！"},
     };
     for (const Case &c : cases) {
         ConversionRequest r = request(c.lottery, c.boxes, c.method);
@@ -156,5 +203,6 @@ TEST(TwoZones, PromptsAndProvenanceNameBothZones)
     EXPECT_EQ(methodPrompt("合数修正", kShuangseqiu).initialCaption, "原始号码：请输入1个1--33范围内数字");
 
     ConversionRequest r = request(kDaletou, {"1", "2", "3", "4", "5", "6", "7"});
-    EXPECT_EQ(describeConversion(r), "太极图阳邻修正：2024-05-17 08时，先天八卦，东，原始号码 1 2 3 4 5，后区 6 7");
+    EXPECT_EQ(describeConversion(r),
+              "太极图阳邻修正：2024-05-17 08时，先天八卦，东，原始号码 1 2 3 4 5，后区 6 7");
 }

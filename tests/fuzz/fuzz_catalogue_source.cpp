@@ -9,8 +9,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     try {
-        const std::vector<LotteryInfo> lotteries =
-            parseCatalogueSource(std::string_view(reinterpret_cast<const char *>(data), size));
+        const std::vector<LotteryInfo> lotteries
+            = parseCatalogueSource(std::string_view(reinterpret_cast<const char *>(data), size));
         for (const LotteryInfo &lottery : lotteries) {
             if (lotteryProblem(lottery))
                 std::abort();

@@ -28,8 +28,8 @@ std::string textOrEntry(FuzzedDataProvider &input, const List &entries)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     FuzzedDataProvider input(data, size);
-    static const std::vector<std::string> years = yearEntries(), months = monthEntries(),
-                                          days = dayEntries(), hours = hourEntries();
+    static const std::vector<std::string> years = yearEntries(), months = monthEntries(), days = dayEntries(),
+                                          hours = hourEntries();
     ConversionRequest request;
     request.lottery.kind = input.ConsumeIntegralInRange(-1, 2);
     request.lottery.total = input.ConsumeIntegralInRange(-5, 110);

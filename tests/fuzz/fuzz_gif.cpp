@@ -17,8 +17,8 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     QObject owner;
-    QMovie *movie = bannerMovie(QByteArray(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size)),
-                                &owner);
+    QMovie *movie
+        = bannerMovie(QByteArray(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size)), &owner);
     if (movie) {
         for (int frame = 0; frame < 16 && movie->jumpToNextFrame(); ++frame)
             (void)movie->currentImage();

@@ -13,7 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const int count = data[0] % 60;
     const std::optional<Lottery> current
         = count > 0 ? std::optional(Lottery{Lotto, kMaxTotal, count}) : std::nullopt;
-    const auto parsed = parseNumberFile(std::string_view(reinterpret_cast<const char *>(data + 1), size - 1), current);
+    const auto parsed
+        = parseNumberFile(std::string_view(reinterpret_cast<const char *>(data + 1), size - 1), current);
     if (parsed.accepted() && parsed.value().headerError.empty()) {
         const NumberFileContent &content = parsed.value();
         const ResultGrid &grid = content.grid;

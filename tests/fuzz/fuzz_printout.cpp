@@ -15,7 +15,9 @@ namespace {
 class CountingSurface : public PrintSurface
 {
 public:
-    explicit CountingSurface(QSize size) : m_size(size) {}
+    explicit CountingSurface(QSize size)
+        : m_size(size)
+    {}
     void begin() override { ++pages; }
     QSize pageSize() const override { return m_size; }
     void setFont(const QString &, int, bool, bool) override {}
@@ -43,8 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     FuzzedDataProvider input(data, size);
     // A grid as a load leaves it: the header, then rows of any texts.
     ResultGrid grid;
-    const Lottery lottery{Lotto, kMaxTotal, input.ConsumeIntegralInRange(0, 60), "后区", kMaxTotal,
-                          input.ConsumeIntegralInRange(0, 3)};
+    const Lottery lottery{Lotto,  kMaxTotal, input.ConsumeIntegralInRange(0, 60),
+                          "后区", kMaxTotal, input.ConsumeIntegralInRange(0, 3)};
     const int count = lottery.numberCount();
     const int rows = input.ConsumeIntegralInRange(0, 60);
     std::vector<std::string> cells = resultHeadings(lottery);
@@ -59,16 +61,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     PrintJob job;
     job.lotteryName = QString::fromStdString(input.ConsumeRandomLengthString(64));
-    job.lottery = Lottery{Lotto, kMaxTotal, input.ConsumeIntegralInRange(0, 60), "蓝球", kMaxTotal,
-                          input.ConsumeIntegralInRange(0, 3)};
+    job.lottery = Lottery{Lotto,  kMaxTotal, input.ConsumeIntegralInRange(0, 60),
+                          "蓝球", kMaxTotal, input.ConsumeIntegralInRange(0, 3)};
     job.dateText = QString::fromStdString(input.ConsumeRandomLengthString(16));
     const QSize page(input.ConsumeIntegralInRange(1, 20000), input.ConsumeIntegralInRange(1, 30000));
     const int stopAt = input.ConsumeIntegralInRange(0, 5);
 
     CountingSurface surface(page);
-    const bool printed = printResultGrid(grid, job, surface, [&](int pageNumber, int) {
-        return stopAt == 0 || pageNumber < stopAt;
-    });
+    const bool printed = printResultGrid(
+        grid, job, surface, [&](int pageNumber, int) { return stopAt == 0 || pageNumber < stopAt; });
     const int pages = printPageCount(grid);
     if (printed != (stopAt == 0 || stopAt > pages) || printed != surface.ended || printed == surface.aborted)
         std::abort();

@@ -8,7 +8,7 @@
 // otherwise spend its time waiting for the disk.
 inline QTemporaryDir *newMemoryFolder()
 {
-    const QString base = QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm")
-                                                                    : QDir::tempPath();
+    const QString base
+        = QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm") : QDir::tempPath();
     return new QTemporaryDir(base + QStringLiteral("/korvel-fuzz-XXXXXX"));
 }

@@ -11,8 +11,8 @@ TEST(Demonstration, EveryPageHasAPictureOfItsOwn)
 {
     std::set<std::string> pictures;
     for (int page = 1; page <= 5; ++page) {
-        const std::filesystem::path file =
-            std::filesystem::path(KORVEL_DIST_DIR) / "图片" / ("演示" + std::to_string(page) + ".png");
+        const std::filesystem::path file
+            = std::filesystem::path(KORVEL_DIST_DIR) / "图片" / ("演示" + std::to_string(page) + ".png");
         std::ifstream in(file, std::ios::binary);
         ASSERT_TRUE(in) << file;
         std::stringstream bytes;

@@ -80,9 +80,8 @@ TEST(HelpFile, IsACompiledHelpFileWithItsPages)
     in.read(magic, 4);
     EXPECT_EQ(std::string(magic, 4), "ITSF");
     const std::set<std::string> files = storedFiles();
-    for (const char *page : {"/index.html", "/lottery.html", "/entry.html", "/methods.html",
-                             "/results.html", "/screens.html", "/help.hhc", "/help.hhk",
-                             "/main-window.png"})
+    for (const char *page : {"/index.html", "/lottery.html", "/entry.html", "/methods.html", "/results.html",
+                             "/screens.html", "/help.hhc", "/help.hhk", "/main-window.png"})
         EXPECT_TRUE(files.count(page)) << page;
 }
 

@@ -57,8 +57,10 @@ TEST(BetHits, LottoMatchesNumbersAnywhere)
     const std::vector<int> draw{2, 3, 4, 16, 31, 32};
     EXPECT_EQ(betHits({"01", "02", "15", "16", "30", "33"}, draw, {Lotto, 33, 6}),
               (std::vector<bool>{false, true, false, true, false, false}));
-    EXPECT_EQ(betHits({"05", "06", "07", "08", "09", "10"}, draw, {Lotto, 33, 6}), std::vector<bool>(6, false));
-    EXPECT_EQ(betHits({"32", "31", "16", "04", "03", "02"}, draw, {Lotto, 33, 6}), std::vector<bool>(6, true));
+    EXPECT_EQ(betHits({"05", "06", "07", "08", "09", "10"}, draw, {Lotto, 33, 6}),
+              std::vector<bool>(6, false));
+    EXPECT_EQ(betHits({"32", "31", "16", "04", "03", "02"}, draw, {Lotto, 33, 6}),
+              std::vector<bool>(6, true));
     EXPECT_EQ(betHits({"", "x", "02"}, draw, {Lotto, 33, 6}), (std::vector<bool>{false, false, true}));
 }
 

@@ -56,8 +56,8 @@ TEST(SavedNumberFile, EmptiedTableGivesOneLineOfSpaces)
 
 TEST(SavedNumberFile, OneLineABetEachNumberFollowedByASpace)
 {
-    const ResultGrid grid = gridOf({{"01", "05", "12", "17", "30"}, {"02", "03", "04", "16", "31"},
-                                    {"07", "08", "09", "10", "11"}});
+    const ResultGrid grid = gridOf(
+        {{"01", "05", "12", "17", "30"}, {"02", "03", "04", "16", "31"}, {"07", "08", "09", "10", "11"}});
     const std::string bytes = savedNumberFile(grid, lotteryOf(5));
     EXPECT_EQ(bytes, "01 05 12 17 30 \r\n02 03 04 16 31 \r\n07 08 09 10 11 \r\n");
     // The count decides, not the grid's columns.
@@ -66,8 +66,9 @@ TEST(SavedNumberFile, OneLineABetEachNumberFollowedByASpace)
 
 TEST(NumberFileLoad, HeaderLayoutExample)
 {
-    const NumberFileContent content =
-        loaded("\xB8\xA3\xB2\xCA" "3D\r\n1\r\n10\r\n3\r\n2\r\n123\r\n905\r\n", lotteryOf(6));
+    const NumberFileContent content = loaded("\xB8\xA3\xB2\xCA"
+                                             "3D\r\n1\r\n10\r\n3\r\n2\r\n123\r\n905\r\n",
+                                             lotteryOf(6));
     EXPECT_TRUE(content.headerLayout);
     EXPECT_EQ(content.name, "福彩3D");
     EXPECT_EQ(content.lottery.kind, 1);
@@ -130,7 +131,8 @@ TEST(NumberFileLoad, LotteriesTheProgramCannotServeAreRefused)
 
 TEST(NumberFileLoad, SavedFilesLoadBackAsTheSameGrid)
 {
-    const ResultGrid lotto = gridOf({{"02", "03", "04", "16", "31", "32"}, {"01", "02", "29", "30", "31", "33"}});
+    const ResultGrid lotto
+        = gridOf({{"02", "03", "04", "16", "31", "32"}, {"01", "02", "29", "30", "31", "33"}});
     NumberFileContent back = loaded(savedNumberFile(lotto, lotteryOf(6)), lotteryOf(6));
     EXPECT_FALSE(back.headerLayout);
     ASSERT_EQ(back.grid.rowCount(), lotto.rowCount());
@@ -156,7 +158,8 @@ TEST(NumberFileLoad, SavedFileOfAnotherCountIsRefused)
 
 TEST(NumberFileLoad, LineEndsAndBytesOfEveryKind)
 {
-    for (const char *bytes : {"x\r1\r10\r3\r1\r123\r", "x\n1\n10\n3\n1\n123", "x\r\n1\r\n10\r\n3\r\n1\r\n123"}) {
+    for (const char *bytes :
+         {"x\r1\r10\r3\r1\r123\r", "x\n1\n10\n3\n1\n123", "x\r\n1\r\n10\r\n3\r\n1\r\n123"}) {
         const NumberFileContent content = loaded(bytes, lotteryOf(3));
         EXPECT_EQ(content.grid.rowCount(), 2);
         EXPECT_EQ(rowText(content.grid, 1), "1 1 2 3");
@@ -164,7 +167,9 @@ TEST(NumberFileLoad, LineEndsAndBytesOfEveryKind)
     EXPECT_EQ(refusal("", lotteryOf(3)), "号码文件是空的。");
     EXPECT_NE(refusal("\r\n\r\n", lotteryOf(3)), "accepted");
     // Bytes that are no GBK become replacement characters, nothing worse.
-    const NumberFileContent bad = loaded("\xFF\xFE\n1\n10\n3\n1\n1\xFF" "3\n", lotteryOf(3));
+    const NumberFileContent bad = loaded("\xFF\xFE\n1\n10\n3\n1\n1\xFF"
+                                         "3\n",
+                                         lotteryOf(3));
     EXPECT_EQ(bad.grid.cell(2, 1), "\xEF\xBF\xBD");
     EXPECT_EQ(bad.grid.cell(3, 1), "3");
 }
@@ -179,7 +184,10 @@ TEST(NumberFileLoad, HostileFilesAreRefusedWithAShortMessage)
     EXPECT_EQ(refusal(huge, lotteryOf(6)), "号码文件超过64 MB，无法加载。");
 
     // Load and save must not change the player's bytes: a NUL refuses the file.
-    EXPECT_EQ(refusal(std::string("x\r\n1\r\n10\r\n3\r\n1\r\n1\0" "3\r\n", 20), lotteryOf(3)),
+    EXPECT_EQ(refusal(std::string("x\r\n1\r\n10\r\n3\r\n1\r\n1\0"
+                                  "3\r\n",
+                                  20),
+                      lotteryOf(3)),
               "无法加载号码文件：第6行含有空字符，这不是文本格式的号码文件。");
 
     // A binary second line is quoted short, its control bytes shown as escapes.
@@ -193,7 +201,8 @@ TEST(SuggestedSaveName, VeryLongLotteryNamesGiveOnlyTheirStart)
     EXPECT_EQ(name, QString(40, QChar(0x5F69)) + QStringLiteral("2026-12-8投注号码.txt"));
     // A character outside the basic plane is never cut in half.
     QString emoji = QString(39, QLatin1Char('a')) + QString::fromUtf8("\xF0\x9F\x98\x80");
-    EXPECT_EQ(suggestedSaveName(emoji, QString()), QString(39, QLatin1Char('a')) + QStringLiteral("投注号码.txt"));
+    EXPECT_EQ(suggestedSaveName(emoji, QString()),
+              QString(39, QLatin1Char('a')) + QStringLiteral("投注号码.txt"));
 }
 
 // Random and mutated bytes never crash the loader, and whatever it accepts
@@ -214,9 +223,17 @@ TEST(NumberFileLoad, SurvivesRandomAndMutatedBytes)
             for (int edits = 1 + static_cast<int>(random() % 4); edits > 0; --edits) {
                 const size_t at = random() % (bytes.size() + 1);
                 switch (random() % 3) {
-                case 0: bytes.insert(at, 1, static_cast<char>(random())); break;
-                case 1: if (at < bytes.size()) bytes.erase(at, 1); break;
-                default: if (at < bytes.size()) bytes[at] = static_cast<char>(random()); break;
+                case 0:
+                    bytes.insert(at, 1, static_cast<char>(random()));
+                    break;
+                case 1:
+                    if (at < bytes.size())
+                        bytes.erase(at, 1);
+                    break;
+                default:
+                    if (at < bytes.size())
+                        bytes[at] = static_cast<char>(random());
+                    break;
                 }
             }
         }

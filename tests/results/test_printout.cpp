@@ -19,8 +19,8 @@ ResultGrid gridOf(int rows, int numbers)
 RecordingSurface printed(const ResultGrid &grid, int numbers, QSize size = {4800, 6960})
 {
     RecordingSurface surface(size);
-    EXPECT_TRUE(printResultGrid(grid, {QStringLiteral("双色球"), {Lotto, kMaxTotal, numbers}, QStringLiteral("2007-3-9")},
-                                surface));
+    EXPECT_TRUE(printResultGrid(
+        grid, {QStringLiteral("双色球"), {Lotto, kMaxTotal, numbers}, QStringLiteral("2007-3-9")}, surface));
     return surface;
 }
 
@@ -166,8 +166,9 @@ TEST(Printout, BetsOfMoreNumbersThanTheTableHoldsGetNarrowerColumnsOnThePaper)
 TEST(Printout, AbandonedJobIsAborted)
 {
     RecordingSurface surface({4800, 6960});
-    const bool done = printResultGrid(gridOf(80, 6), {QStringLiteral("x"), {Lotto, 33, 6}, QStringLiteral("d")}, surface,
-                                      [](int page, int) { return page < 3; });
+    const bool done
+        = printResultGrid(gridOf(80, 6), {QStringLiteral("x"), {Lotto, 33, 6}, QStringLiteral("d")}, surface,
+                          [](int page, int) { return page < 3; });
     EXPECT_FALSE(done);
     EXPECT_EQ(surface.aborted, 1);
     EXPECT_EQ(surface.ended, 0);

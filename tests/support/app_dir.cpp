@@ -87,7 +87,8 @@ std::vector<QStringList> lists(const std::vector<std::array<QString, N>> &rows)
 
 void TestAppDir::writeCatalogue(const std::vector<std::array<QString, 4>> &rows) const
 {
-    writeRows(cataloguePath(), QStringLiteral("彩票名称 text, 彩票类型 integer, 号码总数 integer, 号码个数 integer"),
+    writeRows(cataloguePath(),
+              QStringLiteral("彩票名称 text, 彩票类型 integer, 号码总数 integer, 号码个数 integer"),
               lists(rows));
 }
 
@@ -102,8 +103,9 @@ void TestAppDir::writeTwoZoneCatalogue(const std::vector<std::array<QString, 7>>
 void TestAppDir::writeSinglePoolCatalogue() const
 {
     std::vector<std::array<QString, 4>> rows;
-    for (const char *line : {"双色球,0,33,6", "大乐透,0,35,5", "七乐彩,0,30,7", "快乐8,0,80,10", "22选5,0,22,5",
-                             "福彩3D,1,10,3", "排列三,1,10,3", "排列五,1,10,5", "七星彩,1,10,7"}) {
+    for (const char *line :
+         {"双色球,0,33,6", "大乐透,0,35,5", "七乐彩,0,30,7", "快乐8,0,80,10", "22选5,0,22,5", "福彩3D,1,10,3",
+          "排列三,1,10,3", "排列五,1,10,5", "七星彩,1,10,7"}) {
         const QStringList fields = QString::fromUtf8(line).split(u',');
         rows.push_back({fields[0], fields[1], fields[2], fields[3]});
     }

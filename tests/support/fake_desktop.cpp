@@ -109,7 +109,9 @@ namespace {
 class FakeProgress : public Desktop::Progress
 {
 public:
-    explicit FakeProgress(FakeDesktop &desktop) : m_desktop(desktop) {}
+    explicit FakeProgress(FakeDesktop &desktop)
+        : m_desktop(desktop)
+    {}
     bool setValue(int value, const QString &) override
     {
         m_desktop.progressValues.push_back(value);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/desktop.h"
 #include "qt_printers.h"
+#include "ui/desktop.h"
 
 #include <QImage>
 #include <QString>
@@ -31,8 +31,7 @@ public:
         QStringList buttons;
     };
 
-    void message(QWidget *owner, MessageKind kind, const QString &caption,
-                 const QString &text) override;
+    void message(QWidget *owner, MessageKind kind, const QString &caption, const QString &text) override;
     // Answers from `answers`; none left: Cancel, as closing the box would.
     Answer ask(QWidget *owner, const QString &caption, const QString &text, const QString &yes,
                const QString &no, const QString &cancel) override;
@@ -52,8 +51,7 @@ public:
     bool choosePrinter(QWidget *owner, QPrinter &printer) override;
     // Paints the preview into `previewFile` as a PDF.
     void previewPrint(QWidget *owner, const std::function<void(QPrinter &)> &paint) override;
-    std::unique_ptr<Progress> startProgress(QWidget *owner, const QString &title,
-                                            int maximum) override;
+    std::unique_ptr<Progress> startProgress(QWidget *owner, const QString &title, int maximum) override;
 
     // The texts of every message so far, in order.
     QStringList messageTexts() const;

@@ -121,8 +121,8 @@ void LoopbackServer::serve(int connection, int index)
 
 LoopbackServer::Reply LoopbackServer::ok(const std::string &body, const std::string &type)
 {
-    return {"HTTP/1.1 200 OK\r\nContent-Type: " + type + "\r\nContent-Length: "
-                + std::to_string(body.size()) + "\r\nConnection: close\r\n\r\n" + body,
+    return {"HTTP/1.1 200 OK\r\nContent-Type: " + type + "\r\nContent-Length: " + std::to_string(body.size())
+                + "\r\nConnection: close\r\n\r\n" + body,
             false, 0};
 }
 

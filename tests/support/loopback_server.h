@@ -16,8 +16,8 @@ class LoopbackServer
 public:
     struct Reply
     {
-        std::string bytes;          // sent as they are (status line, headers, body)
-        bool silent = false;        // accept and never answer
+        std::string bytes;           // sent as they are (status line, headers, body)
+        bool silent = false;         // accept and never answer
         std::size_t streamBytes = 0; // after `bytes`, this many more bytes of body
     };
     using Handler = std::function<Reply(const std::string &request, int index)>;

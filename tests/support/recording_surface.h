@@ -29,7 +29,9 @@ public:
         std::vector<Line> lines;
     };
 
-    explicit RecordingSurface(QSize size) : m_size(size) {}
+    explicit RecordingSurface(QSize size)
+        : m_size(size)
+    {}
 
     void begin() override
     {

@@ -37,8 +37,8 @@ std::string run(const std::string &command)
 TEST(ConvertTool, ConvertsAFileOfRequests)
 {
     const std::string data = KORVEL_SOURCE_DIR "/tests/tools/";
-    const std::string output =
-        run("'" KORVEL_TOOLS_DIR "/korvel-convert' < '" + data + "convert_requests.txt'");
+    const std::string output
+        = run("'" KORVEL_TOOLS_DIR "/korvel-convert' < '" + data + "convert_requests.txt'");
     EXPECT_EQ(output, readText(data + "convert_expected.txt"));
 }
 
