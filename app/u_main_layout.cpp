@@ -17,7 +17,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
+
+#include <algorithm>
 
 namespace {
 
@@ -266,4 +269,41 @@ void Tfrmmain::updateTabOrder()
     chain.insert(chain.end(), rest.begin(), rest.end());
     for (size_t i = 1; i < chain.size(); ++i)
         setTabOrder(chain[i - 1], chain[i]);
+}
+
+void Tfrmmain::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (m_placed)
+        return;
+    m_placed = true;
+    // The outer size, frame included, is 685 × 531, centred on the screen.
+    const QSize frame = frameGeometry().size() - size();
+    m_designSize = QSize(685, 531) - frame;
+    resize(m_designSize);
+    if (QScreen *screen = this->screen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - QPoint(685 / 2, 531 / 2));
+    }
+    // The keyboard order starts at the grid.
+    grdcode->setFocus(Qt::OtherFocusReason);
+}
+
+void Tfrmmain::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    // A larger window gives its room to the grid; the groups of buttons and
+    // the logo keep their place beside it. Below the design size everything
+    // stays where it is designed to be.
+    const int wider = std::max(0, width() - m_designSize.width());
+    const int taller = std::max(0, height() - m_designSize.height());
+    const int gridWidth = grdcode->width();
+    grdcode->setGeometry(12, 336, 441 + wider, 153 + taller);
+    imglogo->move(472 + wider, 48);
+    GroupBox1->move(472 + wider, 232);
+    GroupBox2->move(472 + wider, 376);
+    // The columns of a filled grid share its new width.
+    const ResultGrid &grid = m_gridModel->grid();
+    if (grdcode->width() != gridWidth && !grid.cell(0, 0).empty())
+        grdcode->setAllColumnWidths(resultColumnWidth(grdcode->width(), grid.columnCount() - 1));
 }
