@@ -28,7 +28,8 @@ Columns columnsFor(int used, int w)
     const int pitch = used <= 9 ? w / 10 : 9 * w / 10 / used;
     if (used <= 9)
         return {count, pitch, 100, 170};
-    return {count, pitch, 100 * pitch / (w / 10), 170 * pitch / (w / 10)};
+    // The distances shrink with the columns: by 9 / used, as the pitch does.
+    return {count, pitch, 100 * 9 / used, 170 * 9 / used};
 }
 
 void drawPage(const ResultGrid &grid, const PrintJob &job, PrintSurface &surface, int page, int pages, int w,
