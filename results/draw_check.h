@@ -1,9 +1,7 @@
 #pragma once
 
 #include "base/lottery.h"
-#include "base/outcome.h"
 
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,14 +16,6 @@ struct WinningNumbers
     bool empty() const { return front.empty() && back.empty(); }
     friend bool operator==(const WinningNumbers &, const WinningNumbers &) = default;
 };
-
-// The winning numbers the player typed for a lottery: numbers separated by
-// blanks, commas or 、; a Digit lottery's single-digit numbers may also be
-// typed together ("385"). A back zone's numbers follow the front's after a
-// "+" ("01 05 12 19 25 31 + 07"); without one, a line of exactly all the
-// numbers is split by the zones' counts. Either the numbers or the message
-// that refuses them.
-Outcome<WinningNumbers> parseWinningNumbers(const std::string &text, const Lottery &lottery);
 
 // Which numbers of one zone of a bet match: for a Lotto zone every number
 // that is among the winning numbers, for a Digit zone every position that
