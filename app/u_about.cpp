@@ -46,9 +46,9 @@ Tfrmabout::Tfrmabout(Desktop &desktop, ProgramFolder folder, QWidget *parent)
     Shape1->setObjectName(QStringLiteral("Shape1"));
     Shape1->setGeometry(8, 8, 233, 192);
     Label1 = fixedLabel(this, "Label1", QStringLiteral("Korvel自动选号器"), QRect(16, 17, 217, 23));
-    styleLabel(Label1, QStringLiteral("华文中宋"), 20, QStringLiteral("red"));
+    styleLabel(Label1, QStringLiteral("华文中宋"), 20, Qt::red);
     Label2 = fixedLabel(this, "Label2", QStringLiteral("2.0版"), QRect(152, 41, 0, 0));
-    styleLabel(Label2, QStringLiteral("华文中宋"), 20, QStringLiteral("red"));
+    styleLabel(Label2, QStringLiteral("华文中宋"), 20, Qt::red);
     Label2->adjustSize();
     captionLines(this,
                  {{&lblauthor, "lblauthor", "作者：", 55},
@@ -58,7 +58,7 @@ Tfrmabout::Tfrmabout(Desktop &desktop, ProgramFolder folder, QWidget *parent)
                   {&lblphone2, "lblphone2", "手机：", 136},
                   {&lblphone1, "lblphone1", "服务电话：", 153},
                   {&lblmail, "lblmail", "邮件:", 170}},
-                 23, 209, QStringLiteral("blue"));
+                 23, 209, Qt::blue);
     Image1 = fixedLabel(this, "Image1", QString(), QRect(256, 15, 137, 145));
     Image1->setScaledContents(true);
     Image1->setPixmap(QPixmap::fromImage(storedJpeg(QStringLiteral(":/pictures/logo-about.jpg"))));

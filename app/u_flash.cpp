@@ -23,7 +23,7 @@ Tfrmflash::Tfrmflash(Desktop &desktop, ProgramFolder folder, QWidget *parent)
     Image1 = fixedLabel(this, "Image1", QString(), QRect(0, 0, 551, 337));
     Image1->setScaledContents(true);
     Label1 = fixedLabel(this, "Label1", QStringLiteral("Korvel自动选号器"), QRect(77, 72, 405, 44));
-    styleLabel(Label1, QStringLiteral("隶书"), 44, QStringLiteral("red"));
+    styleLabel(Label1, QStringLiteral("隶书"), 44, Qt::red);
     captionLines(this,
                  {{&lblchuping, "lblchuping", "出品：", 160},
                   {&lblshiyong, "lblshiyong", "适用：所有彩票类型", 180},
@@ -31,7 +31,7 @@ Tfrmflash::Tfrmflash(Desktop &desktop, ProgramFolder folder, QWidget *parent)
                   {&lblqq, "lblqq", "QQ号码：", 222},
                   {&lblmail, "lblmail", "电子邮箱：", 243},
                   {&lblphone, "lblphone", "服务热线：", 264}},
-                 144, 369, QStringLiteral("yellow"));
+                 144, 369, Qt::yellow);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));

@@ -5,7 +5,7 @@
 #include "ui/background_click.h"
 #include "ui/desktop.h"
 #include "ui/file_edge.h"
-#include "ui/group_caption.h"
+#include "ui/group_frame.h"
 #include "ui/guard.h"
 #include "ui/radio_group.h"
 #include "ui/screen_capture.h"

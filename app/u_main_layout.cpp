@@ -7,8 +7,9 @@
 #include "results/result_grid_model.h"
 #include "ui/click_label.h"
 #include "ui/design_font.h"
-#include "ui/group_caption.h"
+#include "ui/group_frame.h"
 #include "ui/radio_group.h"
+#include "ui/window_text.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -104,6 +105,7 @@ QGroupBox *group(QWidget *parent, const char *name, int x, int y, int width, int
 {
     auto *result = named(new QGroupBox(parent), name);
     result->setGeometry(x, y, width, height);
+    plainFrame(result);
     return result;
 }
 
@@ -116,7 +118,7 @@ void Tfrmmain::createControls()
     titleFont.setBold(true);
     titleFont.setItalic(true);
     Label1->setFont(titleFont);
-    Label1->setStyleSheet(QStringLiteral("color: red;"));
+    setTextColour(Label1, Qt::red);
     Label1->adjustSize();
 
     Label6 = named(new ClickLabel(QStringLiteral("官网："), this), "Label6");
@@ -128,7 +130,7 @@ void Tfrmmain::createControls()
     linkFont.setPixelSize(13);
     lblweb2->setFont(linkFont);
     for (ClickLabel *link : {Label6, lblweb2}) {
-        link->setStyleSheet(QStringLiteral("color: blue;"));
+        setTextColour(link, Qt::blue);
         link->setCursor(Qt::PointingHandCursor);
     }
 

@@ -1,4 +1,5 @@
 #include "ui/radio_group.h"
+#include "ui/group_frame.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -9,6 +10,7 @@ RadioGroup::RadioGroup(const QStringList &items, int columns, QWidget *parent)
     : QGroupBox(parent)
     , m_buttons(new QButtonGroup(this))
 {
+    plainFrame(this);
     auto *layout = new QGridLayout(this);
     layout->setContentsMargins(6, 2, 2, 2);
     layout->setSpacing(2);

@@ -2,7 +2,9 @@
 
 #include "ui/design_font.h"
 
+#include <QColor>
 #include <QLabel>
+#include <QPalette>
 #include <QString>
 
 #include <initializer_list>
@@ -19,14 +21,22 @@ inline QLabel *fixedLabel(QWidget *parent, const char *name, const QString &text
     return label;
 }
 
+// The colour of a widget's text.
+inline void setTextColour(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
+}
+
 // Bold italic text of the given face and pixel height and colour.
-inline void styleLabel(QLabel *label, const QString &face, int pixels, const QString &colour)
+inline void styleLabel(QLabel *label, const QString &face, int pixels, const QColor &colour)
 {
     QFont font = designFont(face, pixels);
     font.setBold(true);
     font.setItalic(true);
     label->setFont(font);
-    label->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(colour));
+    setTextColour(label, colour);
 }
 
 // One of a column of caption lines: where the label goes and its design caption.
@@ -40,7 +50,7 @@ struct CaptionLine
 
 // A column of bold italic caption lines of one face, size, width and colour.
 inline void captionLines(QWidget *parent, std::initializer_list<CaptionLine> lines, int left, int width,
-                         const QString &colour)
+                         const QColor &colour)
 {
     for (const CaptionLine &line : lines) {
         *line.label = fixedLabel(parent, line.name, QString::fromUtf8(line.caption),
