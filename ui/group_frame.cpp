@@ -25,8 +25,8 @@ public:
         case SC_GroupBoxFrame:
             return option->rect.adjusted(0, line / 2, 0, 0);
         case SC_GroupBoxLabel:
-            return {option->rect.left() + 8, option->rect.top(), option->fontMetrics.horizontalAdvance(box->text),
-                    line};
+            return {option->rect.left() + 8, option->rect.top(),
+                    option->fontMetrics.horizontalAdvance(box->text), line};
         case SC_GroupBoxContents:
             return option->rect.adjusted(1, line, -1, -1);
         default:
