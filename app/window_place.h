@@ -9,7 +9,9 @@
 // Where a window of `size` that stands beside the main window (its frame
 // `main`) goes on the screen's free `area`: right of it, else left of it,
 // where the screen has room, so that the grid's highlights stay in sight;
-// else over its middle. Always within the area where it fits.
+// else against the area's right edge, level with the main window's middle,
+// covering the buttons on the main window's right before the grid on its
+// left. Always within the area where it fits.
 inline QPoint placeBeside(const QRect &main, const QSize &size, const QRect &area)
 {
     constexpr int kGap = 8; // the window's own frame, not yet known
@@ -21,6 +23,8 @@ inline QPoint placeBeside(const QRect &main, const QSize &size, const QRect &are
         place.moveLeft(right);
     else if (left >= area.x())
         place.moveLeft(left);
+    else
+        place.moveRight(area.right());
     place.moveLeft(
         std::clamp(place.left(), area.left(), std::max(area.left(), area.right() - place.width())));
     place.moveTop(std::clamp(place.top(), area.top(), std::max(area.top(), area.bottom() - place.height())));

@@ -220,7 +220,8 @@ TEST(WindowPlace, ACheckOrHistoryWindowGoesBesideTheMainWindowWhereTheScreenHasR
     EXPECT_EQ(placeBeside(QRect(10, 100, 685, 531), check, screen), QPoint(703, 126));
     // Moved to the right: left of it.
     EXPECT_EQ(placeBeside(QRect(1200, 100, 685, 531), check, screen), QPoint(432, 126));
-    // No room either side: over its middle, within the screen.
-    EXPECT_EQ(placeBeside(QRect(617, 274, 685, 531), check, screen), QPoint(580, 300));
-    EXPECT_EQ(placeBeside(QRect(0, 0, 685, 531), QSize(1240, 580), QRect(0, 0, 1280, 1024)), QPoint(0, 0));
+    // No room either side: against the screen's right edge, over the main
+    // window's buttons, leaving its grid (x 629 to 1070) in sight.
+    EXPECT_EQ(placeBeside(QRect(617, 274, 685, 531), check, screen), QPoint(1159, 300));
+    EXPECT_EQ(placeBeside(QRect(0, 0, 685, 531), QSize(1240, 580), QRect(0, 0, 1280, 1024)), QPoint(39, 0));
 }
