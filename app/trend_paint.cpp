@@ -2,7 +2,10 @@
 
 #include "app/trend_model.h"
 
+#include <QFontInfo>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace {
 
@@ -49,6 +52,15 @@ void paintTrendCell(QPainter &painter, const QRect &rect, const QModelIndex &ind
     } else {
         const QVariant colour = index.data(Qt::ForegroundRole);
         painter.setPen(colour.isValid() ? colour.value<QColor>() : QColor(Qt::black));
+    }
+    // A figure wider than its column (a count or 遗漏 of 1000 and more in
+    // a number column) is drawn smaller rather than cut off.
+    const int room = rect.width() - 2;
+    const int wide = painter.fontMetrics().horizontalAdvance(text);
+    if (wide > room && room > 0) {
+        QFont narrower = painter.font();
+        narrower.setPixelSize(std::max(6, QFontInfo(narrower).pixelSize() * room / wide));
+        painter.setFont(narrower);
     }
     painter.drawText(rect, Qt::AlignCenter, text);
     painter.restore();

@@ -5,6 +5,7 @@
 #include "../support/pdf_pages.h"
 #include "app/frequency_bars.h"
 #include "app/trend_model.h"
+#include "app/trend_paint.h"
 #include "app/trend_picture.h"
 #include "app/u_history.h"
 #include "base/gbk.h"
@@ -14,7 +15,9 @@
 #include <QGroupBox>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
+#include <QStandardItemModel>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
@@ -209,4 +212,31 @@ TEST_F(HistoryWindowTest, ChartOfASmallHistoryShowsBallsMissesTheRowsUnderAndThe
         counts.push_back(bar.count);
     EXPECT_EQ(counts, (std::vector<int>{4, 3, 2, 1, 2}));
     EXPECT_EQ(h.barfreq->bars()[3].heat, FrequencyBars::Cold);
+}
+
+TEST(TrendCell, AFigureWiderThanItsColumnIsDrawnSmallerNotCut)
+{
+    // A 遗漏 or count of four digits in a number column: the text is drawn
+    // whole, clear of the cell's sides, rather than clipped at them.
+    QStandardItemModel model(1, 1);
+    model.setData(model.index(0, 0), QStringLiteral("1234"));
+    QImage image(100, 40, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    const QRect cell(39, 10, kTrendMetrics.numberWidth, kTrendMetrics.rowHeight);
+    QPainter painter(&image);
+    QFont font = painter.font();
+    font.setPixelSize(12);
+    painter.setFont(font);
+    paintTrendCell(painter, cell, model.index(0, 0));
+    painter.end();
+    int inked = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) == qRgb(255, 255, 255))
+                continue;
+            ++inked;
+            EXPECT_TRUE(cell.adjusted(1, 0, -1, 0).contains(x, y)) << x << "," << y;
+        }
+    }
+    EXPECT_GT(inked, 20);
 }
