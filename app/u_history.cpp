@@ -99,12 +99,17 @@ HistoryStore Tfrmhistory::store() const
     return HistoryStore(qPath(m_services.folder.catalogue()));
 }
 
-void Tfrmhistory::showLottery(const LotteryInfo &lottery)
+void Tfrmhistory::followLottery(const LotteryInfo &lottery)
 {
     m_lottery = lottery;
     m_shape = lotteryDrawShape(lottery);
     setWindowTitle(QStringLiteral("开奖历史 - %1").arg(quotedText(lottery.name)));
     guarded([this] { reload(); });
+}
+
+void Tfrmhistory::showLottery(const LotteryInfo &lottery)
+{
+    followLottery(lottery);
     if (!isVisible()) {
         // Wide enough for the whole chart where the screen allows.
         const int wanted = trendPictureSize(*m_trendModel, 0).width() + 64;

@@ -32,6 +32,9 @@ public:
 
     // Reads the lottery's draws afresh and shows them.
     void showLottery(const LotteryInfo &lottery);
+    // The same in a window already in sight, which keeps its place and
+    // leaves the focus where it is: the main window switched lotteries.
+    void followLottery(const LotteryInfo &lottery);
 
     // 开奖号码
     void btnimportClick();

@@ -3,6 +3,7 @@
 #include "app/box_geometry.h"
 #include "app/result_grid_view.h"
 #include "app/u_about.h"
+#include "app/u_history.h"
 #include "app/u_index.h"
 #include "app/vendor.h"
 #include "base/app_error.h"
@@ -216,6 +217,8 @@ void Tfrmmain::applyLottery(const LotteryInfo &lottery)
     }
     watchBoxes();
     updateTabOrder();
+    if (m_frmhistory && m_frmhistory->isVisible())
+        m_frmhistory->followLottery(m_current);
 }
 
 void Tfrmmain::comcainameClick()

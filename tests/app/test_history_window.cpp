@@ -214,6 +214,21 @@ TEST_F(HistoryWindowTest, ChartOfASmallHistoryShowsBallsMissesTheRowsUnderAndThe
     EXPECT_EQ(h.barfreq->bars()[3].heat, FrequencyBars::Cold);
 }
 
+TEST_F(HistoryWindowTest, AnOpenHistoryFollowsTheLotteryThePlayerSwitchesTo)
+{
+    dir.writeCatalogue(
+        {{QStringLiteral("五选二"), QStringLiteral("0"), QStringLiteral("5"), QStringLiteral("2")},
+         {QStringLiteral("六选三"), QStringLiteral("0"), QStringLiteral("6"), QStringLiteral("3")}});
+    Tfrmhistory &h = openHistory();
+    import(h, writeFile(QStringLiteral("五选二.txt"), "1 1 2\n2 1 3\n"));
+    EXPECT_EQ(h.windowTitle(), QStringLiteral("开奖历史 - 五选二"));
+
+    pick(window->comcainame, QStringLiteral("六选三"));
+    EXPECT_EQ(h.windowTitle(), QStringLiteral("开奖历史 - 六选三"));
+    EXPECT_EQ(h.lblcount->text(), QStringLiteral("六选三：共0期开奖号码"));
+    EXPECT_EQ(h.trend().columnCount(), 6 + 4);
+}
+
 TEST(TrendCell, AFigureWiderThanItsColumnIsDrawnSmallerNotCut)
 {
     // A 遗漏 or count of four digits in a number column: the text is drawn
