@@ -113,15 +113,15 @@ void Tfrmcheck::load(const LotteryInfo &lottery)
 
 std::optional<Draw> Tfrmcheck::askDraw(QWidget *owner)
 {
-    const std::optional<QString> typed
-        = m_services.desktop.askText(owner, QStringLiteral("核对开奖号码"),
-                                     utf8(drawPrompt(quotedText(m_lottery.name).toStdString(), m_shape)));
+    const std::optional<QString> typed = m_services.desktop.askText(
+        owner, QStringLiteral("核对开奖号码"),
+        QString::fromStdString(drawPrompt(quotedText(m_lottery.name).toStdString(), m_shape)));
     if (!typed)
         return std::nullopt;
     auto parsed = parseDrawNumbers(typed->toStdString(), m_shape);
     if (!parsed.accepted()) {
         m_services.desktop.message(owner, MessageKind::Plain, applicationTitle(),
-                                   utf8(typedDrawRefusal(parsed.refusal())));
+                                   QString::fromStdString(typedDrawRefusal(parsed.refusal())));
         return std::nullopt;
     }
     return std::move(parsed.value());
@@ -155,9 +155,9 @@ void Tfrmcheck::fillDrawList()
 {
     comdraw->clear();
     if (m_typed)
-        comdraw->addItem(utf8(drawLabel(*m_typed, m_shape)));
+        comdraw->addItem(QString::fromStdString(drawLabel(*m_typed, m_shape)));
     for (auto draw = m_draws.rbegin(); draw != m_draws.rend(); ++draw)
-        comdraw->addItem(utf8(drawLabel(*draw, m_shape)));
+        comdraw->addItem(QString::fromStdString(drawLabel(*draw, m_shape)));
     comdraw->setCurrentIndex(0);
 }
 
@@ -232,7 +232,7 @@ void Tfrmcheck::runCheck()
     const int betCount = m_bets.empty() ? m_shape.front.count : static_cast<int>(m_bets.front().front.size());
     QStringList plays;
     for (const std::string &play : playChoices(m_table, draw->issue, betCount))
-        plays << utf8(play);
+        plays << QString::fromStdString(play);
     const QString play = complay->currentText();
     complay->clear();
     complay->addItems(plays);
@@ -241,7 +241,7 @@ void Tfrmcheck::runCheck()
     m_playLabel->setVisible(!plays.isEmpty());
 
     m_check = checkBets(m_bets, *draw, m_shape, m_table, options());
-    const QString high = utf8(m_check.highCondition);
+    const QString high = QString::fromStdString(m_check.highCondition);
     if (high.isEmpty() != comtier->isHidden() || (!high.isEmpty() && !comtier->itemText(1).contains(high))) {
         comtier->clear();
         if (!high.isEmpty())
@@ -258,10 +258,11 @@ void Tfrmcheck::showCheck(const Draw &draw)
     enum Column { Row, Numbers, Front, Back, Special, Level, Money };
     std::vector<Column> columns{Row, Numbers, Front};
     QStringList headers{QStringLiteral("序号"), QStringLiteral("投注号码")};
-    headers << (m_shape.back ? utf8(m_shape.front.name) + QStringLiteral("命中") : QStringLiteral("命中"));
+    headers << (m_shape.back ? QString::fromStdString(m_shape.front.name) + QStringLiteral("命中")
+                             : QStringLiteral("命中"));
     if (m_shape.back) {
         columns.push_back(Back);
-        headers << utf8(m_shape.back->name) + QStringLiteral("命中");
+        headers << QString::fromStdString(m_shape.back->name) + QStringLiteral("命中");
     }
     if (m_shape.special) {
         columns.push_back(Special);
@@ -286,14 +287,15 @@ void Tfrmcheck::showCheck(const Draw &draw)
             case Special:
                 return check.specialHit ? QStringLiteral("中") : QString();
             case Level:
-                return check.rated ? (check.level.empty() ? QStringLiteral("未中奖") : utf8(check.level))
+                return check.rated ? (check.level.empty() ? QStringLiteral("未中奖")
+                                                          : QString::fromStdString(check.level))
                                    : QStringLiteral("—");
             default:
-                return utf8(prizeText(check, m_check.highCondition));
+                return QString::fromStdString(prizeText(check, m_check.highCondition));
             }
         });
     grdcheck->setColumnWidth(0, 48);
     grdcheck->setColumnWidth(1, 200);
-    lblsummary->setText(utf8(m_check.summary()));
+    lblsummary->setText(QString::fromStdString(m_check.summary()));
     m_grid.setDraw({draw.front, draw.back}, m_lottery.lottery);
 }

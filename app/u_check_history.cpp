@@ -89,7 +89,8 @@ void Tfrmcheck::runHistory()
     QString text = QStringLiteral("共%1注，对照%2期开奖号码（第%3期至第%4期）")
                        .arg(m_bets.size())
                        .arg(m_draws.size())
-                       .arg(utf8(m_draws.front().issue), utf8(m_draws.back().issue));
+                       .arg(QString::fromStdString(m_draws.front().issue),
+                            QString::fromStdString(m_draws.back().issue));
     if (m_history.size() < m_bets.size())
         text = QStringLiteral("对照已停止。");
     else if (m_table.empty())
@@ -109,10 +110,11 @@ void Tfrmcheck::runHistory()
                 return betText(m_bets[static_cast<size_t>(row)], m_shape);
             case 2:
                 if (check.rated == 0)
-                    return utf8(mostHitsText(check, m_shape));
-                return check.best.empty() ? QStringLiteral("未中奖") : utf8(check.best);
+                    return QString::fromStdString(mostHitsText(check, m_shape));
+                return check.best.empty() ? QStringLiteral("未中奖") : QString::fromStdString(check.best);
             default:
-                return check.rated == 0 ? QStringLiteral("—") : utf8(levelCountsText(check));
+                return check.rated == 0 ? QStringLiteral("—")
+                                        : QString::fromStdString(levelCountsText(check));
             }
         });
     grdhistory->setColumnWidth(0, 48);

@@ -9,18 +9,13 @@
 #include <QLabel>
 #include <QTableView>
 
-inline QString utf8(const std::string &text)
-{
-    return QString::fromStdString(text);
-}
-
 // A bet as the check lists it: "01 02 03 04 05 06 + 07".
 inline QString betText(const Bet &bet, const DrawShape &shape)
 {
     std::string text = zoneText(bet.front, shape.front.digits);
     if (!bet.back.empty())
         text += " + " + zoneText(bet.back, shape.back && shape.back->digits);
-    return utf8(text);
+    return QString::fromStdString(text);
 }
 
 // A read-only list of rows, one line each, that lays out a long list at once.
