@@ -21,8 +21,10 @@
 namespace {
 
 // Selects a box's text when it gains focus, so typing replaces it. A box
-// reached by typing a full number swallows one Tab pressed before anything
-// is typed into it, so a player used to Tab does not skip a box.
+// reached by typing a full number swallows one Tab or Enter pressed before
+// anything is typed into it: a player used to ending each number with Tab
+// does not skip a box, and one used to Enter does not convert from the last
+// box before typing its number.
 class BoxKeys : public QObject
 {
 public:
@@ -49,7 +51,8 @@ protected:
         if (event->type() == QEvent::KeyPress) {
             const bool advanced = m_advanced;
             m_advanced = false;
-            if (advanced && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Tab)
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            if (advanced && (key == Qt::Key_Tab || key == Qt::Key_Return || key == Qt::Key_Enter))
                 return true;
         }
         return false;
