@@ -80,6 +80,7 @@ public:
     void checkDraw();
     void checkHistory();
     void undoGrid();
+    void redoGrid();
     void copyRows();
     void imggifClick();
     void Panel1Click();
@@ -123,6 +124,8 @@ private:
     Tfrmcheck *checkWindow();
     void replaceGrid(ResultGridModel::Snapshot next, int count, const LotteryInfo &before);
     void showSelection(const LotteryInfo &lottery);
+    // Shows an undo or redo step; returns what it replaced.
+    ResultGridModel::Snapshot showStep(GridHistory<LotteryInfo>::Step step);
     void watchBoxes();
     int digitsPerBox(size_t box) const;
     void selectListedName(const QString &name);

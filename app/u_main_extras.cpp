@@ -84,11 +84,16 @@ void Tfrmmain::createExtras()
     // box, which keeps its own undo; the same action stands in the menu.
     QAction *undo = action(this, "actUndo", QStringLiteral("撤销"), QKeySequence::Undo, Qt::WindowShortcut);
     grdcode->addAction(undo);
+    // What an undo replaced comes back with 重做 (Ctrl+Y, Ctrl+Shift+Z).
+    QAction *redo = action(this, "actRedo", QStringLiteral("重做"), {}, Qt::WindowShortcut);
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    grdcode->addAction(redo);
     QAction *copy
         = action(grdcode, "actCopy", QStringLiteral("复制"), QKeySequence::Copy, Qt::WidgetShortcut);
     connect(check, &QAction::triggered, this, [this] { guarded([this] { checkDraw(); }); });
     connect(history, &QAction::triggered, this, [this] { guarded([this] { checkHistory(); }); });
     connect(undo, &QAction::triggered, this, [this] { guarded([this] { undoGrid(); }); });
+    connect(redo, &QAction::triggered, this, [this] { guarded([this] { redoGrid(); }); });
     connect(copy, &QAction::triggered, this, [this] { guarded([this] { copyRows(); }); });
     createHistoryControls();
 }
@@ -105,14 +110,30 @@ void Tfrmmain::undoGrid()
 {
     if (m_history.empty())
         return;
-    GridHistory<LotteryInfo>::Step step = m_history.takeNewest();
+    const LotteryInfo before = m_current;
+    m_history.undone({showStep(m_history.takeNewest()), before});
+}
+
+void Tfrmmain::redoGrid()
+{
+    if (!m_history.canRedo())
+        return;
+    const LotteryInfo before = m_current;
+    ResultGridModel::Snapshot replaced = showStep(m_history.takeUndone());
+    m_history.redone({std::move(replaced), before}, m_gridModel->grid());
+}
+
+ResultGridModel::Snapshot Tfrmmain::showStep(GridHistory<LotteryInfo>::Step step)
+{
     // A step from before any lottery was chosen has no lottery to show and
     // holds no bets.
     if (step.lottery != m_current && !lotteryProblem(step.lottery))
         showSelection(step.lottery);
-    m_gridModel->exchange(std::move(step.content), m_current.lottery.numberCount());
+    ResultGridModel::Snapshot replaced
+        = m_gridModel->exchange(std::move(step.content), m_current.lottery.numberCount());
     if (m_gridModel->grid().hasBets())
         grdcode->setAllColumnWidths(resultColumnWidth(grdcode->width(), m_current.lottery.numberCount()));
+    return replaced;
 }
 
 void Tfrmmain::copyRows()

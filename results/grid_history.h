@@ -12,6 +12,11 @@
 // lottery its bets were made for, so that undo brings back both: bets of six
 // numbers never come back under a lottery of three.
 //
+// What an undo replaces waits for a redo. A new replacement after an undo
+// puts the grids still undone that hold bets back within undo's reach,
+// older than the step it adds, so no bet the player made is dropped by an
+// undo.
+//
 // Steps share rows with the grid and with each other (ResultGrid copies on
 // write), so a step costs only the rows no one else holds. The history keeps
 // at most kDepth steps, and drops its oldest while those rows of its own pass
@@ -31,6 +36,7 @@ public:
     };
 
     bool empty() const { return m_steps.empty(); }
+    bool canRedo() const { return !m_undone.empty(); }
     std::size_t size() const { return m_steps.size(); }
     const Step &newest() const { return m_steps.back(); }
 
@@ -38,16 +44,37 @@ public:
     // the history nothing.
     void push(Step step, const ResultGrid &shown)
     {
+        for (Step &undone : m_undone) {
+            if (undone.content.grid.hasBets())
+                m_steps.push_back(std::move(undone));
+        }
+        m_undone.clear();
         m_steps.push_back(std::move(step));
-        while (m_steps.size() > kDepth || (m_steps.size() > 1 && ownBytes(shown) > kBytes))
-            m_steps.pop_front();
+        trim(shown);
     }
 
+    // Undo takes the newest step to show; what it replaced is given back
+    // with `undone`, for redo.
     Step takeNewest()
     {
         Step step = std::move(m_steps.back());
         m_steps.pop_back();
         return step;
+    }
+    void undone(Step replaced) { m_undone.push_back(std::move(replaced)); }
+
+    // Redo takes the grid the last undo replaced; what it replaces is given
+    // back with `redone`, for undo.
+    Step takeUndone()
+    {
+        Step step = std::move(m_undone.back());
+        m_undone.pop_back();
+        return step;
+    }
+    void redone(Step replaced, const ResultGrid &shown)
+    {
+        m_steps.push_back(std::move(replaced));
+        trim(shown);
     }
 
     // Bytes of rows held by the steps and by nothing else: each shared copy
@@ -56,19 +83,28 @@ public:
     {
         std::vector<const ResultGrid *> counted{&shown};
         std::size_t bytes = 0;
-        for (const Step &step : m_steps) {
-            const ResultGrid &grid = step.content.grid;
-            bool shared = false;
-            for (const ResultGrid *other : counted)
-                shared = shared || grid.sharesRowsWith(*other);
-            if (!shared) {
-                bytes += grid.memoryUsed();
-                counted.push_back(&grid);
+        for (const std::deque<Step> *steps : {&m_steps, &m_undone}) {
+            for (const Step &step : *steps) {
+                const ResultGrid &grid = step.content.grid;
+                bool shared = false;
+                for (const ResultGrid *other : counted)
+                    shared = shared || grid.sharesRowsWith(*other);
+                if (!shared) {
+                    bytes += grid.memoryUsed();
+                    counted.push_back(&grid);
+                }
             }
         }
         return bytes;
     }
 
 private:
+    void trim(const ResultGrid &shown)
+    {
+        while (m_steps.size() > kDepth || (m_steps.size() > 1 && ownBytes(shown) > kBytes))
+            m_steps.pop_front();
+    }
+
     std::deque<Step> m_steps;
+    std::deque<Step> m_undone; // the last undone last
 };

@@ -110,6 +110,39 @@ TEST_F(UndoTest, UndoingASelectionBringsBackTheLotteryWithItsBets)
     EXPECT_EQ(desktop.askedLabels.value(0), QStringLiteral("请输入双色球的6个开奖号码："));
 }
 
+// An undo used to drop the grid it replaced: bets made after a selection
+// were gone for good once the player pressed Ctrl+Z. They come back with
+// redo, and stay within undo's reach after a new replacement.
+TEST_F(UndoTest, WhatAnUndoReplacedComesBackWithRedoAndIsNeverDropped)
+{
+    Tfrmmain &w = openShown();
+    convert(w, 0);
+    const QStringList first = rows(w);
+    pick(w.comcainame, QStringLiteral("福彩3D"));
+    convert(w, 1);
+    convert(w, 2);
+    const QStringList digits = rows(w);
+    ASSERT_EQ(digits.size(), 2);
+
+    w.grdcode->setFocus();
+    pressUndo(w);
+    EXPECT_EQ(rows(w), first);
+    QTest::keyClick(w.grdcode, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(w.currentLottery().name, QStringLiteral("福彩3D"));
+    EXPECT_EQ(rows(w), digits);
+
+    // Undone, then cleared: undo walks back to the 双色球 bet and then to
+    // the 福彩3D bets.
+    pressUndo(w);
+    QTest::mouseClick(w.btnclear, Qt::LeftButton);
+    EXPECT_FALSE(w.resultGrid().grid().hasBets());
+    pressUndo(w);
+    EXPECT_EQ(rows(w), first);
+    pressUndo(w);
+    EXPECT_EQ(w.currentLottery().name, QStringLiteral("福彩3D"));
+    EXPECT_EQ(rows(w), digits);
+}
+
 TEST_F(UndoTest, UndoingALoadBringsBackWhatStoodBefore)
 {
     Tfrmmain &w = openShown();
