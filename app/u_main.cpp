@@ -295,6 +295,8 @@ void Tfrmmain::btnaddClick()
     }
     m_gridModel->appendBet(m_current.lottery, result.value(), describeConversion(request));
     grdcode->setAllColumnWidths(resultColumnWidth(grdcode->width(), m_current.lottery.numberCount()));
+    // The new bet in sight, however many rows stand above it.
+    grdcode->scrollToBottom();
 }
 
 void Tfrmmain::btnclearClick()

@@ -169,6 +169,21 @@ TEST_F(WindowDetailTest, RoutesAreToldApartInTheirPopupAndShowTheirStart)
     routes->hidePopup();
 }
 
+TEST_F(WindowDetailTest, EachNewBetComesIntoSightBelowTheRowsAbove)
+{
+    Tfrmmain &w = openShown();
+    const auto boxes = visibleBoxes();
+    for (int bet = 0; bet < 12; ++bet) {
+        for (size_t i = 0; i < boxes.size(); ++i)
+            boxes[i]->setText(QString::number((bet + static_cast<int>(i)) % 16 + 1));
+        QTest::mouseClick(w.btnadd, Qt::LeftButton);
+    }
+    const int last = w.resultGrid().rowCount() - 1;
+    ASSERT_EQ(last, 11);
+    const QRect place = w.grdcode->visualRect(w.resultGrid().index(last, 0));
+    EXPECT_TRUE(w.grdcode->viewport()->rect().contains(place)) << place.y();
+}
+
 TEST_F(WindowDetailTest, ClearedGridRepaintsItsCornerAndLoadsFitTheClientWidth)
 {
     Tfrmmain &w = openShown();
