@@ -272,10 +272,13 @@ void Tfrmcheck::showCheck(const Draw &draw)
     headers << QStringLiteral("奖级") << QStringLiteral("奖金");
     m_checkModel->reset(
         headers, static_cast<int>(m_bets.size()), [this, columns](int row, int column, int role) -> QVariant {
-            if (role != Qt::DisplayRole)
+            // The amount of a prize that depends on the pool names both
+            // tiers, longer than the column: its tooltip shows it whole.
+            const Column shown = columns[static_cast<size_t>(column)];
+            if (role != Qt::DisplayRole && !(role == Qt::ToolTipRole && shown == Money))
                 return {};
             const BetCheck &check = m_check.bets[static_cast<size_t>(row)];
-            switch (columns[static_cast<size_t>(column)]) {
+            switch (shown) {
             case Row:
                 return row + 1;
             case Numbers:
