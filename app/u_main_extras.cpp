@@ -21,10 +21,11 @@
 namespace {
 
 // Selects a box's text when it gains focus, so typing replaces it. A box
-// reached by typing a full number swallows one Tab or Enter pressed before
-// anything is typed into it: a player used to ending each number with Tab
-// does not skip a box, and one used to Enter does not convert from the last
-// box before typing its number.
+// reached by typing a full number swallows one Tab pressed before anything
+// is typed into it, so a player used to ending each number with Tab does not
+// skip a box; while empty, it swallows one Enter the same way, so a player
+// used to Enter does not convert from the last box before typing its number.
+// An Enter in a last box that still holds a number converts at once.
 class BoxKeys : public QObject
 {
 public:
@@ -52,7 +53,8 @@ protected:
             const bool advanced = m_advanced;
             m_advanced = false;
             const int key = static_cast<QKeyEvent *>(event)->key();
-            if (advanced && (key == Qt::Key_Tab || key == Qt::Key_Return || key == Qt::Key_Enter))
+            const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+            if (advanced && (key == Qt::Key_Tab || (enter && box->text().isEmpty())))
                 return true;
         }
         return false;
