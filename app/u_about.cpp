@@ -1,7 +1,7 @@
 #include "app/u_about.h"
 #include "ui/file_edge.h"
 
-#include "app/jpeg_image.h"
+#include "media/jpeg_image.h"
 #include "cipher/aux_text_file.h"
 #include "ui/guard.h"
 #include "ui/window_text.h"

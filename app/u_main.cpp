@@ -1,9 +1,9 @@
 #include "app/u_main.h"
 
 #include "app/box_geometry.h"
-#include "app/result_grid_view.h"
+#include "views/result_grid_view.h"
 #include "app/u_about.h"
-#include "app/u_history.h"
+#include "app/history/history_window.h"
 #include "app/u_index.h"
 #include "app/vendor.h"
 #include "base/app_error.h"
@@ -73,16 +73,16 @@ Tfrmmain::Tfrmmain(MainServices services, QWidget *parent)
             showCurrentLottery();
     };
     commode->onPick = [this] { guarded([this] { commodeClick(); }); };
-    connect(btnadd, &QPushButton::clicked, this, [this] { guarded([this] { btnaddClick(); }); });
-    connect(btnsave, &QPushButton::clicked, this, [this] { guarded([this] { btnsaveClick(); }); });
-    connect(btnload, &QPushButton::clicked, this, [this] { guarded([this] { btnloadClick(); }); });
-    connect(btnprint, &QPushButton::clicked, this, [this] { guarded([this] { btnprintClick(); }); });
-    connect(btnclear, &QPushButton::clicked, this, [this] { guarded([this] { btnclearClick(); }); });
-    connect(btnindex, &QPushButton::clicked, this, [this] { guarded([this] { btnindexClick(); }); });
-    connect(btnabout, &QPushButton::clicked, this, [this] { guarded([this] { btnaboutClick(); }); });
-    connect(btnhelp, &QPushButton::clicked, this, [this] { guarded([this] { btnhelpClick(); }); });
-    connect(btnyanshi, &QPushButton::clicked, this, [this] { guarded([this] { btnyanshiClick(); }); });
-    connect(btnclose, &QPushButton::clicked, this, [this] { guarded([this] { btncloseClick(); }); });
+    connectGuarded(m_services.desktop, btnadd, &QPushButton::clicked, this, &Tfrmmain::btnaddClick);
+    connectGuarded(m_services.desktop, btnsave, &QPushButton::clicked, this, &Tfrmmain::btnsaveClick);
+    connectGuarded(m_services.desktop, btnload, &QPushButton::clicked, this, &Tfrmmain::btnloadClick);
+    connectGuarded(m_services.desktop, btnprint, &QPushButton::clicked, this, &Tfrmmain::btnprintClick);
+    connectGuarded(m_services.desktop, btnclear, &QPushButton::clicked, this, &Tfrmmain::btnclearClick);
+    connectGuarded(m_services.desktop, btnindex, &QPushButton::clicked, this, &Tfrmmain::btnindexClick);
+    connectGuarded(m_services.desktop, btnabout, &QPushButton::clicked, this, &Tfrmmain::btnaboutClick);
+    connectGuarded(m_services.desktop, btnhelp, &QPushButton::clicked, this, &Tfrmmain::btnhelpClick);
+    connectGuarded(m_services.desktop, btnyanshi, &QPushButton::clicked, this, &Tfrmmain::btnyanshiClick);
+    connectGuarded(m_services.desktop, btnclose, &QPushButton::clicked, this, &Tfrmmain::btncloseClick);
     Label6->onClick = [this] { guarded([this] { Label6Click(); }); };
     lblweb2->onClick = [this] { guarded([this] { lblweb2Click(); }); };
     imggif->onClick = [this] { guarded([this] { imggifClick(); }); };
@@ -90,7 +90,7 @@ Tfrmmain::Tfrmmain(MainServices services, QWidget *parent)
     new BackgroundClick(this, [this] { guarded([this] { FormClick(); }); });
     auto *preview = new QAction(QStringLiteral("打印预览…"), grdcode);
     preview->setObjectName(QStringLiteral("actPreview"));
-    connect(preview, &QAction::triggered, this, [this] { guarded([this] { printPreview(); }); });
+    connectGuarded(m_services.desktop, preview, &QAction::triggered, this, &Tfrmmain::printPreview);
     grdcode->addAction(preview);
     grdcode->setContextMenuPolicy(Qt::ActionsContextMenu);
     createExtras();
@@ -217,8 +217,8 @@ void Tfrmmain::applyLottery(const LotteryInfo &lottery)
     }
     watchBoxes();
     updateTabOrder();
-    if (m_frmhistory && m_frmhistory->isVisible())
-        m_frmhistory->followLottery(m_current);
+    if (m_historyWindow && m_historyWindow->isVisible())
+        m_historyWindow->followLottery(m_current);
 }
 
 void Tfrmmain::comcainameClick()

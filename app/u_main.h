@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/banner_fetch.h"
+#include "media/banner_fetch.h"
 #include "base/program_folder.h"
 #include "catalogue/lottery_info.h"
 #include "engine/draw_generator.h"
@@ -27,8 +27,8 @@ class QLineEdit;
 class QPushButton;
 class RadioGroup;
 class Tfrmabout;
-class Tfrmcheck;
-class Tfrmhistory;
+class CheckWindow;
+class HistoryWindow;
 class Tfrmindex;
 class ResultGridModel;
 class ResultGridView;
@@ -92,8 +92,8 @@ public:
     bool bannerPending() const { return m_bannerFetch->running(); }
     Tfrmindex *frmindex() const { return m_frmindex; }
     Tfrmabout *frmabout() const { return m_frmabout; }
-    Tfrmhistory *frmhistory() const { return m_frmhistory; }
-    Tfrmcheck *frmcheck() const { return m_frmcheck; }
+    HistoryWindow *historyWindow() const { return m_historyWindow; }
+    CheckWindow *checkWindow() const { return m_checkWindow; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -121,7 +121,7 @@ private:
     bool loadBannerPicture();
     void createExtras();
     void createHistoryControls();
-    Tfrmcheck *checkWindow();
+    CheckWindow *checkWindow();
     void replaceGrid(ResultGridModel::Snapshot next, int count, const LotteryInfo &before);
     void showSelection(const LotteryInfo &lottery);
     // Shows an undo or redo step; returns what it replaced.
@@ -136,8 +136,8 @@ private:
     MainServices m_services;
     Tfrmindex *m_frmindex = nullptr;     // made on first use, kept for the run
     Tfrmabout *m_frmabout = nullptr;     // likewise
-    Tfrmhistory *m_frmhistory = nullptr; // likewise
-    Tfrmcheck *m_frmcheck = nullptr;     // likewise
+    HistoryWindow *m_historyWindow = nullptr; // likewise
+    CheckWindow *m_checkWindow = nullptr;     // likewise
     LotteryInfo m_current;
     bool m_hasLottery = false;
     std::vector<QLineEdit *> m_boxes;

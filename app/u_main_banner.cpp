@@ -1,5 +1,5 @@
 // The advertisement strip across the top of the main window.
-#include "app/banner_movie.h"
+#include "media/banner_movie.h"
 #include "app/u_main.h"
 #include "ui/click_label.h"
 #include "ui/desktop.h"

@@ -1,11 +1,12 @@
 // What players of other pickers asked for, kept off the designed layout:
 // the grid's context menu (check a draw, undo, copy), its keys, and quicker
 // typing in the number boxes.
-#include "app/result_grid_view.h"
+#include "views/result_grid_view.h"
 #include "app/u_main.h"
 #include "engine/methods.h"
 #include "results/draw_check.h"
 #include "ui/desktop.h"
+#include "ui/guard.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -92,11 +93,11 @@ void Tfrmmain::createExtras()
     grdcode->addAction(redo);
     QAction *copy
         = action(grdcode, "actCopy", QStringLiteral("复制"), QKeySequence::Copy, Qt::WidgetShortcut);
-    connect(check, &QAction::triggered, this, [this] { guarded([this] { checkDraw(); }); });
-    connect(history, &QAction::triggered, this, [this] { guarded([this] { checkHistory(); }); });
-    connect(undo, &QAction::triggered, this, [this] { guarded([this] { undoGrid(); }); });
-    connect(redo, &QAction::triggered, this, [this] { guarded([this] { redoGrid(); }); });
-    connect(copy, &QAction::triggered, this, [this] { guarded([this] { copyRows(); }); });
+    connectGuarded(m_services.desktop, check, &QAction::triggered, this, &Tfrmmain::checkDraw);
+    connectGuarded(m_services.desktop, history, &QAction::triggered, this, &Tfrmmain::checkHistory);
+    connectGuarded(m_services.desktop, undo, &QAction::triggered, this, &Tfrmmain::undoGrid);
+    connectGuarded(m_services.desktop, redo, &QAction::triggered, this, &Tfrmmain::redoGrid);
+    connectGuarded(m_services.desktop, copy, &QAction::triggered, this, &Tfrmmain::copyRows);
     createHistoryControls();
 }
 

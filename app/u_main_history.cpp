@@ -3,11 +3,12 @@
 #include "app/u_main.h"
 
 #include "app/lottery_shape.h"
-#include "app/u_check.h"
-#include "app/u_history.h"
+#include "app/history/check_window.h"
+#include "app/history/history_window.h"
 #include "history/check_text.h"
 #include "results/result_grid_model.h"
 #include "ui/desktop.h"
+#include "ui/guard.h"
 
 #include <QGroupBox>
 #include <QPushButton>
@@ -18,7 +19,7 @@ void Tfrmmain::createHistoryControls()
     btnhistory->setObjectName(QStringLiteral("btnhistory"));
     btnhistory->setGeometry(14, 16, 75, 25);
     btnhistory->setAutoDefault(false);
-    connect(btnhistory, &QPushButton::clicked, this, [this] { guarded([this] { btnhistoryClick(); }); });
+    connectGuarded(m_services.desktop, btnhistory, &QPushButton::clicked, this, &Tfrmmain::btnhistoryClick);
 }
 
 namespace {
@@ -27,11 +28,11 @@ namespace {
 // on that lottery.
 BetSource gridBets(const ResultGridModel &grid, const LotteryInfo &current)
 {
-    return [&grid, &current](const QString &lottery) -> std::optional<std::vector<Bet>> {
+    return [&grid, &current](const QString &lottery) -> std::optional<std::vector<LotteryNumbers>> {
         if (lottery != current.name)
             return std::nullopt;
         const DrawShape shape = lotteryDrawShape(current);
-        std::vector<Bet> bets;
+        std::vector<LotteryNumbers> bets;
         for (int row = 1; row < grid.grid().rowCount(); ++row) {
             if (!grid.grid().cell(0, row).empty())
                 bets.push_back(betOfCells(grid.bet(row), shape));
@@ -56,18 +57,18 @@ void Tfrmmain::btnhistoryClick()
         m_services.desktop.message(this, MessageKind::Plain, windowTitle(), QStringLiteral("请先选择彩票！"));
         return;
     }
-    if (!m_frmhistory)
-        m_frmhistory = new Tfrmhistory(
+    if (!m_historyWindow)
+        m_historyWindow = new HistoryWindow(
             {m_services.desktop, m_services.folder, gridBets(*m_gridModel, m_current)}, this);
-    m_frmhistory->showLottery(m_current);
+    m_historyWindow->showLottery(m_current);
 }
 
-Tfrmcheck *Tfrmmain::checkWindow()
+CheckWindow *Tfrmmain::checkWindow()
 {
-    if (!m_frmcheck)
-        m_frmcheck = new Tfrmcheck({m_services.desktop, m_services.folder, gridBets(*m_gridModel, m_current)},
+    if (!m_checkWindow)
+        m_checkWindow = new CheckWindow({m_services.desktop, m_services.folder, gridBets(*m_gridModel, m_current)},
                                    *m_gridModel, this);
-    return m_frmcheck;
+    return m_checkWindow;
 }
 
 void Tfrmmain::checkDraw()

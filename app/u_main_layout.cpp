@@ -1,8 +1,8 @@
 // The controls of the main window at their design places.
 #include "app/u_main.h"
 
-#include "app/jpeg_image.h"
-#include "app/result_grid_view.h"
+#include "media/jpeg_image.h"
+#include "views/result_grid_view.h"
 #include "app/vendor.h"
 #include "results/result_grid_model.h"
 #include "ui/click_label.h"

@@ -1,6 +1,6 @@
 // The main window's handlers that write, read and print the result grid.
-#include "app/qt_print_surface.h"
-#include "app/result_grid_view.h"
+#include "views/qt_print_surface.h"
+#include "views/result_grid_view.h"
 #include "app/u_main.h"
 #include "base/app_error.h"
 #include "base/file_io.h"
@@ -124,7 +124,7 @@ void Tfrmmain::btnprintClick()
         const PrintJob job{m_current.name, m_current.lottery, m_dateFormat.text(m_services.clock.today())};
         const int pages = printPageCount(grid);
         std::unique_ptr<Desktop::Progress> progress;
-        if (pages > 3)
+        if (printShowsProgress(pages))
             progress = m_services.desktop.startProgress(this, QStringLiteral("打印号码"), pages);
         QtPrintSurface surface(&printer);
         const bool printed = printResultGrid(grid, job, surface, [&](int page, int count) {

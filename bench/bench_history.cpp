@@ -1,9 +1,9 @@
 // The draw history at the sizes players keep: ten thousand draws of 双色球
 // imported, charted, and a thousand bets checked against all of them; the
 // chart and the history window opened on them.
-#include "app/trend_model.h"
-#include "app/trend_view.h"
-#include "app/u_history.h"
+#include "views/trend_model.h"
+#include "views/trend_view.h"
+#include "app/history/history_window.h"
 #include "catalogue/lottery_info.h"
 #include "history/history_store.h"
 #include "history/prize_check.h"
@@ -52,10 +52,10 @@ std::vector<Draw> tenThousandDraws()
     return draws;
 }
 
-std::vector<Bet> thousandBets()
+std::vector<LotteryNumbers> thousandBets()
 {
     std::mt19937 random(7);
-    std::vector<Bet> bets;
+    std::vector<LotteryNumbers> bets;
     for (int i = 0; i < 1000; ++i)
         bets.push_back({distinct(random, 6, 33), distinct(random, 1, 16)});
     return bets;
@@ -88,13 +88,13 @@ BENCHMARK(BM_ImportTenThousandDraws)->Unit(benchmark::kMillisecond);
 void BM_CheckThousandBetsAgainstTenThousandDraws(benchmark::State &state)
 {
     const std::vector<Draw> draws = tenThousandDraws();
-    const std::vector<Bet> bets = thousandBets();
+    const std::vector<LotteryNumbers> bets = thousandBets();
     const PrizeTable table = PrizeTable::fromRows("双色球", shippedPrizeRules());
     int wins = 0;
     for (auto _ : state) {
         const HistoryChecker checker(draws, kSsq, table);
         wins = 0;
-        for (const Bet &bet : bets) {
+        for (const LotteryNumbers &bet : bets) {
             for (const LevelCount &count : checker.check(bet).counts)
                 wins += count.count;
         }
@@ -173,7 +173,7 @@ void BM_HistoryWindowOpensOnTenThousandDraws(benchmark::State &state)
     HistoryStore(qPath(folder.catalogue())).importDraws("双色球", shape, drawFileBytes(draws, shape));
     FakeDesktop desktop;
     for (auto _ : state) {
-        Tfrmhistory window({desktop, folder, {}});
+        HistoryWindow window({desktop, folder, {}});
         window.showLottery(lottery);
         const QPixmap painted = window.grab();
         benchmark::DoNotOptimize(painted.cacheKey());

@@ -1,7 +1,7 @@
 // Printing many rows to a PDF file through the same layout and Qt surface
 // the program uses. Reports the peak resident memory after each size, so a
 // growth with the page count would show.
-#include "app/qt_print_surface.h"
+#include "views/qt_print_surface.h"
 #include "results/printout.h"
 
 #include <QDir>

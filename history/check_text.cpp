@@ -2,11 +2,11 @@
 
 #include "base/int_text.h"
 
-Bet betOfCells(const std::vector<std::string> &cells, const DrawShape &shape)
+LotteryNumbers betOfCells(const std::vector<std::string> &cells, const DrawShape &shape)
 {
     const size_t backCount = shape.back ? static_cast<size_t>(shape.back->count) : 0;
     const size_t frontCount = cells.size() > backCount ? cells.size() - backCount : 0;
-    Bet bet;
+    LotteryNumbers bet;
     for (size_t i = 0; i < cells.size(); ++i) {
         if (const auto value = parseInt(cells[i]))
             (i < frontCount ? bet.front : bet.back).push_back(*value);
@@ -98,10 +98,10 @@ std::vector<std::string> playChoices(const PrizeTable &table, const std::string 
     return names;
 }
 
-std::vector<int> betColumnCounts(const TrendChart &chart, const std::vector<Bet> &bets)
+std::vector<int> betColumnCounts(const TrendChart &chart, const std::vector<LotteryNumbers> &bets)
 {
     std::vector<int> counts(static_cast<size_t>(chart.columnCount()), 0);
-    for (const Bet &bet : bets) {
+    for (const LotteryNumbers &bet : bets) {
         const std::vector<bool> marked = chart.columnsOf(bet.front, bet.back);
         for (size_t c = 0; c < marked.size(); ++c)
             counts[c] += marked[c] ? 1 : 0;

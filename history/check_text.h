@@ -12,7 +12,7 @@
 // One row of bets as the result grid holds it: the last cells are the back
 // zone's when the lottery has one. Cells that are no number are left out,
 // so they never hit.
-Bet betOfCells(const std::vector<std::string> &cells, const DrawShape &shape);
+LotteryNumbers betOfCells(const std::vector<std::string> &cells, const DrawShape &shape);
 
 // How a draw is listed for choosing: "2026015期 2026-02-03 01 05 12 20 28 33".
 std::string drawLabel(const Draw &draw, const DrawShape &shape);
@@ -43,7 +43,7 @@ std::vector<std::string> playChoices(const PrizeTable &table, const std::string 
 
 // For each chart column, how many of the bets hold its number (the overlay
 // row of the trend chart).
-std::vector<int> betColumnCounts(const TrendChart &chart, const std::vector<Bet> &bets);
+std::vector<int> betColumnCounts(const TrendChart &chart, const std::vector<LotteryNumbers> &bets);
 
 // How many hot and cold numbers the statistics name for a group.
 int hotColdCount(const ChartGroup &group);

@@ -84,7 +84,7 @@ DrawShape drawShapeOf(const std::string &name, const Lottery &lottery)
 
 bool sameNumbers(const Draw &a, const Draw &b)
 {
-    return a.front == b.front && a.back == b.back && a.special == b.special;
+    return static_cast<const LotteryNumbers &>(a) == static_cast<const LotteryNumbers &>(b);
 }
 
 std::optional<std::int64_t> issueKey(const std::string &issue)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/lottery.h"
+#include "base/lottery_numbers.h"
 #include "base/outcome.h"
 
 #include <cstdint>
@@ -43,14 +44,11 @@ struct DrawShape
 DrawShape drawShapeOf(const std::string &name, const Lottery &lottery);
 
 // One stored draw of one lottery (开奖号码表).
-struct Draw
+struct Draw : LotteryNumbers
 {
     std::string lottery; // 彩票名称
     std::string issue;   // 期号, ASCII digits as the player gave them
     std::string date;    // 开奖日期 "YYYY-MM-DD", or empty
-    std::vector<int> front;
-    std::vector<int> back;
-    std::optional<int> special;
 
     friend bool operator==(const Draw &, const Draw &) = default;
 };

@@ -2,9 +2,14 @@
 
 #include "history/draw.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
+
+// A draw file is a few hundred bytes a draw; anything larger is no such file
+// and is refused before it is read.
+inline constexpr std::size_t kMaxDrawFileBytes = std::size_t{32} << 20;
 
 // The text forms of draws that players keep and exchange: one draw a line,
 // the 期号 first, then an optional date, then the numbers, separated by

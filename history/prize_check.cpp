@@ -100,7 +100,7 @@ HistoryChecker::HistoryChecker(const std::vector<Draw> &draws, const DrawShape &
     m_values.push_back(0); // so that the end of the last draw is an address
 }
 
-HistoryChecker::PreparedBet HistoryChecker::prepare(const Bet &bet) const
+HistoryChecker::PreparedBet HistoryChecker::prepare(const LotteryNumbers &bet) const
 {
     PreparedBet prepared;
     prepared.frontValues = bet.front;
@@ -169,7 +169,7 @@ const PrizeVersion *HistoryChecker::versionOf(size_t index) const
     return version < 0 ? nullptr : &m_table.versions()[static_cast<size_t>(version)];
 }
 
-BetCheck HistoryChecker::checkOne(const Bet &bet, size_t index) const
+BetCheck HistoryChecker::checkOne(const LotteryNumbers &bet, size_t index) const
 {
     const PreparedBet prepared = prepare(bet);
     const Prepared &draw = m_draws[index];
@@ -191,7 +191,7 @@ BetCheck HistoryChecker::checkOne(const Bet &bet, size_t index) const
     return check;
 }
 
-std::string HistoryChecker::unratedReason(const Bet &bet, size_t index) const
+std::string HistoryChecker::unratedReason(const LotteryNumbers &bet, size_t index) const
 {
     if (m_table.empty())
         return "本彩票没有奖级规则，只显示命中个数";
@@ -208,7 +208,7 @@ std::string HistoryChecker::unratedReason(const Bet &bet, size_t index) const
     return {};
 }
 
-HistoryCheck HistoryChecker::check(const Bet &bet) const
+HistoryCheck HistoryChecker::check(const LotteryNumbers &bet) const
 {
     const PreparedBet prepared = prepare(bet);
     const std::vector<PrizeVersion> &versions = m_table.versions();

@@ -10,12 +10,6 @@
 // Checking bets against draws: hits per zone, the level a bet wins under the
 // rule version in force for the draw's 期号, and its prize.
 
-struct Bet
-{
-    std::vector<int> front;
-    std::vector<int> back;
-};
-
 // Which amounts a pool-dependent fixed prize is told in (大乐透's two tiers):
 // both, when the pool is not known, or the one named.
 enum class PoolTier { Both, Low, High };
@@ -50,7 +44,7 @@ struct DrawCheck
     std::string summary() const;
 };
 
-DrawCheck checkBets(const std::vector<Bet> &bets, const Draw &draw, const DrawShape &shape,
+DrawCheck checkBets(const std::vector<LotteryNumbers> &bets, const Draw &draw, const DrawShape &shape,
                     const PrizeTable &table, const CheckOptions &options = {});
 
 // One bet against every stored draw (对照历史).
@@ -82,13 +76,13 @@ public:
     HistoryChecker(const std::vector<Draw> &draws, const DrawShape &shape, const PrizeTable &table,
                    const CheckOptions &options = {});
 
-    HistoryCheck check(const Bet &bet) const;
+    HistoryCheck check(const LotteryNumbers &bet) const;
 
     // One bet against draw `index`, with hits, level and prize.
-    BetCheck checkOne(const Bet &bet, size_t index) const;
+    BetCheck checkOne(const LotteryNumbers &bet, size_t index) const;
 
     // Why draw `index` or this bet has no prize rule, or empty.
-    std::string unratedReason(const Bet &bet, size_t index) const;
+    std::string unratedReason(const LotteryNumbers &bet, size_t index) const;
 
     const PrizeVersion *versionOf(size_t index) const;
 
@@ -112,7 +106,7 @@ private:
     };
     struct PreparedBet;
 
-    PreparedBet prepare(const Bet &bet) const;
+    PreparedBet prepare(const LotteryNumbers &bet) const;
     Hits hitsOf(const PreparedBet &bet, const Prepared &draw, HitRule rule) const;
     const PrizePlay *playOf(const PreparedBet &bet, int version) const;
     // How hits count where no prize rule applies.

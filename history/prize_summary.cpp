@@ -1,7 +1,7 @@
 // Checking the bets against one draw, and the line that sums it up.
 #include "history/prize_check.h"
 
-DrawCheck checkBets(const std::vector<Bet> &bets, const Draw &draw, const DrawShape &shape,
+DrawCheck checkBets(const std::vector<LotteryNumbers> &bets, const Draw &draw, const DrawShape &shape,
                     const PrizeTable &table, const CheckOptions &options)
 {
     const HistoryChecker checker({draw}, shape, table, options);
@@ -10,7 +10,7 @@ DrawCheck checkBets(const std::vector<Bet> &bets, const Draw &draw, const DrawSh
         result.priceFen = version->priceFen;
         result.highCondition = version->highCondition;
     }
-    for (const Bet &bet : bets) {
+    for (const LotteryNumbers &bet : bets) {
         result.bets.push_back(checker.checkOne(bet, 0));
         if (!result.bets.back().rated && result.unrated.empty())
             result.unrated = checker.unratedReason(bet, 0);

@@ -7,20 +7,14 @@
 std::vector<bool> betHits(const std::vector<std::string> &bet, const std::vector<int> &winning,
                           const LotteryZone &zone)
 {
-    std::vector<bool> hits(bet.size(), false);
-    for (size_t i = 0; i < bet.size(); ++i) {
-        const auto value = parseInt(bet[i]);
-        if (!value)
-            continue;
-        if (zone.isLotto())
-            hits[i] = std::find(winning.begin(), winning.end(), *value) != winning.end();
-        else
-            hits[i] = i < winning.size() && winning[i] == *value;
-    }
-    return hits;
+    std::vector<int> values;
+    values.reserve(bet.size());
+    for (const std::string &cell : bet)
+        values.push_back(parseInt(cell).value_or(-1));
+    return zoneHits(values, winning, !zone.isLotto());
 }
 
-std::vector<bool> drawHits(const std::vector<std::string> &bet, const WinningNumbers &winning,
+std::vector<bool> drawHits(const std::vector<std::string> &bet, const LotteryNumbers &winning,
                            const Lottery &lottery)
 {
     const auto split = bet.begin() + std::min(bet.size(), static_cast<size_t>(lottery.count));

@@ -20,6 +20,13 @@ inline constexpr int kRowsPerPage = 25;
 // The number of pages for a grid: 25 result rows a page.
 int printPageCount(const ResultGrid &grid);
 
+// A printout of more pages than this shows its progress, with 取消.
+inline constexpr int kPagesPrintedWithoutProgress = 3;
+inline bool printShowsProgress(int pages)
+{
+    return pages > kPagesPrintedWithoutProgress;
+}
+
 // Lays out the ruled table of bets: title and summary on page 1, then on
 // every page 27 horizontal and 10 vertical rules, the headings, 25 rows and
 // the page line "共P页\第s页". `beforePage` is called with the page number

@@ -114,7 +114,7 @@ void ResultGridModel::appendBet(const Lottery &lottery, std::span<const std::str
     emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
 }
 
-void ResultGridModel::setDraw(WinningNumbers winning, const Lottery &lottery)
+void ResultGridModel::setDraw(LotteryNumbers winning, const Lottery &lottery)
 {
     m_draw = std::move(winning);
     m_drawLottery = lottery;

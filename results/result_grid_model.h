@@ -36,7 +36,7 @@ public:
     {
         ResultGrid grid;
         Provenance provenance;
-        WinningNumbers draw;
+        LotteryNumbers draw;
         Lottery drawLottery;
         bool unsaved = false;
     };
@@ -64,7 +64,7 @@ public:
 
     // Highlights the numbers of every row that match a draw, until the grid
     // is cleared or replaced.
-    void setDraw(WinningNumbers winning, const Lottery &lottery);
+    void setDraw(LotteryNumbers winning, const Lottery &lottery);
     bool hasDraw() const { return !m_draw.empty(); }
 
     // The row an earlier row repeats (0 for none); rows from 1.
@@ -84,7 +84,7 @@ private:
     ResultGrid m_grid;
     Provenance m_provenance;
     RepeatIndex m_repeats;
-    WinningNumbers m_draw;
+    LotteryNumbers m_draw;
     Lottery m_drawLottery;
     bool m_unsaved = false;
 };

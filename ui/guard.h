@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 
 #include <functional>
@@ -17,3 +18,13 @@ QString applicationTitle();
 // the rest of the handler is skipped. Nothing escapes into Qt's event loop.
 // Returns false when the handler ended on an error.
 bool runGuarded(Desktop &desktop, QWidget *owner, const std::function<void()> &handler);
+
+// Wires a signal to a window's handler, run inside the guard above: an error
+// the handler raises is shown, never lost.
+template<typename Sender, typename Signal, typename Window>
+void connectGuarded(Desktop &desktop, Sender *sender, Signal signal, Window *window, void (Window::*handler)())
+{
+    QObject::connect(sender, signal, window, [&desktop, window, handler] {
+        runGuarded(desktop, window, [window, handler] { (window->*handler)(); });
+    });
+}

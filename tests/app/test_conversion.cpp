@@ -1,6 +1,6 @@
 #include "main_window_fixture.h"
 
-#include "app/result_grid_view.h"
+#include "views/result_grid_view.h"
 #include "results/result_grid_model.h"
 
 #include <QHeaderView>
@@ -23,7 +23,7 @@ QString gridRow(const Tfrmmain &w, int row)
 class ConversionWindowTest : public MainWindowTest
 {
 protected:
-    // The Parts' examples are single pools: 双色球 33/6 without its blue ball.
+    // The worked examples are single pools: 双色球 33/6 without its blue ball.
     void SetUp() override { dir.writeSinglePoolCatalogue(); }
 
     Tfrmmain &openOn2024()

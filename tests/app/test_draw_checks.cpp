@@ -3,9 +3,9 @@
 #include "main_window_fixture.h"
 
 #include "app/lottery_shape.h"
-#include "app/result_grid_view.h"
-#include "app/u_check.h"
-#include "app/window_place.h"
+#include "views/result_grid_view.h"
+#include "app/history/check_window.h"
+#include "app/history/window_place.h"
 #include "history/history_store.h"
 #include "results/result_grid_model.h"
 
@@ -86,34 +86,34 @@ TEST_F(DrawCheckTest, NewestStoredDrawByDefaultAnyByChoiceWithLevelsPrizesAndThe
                                                 "01 02 20 21 22 \r\n06 07 08 09 10 \r\n");
     storeDraws("2026001 06 07 08 09 10\n2026002 2026-01-03 01 02 03 04 05\n");
     checkDraw();
-    Tfrmcheck *check = w.frmcheck();
+    CheckWindow *check = w.checkWindow();
     ASSERT_NE(check, nullptr);
     EXPECT_TRUE(check->isVisible());
     EXPECT_TRUE(desktop.askedTitles.isEmpty()); // a stored draw needs no typing
-    EXPECT_EQ(check->comdraw->currentText(), QStringLiteral("2026002期 2026-01-03 01 02 03 04 05"));
-    EXPECT_EQ(column(check->grdcheck, 2),
+    EXPECT_EQ(check->drawList->currentText(), QStringLiteral("2026002期 2026-01-03 01 02 03 04 05"));
+    EXPECT_EQ(column(check->checkTable, 2),
               (QStringList{QStringLiteral("5"), QStringLiteral("4"), QStringLiteral("3"), QStringLiteral("2"),
                            QStringLiteral("0")}));
-    EXPECT_EQ(column(check->grdcheck, 3),
+    EXPECT_EQ(column(check->checkTable, 3),
               (QStringList{QStringLiteral("一等奖"), QStringLiteral("二等奖"), QStringLiteral("三等奖"),
                            QStringLiteral("未中奖"), QStringLiteral("未中奖")}));
-    EXPECT_EQ(column(check->grdcheck, 4), (QStringList{QStringLiteral("浮动"), QStringLiteral("50元"),
+    EXPECT_EQ(column(check->checkTable, 4), (QStringList{QStringLiteral("浮动"), QStringLiteral("50元"),
                                                        QStringLiteral("5元"), QString(), QString()}));
-    EXPECT_EQ(check->lblsummary->text(), QStringLiteral("共5注 投入10元 中奖3注 奖金55元（另有浮动奖1注）"));
+    EXPECT_EQ(check->summaryLabel->text(), QStringLiteral("共5注 投入10元 中奖3注 奖金55元（另有浮动奖1注）"));
     // The hits stand out in the grid as well.
     const ResultGridModel &grid = w.resultGrid();
     EXPECT_TRUE(grid.index(2, 0).data(Qt::BackgroundRole).isValid());  // 01 of 01 02 03 21 22
     EXPECT_FALSE(grid.index(2, 3).data(Qt::BackgroundRole).isValid()); // 21
 
     // The older draw, chosen.
-    pickAt(check->comdraw, 1);
-    EXPECT_EQ(check->lblsummary->text(), QStringLiteral("共5注 投入10元 中奖1注 奖金0元（另有浮动奖1注）"));
+    pickAt(check->drawList, 1);
+    EXPECT_EQ(check->summaryLabel->text(), QStringLiteral("共5注 投入10元 中奖1注 奖金0元（另有浮动奖1注）"));
     EXPECT_TRUE(grid.index(4, 0).data(Qt::BackgroundRole).isValid()); // 06 of the last bet
 
     // Bets loaded while the check is open are checked in their turn.
     openWithBets(QStringLiteral("22选5"), "06 07 08 09 11 \r\n");
     QTest::qWait(1);
-    EXPECT_EQ(check->lblsummary->text(), QStringLiteral("共1注 投入2元 中奖1注 奖金50元"));
+    EXPECT_EQ(check->summaryLabel->text(), QStringLiteral("共1注 投入2元 中奖1注 奖金50元"));
 }
 
 TEST_F(DrawCheckTest, HistoryCountsEachLevelOverEveryStoredDraw)
@@ -125,13 +125,13 @@ TEST_F(DrawCheckTest, HistoryCountsEachLevelOverEveryStoredDraw)
     storeDraws("2026001 01 02 03 04 05\n2026002 01 02 03 04 06\n2026003 01 02 03 07 08\n"
                "2026004 01 02 09 10 16\n2026005 01 02 03 04 09\n");
     checkHistory();
-    Tfrmcheck *check = w.frmcheck();
+    CheckWindow *check = w.checkWindow();
     ASSERT_TRUE(check->isVisible());
-    EXPECT_EQ(check->lblhistory->text(),
+    EXPECT_EQ(check->historySummaryLabel->text(),
               QStringLiteral("共2注，对照5期开奖号码（第2026001期至第2026005期）"));
-    EXPECT_EQ(column(check->grdhistory, 2),
+    EXPECT_EQ(column(check->historyTable, 2),
               (QStringList{QStringLiteral("一等奖"), QStringLiteral("未中奖")}));
-    EXPECT_EQ(column(check->grdhistory, 3),
+    EXPECT_EQ(column(check->historyTable, 3),
               (QStringList{QStringLiteral("一等奖1次，二等奖2次，三等奖1次"), QStringLiteral("未中奖")}));
 }
 
@@ -148,17 +148,17 @@ TEST_F(DrawCheckTest, TypedDrawOfTwentyNumbersAndALotteryWithoutPrizeRules)
     checkDraw();
     EXPECT_EQ(desktop.askedTitles, QStringList{QStringLiteral("核对开奖号码")});
     EXPECT_EQ(desktop.messageTexts(), QStringList{QStringLiteral("开奖号码有误：应有20个号码，读到19个！")});
-    EXPECT_TRUE(w.frmcheck() == nullptr || !w.frmcheck()->isVisible());
+    EXPECT_TRUE(w.checkWindow() == nullptr || !w.checkWindow()->isVisible());
 
     desktop.textAnswers = {QStringLiteral("1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20")};
     checkDraw();
-    Tfrmcheck *check = w.frmcheck();
+    CheckWindow *check = w.checkWindow();
     ASSERT_TRUE(check->isVisible());
-    EXPECT_EQ(check->comdraw->currentText(),
+    EXPECT_EQ(check->drawList->currentText(),
               QStringLiteral("输入的号码 01 02 03 04 05 06 07 08 09 10 11 12 13 14 15 16 17 18 19 20"));
-    EXPECT_EQ(column(check->grdcheck, 3), (QStringList{QStringLiteral("选十中十"), QStringLiteral("选十中五"),
+    EXPECT_EQ(column(check->checkTable, 3), (QStringList{QStringLiteral("选十中十"), QStringLiteral("选十中五"),
                                                        QStringLiteral("选十中0")}));
-    EXPECT_EQ(check->lblsummary->text(), QStringLiteral("共3注 投入6元 中奖3注 奖金5元（另有浮动奖1注）"));
+    EXPECT_EQ(check->summaryLabel->text(), QStringLiteral("共3注 投入6元 中奖3注 奖金5元（另有浮动奖1注）"));
 
     // The player's own lottery has no prize table: hits only.
     desktop.messages.clear();
@@ -168,8 +168,8 @@ TEST_F(DrawCheckTest, TypedDrawOfTwentyNumbersAndALotteryWithoutPrizeRules)
     openWithBets(QStringLiteral("自选五"), "01 02 03 04 05 \r\n");
     desktop.textAnswers = {QStringLiteral("05 04 10 11 12")};
     checkDraw();
-    EXPECT_EQ(column(check->grdcheck, 2), QStringList{QStringLiteral("2")});
-    EXPECT_EQ(check->lblsummary->text(), QStringLiteral("共1注（本彩票没有奖级规则，只显示命中个数）"));
+    EXPECT_EQ(column(check->checkTable, 2), QStringList{QStringLiteral("2")});
+    EXPECT_EQ(check->summaryLabel->text(), QStringLiteral("共1注（本彩票没有奖级规则，只显示命中个数）"));
 }
 
 TEST_F(DrawCheckTest, TwoZoneBetsAreCheckedZoneByZoneByTheRulesOfTheDrawsIssue)
@@ -180,21 +180,21 @@ TEST_F(DrawCheckTest, TwoZoneBetsAreCheckedZoneByZoneByTheRulesOfTheDrawsIssue)
     // 3+0 won nothing before 2026014 and 福运奖 from then on.
     storeDraws("2026001 01 02 03 04 05 06 + 07\n2026020 01 02 03 04 05 06 + 07\n");
     checkDraw();
-    Tfrmcheck *check = w.frmcheck();
+    CheckWindow *check = w.checkWindow();
     ASSERT_TRUE(check->isVisible());
-    EXPECT_EQ(check->comdraw->currentText(), QStringLiteral("2026020期 01 02 03 04 05 06 + 07"));
-    EXPECT_EQ(check->grdcheck->model()->headerData(3, Qt::Horizontal).toString(), QStringLiteral("蓝球命中"));
-    EXPECT_EQ(column(check->grdcheck, 1).first(), QStringLiteral("01 02 03 04 05 06 + 07"));
-    EXPECT_EQ(column(check->grdcheck, 2),
+    EXPECT_EQ(check->drawList->currentText(), QStringLiteral("2026020期 01 02 03 04 05 06 + 07"));
+    EXPECT_EQ(check->checkTable->model()->headerData(3, Qt::Horizontal).toString(), QStringLiteral("蓝球命中"));
+    EXPECT_EQ(column(check->checkTable, 1).first(), QStringLiteral("01 02 03 04 05 06 + 07"));
+    EXPECT_EQ(column(check->checkTable, 2),
               (QStringList{QStringLiteral("6"), QStringLiteral("5"), QStringLiteral("5"), QStringLiteral("0"),
                            QStringLiteral("3")}));
-    EXPECT_EQ(column(check->grdcheck, 3),
+    EXPECT_EQ(column(check->checkTable, 3),
               (QStringList{QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("1"),
                            QStringLiteral("0")}));
-    EXPECT_EQ(column(check->grdcheck, 4),
+    EXPECT_EQ(column(check->checkTable, 4),
               (QStringList{QStringLiteral("一等奖"), QStringLiteral("三等奖"), QStringLiteral("四等奖"),
                            QStringLiteral("六等奖"), QStringLiteral("福运奖")}));
-    EXPECT_EQ(check->lblsummary->text(),
+    EXPECT_EQ(check->summaryLabel->text(),
               QStringLiteral("共5注 投入10元 中奖5注 奖金3210元（另有浮动奖1注）"));
     // The blue ball hits in its own column only.
     const ResultGridModel &grid = w.resultGrid();
@@ -202,14 +202,14 @@ TEST_F(DrawCheckTest, TwoZoneBetsAreCheckedZoneByZoneByTheRulesOfTheDrawsIssue)
     EXPECT_FALSE(grid.index(2, 6).data(Qt::BackgroundRole).isValid());
     EXPECT_FALSE(grid.index(3, 0).data(Qt::BackgroundRole).isValid());
 
-    pickAt(check->comdraw, 1);
-    EXPECT_EQ(column(check->grdcheck, 5).last(), QString());
-    EXPECT_EQ(check->lblsummary->text(),
+    pickAt(check->drawList, 1);
+    EXPECT_EQ(column(check->checkTable, 5).last(), QString());
+    EXPECT_EQ(check->summaryLabel->text(),
               QStringLiteral("共5注 投入10元 中奖4注 奖金3205元（另有浮动奖1注）"));
 
     checkHistory();
-    EXPECT_EQ(column(check->grdhistory, 2).last(), QStringLiteral("福运奖"));
-    EXPECT_EQ(column(check->grdhistory, 3).last(), QStringLiteral("福运奖1次"));
+    EXPECT_EQ(column(check->historyTable, 2).last(), QStringLiteral("福运奖"));
+    EXPECT_EQ(column(check->historyTable, 3).last(), QStringLiteral("福运奖1次"));
 }
 
 TEST(WindowPlace, ACheckOrHistoryWindowGoesBesideTheMainWindowWhereTheScreenHasRoom)

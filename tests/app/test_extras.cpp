@@ -1,6 +1,6 @@
 #include "main_window_fixture.h"
 
-#include "app/result_grid_view.h"
+#include "views/result_grid_view.h"
 #include "results/result_grid_model.h"
 
 #include <QAction>
@@ -13,7 +13,7 @@
 class ExtrasTest : public MainWindowTest
 {
 protected:
-    // The Parts' examples are single pools: 双色球 33/6 without its blue ball.
+    // The worked examples are single pools: 双色球 33/6 without its blue ball.
     void SetUp() override { dir.writeSinglePoolCatalogue(); }
 
     Tfrmmain &openWithBets(const QString &lottery = QStringLiteral("双色球"))

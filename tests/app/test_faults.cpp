@@ -3,7 +3,7 @@
 #include "main_window_fixture.h"
 
 #include "../support/loopback_server.h"
-#include "app/result_grid_view.h"
+#include "views/result_grid_view.h"
 #include "app/u_index.h"
 #include "catalogue/catalogue_store.h"
 #include "results/result_grid_model.h"

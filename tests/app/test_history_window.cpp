@@ -3,11 +3,11 @@
 #include "main_window_fixture.h"
 
 #include "../support/pdf_pages.h"
-#include "app/frequency_bars.h"
-#include "app/trend_model.h"
-#include "app/trend_paint.h"
-#include "app/trend_picture.h"
-#include "app/u_history.h"
+#include "views/frequency_bars.h"
+#include "views/trend_model.h"
+#include "views/trend_paint.h"
+#include "views/trend_picture.h"
+#include "app/history/history_window.h"
 #include "base/gbk.h"
 
 #include <QCheckBox>
@@ -26,12 +26,12 @@
 class HistoryWindowTest : public MainWindowTest
 {
 protected:
-    Tfrmhistory &openHistory()
+    HistoryWindow &openHistory()
     {
         if (!window)
             open();
         QTest::mouseClick(window->btnhistory, Qt::LeftButton);
-        return *window->frmhistory();
+        return *window->historyWindow();
     }
     QString writeFile(const QString &name, const std::string &bytes)
     {
@@ -41,20 +41,20 @@ protected:
         file.write(bytes.data(), static_cast<qint64>(bytes.size()));
         return path;
     }
-    void import(Tfrmhistory &h, const QString &file)
+    void import(HistoryWindow &h, const QString &file)
     {
         desktop.fileAnswers.push_back(file);
-        QTest::mouseClick(h.btnimport, Qt::LeftButton);
+        QTest::mouseClick(h.importButton, Qt::LeftButton);
     }
     static QString cell(const QAbstractItemModel *model, int row, int column, int role = Qt::DisplayRole)
     {
         return model->data(model->index(row, column), role).toString();
     }
-    static QStringList issues(const Tfrmhistory &h)
+    static QStringList issues(const HistoryWindow &h)
     {
         QStringList result;
-        for (int row = 0; row < h.grddraws->model()->rowCount(); ++row)
-            result << cell(h.grddraws->model(), row, 0);
+        for (int row = 0; row < h.drawTable->model()->rowCount(); ++row)
+            result << cell(h.drawTable->model(), row, 0);
         return result;
     }
 };
@@ -67,10 +67,10 @@ TEST_F(HistoryWindowTest, ImportListsDrawsNewestFirstAndNamesTheLinesItLeftOut)
     EXPECT_EQ(w.btnhistory->geometry(), QRect(14, 16, 75, 25));
     EXPECT_EQ(w.btnhelp->geometry(), QRect(14, 46, 75, 25));
 
-    Tfrmhistory &h = openHistory();
+    HistoryWindow &h = openHistory();
     EXPECT_TRUE(h.isVisible());
     EXPECT_EQ(h.windowTitle(), QStringLiteral("开奖历史 - 双色球"));
-    EXPECT_EQ(h.lblcount->text(), QStringLiteral("双色球：共0期开奖号码"));
+    EXPECT_EQ(h.drawCountLabel->text(), QStringLiteral("双色球：共0期开奖号码"));
 
     const QString file
         = writeFile(QStringLiteral("双色球.txt"), utf8ToGbk("期号 开奖日期 开奖号码\r\n"
@@ -87,9 +87,9 @@ TEST_F(HistoryWindowTest, ImportListsDrawsNewestFirstAndNamesTheLinesItLeftOut)
         << report.toStdString();
     EXPECT_TRUE(report.contains(QStringLiteral("第5行："))) << report.toStdString();
     EXPECT_EQ(issues(h), (QStringList{QStringLiteral("2026002"), QStringLiteral("2026001")}));
-    EXPECT_EQ(cell(h.grddraws->model(), 1, 1), QStringLiteral("2026-01-01"));
-    EXPECT_EQ(cell(h.grddraws->model(), 0, 2), QStringLiteral("07 08 09 10 11 12 + 16"));
-    EXPECT_EQ(h.lblcount->text(), QStringLiteral("双色球：共2期开奖号码"));
+    EXPECT_EQ(cell(h.drawTable->model(), 1, 1), QStringLiteral("2026-01-01"));
+    EXPECT_EQ(cell(h.drawTable->model(), 0, 2), QStringLiteral("07 08 09 10 11 12 + 16"));
+    EXPECT_EQ(h.drawCountLabel->text(), QStringLiteral("双色球：共2期开奖号码"));
 
     // The same file again changes nothing and says so.
     import(h, file);
@@ -106,39 +106,39 @@ TEST_F(HistoryWindowTest, ImportListsDrawsNewestFirstAndNamesTheLinesItLeftOut)
 
 TEST_F(HistoryWindowTest, TypedDrawsAreAddedDeletedOnlyWhenConfirmedAndExported)
 {
-    Tfrmhistory &h = openHistory();
+    HistoryWindow &h = openHistory();
     desktop.textAnswers
         = {QStringLiteral("2026003 2026-01-05 13 11 09 07 05 03 | 01"), QStringLiteral("2026004 01 02 03"),
            QStringLiteral("2026003 01 02 03 04 05 06 + 01"),
            QStringLiteral("2026004 2026-01-07 21 22 23 24 25 26 + 16")};
     for (int i = 0; i < 4; ++i)
-        QTest::mouseClick(h.btnadddraw, Qt::LeftButton);
+        QTest::mouseClick(h.addDrawButton, Qt::LeftButton);
     EXPECT_EQ(desktop.askedTitles.front(), QStringLiteral("添加开奖号码"));
     EXPECT_EQ(desktop.messageTexts(),
               (QStringList{QStringLiteral("开奖号码有误：应有7个号码（前区6个，蓝球1个），读到3个！"),
                            QStringLiteral("期号2026003已经存在，未添加。")}));
     EXPECT_EQ(issues(h), (QStringList{QStringLiteral("2026004"), QStringLiteral("2026003")}));
-    EXPECT_EQ(cell(h.grddraws->model(), 1, 2), QStringLiteral("03 05 07 09 11 13 + 01"));
+    EXPECT_EQ(cell(h.drawTable->model(), 1, 2), QStringLiteral("03 05 07 09 11 13 + 01"));
 
     // Nothing selected: told so; cancelled: kept; confirmed: gone.
     desktop.messages.clear();
-    QTest::mouseClick(h.btndelete, Qt::LeftButton);
+    QTest::mouseClick(h.deleteButton, Qt::LeftButton);
     EXPECT_EQ(desktop.messageTexts(), QStringList{QStringLiteral("请先选择要删除的开奖号码。")});
-    h.grddraws->selectRow(1);
-    QTest::mouseClick(h.btndelete, Qt::LeftButton);
+    h.drawTable->selectRow(1);
+    QTest::mouseClick(h.deleteButton, Qt::LeftButton);
     ASSERT_EQ(desktop.questions.size(), 1u);
     EXPECT_EQ(desktop.questions[0].text, QStringLiteral("删除第2026003期开奖号码？"));
     EXPECT_EQ(desktop.questions[0].buttons,
               (QStringList{QStringLiteral("删除"), QString(), QStringLiteral("取消")}));
     EXPECT_EQ(issues(h).size(), 2);
     desktop.answers = {Desktop::Answer::Yes};
-    h.grddraws->selectRow(1);
-    QTest::mouseClick(h.btndelete, Qt::LeftButton);
+    h.drawTable->selectRow(1);
+    QTest::mouseClick(h.deleteButton, Qt::LeftButton);
     EXPECT_EQ(issues(h), QStringList{QStringLiteral("2026004")});
 
     const QString target = dir.file(QStringLiteral("附属/导出.txt"));
     desktop.fileAnswers.push_back(target);
-    QTest::mouseClick(h.btnexport, Qt::LeftButton);
+    QTest::mouseClick(h.exportButton, Qt::LeftButton);
     EXPECT_EQ(desktop.dialogs.back().suggestedName, QStringLiteral("双色球开奖号码.txt"));
     EXPECT_EQ(desktop.messageTexts().back(), QStringLiteral("成功导出1期开奖号码！"));
     QFile file(target);
@@ -154,7 +154,7 @@ TEST_F(HistoryWindowTest, ChartOfASmallHistoryShowsBallsMissesTheRowsUnderAndThe
 {
     dir.writeCatalogue(
         {{QStringLiteral("五选二"), QStringLiteral("0"), QStringLiteral("5"), QStringLiteral("2")}});
-    Tfrmhistory &h = openHistory();
+    HistoryWindow &h = openHistory();
     import(h, writeFile(QStringLiteral("五选二.txt"), "1 1 2\n2 1 3\n3 4 5\n4 1 5\n5 2 3\n6 1 2\n"));
     const TrendModel &chart = h.trend();
     ASSERT_EQ(chart.rowCount(), 6 + 4);
@@ -186,7 +186,7 @@ TEST_F(HistoryWindowTest, ChartOfASmallHistoryShowsBallsMissesTheRowsUnderAndThe
     ASSERT_EQ(h.tabs->currentIndex(), 1);
     desktop.fileAnswers.push_back(writeFile(QStringLiteral("投注.txt"), "01 02 \r\n02 05 \r\n"));
     QTest::mouseClick(window->btnload, Qt::LeftButton);
-    QTest::mouseClick(h.chkbets, Qt::LeftButton);
+    QTest::mouseClick(h.showBetsCheck, Qt::LeftButton);
     ASSERT_EQ(chart.rowCount(), 11);
     EXPECT_EQ(chart.headerData(10, Qt::Vertical, Qt::DisplayRole).toString(), QStringLiteral("当前投注"));
     EXPECT_EQ(chart.index(10, 1).data(TrendModel::MarkRole).toInt(), TrendModel::BetBall);
@@ -196,22 +196,22 @@ TEST_F(HistoryWindowTest, ChartOfASmallHistoryShowsBallsMissesTheRowsUnderAndThe
     // A picture of the whole chart, and paper.
     const QString picture = dir.file(QStringLiteral("附属/走势图.png"));
     desktop.fileAnswers.push_back(picture);
-    QTest::mouseClick(h.btnpicture, Qt::LeftButton);
+    QTest::mouseClick(h.savePictureButton, Qt::LeftButton);
     EXPECT_EQ(desktop.messageTexts().back(), QStringLiteral("成功保存！"));
     EXPECT_EQ(QImage(picture).size(), trendPictureSize(chart, 11));
     const QString paper = dir.file(QStringLiteral("附属/走势图.pdf"));
     desktop.printTargets.push_back(paper);
-    QTest::mouseClick(h.btnprintchart, Qt::LeftButton);
+    QTest::mouseClick(h.printChartButton, Qt::LeftButton);
     EXPECT_EQ(pdfPages(paper), 1);
 
     // 统计: over all six draws (fewer than the fifty asked for).
-    EXPECT_EQ(h.lblhot->text(), QStringLiteral("全部6期热号（出现最多）：01 02 03"));
-    EXPECT_EQ(h.lblcold->text(), QStringLiteral("全部6期冷号（出现最少）：04 03 05"));
+    EXPECT_EQ(h.hotLabel->text(), QStringLiteral("全部6期热号（出现最多）：01 02 03"));
+    EXPECT_EQ(h.coldLabel->text(), QStringLiteral("全部6期冷号（出现最少）：04 03 05"));
     std::vector<int> counts;
-    for (const FrequencyBars::Bar &bar : h.barfreq->bars())
+    for (const FrequencyBars::Bar &bar : h.frequencyBars->bars())
         counts.push_back(bar.count);
     EXPECT_EQ(counts, (std::vector<int>{4, 3, 2, 1, 2}));
-    EXPECT_EQ(h.barfreq->bars()[3].heat, FrequencyBars::Cold);
+    EXPECT_EQ(h.frequencyBars->bars()[3].heat, FrequencyBars::Cold);
 }
 
 TEST_F(HistoryWindowTest, AnOpenHistoryFollowsTheLotteryThePlayerSwitchesTo)
@@ -219,13 +219,13 @@ TEST_F(HistoryWindowTest, AnOpenHistoryFollowsTheLotteryThePlayerSwitchesTo)
     dir.writeCatalogue(
         {{QStringLiteral("五选二"), QStringLiteral("0"), QStringLiteral("5"), QStringLiteral("2")},
          {QStringLiteral("六选三"), QStringLiteral("0"), QStringLiteral("6"), QStringLiteral("3")}});
-    Tfrmhistory &h = openHistory();
+    HistoryWindow &h = openHistory();
     import(h, writeFile(QStringLiteral("五选二.txt"), "1 1 2\n2 1 3\n"));
     EXPECT_EQ(h.windowTitle(), QStringLiteral("开奖历史 - 五选二"));
 
     pick(window->comcainame, QStringLiteral("六选三"));
     EXPECT_EQ(h.windowTitle(), QStringLiteral("开奖历史 - 六选三"));
-    EXPECT_EQ(h.lblcount->text(), QStringLiteral("六选三：共0期开奖号码"));
+    EXPECT_EQ(h.drawCountLabel->text(), QStringLiteral("六选三：共0期开奖号码"));
     EXPECT_EQ(h.trend().columnCount(), 6 + 4);
 }
 

@@ -1,5 +1,5 @@
 #include "../support/app_dir.h"
-#include "app/jpeg_image.h"
+#include "media/jpeg_image.h"
 #include "base/app_error.h"
 
 #include <QBuffer>

@@ -15,7 +15,7 @@
 class ListTypingTest : public MainWindowTest
 {
 protected:
-    // The Parts' examples are single pools: 双色球 33/6 without its blue ball.
+    // The worked examples are single pools: 双色球 33/6 without its blue ball.
     void SetUp() override { dir.writeSinglePoolCatalogue(); }
 
     Tfrmmain &openWithBet()

@@ -28,7 +28,7 @@ void writeAll(const QString &path, const std::string &bytes)
 class NumberFileTest : public MainWindowTest
 {
 protected:
-    // The Parts' examples are single pools: 双色球 33/6 without its blue ball.
+    // The worked examples are single pools: 双色球 33/6 without its blue ball.
     void SetUp() override { dir.writeSinglePoolCatalogue(); }
 
     Tfrmmain &openWithBets()

@@ -2,8 +2,8 @@
 
 #include "../support/pdf_pages.h"
 
-#include "app/qt_print_surface.h"
-#include "app/result_grid_view.h"
+#include "views/qt_print_surface.h"
+#include "views/result_grid_view.h"
 #include "results/printout.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 #include "main_window_fixture.h"
 
-#include "app/result_grid_view.h"
+#include "views/result_grid_view.h"
 #include "results/result_grid_model.h"
 #include "ui/radio_group.h"
 

@@ -2,7 +2,7 @@
 #include "main_window_fixture.h"
 
 #include "app/box_geometry.h"
-#include "app/result_grid_view.h"
+#include "views/result_grid_view.h"
 #include "results/result_grid_model.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 #include "main_window_fixture.h"
 
-#include "app/result_grid_view.h"
+#include "views/result_grid_view.h"
 #include "results/result_grid_model.h"
 #include "ui/radio_group.h"
 
@@ -31,7 +31,7 @@ QStringList rows(const Tfrmmain &w)
 class UndoTest : public MainWindowTest
 {
 protected:
-    // The Parts' examples are single pools: 双色球 33/6 without its blue ball.
+    // The worked examples are single pools: 双色球 33/6 without its blue ball.
     void SetUp() override { dir.writeSinglePoolCatalogue(); }
 
     void convert(Tfrmmain &w, int first)

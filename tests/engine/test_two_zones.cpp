@@ -43,7 +43,7 @@ std::string outcome(const ConversionRequest &r)
 
 TEST(TwoZones, WorkedExamples)
 {
-    // The front is the Part's worked example; the blue ball 07 is scaled by
+    // The front is the first worked example; the blue ball 07 is scaled by
     // the same Multiplier 3 to 01 and moved on by 太极图阳邻修正 to 02.
     EXPECT_EQ(outcome(request(kShuangseqiu, {"3", "7", "12", "19", "25", "31", "7"})),
               "02 03 04 16 31 32 + 02");

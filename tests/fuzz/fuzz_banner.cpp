@@ -2,7 +2,7 @@
 // by the next response of the input through a connected socket pair, with
 // the real HTTP client reading it. Status lines, headers, redirects and
 // bodies of any shape end in a banner within the size bound or a failure.
-#include "app/banner_download.h"
+#include "media/banner_download.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

@@ -1,6 +1,6 @@
 // The banner's decoding path: the bytes of guanggao.gif become an animation
 // or are refused, and every frame of an accepted one can be read.
-#include "app/banner_movie.h"
+#include "media/banner_movie.h"
 
 #include <QGuiApplication>
 #include <QMovie>

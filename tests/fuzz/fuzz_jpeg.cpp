@@ -1,5 +1,5 @@
 // The JPEG reader: any bytes decode or fail with an ordinary error.
-#include "app/jpeg_image.h"
+#include "media/jpeg_image.h"
 #include "base/app_error.h"
 
 #include <QGuiApplication>

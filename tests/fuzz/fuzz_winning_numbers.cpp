@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     std::vector<std::string> bet;
     for (int i = input.ConsumeIntegralInRange(0, 8); i > 0; --i)
         bet.push_back(input.ConsumeRandomLengthString(4));
-    WinningNumbers winning;
+    LotteryNumbers winning;
     for (int i = input.ConsumeIntegralInRange(0, 60); i > 0; --i)
         winning.front.push_back(input.ConsumeIntegral<int>());
     for (int i = input.ConsumeIntegralInRange(0, 3); i > 0; --i)

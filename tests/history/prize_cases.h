@@ -21,9 +21,9 @@ struct PrizeCase
 
 // A bet with the hits of `c` against `draw`: the first `c.front` drawn
 // numbers (or digits in place), the rest numbers the draw does not hold.
-inline Bet betWithHits(const Draw &draw, const DrawShape &shape, const PrizeCase &c, int betCount)
+inline LotteryNumbers betWithHits(const Draw &draw, const DrawShape &shape, const PrizeCase &c, int betCount)
 {
-    Bet bet;
+    LotteryNumbers bet;
     const auto fill
         = [](const std::vector<int> &drawn, const DrawZone &zone, int hits, int count, int avoid) {
               std::vector<int> numbers;
@@ -61,7 +61,7 @@ inline void expectCases(const Draw &draw, const DrawShape &shape, const PrizeTab
                         const std::vector<PrizeCase> &cases, int betCount, const CheckOptions &options = {})
 {
     for (const PrizeCase &c : cases) {
-        const Bet bet = betWithHits(draw, shape, c, betCount);
+        const LotteryNumbers bet = betWithHits(draw, shape, c, betCount);
         const BetCheck check = checkBets({bet}, draw, shape, table, options).bets.at(0);
         const std::string where = draw.lottery + " " + draw.issue + " " + std::to_string(c.front) + "+"
                                   + std::to_string(c.back) + (c.special ? "+特" : "");

@@ -6,7 +6,7 @@
 TEST(CheckText, GridCellsBecomeBetsOfTheDrawsZones)
 {
     const DrawShape ssq = drawShapeOf("双色球", {0, 33, 6, "蓝球", 16, 1});
-    const Bet bet = betOfCells({"03", "09", "14", "20", "27", "33", "07"}, ssq);
+    const LotteryNumbers bet = betOfCells({"03", "09", "14", "20", "27", "33", "07"}, ssq);
     EXPECT_EQ(bet.front, (std::vector<int>{3, 9, 14, 20, 27, 33}));
     EXPECT_EQ(bet.back, std::vector<int>{7});
     // A cell that is no number (a hand-edited file) never hits.

@@ -135,7 +135,7 @@ TEST(HistoryStore, TypedDrawsAddAndDelete)
 {
     TestAppDir dir;
     const HistoryStore store(dir.cataloguePath());
-    const Draw draw{"双色球", "2026014", "", {3, 9, 14, 20, 27, 33}, {7}, std::nullopt};
+    const Draw draw{{{3, 9, 14, 20, 27, 33}, {7}, std::nullopt}, "双色球", "2026014", ""};
     EXPECT_EQ(store.addDraw(draw), std::nullopt);
     Draw other = draw;
     other.issue = "26014";

@@ -26,8 +26,8 @@ PrizeRuleRow row(std::string level, int front, std::string prize, std::string pr
 
 TEST(CheckSummary, CountsStakeWinnersFixedAndFloatingPrizes)
 {
-    const Draw draw{"双色球", "2026093", "", {3, 9, 14, 20, 27, 33}, {7}, std::nullopt};
-    std::vector<Bet> bets(20, Bet{{1, 2, 4, 5, 6, 8}, {1}}); // nothing
+    const Draw draw{{{3, 9, 14, 20, 27, 33}, {7}, std::nullopt}, "双色球", "2026093", ""};
+    std::vector<LotteryNumbers> bets(20, LotteryNumbers{{1, 2, 4, 5, 6, 8}, {1}}); // nothing
     bets[3] = {{3, 9, 14, 20, 27, 33}, {7}};                 // 一等奖, floating
     bets[8] = {{3, 9, 14, 20, 1, 2}, {1}};                   // 4+0 五等奖 10
     bets[15] = {{1, 2, 4, 5, 6, 8}, {7}};                    // 0+1 六等奖 5
@@ -42,8 +42,8 @@ TEST(CheckSummary, CountsStakeWinnersFixedAndFloatingPrizes)
 
 TEST(CheckSummary, PoolTierAndUnratedBetsAreSpelledOut)
 {
-    const Draw draw{"大乐透", "26088", "", {4, 11, 18, 25, 35}, {3, 12}, std::nullopt};
-    const std::vector<Bet> bets = {{{4, 11, 18, 1, 2}, {5, 6}},       // 3+0 七等奖 5 / 7
+    const Draw draw{{{4, 11, 18, 25, 35}, {3, 12}, std::nullopt}, "大乐透", "26088", ""};
+    const std::vector<LotteryNumbers> bets = {{{4, 11, 18, 1, 2}, {5, 6}},       // 3+0 七等奖 5 / 7
                                    {{4, 11, 18, 25, 1}, {3, 6}},      // 4+1 四等奖 300 / 380
                                    {{4, 11, 18, 25, 35, 1}, {3, 6}}}; // six numbers: no single bet
     const PrizeTable table = shipped("大乐透");

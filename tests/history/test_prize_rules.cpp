@@ -79,7 +79,7 @@ TEST(ShippedPrizeRules, 大乐透NineLevelsBefore26014SevenTieredLevelsFrom26014
 
     // One tier asked for: only its amount.
     const Draw draw = drawOf("大乐透", "26088", {4, 11, 18, 25, 35}, {3, 12});
-    const Bet third = betWithHits(draw, kDlt, {5, 0, 0, "", ""}, 5);
+    const LotteryNumbers third = betWithHits(draw, kDlt, {5, 0, 0, "", ""}, 5);
     EXPECT_EQ(checkBets({third}, draw, kDlt, table, {PoolTier::High, ""}).bets[0].prize,
               (Prize{false, 666600, {}}));
     EXPECT_EQ(checkBets({third}, draw, kDlt, table, {PoolTier::Low, ""}).bets[0].prize,
@@ -151,7 +151,7 @@ TEST(ShippedPrizeRules, 快乐8PlayIsTheBetsCountOldAndNewTables)
         }
     }
     // Eleven numbers are no single bet of any play.
-    const Bet eleven{{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, {}};
+    const LotteryNumbers eleven{{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, {}};
     EXPECT_FALSE(checkBets({eleven}, drawOf("快乐8", "2026170", drawn), shape, table).bets[0].rated);
 }
 

@@ -42,13 +42,13 @@ TEST(CopiedBets, OneRowALineSeparatedBySpaces)
 
 TEST(BetHits, EachZoneAgainstItsOwnDraw)
 {
-    const WinningNumbers draw{{1, 5, 12, 19, 25, 31}, {7}};
+    const LotteryNumbers draw{{1, 5, 12, 19, 25, 31}, {7}};
     // 07 in the front is no hit for a blue ball of 07, nor the other way round.
     EXPECT_EQ(drawHits({"01", "07", "12", "20", "26", "30", "05"}, draw, kShuangseqiu),
               (std::vector<bool>{true, false, true, false, false, false, false}));
     EXPECT_EQ(drawHits({"02", "03", "04", "06", "08", "09", "07"}, draw, kShuangseqiu),
               (std::vector<bool>{false, false, false, false, false, false, true}));
-    const WinningNumbers digits{{1, 2, 3, 4, 5, 6}, {14}};
+    const LotteryNumbers digits{{1, 2, 3, 4, 5, 6}, {14}};
     EXPECT_EQ(drawHits({"1", "0", "3", "0", "0", "0", "14"}, digits, kQixingcai),
               (std::vector<bool>{true, false, true, false, false, false, true}));
     // A single pool is checked as a whole.

@@ -1,4 +1,4 @@
-#include "app/frequency_bars.h"
+#include "views/frequency_bars.h"
 
 #include <QPainter>
 

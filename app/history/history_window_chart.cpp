@@ -1,16 +1,18 @@
 // The history window's trend chart (走势图) and statistics (统计).
-#include "app/u_history.h"
+#include "app/history/history_window.h"
 
-#include "app/frequency_bars.h"
-#include "app/qt_print_surface.h"
-#include "app/trend_model.h"
-#include "app/trend_picture.h"
-#include "app/trend_view.h"
+#include "views/frequency_bars.h"
+#include "views/qt_print_surface.h"
+#include "views/trend_model.h"
+#include "views/trend_picture.h"
+#include "views/trend_view.h"
 #include "base/app_error.h"
 #include "base/file_io.h"
 #include "history/check_text.h"
+#include "results/printout.h"
 #include "results/save_name.h"
 #include "ui/desktop.h"
+#include "ui/guard.h"
 #include "ui/file_edge.h"
 
 #include <QBuffer>
@@ -51,104 +53,103 @@ QString numbersText(const std::vector<int> &numbers, bool digits)
 
 } // namespace
 
-void Tfrmhistory::createTrendTab()
+void HistoryWindow::createTrendTab()
 {
     auto *page = new QWidget(tabs);
     auto *layout = new QVBoxLayout(page);
     auto *controls = new QHBoxLayout;
-    comrange = spanList(page, "comrange", 0);
-    chkbets = new QCheckBox(QStringLiteral("叠加当前投注"), page);
-    chkbets->setObjectName(QStringLiteral("chkbets"));
-    btnpicture = new QPushButton(QStringLiteral("保存图片…"), page);
-    btnpicture->setObjectName(QStringLiteral("btnpicture"));
-    btnprintchart = new QPushButton(QStringLiteral("打印…"), page);
-    btnprintchart->setObjectName(QStringLiteral("btnprintchart"));
+    rangeList = spanList(page, "rangeList", 0);
+    showBetsCheck = new QCheckBox(QStringLiteral("叠加当前投注"), page);
+    showBetsCheck->setObjectName(QStringLiteral("showBetsCheck"));
+    savePictureButton = new QPushButton(QStringLiteral("保存图片…"), page);
+    savePictureButton->setObjectName(QStringLiteral("savePictureButton"));
+    printChartButton = new QPushButton(QStringLiteral("打印…"), page);
+    printChartButton->setObjectName(QStringLiteral("printChartButton"));
     controls->addWidget(new QLabel(QStringLiteral("显示："), page));
-    controls->addWidget(comrange);
-    controls->addWidget(chkbets);
+    controls->addWidget(rangeList);
+    controls->addWidget(showBetsCheck);
     controls->addStretch();
-    controls->addWidget(btnpicture);
-    controls->addWidget(btnprintchart);
+    controls->addWidget(savePictureButton);
+    controls->addWidget(printChartButton);
     layout->addLayout(controls);
     m_trendModel = new TrendModel(this);
-    grdtrend = new TrendView(m_trendModel, page);
-    grdtrend->setObjectName(QStringLiteral("grdtrend"));
-    layout->addWidget(grdtrend, 1);
+    trendView = new TrendView(m_trendModel, page);
+    trendView->setObjectName(QStringLiteral("trendView"));
+    layout->addWidget(trendView, 1);
     tabs->addTab(page, QStringLiteral("走势图"));
 
-    connect(comrange, &QComboBox::activated, this, [this] { guarded([this] { comrangeClick(); }); });
-    connect(chkbets, &QCheckBox::clicked, this, [this] { guarded([this] { chkbetsClick(); }); });
-    connect(btnpicture, &QPushButton::clicked, this, [this] { guarded([this] { btnpictureClick(); }); });
-    connect(btnprintchart, &QPushButton::clicked, this,
-            [this] { guarded([this] { btnprintchartClick(); }); });
+    connectGuarded(m_services.desktop, rangeList, &QComboBox::activated, this, &HistoryWindow::comrangeClick);
+    connectGuarded(m_services.desktop, showBetsCheck, &QCheckBox::clicked, this, &HistoryWindow::chkbetsClick);
+    connectGuarded(m_services.desktop, savePictureButton, &QPushButton::clicked, this, &HistoryWindow::btnpictureClick);
+    connectGuarded(m_services.desktop, printChartButton, &QPushButton::clicked, this, &HistoryWindow::btnprintchartClick);
 }
 
-void Tfrmhistory::createStatsTab()
+void HistoryWindow::createStatsTab()
 {
     auto *page = new QWidget(tabs);
     auto *layout = new QVBoxLayout(page);
     auto *controls = new QHBoxLayout;
-    comrecent = spanList(page, "comrecent", 1);
-    comgroup = new QComboBox(page);
-    comgroup->setObjectName(QStringLiteral("comgroup"));
+    recentList = spanList(page, "recentList", 1);
+    zoneList = new QComboBox(page);
+    zoneList->setObjectName(QStringLiteral("zoneList"));
     controls->addWidget(new QLabel(QStringLiteral("统计："), page));
-    controls->addWidget(comrecent);
-    controls->addWidget(comgroup);
+    controls->addWidget(recentList);
+    controls->addWidget(zoneList);
     controls->addStretch();
     layout->addLayout(controls);
-    lblhot = new QLabel(page);
-    lblhot->setObjectName(QStringLiteral("lblhot"));
-    lblcold = new QLabel(page);
-    lblcold->setObjectName(QStringLiteral("lblcold"));
-    for (QLabel *label : {lblhot, lblcold}) {
+    hotLabel = new QLabel(page);
+    hotLabel->setObjectName(QStringLiteral("hotLabel"));
+    coldLabel = new QLabel(page);
+    coldLabel->setObjectName(QStringLiteral("coldLabel"));
+    for (QLabel *label : {hotLabel, coldLabel}) {
         label->setTextFormat(Qt::PlainText);
         layout->addWidget(label);
     }
-    barfreq = new FrequencyBars(page);
-    barfreq->setObjectName(QStringLiteral("barfreq"));
-    layout->addWidget(barfreq, 1);
+    frequencyBars = new FrequencyBars(page);
+    frequencyBars->setObjectName(QStringLiteral("frequencyBars"));
+    layout->addWidget(frequencyBars, 1);
     tabs->addTab(page, QStringLiteral("统计"));
 
-    connect(comrecent, &QComboBox::activated, this, [this] { guarded([this] { comrecentClick(); }); });
-    connect(comgroup, &QComboBox::activated, this, [this] { guarded([this] { comgroupClick(); }); });
+    connectGuarded(m_services.desktop, recentList, &QComboBox::activated, this, &HistoryWindow::comrecentClick);
+    connectGuarded(m_services.desktop, zoneList, &QComboBox::activated, this, &HistoryWindow::comgroupClick);
 }
 
-void Tfrmhistory::showTrend()
+void HistoryWindow::showTrend()
 {
-    m_trendModel->setChart(TrendChart(m_draws, m_shape, spanOf(comrange)), m_shape.front.digits);
+    m_trendModel->setChart(TrendChart(m_draws, m_shape, spanOf(rangeList)), m_shape.front.digits);
     showOverlay();
-    grdtrend->scrollToBottom();
+    trendView->scrollToBottom();
 }
 
-void Tfrmhistory::showOverlay()
+void HistoryWindow::showOverlay()
 {
-    if (!chkbets->isChecked() || !m_services.bets) {
+    if (!showBetsCheck->isChecked() || !m_services.bets) {
         m_trendModel->setOverlay({});
         return;
     }
-    const std::vector<Bet> bets = m_services.bets(m_lottery.name).value_or(std::vector<Bet>{});
+    const std::vector<LotteryNumbers> bets = m_services.bets(m_lottery.name).value_or(std::vector<LotteryNumbers>{});
     m_trendModel->setOverlay(betColumnCounts(m_trendModel->chart(), bets));
 }
 
-void Tfrmhistory::showStats()
+void HistoryWindow::showStats()
 {
     const std::vector<ChartGroup> groups = chartGroups(m_shape);
-    const int chosen = std::clamp(comgroup->currentIndex(), 0, static_cast<int>(groups.size()) - 1);
-    comgroup->clear();
+    const int chosen = std::clamp(zoneList->currentIndex(), 0, static_cast<int>(groups.size()) - 1);
+    zoneList->clear();
     for (const ChartGroup &group : groups)
-        comgroup->addItem(QString::fromStdString(group.label));
-    comgroup->setCurrentIndex(chosen);
-    comgroup->setVisible(groups.size() > 1);
+        zoneList->addItem(QString::fromStdString(group.label));
+    zoneList->setCurrentIndex(chosen);
+    zoneList->setVisible(groups.size() > 1);
 
-    const TrendChart chart(m_draws, m_shape, spanOf(comrecent));
+    const TrendChart chart(m_draws, m_shape, spanOf(recentList));
     const ChartGroup &group = groups[static_cast<size_t>(chosen)];
     const HotCold heat = hotAndCold(chart, chosen, hotColdCount(group));
     const bool digits = group.position >= 0;
-    const QString span = spanOf(comrecent) && chart.rowCount() == spanOf(comrecent)
+    const QString span = spanOf(recentList) && chart.rowCount() == spanOf(recentList)
                              ? QStringLiteral("最近%1期").arg(chart.rowCount())
                              : QStringLiteral("全部%1期").arg(chart.rowCount());
-    lblhot->setText(QStringLiteral("%1热号（出现最多）：%2").arg(span, numbersText(heat.hot, digits)));
-    lblcold->setText(QStringLiteral("%1冷号（出现最少）：%2").arg(span, numbersText(heat.cold, digits)));
+    hotLabel->setText(QStringLiteral("%1热号（出现最多）：%2").arg(span, numbersText(heat.hot, digits)));
+    coldLabel->setText(QStringLiteral("%1冷号（出现最少）：%2").arg(span, numbersText(heat.cold, digits)));
 
     std::vector<FrequencyBars::Bar> bars;
     for (int c = 0; c < chart.columnCount(); ++c) {
@@ -164,44 +165,44 @@ void Tfrmhistory::showStats()
         bars.push_back({numbersText({number}, digits), chart.stats(c).appearances, level});
     }
     if (chart.rowCount() == 0) {
-        lblhot->setText(QStringLiteral("还没有开奖号码，请先在“开奖号码”页导入或添加。"));
-        lblcold->clear();
+        hotLabel->setText(QStringLiteral("还没有开奖号码，请先在“开奖号码”页导入或添加。"));
+        coldLabel->clear();
         bars.clear();
     }
-    barfreq->setBars(std::move(bars));
+    frequencyBars->setBars(std::move(bars));
 }
 
-void Tfrmhistory::comrangeClick()
+void HistoryWindow::comrangeClick()
 {
     showTrend();
 }
 
-void Tfrmhistory::chkbetsClick()
+void HistoryWindow::chkbetsClick()
 {
     showOverlay();
     // The row of the bets stands last: in sight once asked for.
-    grdtrend->scrollToBottom();
+    trendView->scrollToBottom();
 }
 
-void Tfrmhistory::comrecentClick()
+void HistoryWindow::comrecentClick()
 {
     showStats();
 }
 
-void Tfrmhistory::comgroupClick()
+void HistoryWindow::comgroupClick()
 {
     showStats();
 }
 
-bool Tfrmhistory::event(QEvent *event)
+bool HistoryWindow::event(QEvent *event)
 {
     // Back from the main window, the overlay shows the bets as they are now.
-    if (event->type() == QEvent::WindowActivate && chkbets->isChecked())
+    if (event->type() == QEvent::WindowActivate && showBetsCheck->isChecked())
         guarded([this] { showOverlay(); });
     return QWidget::event(event);
 }
 
-void Tfrmhistory::btnpictureClick()
+void HistoryWindow::btnpictureClick()
 {
     const int draws = m_trendModel->chart().rowCount();
     if (draws == 0) {
@@ -233,7 +234,7 @@ void Tfrmhistory::btnpictureClick()
     m_services.desktop.message(this, MessageKind::Plain, windowTitle(), QStringLiteral("成功保存！"));
 }
 
-void Tfrmhistory::btnprintchartClick()
+void HistoryWindow::btnprintchartClick()
 {
     if (m_trendModel->chart().rowCount() == 0) {
         m_services.desktop.message(this, MessageKind::Plain, windowTitle(),
@@ -246,7 +247,7 @@ void Tfrmhistory::btnprintchartClick()
     std::unique_ptr<Desktop::Progress> progress;
     QtPrintSurface surface(&printer);
     printTrend(surface, *m_trendModel, [&](int page, int pages) {
-        if (pages <= 3)
+        if (!printShowsProgress(pages))
             return true;
         if (!progress)
             progress = m_services.desktop.startProgress(this, QStringLiteral("打印走势图"), pages);

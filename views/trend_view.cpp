@@ -1,8 +1,8 @@
-#include "app/trend_view.h"
+#include "views/trend_view.h"
 
-#include "app/table_corner.h"
-#include "app/trend_model.h"
-#include "app/trend_paint.h"
+#include "views/table_corner.h"
+#include "views/trend_model.h"
+#include "views/trend_paint.h"
 
 #include <QAbstractButton>
 #include <QEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/banner_download.h"
+#include "media/banner_download.h"
 
 #include <QObject>
 

@@ -1,4 +1,4 @@
-#include "app/trend_model.h"
+#include "views/trend_model.h"
 
 #include <QColor>
 

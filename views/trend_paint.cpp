@@ -1,6 +1,6 @@
-#include "app/trend_paint.h"
+#include "views/trend_paint.h"
 
-#include "app/trend_model.h"
+#include "views/trend_model.h"
 
 #include <QFontInfo>
 #include <QPainter>

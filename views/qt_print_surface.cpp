@@ -1,4 +1,4 @@
-#include "app/qt_print_surface.h"
+#include "views/qt_print_surface.h"
 #include "ui/file_edge.h"
 
 #include "base/app_error.h"

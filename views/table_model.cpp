@@ -1,4 +1,4 @@
-#include "app/table_model.h"
+#include "views/table_model.h"
 
 FunctionTableModel::FunctionTableModel(QObject *parent)
     : QAbstractTableModel(parent)

@@ -3,7 +3,7 @@
 // pictures are the program's own window at each step (korvel-demo-pictures),
 // so the demonstration always says and shows what the program really does.
 #include "app/chinese_ui.h"
-#include "app/demo/demo_example.h"
+#include "demo/demo_example.h"
 #include "base/lottery.h"
 #include "engine/conversion.h"
 #include "engine/correction.h"

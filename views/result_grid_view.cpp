@@ -1,6 +1,6 @@
-#include "app/result_grid_view.h"
+#include "views/result_grid_view.h"
 
-#include "app/table_corner.h"
+#include "views/table_corner.h"
 #include "results/result_grid_model.h"
 
 #include <QAbstractButton>

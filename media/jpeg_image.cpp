@@ -1,5 +1,4 @@
-#include "app/jpeg_image.h"
-#include "ui/file_edge.h"
+#include "media/jpeg_image.h"
 
 #include "base/app_error.h"
 #include "base/file_io.h"
@@ -138,7 +137,7 @@ QImage decodeJpeg(std::string_view bytes)
 
 QImage readJpeg(const QString &path)
 {
-    const std::string bytes = readFile(nativePath(path));
+    const std::string bytes = readFile(QFile::encodeName(path).toStdString());
     return decodeAs(bytes, "图片“" + quotedText(QFileInfo(path).fileName().toStdString()) + "”");
 }
 

@@ -1,8 +1,8 @@
-#include "app/trend_picture.h"
+#include "views/trend_picture.h"
 
-#include "app/qt_print_surface.h"
-#include "app/trend_model.h"
-#include "app/trend_paint.h"
+#include "views/qt_print_surface.h"
+#include "views/trend_model.h"
+#include "views/trend_paint.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "app/banner_fetch.h"
+#include "media/banner_fetch.h"
 
 #include "base/file_io.h"
 

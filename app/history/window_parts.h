@@ -2,7 +2,7 @@
 
 // Pieces the windows of the draw history share.
 
-#include "app/table_model.h"
+#include "views/table_model.h"
 #include "history/prize_check.h"
 
 #include <QHeaderView>
@@ -10,7 +10,7 @@
 #include <QTableView>
 
 // A bet as the check lists it: "01 02 03 04 05 06 + 07".
-inline QString betText(const Bet &bet, const DrawShape &shape)
+inline QString betText(const LotteryNumbers &bet, const DrawShape &shape)
 {
     std::string text = zoneText(bet.front, shape.front.digits);
     if (!bet.back.empty())

@@ -1,12 +1,12 @@
 // The history window and its first tab, the stored draws.
-#include "app/u_history.h"
+#include "app/history/history_window.h"
 
 #include "app/lottery_shape.h"
-#include "app/table_model.h"
-#include "app/trend_model.h"
-#include "app/trend_picture.h"
-#include "app/window_parts.h"
-#include "app/window_place.h"
+#include "views/table_model.h"
+#include "views/trend_model.h"
+#include "views/trend_picture.h"
+#include "app/history/window_parts.h"
+#include "app/history/window_place.h"
 #include "base/file_io.h"
 #include "history/check_text.h"
 #include "history/draw_text.h"
@@ -29,10 +29,6 @@
 
 namespace {
 
-// A draw file is a few hundred bytes a draw; anything larger is no such file
-// and is refused before it is read.
-constexpr qint64 kLargestDrawFile = 32 * 1024 * 1024;
-
 QPushButton *button(QWidget *parent, const char *name, const QString &text)
 {
     auto *result = new QPushButton(text, parent);
@@ -43,17 +39,17 @@ QPushButton *button(QWidget *parent, const char *name, const QString &text)
 
 } // namespace
 
-Tfrmhistory::Tfrmhistory(HistoryServices services, QWidget *parent)
+HistoryWindow::HistoryWindow(HistoryServices services, QWidget *parent)
     : QWidget(parent, Qt::Window)
     , m_services(std::move(services))
 {
-    setObjectName(QStringLiteral("frmhistory"));
+    setObjectName(QStringLiteral("historyWindow"));
     resize(880, 580);
     auto *layout = new QVBoxLayout(this);
-    lblcount = new QLabel(this);
-    lblcount->setObjectName(QStringLiteral("lblcount"));
-    lblcount->setTextFormat(Qt::PlainText);
-    layout->addWidget(lblcount);
+    drawCountLabel = new QLabel(this);
+    drawCountLabel->setObjectName(QStringLiteral("drawCountLabel"));
+    drawCountLabel->setTextFormat(Qt::PlainText);
+    layout->addWidget(drawCountLabel);
     tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("tabs"));
     layout->addWidget(tabs);
@@ -62,44 +58,44 @@ Tfrmhistory::Tfrmhistory(HistoryServices services, QWidget *parent)
     createStatsTab();
 }
 
-Tfrmhistory::~Tfrmhistory() = default;
+HistoryWindow::~HistoryWindow() = default;
 
-void Tfrmhistory::createDrawsTab()
+void HistoryWindow::createDrawsTab()
 {
     auto *page = new QWidget(tabs);
     auto *layout = new QHBoxLayout(page);
     m_drawModel = new FunctionTableModel(this);
-    grddraws = listTable(page, "grddraws", m_drawModel);
-    layout->addWidget(grddraws, 1);
+    drawTable = listTable(page, "drawTable", m_drawModel);
+    layout->addWidget(drawTable, 1);
 
     auto *buttons = new QVBoxLayout;
-    btnimport = button(page, "btnimport", QStringLiteral("导入…"));
-    btnexport = button(page, "btnexport", QStringLiteral("导出…"));
-    btnadddraw = button(page, "btnadddraw", QStringLiteral("添加…"));
-    btndelete = button(page, "btndelete", QStringLiteral("删除"));
-    for (QPushButton *b : {btnimport, btnexport, btnadddraw, btndelete})
+    importButton = button(page, "importButton", QStringLiteral("导入…"));
+    exportButton = button(page, "exportButton", QStringLiteral("导出…"));
+    addDrawButton = button(page, "addDrawButton", QStringLiteral("添加…"));
+    deleteButton = button(page, "deleteButton", QStringLiteral("删除"));
+    for (QPushButton *b : {importButton, exportButton, addDrawButton, deleteButton})
         buttons->addWidget(b);
     buttons->addStretch();
     layout->addLayout(buttons);
     tabs->addTab(page, QStringLiteral("开奖号码"));
 
-    connect(btnimport, &QPushButton::clicked, this, [this] { guarded([this] { btnimportClick(); }); });
-    connect(btnexport, &QPushButton::clicked, this, [this] { guarded([this] { btnexportClick(); }); });
-    connect(btnadddraw, &QPushButton::clicked, this, [this] { guarded([this] { btnadddrawClick(); }); });
-    connect(btndelete, &QPushButton::clicked, this, [this] { guarded([this] { btndeleteClick(); }); });
+    connectGuarded(m_services.desktop, importButton, &QPushButton::clicked, this, &HistoryWindow::btnimportClick);
+    connectGuarded(m_services.desktop, exportButton, &QPushButton::clicked, this, &HistoryWindow::btnexportClick);
+    connectGuarded(m_services.desktop, addDrawButton, &QPushButton::clicked, this, &HistoryWindow::btnadddrawClick);
+    connectGuarded(m_services.desktop, deleteButton, &QPushButton::clicked, this, &HistoryWindow::btndeleteClick);
 }
 
-void Tfrmhistory::guarded(const std::function<void()> &handler)
+void HistoryWindow::guarded(const std::function<void()> &handler)
 {
     runGuarded(m_services.desktop, this, handler);
 }
 
-HistoryStore Tfrmhistory::store() const
+HistoryStore HistoryWindow::store() const
 {
     return HistoryStore(qPath(m_services.folder.catalogue()));
 }
 
-void Tfrmhistory::followLottery(const LotteryInfo &lottery)
+void HistoryWindow::followLottery(const LotteryInfo &lottery)
 {
     m_lottery = lottery;
     m_shape = lotteryDrawShape(lottery);
@@ -107,7 +103,7 @@ void Tfrmhistory::followLottery(const LotteryInfo &lottery)
     guarded([this] { reload(); });
 }
 
-void Tfrmhistory::showLottery(const LotteryInfo &lottery)
+void HistoryWindow::showLottery(const LotteryInfo &lottery)
 {
     followLottery(lottery);
     if (!isVisible()) {
@@ -122,7 +118,7 @@ void Tfrmhistory::showLottery(const LotteryInfo &lottery)
     activateWindow();
 }
 
-void Tfrmhistory::reload()
+void HistoryWindow::reload()
 {
     // Whatever the reading does, the window shows no draws of another lottery.
     m_draws.clear();
@@ -132,13 +128,13 @@ void Tfrmhistory::reload()
                         .arg(quotedText(m_lottery.name), QString::number(m_draws.size()));
     if (stored.unfit > 0)
         count += QStringLiteral("（另有%1期与本彩票的号码不符，未列出）").arg(stored.unfit);
-    lblcount->setText(count);
+    drawCountLabel->setText(count);
     showDraws();
     showTrend();
     showStats();
 }
 
-void Tfrmhistory::showDraws()
+void HistoryWindow::showDraws()
 {
     m_drawModel->reset({QStringLiteral("期号"), QStringLiteral("开奖日期"), QStringLiteral("开奖号码")},
                        static_cast<int>(m_draws.size()), [this](int row, int column, int role) -> QVariant {
@@ -155,11 +151,11 @@ void Tfrmhistory::showDraws()
                                return QString::fromStdString(drawNumbersText(draw, m_shape));
                            }
                        });
-    grddraws->setColumnWidth(0, 90);
-    grddraws->setColumnWidth(1, 100);
+    drawTable->setColumnWidth(0, 90);
+    drawTable->setColumnWidth(1, 100);
 }
 
-FileDialogRequest Tfrmhistory::drawFileDialog(const QString &title) const
+FileDialogRequest HistoryWindow::drawFileDialog(const QString &title) const
 {
     FileDialogRequest request;
     request.title = title;
@@ -169,13 +165,13 @@ FileDialogRequest Tfrmhistory::drawFileDialog(const QString &title) const
     return request;
 }
 
-void Tfrmhistory::btnimportClick()
+void HistoryWindow::btnimportClick()
 {
     const QString file
         = m_services.desktop.openFileName(this, drawFileDialog(QStringLiteral("导入开奖号码")));
     if (file.isEmpty())
         return;
-    if (QFileInfo(file).size() > kLargestDrawFile) {
+    if (QFileInfo(file).size() > static_cast<qint64>(kMaxDrawFileBytes)) {
         m_services.desktop.message(this, MessageKind::Plain, windowTitle(),
                                    QStringLiteral("文件太大（超过32MB），不是开奖号码文件。"));
         return;
@@ -187,7 +183,7 @@ void Tfrmhistory::btnimportClick()
                                QString::fromStdString(importReportText(plan)));
 }
 
-void Tfrmhistory::btnexportClick()
+void HistoryWindow::btnexportClick()
 {
     if (m_draws.empty()) {
         m_services.desktop.message(this, MessageKind::Plain, windowTitle(),
@@ -204,7 +200,7 @@ void Tfrmhistory::btnexportClick()
                                QStringLiteral("成功导出%1期开奖号码！").arg(m_draws.size()));
 }
 
-void Tfrmhistory::btnadddrawClick()
+void HistoryWindow::btnadddrawClick()
 {
     const std::optional<QString> typed = m_services.desktop.askText(
         this, QStringLiteral("添加开奖号码"),
@@ -227,10 +223,10 @@ void Tfrmhistory::btnadddrawClick()
     reload();
 }
 
-void Tfrmhistory::btndeleteClick()
+void HistoryWindow::btndeleteClick()
 {
     std::vector<std::string> issues;
-    for (const QModelIndex &index : grddraws->selectionModel()->selectedRows())
+    for (const QModelIndex &index : drawTable->selectionModel()->selectedRows())
         issues.push_back(m_draws[m_draws.size() - 1 - static_cast<size_t>(index.row())].issue);
     if (issues.empty()) {
         m_services.desktop.message(this, MessageKind::Plain, windowTitle(),

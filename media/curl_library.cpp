@@ -1,4 +1,4 @@
-#include "app/curl_library.h"
+#include "media/curl_library.h"
 
 #include <dlfcn.h>
 

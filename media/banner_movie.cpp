@@ -1,4 +1,4 @@
-#include "app/banner_movie.h"
+#include "media/banner_movie.h"
 
 #include <QBuffer>
 #include <QMovie>

@@ -1,6 +1,6 @@
-#include "app/banner_download.h"
+#include "media/banner_download.h"
 
-#include "app/curl_library.h"
+#include "media/curl_library.h"
 #include "base/gbk.h"
 
 #include <algorithm>

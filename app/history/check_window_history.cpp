@@ -1,9 +1,9 @@
 // The check window's second page: every bet against every stored draw.
-#include "app/u_check.h"
+#include "app/history/check_window.h"
 
-#include "app/table_model.h"
-#include "app/window_parts.h"
-#include "app/window_place.h"
+#include "views/table_model.h"
+#include "app/history/window_parts.h"
+#include "app/history/window_place.h"
 #include "history/check_text.h"
 #include "ui/desktop.h"
 #include "ui/guard.h"
@@ -21,20 +21,20 @@ constexpr size_t kQuickHistoryWork = 20'000'000;
 
 } // namespace
 
-void Tfrmcheck::createHistoryPage()
+void CheckWindow::createHistoryPage()
 {
     auto *page = new QWidget(tabs);
     auto *layout = new QVBoxLayout(page);
-    lblhistory = plainLabel(page, "lblhistory");
-    layout->addWidget(lblhistory);
+    historySummaryLabel = plainLabel(page, "historySummaryLabel");
+    layout->addWidget(historySummaryLabel);
     m_historyModel = new FunctionTableModel(this);
-    grdhistory = listTable(page, "grdhistory", m_historyModel);
-    layout->addWidget(grdhistory, 1);
+    historyTable = listTable(page, "historyTable", m_historyModel);
+    layout->addWidget(historyTable, 1);
     tabs->addTab(page, QStringLiteral("对照历史"));
-    connect(tabs, &QTabWidget::currentChanged, this, [this] { guarded([this] { gridChanged(); }); });
+    connectGuarded(m_services.desktop, tabs, &QTabWidget::currentChanged, this, &CheckWindow::gridChanged);
 }
 
-void Tfrmcheck::checkHistory(const LotteryInfo &lottery)
+void CheckWindow::checkHistory(const LotteryInfo &lottery)
 {
     load(lottery);
     if (m_draws.empty()) {
@@ -56,9 +56,9 @@ void Tfrmcheck::checkHistory(const LotteryInfo &lottery)
     runHistory();
 }
 
-void Tfrmcheck::runHistory()
+void CheckWindow::runHistory()
 {
-    std::optional<std::vector<Bet>> bets = m_services.bets(m_lottery.name);
+    std::optional<std::vector<LotteryNumbers>> bets = m_services.bets(m_lottery.name);
     if (!bets) {
         hide();
         return;
@@ -66,7 +66,7 @@ void Tfrmcheck::runHistory()
     m_bets = std::move(*bets);
     m_history.clear();
     if (m_draws.empty()) {
-        lblhistory->setText(QStringLiteral("还没有%1的开奖号码。").arg(quotedText(m_lottery.name)));
+        historySummaryLabel->setText(QStringLiteral("还没有%1的开奖号码。").arg(quotedText(m_lottery.name)));
         m_historyModel->reset({}, 0, {});
         return;
     }
@@ -95,7 +95,7 @@ void Tfrmcheck::runHistory()
         text = QStringLiteral("对照已停止。");
     else if (m_table.empty())
         text += QStringLiteral("；本彩票没有奖级规则，只显示命中个数");
-    lblhistory->setText(text);
+    historySummaryLabel->setText(text);
     m_historyModel->reset(
         {QStringLiteral("序号"), QStringLiteral("投注号码"), QStringLiteral("最好奖级"),
          QStringLiteral("各奖级次数")},
@@ -117,6 +117,6 @@ void Tfrmcheck::runHistory()
                                         : QString::fromStdString(levelCountsText(check));
             }
         });
-    grdhistory->setColumnWidth(0, 48);
-    grdhistory->setColumnWidth(1, 200);
+    historyTable->setColumnWidth(0, 48);
+    historyTable->setColumnWidth(1, 200);
 }

@@ -1,4 +1,4 @@
-#include "app/table_corner.h"
+#include "views/table_corner.h"
 
 #include <QAbstractButton>
 #include <QStyleOptionHeader>

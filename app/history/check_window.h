@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/history_services.h"
+#include "app/history/history_services.h"
 #include "catalogue/lottery_info.h"
 #include "history/prize_check.h"
 
@@ -21,11 +21,11 @@ class ResultGridModel;
 // one draw (核对开奖号码), with the hits, level and prize of each bet, or
 // against every stored draw (对照历史). It highlights the hits in `grid` and
 // follows the grid's changes while it is open.
-class Tfrmcheck : public QWidget
+class CheckWindow : public QWidget
 {
 public:
-    Tfrmcheck(HistoryServices services, ResultGridModel &grid, QWidget *parent = nullptr);
-    ~Tfrmcheck() override;
+    CheckWindow(HistoryServices services, ResultGridModel &grid, QWidget *parent = nullptr);
+    ~CheckWindow() override;
 
     // Against the newest stored draw; when none is stored, against a draw
     // the player types in (nothing opens when that is cancelled or refused).
@@ -62,7 +62,7 @@ private:
     std::vector<Draw> m_draws; // oldest first
     PrizeTable m_table;
     std::optional<Draw> m_typed;
-    std::vector<Bet> m_bets;
+    std::vector<LotteryNumbers> m_bets;
     DrawCheck m_check;
     std::vector<HistoryCheck> m_history;
     QLabel *m_playLabel = nullptr; // shown with the choices beside them
@@ -72,12 +72,12 @@ private:
 
 public:
     QTabWidget *tabs = nullptr;
-    QComboBox *comdraw = nullptr;
-    QPushButton *btntype = nullptr;
-    QComboBox *complay = nullptr;
-    QComboBox *comtier = nullptr;
-    QTableView *grdcheck = nullptr;
-    QLabel *lblsummary = nullptr;
-    QLabel *lblhistory = nullptr;
-    QTableView *grdhistory = nullptr;
+    QComboBox *drawList = nullptr;
+    QPushButton *typeDrawButton = nullptr;
+    QComboBox *playList = nullptr;
+    QComboBox *tierList = nullptr;
+    QTableView *checkTable = nullptr;
+    QLabel *summaryLabel = nullptr;
+    QLabel *historySummaryLabel = nullptr;
+    QTableView *historyTable = nullptr;
 };

@@ -1,9 +1,9 @@
-#include "app/u_check.h"
+#include "app/history/check_window.h"
 
 #include "app/lottery_shape.h"
-#include "app/table_model.h"
-#include "app/window_parts.h"
-#include "app/window_place.h"
+#include "views/table_model.h"
+#include "app/history/window_parts.h"
+#include "app/history/window_place.h"
 #include "history/check_text.h"
 #include "history/draw_text.h"
 #include "history/history_store.h"
@@ -23,12 +23,12 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-Tfrmcheck::Tfrmcheck(HistoryServices services, ResultGridModel &grid, QWidget *parent)
+CheckWindow::CheckWindow(HistoryServices services, ResultGridModel &grid, QWidget *parent)
     : QWidget(parent, Qt::Window)
     , m_services(std::move(services))
     , m_grid(grid)
 {
-    setObjectName(QStringLiteral("frmcheck"));
+    setObjectName(QStringLiteral("checkWindow"));
     resize(760, 480);
     auto *layout = new QVBoxLayout(this);
     tabs = new QTabWidget(this);
@@ -42,62 +42,62 @@ Tfrmcheck::Tfrmcheck(HistoryServices services, ResultGridModel &grid, QWidget *p
     auto *pending = new QTimer(this);
     pending->setSingleShot(true);
     pending->setInterval(0);
-    connect(pending, &QTimer::timeout, this, [this] { guarded([this] { gridChanged(); }); });
+    connectGuarded(m_services.desktop, pending, &QTimer::timeout, this, &CheckWindow::gridChanged);
     const auto later = [pending] { pending->start(); };
     connect(&m_grid, &QAbstractItemModel::modelReset, this, later);
     connect(&m_grid, &QAbstractItemModel::rowsInserted, this, later);
     connect(&m_grid, &QAbstractItemModel::headerDataChanged, this, later);
 }
 
-Tfrmcheck::~Tfrmcheck() = default;
+CheckWindow::~CheckWindow() = default;
 
-void Tfrmcheck::createCheckPage()
+void CheckWindow::createCheckPage()
 {
     auto *page = new QWidget(tabs);
     auto *layout = new QVBoxLayout(page);
     auto *controls = new QHBoxLayout;
-    comdraw = new QComboBox(page);
-    comdraw->setObjectName(QStringLiteral("comdraw"));
+    drawList = new QComboBox(page);
+    drawList->setObjectName(QStringLiteral("drawList"));
     // Sized by the length of a draw, not by measuring ten thousand of them.
-    comdraw->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    comdraw->setMinimumContentsLength(36);
-    btntype = new QPushButton(QStringLiteral("输入开奖号码…"), page);
-    btntype->setObjectName(QStringLiteral("btntype"));
-    btntype->setAutoDefault(false);
-    complay = new QComboBox(page);
-    complay->setObjectName(QStringLiteral("complay"));
-    comtier = new QComboBox(page);
-    comtier->setObjectName(QStringLiteral("comtier"));
+    drawList->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    drawList->setMinimumContentsLength(36);
+    typeDrawButton = new QPushButton(QStringLiteral("输入开奖号码…"), page);
+    typeDrawButton->setObjectName(QStringLiteral("typeDrawButton"));
+    typeDrawButton->setAutoDefault(false);
+    playList = new QComboBox(page);
+    playList->setObjectName(QStringLiteral("playList"));
+    tierList = new QComboBox(page);
+    tierList->setObjectName(QStringLiteral("tierList"));
     m_playLabel = new QLabel(QStringLiteral("玩法："), page);
     m_tierLabel = new QLabel(QStringLiteral("奖池："), page);
     controls->addWidget(new QLabel(QStringLiteral("开奖号码："), page));
-    controls->addWidget(comdraw, 1);
-    controls->addWidget(btntype);
-    for (QWidget *choice : {static_cast<QWidget *>(m_playLabel), static_cast<QWidget *>(complay),
-                            static_cast<QWidget *>(m_tierLabel), static_cast<QWidget *>(comtier)}) {
+    controls->addWidget(drawList, 1);
+    controls->addWidget(typeDrawButton);
+    for (QWidget *choice : {static_cast<QWidget *>(m_playLabel), static_cast<QWidget *>(playList),
+                            static_cast<QWidget *>(m_tierLabel), static_cast<QWidget *>(tierList)}) {
         controls->addWidget(choice);
         choice->hide();
     }
     layout->addLayout(controls);
     m_checkModel = new FunctionTableModel(this);
-    grdcheck = listTable(page, "grdcheck", m_checkModel);
-    layout->addWidget(grdcheck, 1);
-    lblsummary = plainLabel(page, "lblsummary");
-    layout->addWidget(lblsummary);
+    checkTable = listTable(page, "checkTable", m_checkModel);
+    layout->addWidget(checkTable, 1);
+    summaryLabel = plainLabel(page, "summaryLabel");
+    layout->addWidget(summaryLabel);
     tabs->addTab(page, QStringLiteral("核对开奖号码"));
 
-    connect(comdraw, &QComboBox::activated, this, [this] { guarded([this] { comdrawClick(); }); });
-    connect(btntype, &QPushButton::clicked, this, [this] { guarded([this] { btntypeClick(); }); });
-    connect(complay, &QComboBox::activated, this, [this] { guarded([this] { complayClick(); }); });
-    connect(comtier, &QComboBox::activated, this, [this] { guarded([this] { comtierClick(); }); });
+    connectGuarded(m_services.desktop, drawList, &QComboBox::activated, this, &CheckWindow::comdrawClick);
+    connectGuarded(m_services.desktop, typeDrawButton, &QPushButton::clicked, this, &CheckWindow::btntypeClick);
+    connectGuarded(m_services.desktop, playList, &QComboBox::activated, this, &CheckWindow::complayClick);
+    connectGuarded(m_services.desktop, tierList, &QComboBox::activated, this, &CheckWindow::comtierClick);
 }
 
-void Tfrmcheck::guarded(const std::function<void()> &handler)
+void CheckWindow::guarded(const std::function<void()> &handler)
 {
     runGuarded(m_services.desktop, this, handler);
 }
 
-void Tfrmcheck::load(const LotteryInfo &lottery)
+void CheckWindow::load(const LotteryInfo &lottery)
 {
     const HistoryStore store(qPath(m_services.folder.catalogue()));
     const DrawShape shape = lotteryDrawShape(lottery);
@@ -111,7 +111,7 @@ void Tfrmcheck::load(const LotteryInfo &lottery)
     setWindowTitle(QStringLiteral("核对开奖号码 - %1").arg(quotedText(lottery.name)));
 }
 
-std::optional<Draw> Tfrmcheck::askDraw(QWidget *owner)
+std::optional<Draw> CheckWindow::askDraw(QWidget *owner)
 {
     const std::optional<QString> typed = m_services.desktop.askText(
         owner, QStringLiteral("核对开奖号码"),
@@ -127,7 +127,7 @@ std::optional<Draw> Tfrmcheck::askDraw(QWidget *owner)
     return std::move(parsed.value());
 }
 
-void Tfrmcheck::checkDraw(const LotteryInfo &lottery)
+void CheckWindow::checkDraw(const LotteryInfo &lottery)
 {
     QWidget *owner = isVisible() ? this : parentWidget();
     load(lottery);
@@ -151,19 +151,19 @@ void Tfrmcheck::checkDraw(const LotteryInfo &lottery)
     activateWindow();
 }
 
-void Tfrmcheck::fillDrawList()
+void CheckWindow::fillDrawList()
 {
-    comdraw->clear();
+    drawList->clear();
     if (m_typed)
-        comdraw->addItem(QString::fromStdString(drawLabel(*m_typed, m_shape)));
+        drawList->addItem(QString::fromStdString(drawLabel(*m_typed, m_shape)));
     for (auto draw = m_draws.rbegin(); draw != m_draws.rend(); ++draw)
-        comdraw->addItem(QString::fromStdString(drawLabel(*draw, m_shape)));
-    comdraw->setCurrentIndex(0);
+        drawList->addItem(QString::fromStdString(drawLabel(*draw, m_shape)));
+    drawList->setCurrentIndex(0);
 }
 
-std::optional<Draw> Tfrmcheck::chosenDraw() const
+std::optional<Draw> CheckWindow::chosenDraw() const
 {
-    int index = comdraw->currentIndex();
+    int index = drawList->currentIndex();
     if (m_typed && index == 0)
         return m_typed;
     index -= m_typed ? 1 : 0;
@@ -172,24 +172,24 @@ std::optional<Draw> Tfrmcheck::chosenDraw() const
     return m_draws[m_draws.size() - 1 - static_cast<size_t>(index)];
 }
 
-CheckOptions Tfrmcheck::options() const
+CheckOptions CheckWindow::options() const
 {
     CheckOptions options;
-    if (!comtier->isHidden())
-        options.tier = comtier->currentIndex() == 1   ? PoolTier::High
-                       : comtier->currentIndex() == 2 ? PoolTier::Low
+    if (!tierList->isHidden())
+        options.tier = tierList->currentIndex() == 1   ? PoolTier::High
+                       : tierList->currentIndex() == 2 ? PoolTier::Low
                                                       : PoolTier::Both;
-    if (!complay->isHidden())
-        options.play = complay->currentText().toStdString();
+    if (!playList->isHidden())
+        options.play = playList->currentText().toStdString();
     return options;
 }
 
-void Tfrmcheck::comdrawClick()
+void CheckWindow::comdrawClick()
 {
     runCheck();
 }
 
-void Tfrmcheck::btntypeClick()
+void CheckWindow::btntypeClick()
 {
     std::optional<Draw> typed = askDraw(this);
     if (!typed)
@@ -199,17 +199,17 @@ void Tfrmcheck::btntypeClick()
     runCheck();
 }
 
-void Tfrmcheck::complayClick()
+void CheckWindow::complayClick()
 {
     runCheck();
 }
 
-void Tfrmcheck::comtierClick()
+void CheckWindow::comtierClick()
 {
     runCheck();
 }
 
-void Tfrmcheck::gridChanged()
+void CheckWindow::gridChanged()
 {
     if (!isVisible())
         return;
@@ -219,10 +219,10 @@ void Tfrmcheck::gridChanged()
         runHistory();
 }
 
-void Tfrmcheck::runCheck()
+void CheckWindow::runCheck()
 {
     const std::optional<Draw> draw = chosenDraw();
-    std::optional<std::vector<Bet>> bets = m_services.bets(m_lottery.name);
+    std::optional<std::vector<LotteryNumbers>> bets = m_services.bets(m_lottery.name);
     if (!draw || !bets) {
         // The grid now holds another lottery's bets.
         hide();
@@ -233,27 +233,27 @@ void Tfrmcheck::runCheck()
     QStringList plays;
     for (const std::string &play : playChoices(m_table, draw->issue, betCount))
         plays << QString::fromStdString(play);
-    const QString play = complay->currentText();
-    complay->clear();
-    complay->addItems(plays);
-    complay->setCurrentIndex(std::max(0, static_cast<int>(plays.indexOf(play))));
-    complay->setVisible(!plays.isEmpty());
+    const QString play = playList->currentText();
+    playList->clear();
+    playList->addItems(plays);
+    playList->setCurrentIndex(std::max(0, static_cast<int>(plays.indexOf(play))));
+    playList->setVisible(!plays.isEmpty());
     m_playLabel->setVisible(!plays.isEmpty());
 
     m_check = checkBets(m_bets, *draw, m_shape, m_table, options());
     const QString high = QString::fromStdString(m_check.highCondition);
-    if (high.isEmpty() != comtier->isHidden() || (!high.isEmpty() && !comtier->itemText(1).contains(high))) {
-        comtier->clear();
+    if (high.isEmpty() != tierList->isHidden() || (!high.isEmpty() && !tierList->itemText(1).contains(high))) {
+        tierList->clear();
         if (!high.isEmpty())
-            comtier->addItems({QStringLiteral("两档都列出"), QStringLiteral("高档（%1）").arg(high),
+            tierList->addItems({QStringLiteral("两档都列出"), QStringLiteral("高档（%1）").arg(high),
                                QStringLiteral("低档")});
-        comtier->setVisible(!high.isEmpty());
+        tierList->setVisible(!high.isEmpty());
         m_tierLabel->setVisible(!high.isEmpty());
     }
     showCheck(*draw);
 }
 
-void Tfrmcheck::showCheck(const Draw &draw)
+void CheckWindow::showCheck(const Draw &draw)
 {
     enum Column { Row, Numbers, Front, Back, Special, Level, Money };
     std::vector<Column> columns{Row, Numbers, Front};
@@ -297,8 +297,8 @@ void Tfrmcheck::showCheck(const Draw &draw)
                 return QString::fromStdString(prizeText(check, m_check.highCondition));
             }
         });
-    grdcheck->setColumnWidth(0, 48);
-    grdcheck->setColumnWidth(1, 200);
-    lblsummary->setText(QString::fromStdString(m_check.summary()));
+    checkTable->setColumnWidth(0, 48);
+    checkTable->setColumnWidth(1, 200);
+    summaryLabel->setText(QString::fromStdString(m_check.summary()));
     m_grid.setDraw({draw.front, draw.back}, m_lottery.lottery);
 }

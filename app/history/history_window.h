@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/history_services.h"
+#include "app/history/history_services.h"
 #include "catalogue/lottery_info.h"
 #include "history/draw.h"
 
@@ -24,11 +24,11 @@ class TrendView;
 
 // The draw history of one lottery (开奖历史), beside the main window: the
 // stored draws, the trend chart and the statistics.
-class Tfrmhistory : public QWidget
+class HistoryWindow : public QWidget
 {
 public:
-    explicit Tfrmhistory(HistoryServices services, QWidget *parent = nullptr);
-    ~Tfrmhistory() override;
+    explicit HistoryWindow(HistoryServices services, QWidget *parent = nullptr);
+    ~HistoryWindow() override;
 
     // Reads the lottery's draws afresh and shows them.
     void showLottery(const LotteryInfo &lottery);
@@ -79,23 +79,23 @@ private:
 
 public:
     QTabWidget *tabs = nullptr;
-    QLabel *lblcount = nullptr;
+    QLabel *drawCountLabel = nullptr;
 
-    QTableView *grddraws = nullptr;
-    QPushButton *btnimport = nullptr;
-    QPushButton *btnexport = nullptr;
-    QPushButton *btnadddraw = nullptr;
-    QPushButton *btndelete = nullptr;
+    QTableView *drawTable = nullptr;
+    QPushButton *importButton = nullptr;
+    QPushButton *exportButton = nullptr;
+    QPushButton *addDrawButton = nullptr;
+    QPushButton *deleteButton = nullptr;
 
-    TrendView *grdtrend = nullptr;
-    QComboBox *comrange = nullptr;
-    QCheckBox *chkbets = nullptr;
-    QPushButton *btnpicture = nullptr;
-    QPushButton *btnprintchart = nullptr;
+    TrendView *trendView = nullptr;
+    QComboBox *rangeList = nullptr;
+    QCheckBox *showBetsCheck = nullptr;
+    QPushButton *savePictureButton = nullptr;
+    QPushButton *printChartButton = nullptr;
 
-    QComboBox *comrecent = nullptr;
-    QComboBox *comgroup = nullptr;
-    QLabel *lblhot = nullptr;
-    QLabel *lblcold = nullptr;
-    FrequencyBars *barfreq = nullptr;
+    QComboBox *recentList = nullptr;
+    QComboBox *zoneList = nullptr;
+    QLabel *hotLabel = nullptr;
+    QLabel *coldLabel = nullptr;
+    FrequencyBars *frequencyBars = nullptr;
 };
