@@ -121,7 +121,7 @@ private:
     bool loadBannerPicture();
     void createExtras();
     void createHistoryControls();
-    CheckWindow *checkWindow();
+    CheckWindow *openCheckWindow();
     void replaceGrid(ResultGridModel::Snapshot next, int count, const LotteryInfo &before);
     void showSelection(const LotteryInfo &lottery);
     // Shows an undo or redo step; returns what it replaced.

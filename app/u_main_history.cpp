@@ -63,7 +63,7 @@ void Tfrmmain::btnhistoryClick()
     m_historyWindow->showLottery(m_current);
 }
 
-CheckWindow *Tfrmmain::checkWindow()
+CheckWindow *Tfrmmain::openCheckWindow()
 {
     if (!m_checkWindow)
         m_checkWindow = new CheckWindow({m_services.desktop, m_services.folder, gridBets(*m_gridModel, m_current)},
@@ -74,11 +74,11 @@ CheckWindow *Tfrmmain::checkWindow()
 void Tfrmmain::checkDraw()
 {
     if (hasBets(*m_gridModel, m_services.desktop, this))
-        checkWindow()->checkDraw(m_current);
+        openCheckWindow()->checkDraw(m_current);
 }
 
 void Tfrmmain::checkHistory()
 {
     if (hasBets(*m_gridModel, m_services.desktop, this))
-        checkWindow()->checkHistory(m_current);
+        openCheckWindow()->checkHistory(m_current);
 }

@@ -10,7 +10,7 @@ struct LotteryNumbers
 {
     std::vector<int> front;
     std::vector<int> back;
-    std::optional<int> special;
+    std::optional<int> special = std::nullopt;
 
     bool empty() const { return front.empty() && back.empty(); }
     friend bool operator==(const LotteryNumbers &, const LotteryNumbers &) = default;

@@ -300,5 +300,5 @@ void CheckWindow::showCheck(const Draw &draw)
     checkTable->setColumnWidth(0, 48);
     checkTable->setColumnWidth(1, 200);
     summaryLabel->setText(QString::fromStdString(m_check.summary()));
-    m_grid.setDraw({draw.front, draw.back}, m_lottery.lottery);
+    m_grid.setDraw(draw, m_lottery.lottery);
 }

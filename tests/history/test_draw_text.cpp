@@ -98,8 +98,8 @@ TEST(DrawFile, SkipsTheHeaderAndBlankLinesAndNumbersTheProblems)
 
 TEST(DrawFile, ExportReadsBackTheSame)
 {
-    const std::vector<Draw> draws = {{"", "2026014", "2026-02-01", {3, 9, 14, 20, 27, 33}, {7}, std::nullopt},
-                                     {"", "2026015", "", {1, 2, 3, 4, 5, 6}, {16}, std::nullopt}};
+    const std::vector<Draw> draws = {{{{3, 9, 14, 20, 27, 33}, {7}}, "", "2026014", "2026-02-01"},
+                                     {{{1, 2, 3, 4, 5, 6}, {16}}, "", "2026015", ""}};
     const std::string bytes = drawFileBytes(draws, kSsq);
     EXPECT_EQ(gbkToUtf8(bytes), "期号 开奖日期 开奖号码\r\n2026014 2026-02-01 03 09 14 20 27 33 + 07\r\n"
                                 "2026015 01 02 03 04 05 06 + 16\r\n");
@@ -112,7 +112,7 @@ TEST(DrawFile, ExportReadsBackTheSame)
 
 TEST(ImportPlan, SkipsKnownDrawsReportsConflictsAndNeverOverwrites)
 {
-    const std::vector<Draw> stored = {{"双色球", "2026014", "", {3, 9, 14, 20, 27, 33}, {7}, std::nullopt}};
+    const std::vector<Draw> stored = {{{{3, 9, 14, 20, 27, 33}, {7}}, "双色球", "2026014", ""}};
     const DrawText read = readDrawText("2026014 03 09 14 20 27 33 07\n" // stored, same numbers
                                        "26014 03 09 14 20 27 33 07\n"   // the same 期号 written short
                                        "2026015 01 02 03 04 05 06 08\n" // new

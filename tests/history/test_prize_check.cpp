@@ -65,7 +65,7 @@ TEST(CheckSummary, PoolTierAndUnratedBetsAreSpelledOut)
 
     // 双色球 as today's catalogue holds it, without its blue ball: the rules do not fit.
     const DrawShape single = drawShapeOf("双色球", {0, 33, 6});
-    const Draw red{"双色球", "2026093", "", {3, 9, 14, 20, 27, 33}, {}, std::nullopt};
+    const Draw red{{{3, 9, 14, 20, 27, 33}, {}}, "双色球", "2026093", ""};
     EXPECT_EQ(checkBets({{{3, 9, 14, 20, 27, 33}, {}}}, red, single, shipped("双色球")).summary(),
               "共1注（奖级规则与本彩票的号码区不符，只显示命中个数）");
 }
@@ -75,11 +75,11 @@ TEST(HistoryCheck, BestLevelAndCountsOverEveryDrawUnderItsOwnRules)
     // Each draw is checked by the rules of its 期号: 3+0 is 九等奖 before
     // 26014 and 七等奖 from it; levels are listed best first.
     const std::vector<Draw> draws = {
-        {"大乐透", "26012", "", {4, 11, 18, 25, 35}, {3, 12}, std::nullopt},
-        {"大乐透", "26013", "", {4, 11, 18, 30, 31}, {5, 6}, std::nullopt},
-        {"大乐透", "26014", "", {4, 11, 18, 25, 34}, {3, 9}, std::nullopt},
-        {"大乐透", "26015", "", {1, 2, 3, 5, 6}, {1, 2}, std::nullopt},
-        {"大乐透", "26016", "", {4, 11, 18, 30, 31}, {5, 6}, std::nullopt},
+        {{{4, 11, 18, 25, 35}, {3, 12}}, "大乐透", "26012", ""},
+        {{{4, 11, 18, 30, 31}, {5, 6}}, "大乐透", "26013", ""},
+        {{{4, 11, 18, 25, 34}, {3, 9}}, "大乐透", "26014", ""},
+        {{{1, 2, 3, 5, 6}, {1, 2}}, "大乐透", "26015", ""},
+        {{{4, 11, 18, 30, 31}, {5, 6}}, "大乐透", "26016", ""},
     };
     const HistoryChecker checker(draws, kDlt, shipped("大乐透"));
     const HistoryCheck result = checker.check({{4, 11, 18, 25, 35}, {3, 7}});

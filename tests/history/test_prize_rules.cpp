@@ -15,7 +15,7 @@ PrizeTable shipped(const std::string &lottery)
 Draw drawOf(const std::string &lottery, const std::string &issue, std::vector<int> front,
             std::vector<int> back = {}, std::optional<int> special = std::nullopt)
 {
-    return {lottery, issue, "", std::move(front), std::move(back), special};
+    return {{std::move(front), std::move(back), special}, lottery, issue, ""};
 }
 
 const DrawShape kSsq = drawShapeOf("双色球", {0, 33, 6, "蓝球", 16, 1});

@@ -8,7 +8,7 @@ namespace {
 Draw lotto(std::vector<int> front, std::vector<int> back = {})
 {
     static int issue = 1;
-    return {"", std::to_string(issue++), "", std::move(front), std::move(back), std::nullopt};
+    return {{std::move(front), std::move(back)}, "", std::to_string(issue++), ""};
 }
 
 std::vector<int> missColumn(const TrendChart &chart, int column)
