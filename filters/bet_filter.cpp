@@ -65,8 +65,8 @@ Check conditionProblem(const ValueCondition &condition, const Lottery &lottery,
         for (int c : counts)
             total += c;
         if (static_cast<int>(counts.size()) != parts || total != numbers)
-            return Refusal{name + "“" + statValueText(condition.stat, key) + "”不合每注" + std::to_string(numbers)
-                           + "个号码、" + std::to_string(parts) + "项的比值"};
+            return Refusal{name + "“" + statValueText(condition.stat, key) + "”不合每注"
+                           + std::to_string(numbers) + "个号码、" + std::to_string(parts) + "项的比值"};
     }
     return std::nullopt;
 }
@@ -102,8 +102,8 @@ Check settingsProblem(const Lottery &lottery, const FilterSettings &settings)
     }
     const NumberMask must = NumberMask::of(settings.must);
     if (lottery.isLotto() && must.count() > lottery.count)
-        return Refusal{"胆码有" + std::to_string(must.count()) + "个，多于每注的" + std::to_string(lottery.count)
-                       + "个号码"};
+        return Refusal{"胆码有" + std::to_string(must.count()) + "个，多于每注的"
+                       + std::to_string(lottery.count) + "个号码"};
     if (lottery.isLotto() && lottery.total - NumberMask::of(settings.kill).count() < lottery.count)
         return Refusal{"杀号后剩下的号码不够一注"};
     if (lottery.isLotto() && lottery.hasBack()

@@ -46,8 +46,8 @@ void countZone(std::span<const int> numbers, const std::array<std::uint16_t, 128
 std::string statName(FilterStat stat)
 {
     static const char *const names[kFilterStatCount]
-        = {"和值", "跨度",  "奇偶比",   "大小比", "质合比", "连号", "AC值",      "012路比",
-           "尾数个数", "尾数和", "区间比", "重号", "邻号", "后区奇偶比", "后区大小比"};
+        = {"和值",     "跨度",   "奇偶比", "大小比", "质合比", "连号",       "AC值",      "012路比",
+           "尾数个数", "尾数和", "区间比", "重号",   "邻号",   "后区奇偶比", "后区大小比"};
     return names[static_cast<int>(stat)];
 }
 
@@ -106,9 +106,9 @@ std::int64_t ratioKey(std::initializer_list<int> counts)
 std::vector<int> ratioCounts(std::int64_t key)
 {
     const int parts = std::min(static_cast<int>(key >> kPartsShift), kMaxParts);
-    std::vector<int> counts;
-    for (int i = 0; i < parts; ++i)
-        counts.push_back(static_cast<int>(key >> (kPartBits * i) & kPartMask));
+    std::vector<int> counts(static_cast<size_t>(std::max(parts, 0)));
+    for (size_t i = 0; i < counts.size(); ++i)
+        counts[i] = static_cast<int>(key >> (kPartBits * i) & kPartMask);
     return counts;
 }
 

@@ -30,7 +30,8 @@ std::string ConditionRate::text() const
     return "近" + std::to_string(draws) + "期 " + std::to_string(percent) + "%";
 }
 
-std::vector<ConditionRate> conditionRates(const BetFilter &filter, std::span<const FilterBet> draws, int recent)
+std::vector<ConditionRate> conditionRates(const BetFilter &filter, std::span<const FilterBet> draws,
+                                          int recent)
 {
     std::vector<FilterBet> shaped;
     for (const FilterBet &draw : draws) {
