@@ -2,6 +2,7 @@
 // plain definitions written out here; the settings a filter refuses; the
 // past hit rates and the report line.
 #include "filters/filter_report.h"
+#include "filters/stat_choices.h"
 
 #include <gtest/gtest.h>
 
@@ -212,6 +213,44 @@ TEST(BetFilter, AllConditionsTogetherKeepWhatEveryOneKeeps)
     }
     EXPECT_EQ(filter.kept(laidOut(bets)).size(), expected);
     EXPECT_GT(expected, 0u);
+}
+
+TEST(StatChoices, OfferExactlyTheValuesSomeBetHas)
+{
+    const std::vector<SmallBet> bets = everyBet();
+    const FilterConventions conventions = FilterConventions::defaultsFor(kSmall);
+    const StatMaker maker(kSmall, conventions);
+    const LastDraw last = LastDraw::of(kLast, conventions, 1, 16);
+    std::vector<std::set<std::int64_t>> seen(kFilterStatCount);
+    for (const SmallBet &bet : bets) {
+        const BetStats stats = maker.stats(bet.front, bet.back, last);
+        for (size_t s = 0; s < seen.size(); ++s)
+            seen[s].insert(stats.values[s]);
+    }
+    for (int s = 0; s < kFilterStatCount; ++s) {
+        const auto stat = static_cast<FilterStat>(s);
+        const std::vector<std::int64_t> choices = statChoices(stat, kSmall, conventions);
+        EXPECT_EQ(std::set<std::int64_t>(choices.begin(), choices.end()), seen[static_cast<size_t>(s)])
+            << statName(stat);
+        EXPECT_EQ(choices.size(), seen[static_cast<size_t>(s)].size()) << statName(stat);
+    }
+
+    // The ranges players know for 双色球, ratios largest first.
+    const Lottery ssq(Lotto, 33, 6, "蓝球", 16, 1);
+    const FilterConventions ssqDefaults = FilterConventions::defaultsFor(ssq);
+    const std::vector<std::int64_t> sums = statChoices(FilterStat::Sum, ssq, ssqDefaults);
+    EXPECT_EQ(sums.front(), 21);
+    EXPECT_EQ(sums.back(), 183);
+    const std::vector<std::int64_t> spans = statChoices(FilterStat::Span, ssq, ssqDefaults);
+    EXPECT_EQ(spans.front(), 5);
+    EXPECT_EQ(spans.back(), 32);
+    const std::vector<std::int64_t> oddEven = statChoices(FilterStat::OddEven, ssq, ssqDefaults);
+    ASSERT_EQ(oddEven.size(), 7u);
+    EXPECT_EQ(statValueText(FilterStat::OddEven, oddEven.front()), "6:0");
+    EXPECT_EQ(statChoices(FilterStat::Road012, ssq, ssqDefaults).size(), 28u);
+    EXPECT_EQ(statChoices(FilterStat::Ac, ssq, ssqDefaults).back(), 10);
+    EXPECT_EQ(statChoices(FilterStat::BackBigSmall, ssq, ssqDefaults).size(), 2u);
+    EXPECT_TRUE(statChoices(FilterStat::BackOddEven, Lottery(Lotto, 33, 6), ssqDefaults).empty());
 }
 
 TEST(BetFilter, RefusesSettingsNoBetCanMeet)
