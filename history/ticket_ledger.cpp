@@ -1,18 +1,33 @@
 #include "history/ticket_ledger.h"
 
+#include <unordered_map>
+
 namespace {
 
-const Draw *drawOf(const std::string &issue, const std::vector<Draw> &draws)
+// The stored draws by 期号 (26014 and 2026014 alike).
+using DrawIndex = std::unordered_map<std::int64_t, const Draw *>;
+
+DrawIndex indexOf(const std::vector<Draw> &draws)
+{
+    DrawIndex index;
+    for (const Draw &draw : draws) {
+        if (const auto key = issueKey(draw.issue))
+            index.emplace(*key, &draw);
+    }
+    return index;
+}
+
+const Draw *drawOf(const std::string &issue, const DrawIndex &index)
 {
     const auto key = issueKey(issue);
     if (!key)
         return nullptr;
-    for (const Draw &draw : draws) {
-        if (issueKey(draw.issue) == key)
-            return &draw;
-    }
-    return nullptr;
+    const auto found = index.find(*key);
+    return found == index.end() ? nullptr : found->second;
 }
+
+TicketCheck checkAgainst(const Ticket &ticket, const DrawIndex &index, const DrawShape &shape,
+                         const PrizeTable &table, PoolTier tier);
 
 // Tenths of a percent as "62.5%".
 std::string permilleText(std::int64_t permille)
@@ -51,6 +66,25 @@ std::string betPrizeText(const BetCheck &bet)
 TicketCheck checkTicket(const Ticket &ticket, const std::vector<Draw> &draws, const DrawShape &shape,
                         const PrizeTable &table, PoolTier tier)
 {
+    return checkAgainst(ticket, indexOf(draws), shape, table, tier);
+}
+
+std::vector<TicketCheck> checkTickets(const std::vector<Ticket> &tickets, const std::vector<Draw> &draws,
+                                      const DrawShape &shape, const PrizeTable &table, PoolTier tier)
+{
+    const DrawIndex index = indexOf(draws);
+    std::vector<TicketCheck> checks;
+    checks.reserve(tickets.size());
+    for (const Ticket &ticket : tickets)
+        checks.push_back(checkAgainst(ticket, index, shape, table, tier));
+    return checks;
+}
+
+namespace {
+
+TicketCheck checkAgainst(const Ticket &ticket, const DrawIndex &index, const DrawShape &shape,
+                         const PrizeTable &table, PoolTier tier)
+{
     TicketCheck result;
     result.lottery = ticket.lottery;
     result.issue = ticket.issue;
@@ -58,7 +92,7 @@ TicketCheck checkTicket(const Ticket &ticket, const std::vector<Draw> &draws, co
     result.extra = ticket.extra && allowsExtra(ticket.lottery);
     result.betCount = ticket.betCount();
     result.costFen = ticketCostFen(ticket, table);
-    const Draw *draw = drawOf(ticket.issue, draws);
+    const Draw *draw = drawOf(ticket.issue, index);
     if (!draw)
         return result;
     result.drawn = true;
@@ -79,6 +113,8 @@ TicketCheck checkTicket(const Ticket &ticket, const std::vector<Draw> &draws, co
     }
     return result;
 }
+
+} // namespace
 
 std::string TicketCheck::wonText() const
 {

@@ -67,6 +67,11 @@ std::string betPrizeText(const BetCheck &bet);
 TicketCheck checkTicket(const Ticket &ticket, const std::vector<Draw> &draws, const DrawShape &shape,
                         const PrizeTable &table, PoolTier tier = PoolTier::Both);
 
+// Many tickets of one lottery, the draws looked up once.
+std::vector<TicketCheck> checkTickets(const std::vector<Ticket> &tickets, const std::vector<Draw> &draws,
+                                      const DrawShape &shape, const PrizeTable &table,
+                                      PoolTier tier = PoolTier::Both);
+
 // Which tickets a sum covers: one lottery (empty: all) and the purchase
 // dates from..to, both inclusive and either open when empty. A ticket
 // without a date is only in a period open at both ends.

@@ -94,16 +94,17 @@ TEST(TicketLedger, SumsOfAPeriodAndALottery)
     const Bet ssqFive{{3, 9, 14, 20, 27, 1}, {7}}; // 5+1 三等奖 3000元
     const Bet ssqNothing{{1, 2, 4, 5, 6, 8}, {1}};
     const Bet ssqBlue{{1, 2, 4, 5, 6, 8}, {7}}; // 0+1 六等奖 5元
-    const std::vector<TicketCheck> checks = {
-        checkTicket(dlt("26013", "2026-01-30", {fourFront, nothing}), kDltDraws, kDlt,
-                    dltTable), // 4元, 100元
-        checkTicket(dlt("26014", "2026-02-01", {fourFront, nothing, nothing}, true), kDltDraws, kDlt,
-                    dltTable), // 9元, 150元 / 200元
-        checkTicket(dlt("26015", "2026-02-03", {nothing}), kDltDraws, kDlt, dltTable), // 2元, not drawn
-        checkTicket({"双色球", "2026093", "2026-08-08", {ssqNothing, ssqBlue, ssqNothing}}, kSsqDraws, kSsq,
-                    ssqTable),                                                        // 6元, 5元
-        checkTicket({"双色球", "2026093", "", {ssqFive}}, kSsqDraws, kSsq, ssqTable), // 2元, 3000元
-    };
+    // 大乐透 tickets: 4元 winning 100元; 9元 with 追加 winning 150元 (200元
+    // in the higher tier); 2元 not yet drawn.
+    std::vector<TicketCheck> checks
+        = checkTickets({dlt("26013", "2026-01-30", {fourFront, nothing}),
+                        dlt("26014", "2026-02-01", {fourFront, nothing, nothing}, true),
+                        dlt("26015", "2026-02-03", {nothing})},
+                       kDltDraws, kDlt, dltTable);
+    // 双色球 tickets: 6元 winning 5元; 2元 winning 3000元.
+    checks.push_back(checkTicket({"双色球", "2026093", "2026-08-08", {ssqNothing, ssqBlue, ssqNothing}},
+                                 kSsqDraws, kSsq, ssqTable));
+    checks.push_back(checkTicket({"双色球", "2026093", "", {ssqFive}}, kSsqDraws, kSsq, ssqTable));
 
     const LedgerSummary all = summarizeLedger(checks);
     EXPECT_EQ(all.tickets, 4);
