@@ -29,7 +29,7 @@ struct ValueCondition
 // Everything a 缩水 panel sets. Conditions not set are not tested.
 struct FilterSettings
 {
-    FilterConventions conventions;
+    FilterConventions conventions; // start from FilterConventions::defaultsFor(lottery)
     std::vector<ValueCondition> conditions;
     std::vector<int> must;     // 胆码: every bet holds them all
     std::vector<int> kill;     // 杀号: no bet holds any
