@@ -26,8 +26,77 @@ const Draw *drawOf(const std::string &issue, const DrawIndex &index)
     return found == index.end() ? nullptr : found->second;
 }
 
-TicketCheck checkAgainst(const Ticket &ticket, const DrawIndex &index, const DrawShape &shape,
+TicketCheck checkAgainst(const Ticket &ticket, const DrawIndex &index, const Lottery &lottery,
                          const PrizeTable &table, PoolTier tier);
+
+std::int64_t choose(size_t n, int k)
+{
+    const auto kk = static_cast<size_t>(k);
+    if (kk >= n)
+        return 1; // a bet of no more numbers than a single bet is one bet as it stands
+    std::int64_t result = 1;
+    for (size_t i = 1; i <= kk; ++i)
+        result = result * static_cast<std::int64_t>(n - kk + i) / static_cast<std::int64_t>(i);
+    return result;
+}
+
+// Every `k` of `numbers`, in order; `numbers` itself where it has no more.
+std::vector<std::vector<int>> subsets(const std::vector<int> &numbers, int k)
+{
+    const auto kk = static_cast<size_t>(k);
+    if (numbers.size() <= kk)
+        return {numbers};
+    std::vector<std::vector<int>> result;
+    std::vector<size_t> at(kk);
+    for (size_t i = 0; i < kk; ++i)
+        at[i] = i;
+    while (true) {
+        std::vector<int> subset(kk);
+        for (size_t i = 0; i < kk; ++i)
+            subset[i] = numbers[at[i]];
+        result.push_back(std::move(subset));
+        size_t i = kk;
+        while (i > 0 && at[i - 1] == numbers.size() - kk + i - 1)
+            --i;
+        if (i == 0)
+            return result;
+        ++at[i - 1];
+        for (size_t j = i; j < kk; ++j)
+            at[j] = at[j - 1] + 1;
+    }
+}
+
+// The single bets of a bet: itself, or every one a 复式 bet makes.
+std::vector<Bet> singleBets(const Bet &bet, const Lottery &lottery)
+{
+    if (!lottery.isLotto())
+        return {bet};
+    std::vector<Bet> singles;
+    const std::vector<std::vector<int>> fronts = subsets(bet.front, lottery.count);
+    const std::vector<std::vector<int>> backs = subsets(bet.back, lottery.backCount);
+    singles.reserve(fronts.size() * backs.size());
+    for (const std::vector<int> &front : fronts) {
+        for (const std::vector<int> &back : backs)
+            singles.push_back({front, back});
+    }
+    return singles;
+}
+
+// Counts a won single bet under its level, the levels kept best first.
+void addWin(std::vector<LevelWin> &wins, std::vector<int> &ranks, const BetCheck &single)
+{
+    for (LevelWin &win : wins) {
+        if (win.level == single.level) {
+            ++win.count;
+            return;
+        }
+    }
+    size_t at = 0;
+    while (at < ranks.size() && ranks[at] < single.rank)
+        ++at;
+    ranks.insert(ranks.begin() + static_cast<std::ptrdiff_t>(at), single.rank);
+    wins.insert(wins.begin() + static_cast<std::ptrdiff_t>(at), {single.level, 1, single.prize});
+}
 
 // Tenths of a percent as "62.5%".
 std::string permilleText(std::int64_t permille)
@@ -42,13 +111,28 @@ bool allowsExtra(const std::string &lottery)
     return lottery == "大乐透" || lottery == "超级大乐透";
 }
 
-std::int64_t ticketCostFen(const Ticket &ticket, const PrizeTable &table)
+std::int64_t singleBetCount(const Bet &bet, const Lottery &lottery)
+{
+    if (!lottery.isLotto())
+        return 1;
+    return choose(bet.front.size(), lottery.count) * choose(bet.back.size(), lottery.backCount);
+}
+
+std::int64_t ticketBetCount(const Ticket &ticket, const Lottery &lottery)
+{
+    std::int64_t count = 0;
+    for (const Bet &bet : ticket.bets)
+        count += singleBetCount(bet, lottery);
+    return count;
+}
+
+std::int64_t ticketCostFen(const Ticket &ticket, const Lottery &lottery, const PrizeTable &table)
 {
     const PrizeVersion *version = ticket.issue.empty() ? nullptr : table.versionFor(ticket.issue);
     std::int64_t price = version ? version->priceFen : kCommonPriceFen;
     if (ticket.extra && allowsExtra(ticket.lottery))
         price += kExtraFen;
-    return price * ticket.betCount();
+    return price * ticketBetCount(ticket, lottery);
 }
 
 std::string signedYuanText(std::int64_t fen)
@@ -56,33 +140,38 @@ std::string signedYuanText(std::int64_t fen)
     return fen < 0 ? "-" + yuanText(-fen) : yuanText(fen);
 }
 
-std::string betPrizeText(const BetCheck &bet)
+std::string TicketLine::prizeText() const
 {
-    if (bet.level.empty())
-        return {};
-    return bet.prize.floating ? "浮动" : yuanText(bet.prize.fen) + "元";
+    const auto prize
+        = [](const Prize &p) { return p.floating ? std::string("浮动") : yuanText(p.fen) + "元"; };
+    if (betCount == 1 && wins.size() == 1)
+        return wins[0].level + " " + prize(wins[0].prize);
+    std::string text;
+    for (const LevelWin &win : wins)
+        text += (text.empty() ? "" : " ") + win.level + std::to_string(win.count) + "注";
+    return text;
 }
 
-TicketCheck checkTicket(const Ticket &ticket, const std::vector<Draw> &draws, const DrawShape &shape,
+TicketCheck checkTicket(const Ticket &ticket, const std::vector<Draw> &draws, const Lottery &lottery,
                         const PrizeTable &table, PoolTier tier)
 {
-    return checkAgainst(ticket, indexOf(draws), shape, table, tier);
+    return checkAgainst(ticket, indexOf(draws), lottery, table, tier);
 }
 
 std::vector<TicketCheck> checkTickets(const std::vector<Ticket> &tickets, const std::vector<Draw> &draws,
-                                      const DrawShape &shape, const PrizeTable &table, PoolTier tier)
+                                      const Lottery &lottery, const PrizeTable &table, PoolTier tier)
 {
     const DrawIndex index = indexOf(draws);
     std::vector<TicketCheck> checks;
     checks.reserve(tickets.size());
     for (const Ticket &ticket : tickets)
-        checks.push_back(checkAgainst(ticket, index, shape, table, tier));
+        checks.push_back(checkAgainst(ticket, index, lottery, table, tier));
     return checks;
 }
 
 namespace {
 
-TicketCheck checkAgainst(const Ticket &ticket, const DrawIndex &index, const DrawShape &shape,
+TicketCheck checkAgainst(const Ticket &ticket, const DrawIndex &index, const Lottery &lottery,
                          const PrizeTable &table, PoolTier tier)
 {
     TicketCheck result;
@@ -90,26 +179,43 @@ TicketCheck checkAgainst(const Ticket &ticket, const DrawIndex &index, const Dra
     result.issue = ticket.issue;
     result.date = ticket.date;
     result.extra = ticket.extra && allowsExtra(ticket.lottery);
-    result.betCount = ticket.betCount();
-    result.costFen = ticketCostFen(ticket, table);
+    result.betCount = ticketBetCount(ticket, lottery);
+    result.costFen = ticketCostFen(ticket, lottery, table);
     const Draw *draw = drawOf(ticket.issue, index);
     if (!draw)
         return result;
     result.drawn = true;
-    DrawCheck check = checkBets(ticket.bets, *draw, shape, table, {tier, ""});
-    result.unrated = std::move(check.unrated);
-    result.highCondition = std::move(check.highCondition);
-    result.bets = std::move(check.bets);
-    for (const BetCheck &bet : result.bets) {
-        result.unratedBets += bet.rated ? 0 : 1;
-        if (bet.level.empty())
-            continue;
-        if (bet.prize.floating) {
-            ++result.floating;
-            continue;
+    const DrawShape shape = drawShapeOf(ticket.lottery, lottery);
+    for (const Bet &bet : ticket.bets) {
+        const std::vector<Bet> singles = singleBets(bet, lottery);
+        DrawCheck check = checkBets(singles, *draw, shape, table, {tier, ""});
+        if (result.unrated.empty())
+            result.unrated = check.unrated;
+        result.highCondition = check.highCondition;
+        // The line's own hits: its one bet's, or all its numbers' for a 复式 bet.
+        const BetCheck hits
+            = singles.size() == 1 ? check.bets[0] : checkBets({bet}, *draw, shape, table).bets[0];
+        TicketLine line;
+        line.betCount = static_cast<std::int64_t>(singles.size());
+        line.frontHits = hits.frontHits;
+        line.backHits = hits.backHits;
+        line.specialHit = hits.specialHit;
+        line.rated = !check.bets.empty();
+        std::vector<int> ranks;
+        for (const BetCheck &single : check.bets) {
+            line.rated = line.rated && single.rated;
+            result.unratedBets += single.rated ? 0 : 1;
+            if (single.level.empty())
+                continue;
+            if (single.prize.floating) {
+                ++result.floating;
+            } else {
+                result.wonFen += single.prize.fen;
+                result.wonHighFen += single.prize.highFen.value_or(single.prize.fen);
+            }
+            addWin(line.wins, ranks, single);
         }
-        result.wonFen += bet.prize.fen;
-        result.wonHighFen += bet.prize.highFen.value_or(bet.prize.fen);
+        result.lines.push_back(std::move(line));
     }
     return result;
 }

@@ -19,8 +19,10 @@ bool allowsExtra(const std::string &lottery);
 // lottery of the shipped rules sells at 2 元.
 inline constexpr std::int64_t kCommonPriceFen = 200;
 
-// One bought ticket. Its bets are single bets (单式); a 复式 or 胆拖 bet is
-// recorded as the single bets it stands for.
+// One bought ticket. A bet of more numbers than the lottery's bet holds,
+// in front or back, is a 复式 bet: every single bet its numbers make, each
+// at the single bet's price and prize. (Of a 数字型 lottery every bet is
+// taken as it stands.)
 struct Ticket
 {
     std::string lottery; // 彩票名称
@@ -28,13 +30,40 @@ struct Ticket
     std::string date;    // 购买日期 "YYYY-MM-DD", or empty
     std::vector<Bet> bets;
     bool extra = false; // 追加, for a lottery that allows it
-
-    int betCount() const { return static_cast<int>(bets.size()); }
 };
 
-// 投入 of a ticket in 分: its bets at the price of the rules in force for
-// its 期号 (kCommonPriceFen where none is), 追加 added where allowed.
-std::int64_t ticketCostFen(const Ticket &ticket, const PrizeTable &table);
+// How many single bets one bet of a ticket stands for: C(front, K) ×
+// C(back, back count) for a 复式 bet; a bet of no more numbers than a
+// single bet counts once as it stands (快乐8's 选五 among them).
+std::int64_t singleBetCount(const Bet &bet, const Lottery &lottery);
+std::int64_t ticketBetCount(const Ticket &ticket, const Lottery &lottery);
+
+// 投入 of a ticket in 分: its single bets at the price of the rules in force
+// for its 期号 (kCommonPriceFen where none is), 追加 added where allowed.
+std::int64_t ticketCostFen(const Ticket &ticket, const Lottery &lottery, const PrizeTable &table);
+
+// The single bets of one line that won a level, and the prize of each.
+struct LevelWin
+{
+    std::string level;
+    int count = 0;
+    Prize prize;
+};
+
+// One bet of a ticket against its draw.
+struct TicketLine
+{
+    std::int64_t betCount = 1;
+    int frontHits = 0; // the line's numbers among the drawn ones
+    int backHits = 0;
+    bool specialHit = false;
+    bool rated = false;         // a prize rule applied to its single bets
+    std::vector<LevelWin> wins; // best first
+
+    // "五等奖 150元", "一等奖 浮动", for a 复式 bet "三等奖2注 四等奖5注";
+    // empty when nothing was won.
+    std::string prizeText() const;
+};
 
 struct TicketCheck
 {
@@ -42,34 +71,31 @@ struct TicketCheck
     std::string issue;
     std::string date;
     bool extra = false;
-    int betCount = 0;
+    std::int64_t betCount = 0;
     std::int64_t costFen = 0;
-    bool drawn = false;         // the draw of its 期号 is stored
-    std::vector<BetCheck> bets; // hits, level and prize of each bet, once drawn
-    std::string unrated;        // why no prize rule applied, for some or all bets
-    int unratedBets = 0;
+    bool drawn = false;            // the draw of its 期号 is stored
+    std::vector<TicketLine> lines; // each bet of the ticket, once drawn
+    std::string unrated;           // why no prize rule applied, for some or all bets
+    std::int64_t unratedBets = 0;
     std::int64_t wonFen = 0;     // the fixed prizes won
     std::int64_t wonHighFen = 0; // the same where the pool is in its higher tier
     std::string highCondition;   // when that tier applies
-    int floating = 0;            // bets that won a floating prize
+    std::int64_t floating = 0;   // single bets that won a floating prize
 
     // "未开奖", "0元", "15元", "浮动", "10元+浮动", "5元（奖池≥8亿元时7元）";
     // a floating prize of a 追加 ticket reads "浮动（追加）".
     std::string wonText() const;
 };
 
-// A bet's prize: "15元", "浮动", or "" when it won nothing.
-std::string betPrizeText(const BetCheck &bet);
-
 // `ticket` against the stored draws of its lottery: the one of its 期号
 // (26014 and 2026014 are the same 期号) under that 期号's rules. `tier`
 // names the pool's tier where the draw's pool is known.
-TicketCheck checkTicket(const Ticket &ticket, const std::vector<Draw> &draws, const DrawShape &shape,
+TicketCheck checkTicket(const Ticket &ticket, const std::vector<Draw> &draws, const Lottery &lottery,
                         const PrizeTable &table, PoolTier tier = PoolTier::Both);
 
 // Many tickets of one lottery, the draws looked up once.
 std::vector<TicketCheck> checkTickets(const std::vector<Ticket> &tickets, const std::vector<Draw> &draws,
-                                      const DrawShape &shape, const PrizeTable &table,
+                                      const Lottery &lottery, const PrizeTable &table,
                                       PoolTier tier = PoolTier::Both);
 
 // Which tickets a sum covers: one lottery (empty: all) and the purchase
@@ -89,13 +115,13 @@ struct LedgerPeriod
 struct LedgerSummary
 {
     int tickets = 0;          // drawn tickets
-    int bets = 0;             // their bets
+    std::int64_t bets = 0;    // their single bets
     std::int64_t costFen = 0; // 总投入
     std::int64_t wonFen = 0;  // 总奖金, fixed prizes
     std::int64_t wonHighFen = 0;
     std::string highCondition;
-    int floating = 0; // floating prizes won, not in the sums
-    int unratedBets = 0;
+    std::int64_t floating = 0; // floating prizes won, not in the sums
+    std::int64_t unratedBets = 0;
     int pending = 0; // tickets whose draw is not stored yet
     std::int64_t pendingFen = 0;
 

@@ -8,8 +8,8 @@
 
 namespace {
 
-const DrawShape kSsq = drawShapeOf("双色球", {0, 33, 6, "蓝球", 16, 1});
-const DrawShape kDlt = drawShapeOf("大乐透", {0, 35, 5, "后区", 12, 2});
+const Lottery kSsq(Lotto, 33, 6, "蓝球", 16, 1);
+const Lottery kDlt(Lotto, 35, 5, "后区", 12, 2);
 
 PrizeTable shipped(const std::string &lottery)
 {
@@ -37,13 +37,13 @@ TEST(TicketLedger, CostAtThePriceOfTheIssuesRulesWithExtraWhereSold)
 {
     const PrizeTable table = shipped("大乐透");
     const Bet bet{{1, 2, 3, 4, 5}, {1, 2}};
-    EXPECT_EQ(ticketCostFen(dlt("26014", "", {bet, bet, bet}), table), 600);
-    EXPECT_EQ(ticketCostFen(dlt("26014", "", {bet, bet, bet}, true), table), 900);
+    EXPECT_EQ(ticketCostFen(dlt("26014", "", {bet, bet, bet}), kDlt, table), 600);
+    EXPECT_EQ(ticketCostFen(dlt("26014", "", {bet, bet, bet}, true), kDlt, table), 900);
     // Before the first shipped version the common price stands.
-    EXPECT_EQ(ticketCostFen(dlt("18001", "", {bet}), table), 200);
+    EXPECT_EQ(ticketCostFen(dlt("18001", "", {bet}), kDlt, table), 200);
     // 双色球 sells no 追加.
     const Ticket ssq{"双色球", "2026093", "", {{{1, 2, 3, 4, 5, 6}, {1}}}, true};
-    EXPECT_EQ(ticketCostFen(ssq, shipped("双色球")), 200);
+    EXPECT_EQ(ticketCostFen(ssq, kSsq, shipped("双色球")), 200);
     EXPECT_FALSE(checkTicket(ssq, kSsqDraws, kSsq, shipped("双色球")).extra);
 }
 
@@ -55,14 +55,14 @@ TEST(TicketLedger, EachTicketIsCheckedByTheRulesOfItsOwnIssue)
     const Bet fourFront{{4, 11, 18, 25, 1}, {5, 6}};
     const TicketCheck old = checkTicket(dlt("26013", "2026-01-30", {fourFront}), kDltDraws, kDlt, table);
     ASSERT_TRUE(old.drawn);
-    EXPECT_EQ(old.bets[0].level, "七等奖");
+    EXPECT_EQ(old.lines[0].prizeText(), "七等奖 100元");
     EXPECT_EQ(old.wonFen, 10000);
     EXPECT_EQ(old.wonText(), "100元");
 
     const TicketCheck now = checkTicket(dlt("26014", "2026-02-01", {fourFront}), kDltDraws, kDlt, table);
     ASSERT_TRUE(now.drawn);
-    EXPECT_EQ(now.bets[0].frontHits, 4);
-    EXPECT_EQ(now.bets[0].level, "五等奖");
+    EXPECT_EQ(now.lines[0].frontHits, 4);
+    EXPECT_EQ(now.lines[0].wins[0].level, "五等奖");
     EXPECT_EQ(now.wonText(), "150元（奖池≥8亿元时200元）");
     EXPECT_EQ(checkTicket(dlt("26014", "", {fourFront}), kDltDraws, kDlt, table, PoolTier::High).wonText(),
               "200元");
@@ -72,8 +72,8 @@ TEST(TicketLedger, EachTicketIsCheckedByTheRulesOfItsOwnIssue)
     const Bet seventh{{4, 11, 18, 1, 2}, {5, 6}}; // 3+0, 5元
     const TicketCheck floating
         = checkTicket(dlt("26014", "", {first, seventh}, true), kDltDraws, kDlt, table, PoolTier::Low);
-    EXPECT_EQ(betPrizeText(floating.bets[0]), "浮动");
-    EXPECT_EQ(betPrizeText(floating.bets[1]), "5元");
+    EXPECT_EQ(floating.lines[0].prizeText(), "一等奖 浮动");
+    EXPECT_EQ(floating.lines[1].prizeText(), "七等奖 5元");
     EXPECT_EQ(floating.floating, 1);
     EXPECT_EQ(floating.wonFen, 500);
     EXPECT_EQ(floating.wonText(), "5元+浮动（追加）");
@@ -83,6 +83,32 @@ TEST(TicketLedger, EachTicketIsCheckedByTheRulesOfItsOwnIssue)
     EXPECT_FALSE(waiting.drawn);
     EXPECT_EQ(waiting.wonText(), "未开奖");
     EXPECT_EQ(checkTicket(dlt("26015", "", {{{1, 2, 6, 7, 8}, {1, 2}}}), {}, kDlt, table).costFen, 200);
+}
+
+TEST(TicketLedger, CompoundBetsWinAsTheSingleBetsTheyMake)
+{
+    // 双色球 7+1 with five red and the blue drawn: 三等奖 twice, 四等奖 five times.
+    const Ticket ssq{"双色球", "2026093", "", {{{1, 2, 3, 9, 14, 20, 27}, {7}}}};
+    const TicketCheck seven = checkTicket(ssq, kSsqDraws, kSsq, shipped("双色球"));
+    EXPECT_EQ(seven.betCount, 7);
+    EXPECT_EQ(seven.costFen, 1400);
+    EXPECT_EQ(seven.lines[0].frontHits, 5);
+    EXPECT_EQ(seven.lines[0].backHits, 1);
+    EXPECT_EQ(seven.lines[0].prizeText(), "三等奖2注 四等奖5注");
+    EXPECT_EQ(seven.wonText(), "7000元");
+    EXPECT_EQ(singleBetCount({{1, 2, 3, 4, 5, 6, 7, 8}, {1, 2}}, kSsq), 56);
+
+    // 大乐透 5+3 in the back, every front number drawn: 一等奖 once, 二等奖 twice.
+    const TicketCheck back = checkTicket(dlt("26014", "", {{{4, 11, 18, 25, 35}, {3, 5, 12}}}, true),
+                                         kDltDraws, kDlt, shipped("大乐透"));
+    EXPECT_EQ(back.betCount, 3);
+    EXPECT_EQ(back.costFen, 900);
+    EXPECT_EQ(back.lines[0].prizeText(), "一等奖1注 二等奖2注");
+    EXPECT_EQ(back.floating, 3);
+    EXPECT_EQ(back.wonText(), "浮动（追加）");
+
+    // 快乐8's 选五 is a single bet of its own play, not a part of 选十.
+    EXPECT_EQ(singleBetCount({{1, 2, 3, 4, 5}, {}}, Lottery(Lotto, 80, 10)), 1);
 }
 
 TEST(TicketLedger, SumsOfAPeriodAndALottery)
@@ -138,9 +164,9 @@ TEST(TicketLedger, SumsOfAPeriodAndALottery)
 TEST(TicketLedger, FloatingPrizesAndBetsWithoutRulesAreNamedBesideTheSums)
 {
     const Bet first{{4, 11, 18, 25, 35}, {3, 12}};
-    const Bet six{{4, 11, 18, 25, 35, 1}, {3, 12}}; // no single bet: hits only
+    const Bet four{{4, 11, 18, 25}, {3, 12}}; // too few numbers for any play: hits only
     const std::vector<TicketCheck> checks
-        = {checkTicket(dlt("26014", "2026-02-01", {first, six}), kDltDraws, kDlt, shipped("大乐透"))};
+        = {checkTicket(dlt("26014", "2026-02-01", {first, four}), kDltDraws, kDlt, shipped("大乐透"))};
     EXPECT_EQ(checks[0].unratedBets, 1);
     EXPECT_EQ(summarizeLedger(checks).text(),
               "共1张 2注 投入4元 奖金0元 盈亏-4元 回报率0.0%（另有浮动奖1注）（1注没有适用的奖级规则）");
