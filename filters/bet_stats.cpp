@@ -1,5 +1,7 @@
 #include "filters/bet_stats.h"
 
+#include "base/two_digit.h"
+
 #include <algorithm>
 #include <bit>
 
@@ -88,6 +90,31 @@ FilterConventions FilterConventions::defaultsFor(const Lottery &lottery)
         conventions.zoneEnds.push_back(end);
     }
     return conventions;
+}
+
+std::string conventionsText(const Lottery &lottery, const FilterConventions &conventions)
+{
+    const auto number = [&](int n) { return lottery.isLotto() ? twoDigit(n) : std::to_string(n); };
+    const auto range = [&](int from, int to) { return number(from) + "–" + number(to); };
+    const LotteryZone front = lottery.front();
+    std::string text = lottery.isLotto() ? (conventions.onePrime ? "01算质数" : "01不算质数")
+                                         : (conventions.onePrime ? "1算质数" : "1不算质数");
+    text += "；小" + range(front.lowest(), conventions.smallUpTo) + " 大"
+            + range(conventions.smallUpTo + 1, front.highest()) + "；区间";
+    int from = front.lowest();
+    for (int end : conventions.zoneEnds) {
+        text += (from == front.lowest() ? "" : " ") + range(from, end);
+        from = end + 1;
+    }
+    text += (from == front.lowest() ? "" : " ") + range(from, front.highest());
+    if (lottery.hasBack()) {
+        const LotteryZone back = lottery.back();
+        text += "；" + lottery.backName + "小" + range(back.lowest(), conventions.backSmallUpTo) + " 大"
+                + range(conventions.backSmallUpTo + 1, back.highest());
+    }
+    if (conventions.repeatIsNeighbour)
+        text += "；重号也算邻号";
+    return text;
 }
 
 std::int64_t ratioKey(std::span<const int> counts)

@@ -55,6 +55,10 @@ struct FilterConventions
     friend bool operator==(const FilterConventions &, const FilterConventions &) = default;
 };
 
+// The conventions in a line a panel shows beside its conditions:
+// "01算质数；小01–16 大17–33；区间01–11 12–22 23–33；蓝球小01–08 大09–16".
+std::string conventionsText(const Lottery &lottery, const FilterConventions &conventions);
+
 // A ratio's counts as one value, and back: {5, 1} ↔ "5:1". At most 8 parts
 // of at most 63 each.
 std::int64_t ratioKey(std::span<const int> counts);

@@ -104,6 +104,10 @@ TEST(BetStats, DefaultBoundariesOfTheCommonPools)
     EXPECT_EQ(digits.smallUpTo, 4);
     EXPECT_EQ(digits.zoneEnds, (std::vector<int>{3, 6}));
 
+    EXPECT_EQ(conventionsText(kSsq, ssq),
+              "01算质数；小01–16 大17–33；区间01–11 12–22 23–33；蓝球小01–08 大09–16");
+    EXPECT_EQ(conventionsText(Lottery(Digit, 10, 3), digits), "1算质数；小0–4 大5–9；区间0–3 4–6 7–9");
+
     using enum FilterStat;
     // 16 is 小 and 17 大; the blue 08 小 and 09 大; 后区 06 小, 07 大.
     EXPECT_EQ(text(statsOf(kSsq, {1, 2, 3, 4, 16, 17}, {9}), BigSmall), "1:5");
