@@ -1,8 +1,8 @@
 #include "app/u_flash.h"
 #include "ui/file_edge.h"
 
-#include "media/jpeg_image.h"
 #include "cipher/aux_text_file.h"
+#include "media/jpeg_image.h"
 #include "ui/guard.h"
 #include "ui/window_text.h"
 

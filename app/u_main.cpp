@@ -1,9 +1,8 @@
 #include "app/u_main.h"
 
 #include "app/box_geometry.h"
-#include "views/result_grid_view.h"
-#include "app/u_about.h"
 #include "app/history/history_window.h"
+#include "app/u_about.h"
 #include "app/u_index.h"
 #include "app/vendor.h"
 #include "base/app_error.h"
@@ -23,6 +22,7 @@
 #include "ui/guard.h"
 #include "ui/radio_group.h"
 #include "ui/screen_capture.h"
+#include "views/result_grid_view.h"
 
 #include <QAction>
 #include <QCloseEvent>

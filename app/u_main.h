@@ -1,9 +1,9 @@
 #pragma once
 
-#include "media/banner_fetch.h"
 #include "base/program_folder.h"
 #include "catalogue/lottery_info.h"
 #include "engine/draw_generator.h"
+#include "media/banner_fetch.h"
 #include "results/grid_history.h"
 #include "results/result_grid_model.h"
 #include "results/save_name.h"
@@ -134,8 +134,8 @@ private:
     FileDialogRequest numberFileDialog() const;
 
     MainServices m_services;
-    Tfrmindex *m_frmindex = nullptr;     // made on first use, kept for the run
-    Tfrmabout *m_frmabout = nullptr;     // likewise
+    Tfrmindex *m_frmindex = nullptr;          // made on first use, kept for the run
+    Tfrmabout *m_frmabout = nullptr;          // likewise
     HistoryWindow *m_historyWindow = nullptr; // likewise
     CheckWindow *m_checkWindow = nullptr;     // likewise
     LotteryInfo m_current;

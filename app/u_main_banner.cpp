@@ -1,6 +1,6 @@
 // The advertisement strip across the top of the main window.
-#include "media/banner_movie.h"
 #include "app/u_main.h"
+#include "media/banner_movie.h"
 #include "ui/click_label.h"
 #include "ui/desktop.h"
 #include "ui/file_edge.h"

@@ -1,12 +1,12 @@
 // What players of other pickers asked for, kept off the designed layout:
 // the grid's context menu (check a draw, undo, copy), its keys, and quicker
 // typing in the number boxes.
-#include "views/result_grid_view.h"
 #include "app/u_main.h"
 #include "engine/methods.h"
 #include "results/draw_check.h"
 #include "ui/desktop.h"
 #include "ui/guard.h"
+#include "views/result_grid_view.h"
 
 #include <QAction>
 #include <QComboBox>

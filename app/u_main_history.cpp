@@ -2,9 +2,9 @@
 // free top row of GroupBox2, and the grid's checks against the draws.
 #include "app/u_main.h"
 
-#include "app/lottery_shape.h"
 #include "app/history/check_window.h"
 #include "app/history/history_window.h"
+#include "app/lottery_shape.h"
 #include "history/check_text.h"
 #include "results/result_grid_model.h"
 #include "ui/desktop.h"
@@ -66,8 +66,8 @@ void Tfrmmain::btnhistoryClick()
 CheckWindow *Tfrmmain::openCheckWindow()
 {
     if (!m_checkWindow)
-        m_checkWindow = new CheckWindow({m_services.desktop, m_services.folder, gridBets(*m_gridModel, m_current)},
-                                   *m_gridModel, this);
+        m_checkWindow = new CheckWindow(
+            {m_services.desktop, m_services.folder, gridBets(*m_gridModel, m_current)}, *m_gridModel, this);
     return m_checkWindow;
 }
 

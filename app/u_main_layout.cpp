@@ -1,15 +1,15 @@
 // The controls of the main window at their design places.
 #include "app/u_main.h"
 
-#include "media/jpeg_image.h"
-#include "views/result_grid_view.h"
 #include "app/vendor.h"
+#include "media/jpeg_image.h"
 #include "results/result_grid_model.h"
 #include "ui/click_label.h"
 #include "ui/design_font.h"
 #include "ui/group_frame.h"
 #include "ui/radio_group.h"
 #include "ui/window_text.h"
+#include "views/result_grid_view.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

@@ -1,6 +1,4 @@
 // The main window's handlers that write, read and print the result grid.
-#include "views/qt_print_surface.h"
-#include "views/result_grid_view.h"
 #include "app/u_main.h"
 #include "base/app_error.h"
 #include "base/file_io.h"
@@ -10,6 +8,8 @@
 #include "ui/clock.h"
 #include "ui/desktop.h"
 #include "ui/file_edge.h"
+#include "views/qt_print_surface.h"
+#include "views/result_grid_view.h"
 
 #include <QComboBox>
 #include <QFile>

@@ -1,8 +1,6 @@
 // The draw history at the sizes players keep: ten thousand draws of 双色球
 // imported, charted, and a thousand bets checked against all of them; the
 // chart and the history window opened on them.
-#include "views/trend_model.h"
-#include "views/trend_view.h"
 #include "app/history/history_window.h"
 #include "catalogue/lottery_info.h"
 #include "history/history_store.h"
@@ -10,6 +8,8 @@
 #include "history/trend_chart.h"
 #include "support/fake_desktop.h"
 #include "ui/file_edge.h"
+#include "views/trend_model.h"
+#include "views/trend_view.h"
 
 #include <QDir>
 #include <QFile>

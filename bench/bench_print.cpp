@@ -1,8 +1,8 @@
 // Printing many rows to a PDF file through the same layout and Qt surface
 // the program uses. Reports the peak resident memory after each size, so a
 // growth with the page count would show.
-#include "views/qt_print_surface.h"
 #include "results/printout.h"
+#include "views/qt_print_surface.h"
 
 #include <QDir>
 #include <QPrinter>

@@ -3,8 +3,8 @@
 // pictures are the program's own window at each step (korvel-demo-pictures),
 // so the demonstration always says and shows what the program really does.
 #include "app/chinese_ui.h"
-#include "demo/demo_example.h"
 #include "base/lottery.h"
+#include "demo/demo_example.h"
 #include "engine/conversion.h"
 #include "engine/correction.h"
 #include "ui/file_edge.h"

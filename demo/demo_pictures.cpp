@@ -5,12 +5,12 @@
 // (图片/演示1.png … 演示5.png). Runs at build time on the offscreen platform;
 // any message the window would show ends it with an error.
 #include "app/chinese_ui.h"
-#include "demo/demo_example.h"
-#include "views/result_grid_view.h"
 #include "app/u_main.h"
+#include "demo/demo_example.h"
 #include "ui/clock.h"
 #include "ui/file_edge.h"
 #include "ui/qt_desktop.h"
+#include "views/result_grid_view.h"
 
 #include <QApplication>
 #include <QComboBox>

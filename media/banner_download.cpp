@@ -1,7 +1,7 @@
 #include "media/banner_download.h"
 
-#include "media/curl_library.h"
 #include "base/gbk.h"
+#include "media/curl_library.h"
 
 #include <algorithm>
 #include <chrono>

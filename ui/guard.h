@@ -22,7 +22,8 @@ bool runGuarded(Desktop &desktop, QWidget *owner, const std::function<void()> &h
 // Wires a signal to a window's handler, run inside the guard above: an error
 // the handler raises is shown, never lost.
 template<typename Sender, typename Signal, typename Window>
-void connectGuarded(Desktop &desktop, Sender *sender, Signal signal, Window *window, void (Window::*handler)())
+void connectGuarded(Desktop &desktop, Sender *sender, Signal signal, Window *window,
+                    void (Window::*handler)())
 {
     QObject::connect(sender, signal, window, [&desktop, window, handler] {
         runGuarded(desktop, window, [window, handler] { (window->*handler)(); });

@@ -1,7 +1,7 @@
 #include "views/result_grid_view.h"
 
-#include "views/table_corner.h"
 #include "results/result_grid_model.h"
+#include "views/table_corner.h"
 
 #include <QAbstractButton>
 #include <QEvent>

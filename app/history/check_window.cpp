@@ -1,9 +1,8 @@
 #include "app/history/check_window.h"
 
-#include "app/lottery_shape.h"
-#include "views/table_model.h"
 #include "app/history/window_parts.h"
 #include "app/history/window_place.h"
+#include "app/lottery_shape.h"
 #include "history/check_text.h"
 #include "history/draw_text.h"
 #include "history/history_store.h"
@@ -11,6 +10,7 @@
 #include "ui/desktop.h"
 #include "ui/file_edge.h"
 #include "ui/guard.h"
+#include "views/table_model.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -87,7 +87,8 @@ void CheckWindow::createCheckPage()
     tabs->addTab(page, QStringLiteral("核对开奖号码"));
 
     connectGuarded(m_services.desktop, drawList, &QComboBox::activated, this, &CheckWindow::comdrawClick);
-    connectGuarded(m_services.desktop, typeDrawButton, &QPushButton::clicked, this, &CheckWindow::btntypeClick);
+    connectGuarded(m_services.desktop, typeDrawButton, &QPushButton::clicked, this,
+                   &CheckWindow::btntypeClick);
     connectGuarded(m_services.desktop, playList, &QComboBox::activated, this, &CheckWindow::complayClick);
     connectGuarded(m_services.desktop, tierList, &QComboBox::activated, this, &CheckWindow::comtierClick);
 }
@@ -178,7 +179,7 @@ CheckOptions CheckWindow::options() const
     if (!tierList->isHidden())
         options.tier = tierList->currentIndex() == 1   ? PoolTier::High
                        : tierList->currentIndex() == 2 ? PoolTier::Low
-                                                      : PoolTier::Both;
+                                                       : PoolTier::Both;
     if (!playList->isHidden())
         options.play = playList->currentText().toStdString();
     return options;
@@ -242,11 +243,12 @@ void CheckWindow::runCheck()
 
     m_check = checkBets(m_bets, *draw, m_shape, m_table, options());
     const QString high = QString::fromStdString(m_check.highCondition);
-    if (high.isEmpty() != tierList->isHidden() || (!high.isEmpty() && !tierList->itemText(1).contains(high))) {
+    if (high.isEmpty() != tierList->isHidden()
+        || (!high.isEmpty() && !tierList->itemText(1).contains(high))) {
         tierList->clear();
         if (!high.isEmpty())
             tierList->addItems({QStringLiteral("两档都列出"), QStringLiteral("高档（%1）").arg(high),
-                               QStringLiteral("低档")});
+                                QStringLiteral("低档")});
         tierList->setVisible(!high.isEmpty());
         m_tierLabel->setVisible(!high.isEmpty());
     }

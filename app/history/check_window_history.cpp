@@ -1,12 +1,12 @@
 // The check window's second page: every bet against every stored draw.
 #include "app/history/check_window.h"
 
-#include "views/table_model.h"
 #include "app/history/window_parts.h"
 #include "app/history/window_place.h"
 #include "history/check_text.h"
 #include "ui/desktop.h"
 #include "ui/guard.h"
+#include "views/table_model.h"
 
 #include <QLabel>
 #include <QSignalBlocker>

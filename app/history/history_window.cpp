@@ -1,12 +1,9 @@
 // The history window and its first tab, the stored draws.
 #include "app/history/history_window.h"
 
-#include "app/lottery_shape.h"
-#include "views/table_model.h"
-#include "views/trend_model.h"
-#include "views/trend_picture.h"
 #include "app/history/window_parts.h"
 #include "app/history/window_place.h"
+#include "app/lottery_shape.h"
 #include "base/file_io.h"
 #include "history/check_text.h"
 #include "history/draw_text.h"
@@ -15,6 +12,9 @@
 #include "ui/desktop.h"
 #include "ui/file_edge.h"
 #include "ui/guard.h"
+#include "views/table_model.h"
+#include "views/trend_model.h"
+#include "views/trend_picture.h"
 
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -79,10 +79,14 @@ void HistoryWindow::createDrawsTab()
     layout->addLayout(buttons);
     tabs->addTab(page, QStringLiteral("开奖号码"));
 
-    connectGuarded(m_services.desktop, importButton, &QPushButton::clicked, this, &HistoryWindow::btnimportClick);
-    connectGuarded(m_services.desktop, exportButton, &QPushButton::clicked, this, &HistoryWindow::btnexportClick);
-    connectGuarded(m_services.desktop, addDrawButton, &QPushButton::clicked, this, &HistoryWindow::btnadddrawClick);
-    connectGuarded(m_services.desktop, deleteButton, &QPushButton::clicked, this, &HistoryWindow::btndeleteClick);
+    connectGuarded(m_services.desktop, importButton, &QPushButton::clicked, this,
+                   &HistoryWindow::btnimportClick);
+    connectGuarded(m_services.desktop, exportButton, &QPushButton::clicked, this,
+                   &HistoryWindow::btnexportClick);
+    connectGuarded(m_services.desktop, addDrawButton, &QPushButton::clicked, this,
+                   &HistoryWindow::btnadddrawClick);
+    connectGuarded(m_services.desktop, deleteButton, &QPushButton::clicked, this,
+                   &HistoryWindow::btndeleteClick);
 }
 
 void HistoryWindow::guarded(const std::function<void()> &handler)

@@ -1,19 +1,19 @@
 // The history window's trend chart (走势图) and statistics (统计).
 #include "app/history/history_window.h"
 
-#include "views/frequency_bars.h"
-#include "views/qt_print_surface.h"
-#include "views/trend_model.h"
-#include "views/trend_picture.h"
-#include "views/trend_view.h"
 #include "base/app_error.h"
 #include "base/file_io.h"
 #include "history/check_text.h"
 #include "results/printout.h"
 #include "results/save_name.h"
 #include "ui/desktop.h"
-#include "ui/guard.h"
 #include "ui/file_edge.h"
+#include "ui/guard.h"
+#include "views/frequency_bars.h"
+#include "views/qt_print_surface.h"
+#include "views/trend_model.h"
+#include "views/trend_picture.h"
+#include "views/trend_view.h"
 
 #include <QBuffer>
 #include <QCheckBox>
@@ -79,9 +79,12 @@ void HistoryWindow::createTrendTab()
     tabs->addTab(page, QStringLiteral("走势图"));
 
     connectGuarded(m_services.desktop, rangeList, &QComboBox::activated, this, &HistoryWindow::comrangeClick);
-    connectGuarded(m_services.desktop, showBetsCheck, &QCheckBox::clicked, this, &HistoryWindow::chkbetsClick);
-    connectGuarded(m_services.desktop, savePictureButton, &QPushButton::clicked, this, &HistoryWindow::btnpictureClick);
-    connectGuarded(m_services.desktop, printChartButton, &QPushButton::clicked, this, &HistoryWindow::btnprintchartClick);
+    connectGuarded(m_services.desktop, showBetsCheck, &QCheckBox::clicked, this,
+                   &HistoryWindow::chkbetsClick);
+    connectGuarded(m_services.desktop, savePictureButton, &QPushButton::clicked, this,
+                   &HistoryWindow::btnpictureClick);
+    connectGuarded(m_services.desktop, printChartButton, &QPushButton::clicked, this,
+                   &HistoryWindow::btnprintchartClick);
 }
 
 void HistoryWindow::createStatsTab()
@@ -110,7 +113,8 @@ void HistoryWindow::createStatsTab()
     layout->addWidget(frequencyBars, 1);
     tabs->addTab(page, QStringLiteral("统计"));
 
-    connectGuarded(m_services.desktop, recentList, &QComboBox::activated, this, &HistoryWindow::comrecentClick);
+    connectGuarded(m_services.desktop, recentList, &QComboBox::activated, this,
+                   &HistoryWindow::comrecentClick);
     connectGuarded(m_services.desktop, zoneList, &QComboBox::activated, this, &HistoryWindow::comgroupClick);
 }
 
@@ -127,7 +131,8 @@ void HistoryWindow::showOverlay()
         m_trendModel->setOverlay({});
         return;
     }
-    const std::vector<LotteryNumbers> bets = m_services.bets(m_lottery.name).value_or(std::vector<LotteryNumbers>{});
+    const std::vector<LotteryNumbers> bets
+        = m_services.bets(m_lottery.name).value_or(std::vector<LotteryNumbers>{});
     m_trendModel->setOverlay(betColumnCounts(m_trendModel->chart(), bets));
 }
 

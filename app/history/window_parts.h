@@ -2,8 +2,8 @@
 
 // Pieces the windows of the draw history share.
 
-#include "views/table_model.h"
 #include "history/prize_check.h"
+#include "views/table_model.h"
 
 #include <QHeaderView>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "main_window_fixture.h"
 
-#include "views/result_grid_view.h"
 #include "results/result_grid_model.h"
+#include "views/result_grid_view.h"
 
 #include <QHeaderView>
 #include <QPushButton>

@@ -2,12 +2,12 @@
 // summary line, and 对照历史 over every stored draw.
 #include "main_window_fixture.h"
 
-#include "app/lottery_shape.h"
-#include "views/result_grid_view.h"
 #include "app/history/check_window.h"
 #include "app/history/window_place.h"
+#include "app/lottery_shape.h"
 #include "history/history_store.h"
 #include "results/result_grid_model.h"
+#include "views/result_grid_view.h"
 
 #include <QAction>
 #include <QApplication>
@@ -98,8 +98,9 @@ TEST_F(DrawCheckTest, NewestStoredDrawByDefaultAnyByChoiceWithLevelsPrizesAndThe
               (QStringList{QStringLiteral("一等奖"), QStringLiteral("二等奖"), QStringLiteral("三等奖"),
                            QStringLiteral("未中奖"), QStringLiteral("未中奖")}));
     EXPECT_EQ(column(check->checkTable, 4), (QStringList{QStringLiteral("浮动"), QStringLiteral("50元"),
-                                                       QStringLiteral("5元"), QString(), QString()}));
-    EXPECT_EQ(check->summaryLabel->text(), QStringLiteral("共5注 投入10元 中奖3注 奖金55元（另有浮动奖1注）"));
+                                                         QStringLiteral("5元"), QString(), QString()}));
+    EXPECT_EQ(check->summaryLabel->text(),
+              QStringLiteral("共5注 投入10元 中奖3注 奖金55元（另有浮动奖1注）"));
     // The hits stand out in the grid as well.
     const ResultGridModel &grid = w.resultGrid();
     EXPECT_TRUE(grid.index(2, 0).data(Qt::BackgroundRole).isValid());  // 01 of 01 02 03 21 22
@@ -156,8 +157,9 @@ TEST_F(DrawCheckTest, TypedDrawOfTwentyNumbersAndALotteryWithoutPrizeRules)
     ASSERT_TRUE(check->isVisible());
     EXPECT_EQ(check->drawList->currentText(),
               QStringLiteral("输入的号码 01 02 03 04 05 06 07 08 09 10 11 12 13 14 15 16 17 18 19 20"));
-    EXPECT_EQ(column(check->checkTable, 3), (QStringList{QStringLiteral("选十中十"), QStringLiteral("选十中五"),
-                                                       QStringLiteral("选十中0")}));
+    EXPECT_EQ(
+        column(check->checkTable, 3),
+        (QStringList{QStringLiteral("选十中十"), QStringLiteral("选十中五"), QStringLiteral("选十中0")}));
     EXPECT_EQ(check->summaryLabel->text(), QStringLiteral("共3注 投入6元 中奖3注 奖金5元（另有浮动奖1注）"));
 
     // The player's own lottery has no prize table: hits only.
@@ -183,7 +185,8 @@ TEST_F(DrawCheckTest, TwoZoneBetsAreCheckedZoneByZoneByTheRulesOfTheDrawsIssue)
     CheckWindow *check = w.checkWindow();
     ASSERT_TRUE(check->isVisible());
     EXPECT_EQ(check->drawList->currentText(), QStringLiteral("2026020期 01 02 03 04 05 06 + 07"));
-    EXPECT_EQ(check->checkTable->model()->headerData(3, Qt::Horizontal).toString(), QStringLiteral("蓝球命中"));
+    EXPECT_EQ(check->checkTable->model()->headerData(3, Qt::Horizontal).toString(),
+              QStringLiteral("蓝球命中"));
     EXPECT_EQ(column(check->checkTable, 1).first(), QStringLiteral("01 02 03 04 05 06 + 07"));
     EXPECT_EQ(column(check->checkTable, 2),
               (QStringList{QStringLiteral("6"), QStringLiteral("5"), QStringLiteral("5"), QStringLiteral("0"),

@@ -3,12 +3,12 @@
 #include "main_window_fixture.h"
 
 #include "../support/loopback_server.h"
-#include "views/result_grid_view.h"
 #include "app/u_index.h"
 #include "catalogue/catalogue_store.h"
 #include "results/result_grid_model.h"
 #include "ui/qt_desktop.h"
 #include "ui/radio_group.h"
+#include "views/result_grid_view.h"
 
 #include <QApplication>
 #include <QDir>

@@ -3,12 +3,12 @@
 #include "main_window_fixture.h"
 
 #include "../support/pdf_pages.h"
+#include "app/history/history_window.h"
+#include "base/gbk.h"
 #include "views/frequency_bars.h"
 #include "views/trend_model.h"
 #include "views/trend_paint.h"
 #include "views/trend_picture.h"
-#include "app/history/history_window.h"
-#include "base/gbk.h"
 
 #include <QCheckBox>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "../support/app_dir.h"
-#include "media/jpeg_image.h"
 #include "base/app_error.h"
+#include "media/jpeg_image.h"
 
 #include <QBuffer>
 #include <QFile>

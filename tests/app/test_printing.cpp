@@ -2,9 +2,9 @@
 
 #include "../support/pdf_pages.h"
 
+#include "results/printout.h"
 #include "views/qt_print_surface.h"
 #include "views/result_grid_view.h"
-#include "results/printout.h"
 
 #include <QAction>
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "main_window_fixture.h"
 
-#include "views/result_grid_view.h"
 #include "results/result_grid_model.h"
 #include "ui/radio_group.h"
+#include "views/result_grid_view.h"
 
 #include <QGroupBox>
 #include <QLabel>

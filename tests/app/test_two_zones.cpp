@@ -2,8 +2,8 @@
 #include "main_window_fixture.h"
 
 #include "app/box_geometry.h"
-#include "views/result_grid_view.h"
 #include "results/result_grid_model.h"
+#include "views/result_grid_view.h"
 
 #include <QAction>
 #include <QApplication>

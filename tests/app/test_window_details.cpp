@@ -4,10 +4,10 @@
 
 #include "../support/loopback_server.h"
 #include "app/chinese_ui.h"
-#include "views/result_grid_view.h"
 #include "base/gbk.h"
 #include "results/result_grid_model.h"
 #include "ui/click_label.h"
+#include "views/result_grid_view.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

@@ -1,6 +1,6 @@
 // The JPEG reader: any bytes decode or fail with an ordinary error.
-#include "media/jpeg_image.h"
 #include "base/app_error.h"
+#include "media/jpeg_image.h"
 
 #include <QGuiApplication>
 

@@ -28,11 +28,10 @@ std::vector<int> pick(std::mt19937 &random, const DrawZone &zone, int count)
 
 TEST(OneHitRule, GridHighlightAgreesWithTheCheckedHits)
 {
-    const std::vector<std::pair<std::string, Lottery>> lotteries
-        = {{"双色球", {0, 33, 6, "蓝球", 16, 1}},
-           {"大乐透", {0, 35, 5, "后区", 12, 2}},
-           {"福彩3D", {1, 10, 3}},
-           {"七星彩", {1, 10, 6, "后区", 15, 1}}};
+    const std::vector<std::pair<std::string, Lottery>> lotteries = {{"双色球", {0, 33, 6, "蓝球", 16, 1}},
+                                                                    {"大乐透", {0, 35, 5, "后区", 12, 2}},
+                                                                    {"福彩3D", {1, 10, 3}},
+                                                                    {"七星彩", {1, 10, 6, "后区", 15, 1}}};
     std::mt19937 random(20261209);
     for (const auto &[name, lottery] : lotteries) {
         const PrizeTable table = PrizeTable::fromRows(name, shippedPrizeRules());

@@ -28,9 +28,9 @@ TEST(CheckSummary, CountsStakeWinnersFixedAndFloatingPrizes)
 {
     const Draw draw{{{3, 9, 14, 20, 27, 33}, {7}, std::nullopt}, "双色球", "2026093", ""};
     std::vector<LotteryNumbers> bets(20, LotteryNumbers{{1, 2, 4, 5, 6, 8}, {1}}); // nothing
-    bets[3] = {{3, 9, 14, 20, 27, 33}, {7}};                 // 一等奖, floating
-    bets[8] = {{3, 9, 14, 20, 1, 2}, {1}};                   // 4+0 五等奖 10
-    bets[15] = {{1, 2, 4, 5, 6, 8}, {7}};                    // 0+1 六等奖 5
+    bets[3] = {{3, 9, 14, 20, 27, 33}, {7}};                                       // 一等奖, floating
+    bets[8] = {{3, 9, 14, 20, 1, 2}, {1}};                                         // 4+0 五等奖 10
+    bets[15] = {{1, 2, 4, 5, 6, 8}, {7}};                                          // 0+1 六等奖 5
     const DrawCheck check = checkBets(bets, draw, kSsq, shipped("双色球"));
     EXPECT_EQ(check.summary(), "共20注 投入40元 中奖3注 奖金15元（另有浮动奖1注）");
     EXPECT_EQ(check.bets[8].frontHits, 4);
@@ -44,8 +44,8 @@ TEST(CheckSummary, PoolTierAndUnratedBetsAreSpelledOut)
 {
     const Draw draw{{{4, 11, 18, 25, 35}, {3, 12}, std::nullopt}, "大乐透", "26088", ""};
     const std::vector<LotteryNumbers> bets = {{{4, 11, 18, 1, 2}, {5, 6}},       // 3+0 七等奖 5 / 7
-                                   {{4, 11, 18, 25, 1}, {3, 6}},      // 4+1 四等奖 300 / 380
-                                   {{4, 11, 18, 25, 35, 1}, {3, 6}}}; // six numbers: no single bet
+                                              {{4, 11, 18, 25, 1}, {3, 6}},      // 4+1 四等奖 300 / 380
+                                              {{4, 11, 18, 25, 35, 1}, {3, 6}}}; // six numbers: no single bet
     const PrizeTable table = shipped("大乐透");
     EXPECT_EQ(checkBets(bets, draw, kDlt, table).summary(),
               "共3注 投入6元 中奖2注 奖金305元（奖池≥8亿元时387元）（1注不是单式投注，只显示命中个数）");

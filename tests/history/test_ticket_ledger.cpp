@@ -26,7 +26,8 @@ const std::vector<Draw> kSsqDraws = {
     {{{3, 9, 14, 20, 27, 33}, {7}}, "双色球", "2026093", "2026-08-09"},
 };
 
-Ticket dlt(const std::string &issue, const std::string &date, std::vector<LotteryNumbers> bets, bool extra = false)
+Ticket dlt(const std::string &issue, const std::string &date, std::vector<LotteryNumbers> bets,
+           bool extra = false)
 {
     return {"大乐透", issue, date, std::move(bets), extra};
 }
