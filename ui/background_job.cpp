@@ -1,7 +1,5 @@
 #include "ui/background_job.h"
 
-#include <QApplication>
-
 #include <chrono>
 #include <exception>
 #include <thread>
@@ -47,10 +45,7 @@ bool runInBackground(Desktop::Progress &progress, const std::function<void(JobPr
             if (!state.m_stopped && !progress.setValue(value, label))
                 state.m_stopped = true;
         }
-        // Until the progress dialog shows and blocks the window, clicks and
-        // keys wait: they would act in the middle of the job.
-        QCoreApplication::processEvents(
-            QApplication::activeModalWidget() ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
+        progress.keepResponsive();
     }
     worker.join();
     if (failure && !state.m_stopped)
