@@ -9,9 +9,43 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEvent>
 #include <QThread>
+#include <QTimer>
 
+#include <functional>
 #include <memory>
+#include <utility>
+
+namespace {
+
+// Runs `then` once, as soon as the watched window's first paint is done.
+class AfterFirstPaint : public QObject
+{
+public:
+    AfterFirstPaint(QObject *watched, std::function<void()> then)
+        : QObject(watched)
+        , m_then(std::move(then))
+    {
+        watched->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && m_then) {
+            // Queued behind the paint, which then reaches the screen first.
+            QTimer::singleShot(0, this, std::exchange(m_then, {}));
+            watched->removeEventFilter(this);
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_then;
+};
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -29,14 +63,15 @@ int main(int argc, char *argv[])
 
     // The banner is fetched while the splash is up: its five seconds are
     // spent waiting anyway, and the main window then never waits for the
-    // server.
+    // server. It starts once the splash is on screen: its thread loads
+    // libcurl, which would otherwise hold the splash back.
     BannerSource banner;
     banner.address = QStringLiteral("http://%1").arg(vendorHost()).toStdString();
     auto bannerFetch = std::make_shared<BannerFetch>(banner, folder.bannerFile());
-    bannerFetch->start();
 
     // The splash first; its own timer ends its modal run.
     auto splash = std::make_unique<Tfrmflash>(desktop, folder);
+    new AfterFirstPaint(splash.get(), [bannerFetch] { bannerFetch->start(); });
     splash->exec();
     QCoreApplication::processEvents();
     QThread::msleep(100);

@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 struct DateDefaults;
@@ -123,6 +124,7 @@ private:
     void createHistoryControls();
     CheckWindow *openCheckWindow();
     void replaceGrid(ResultGridModel::Snapshot next, int count, const LotteryInfo &before);
+    void freeDroppedSteps();
     void showSelection(const LotteryInfo &lottery);
     // Shows an undo or redo step; returns what it replaced.
     ResultGridModel::Snapshot showStep(GridHistory<LotteryInfo>::Step step);
@@ -132,6 +134,8 @@ private:
     // Puts the lottery list back on the current lottery after a failed pick.
     void showCurrentLottery();
     FileDialogRequest numberFileDialog() const;
+    // The catalogue's lottery of that name, if one is listed.
+    std::optional<LotteryInfo> listedLottery(const QString &name) const;
 
     MainServices m_services;
     Tfrmindex *m_frmindex = nullptr;          // made on first use, kept for the run

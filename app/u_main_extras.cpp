@@ -15,6 +15,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QThreadPool>
 #include <QTimer>
 
 #include <set>
@@ -107,6 +108,16 @@ void Tfrmmain::replaceGrid(ResultGridModel::Snapshot next, int count, const Lott
 {
     ResultGridModel::Snapshot previous = m_gridModel->exchange(std::move(next), count);
     m_history.push({std::move(previous), before}, m_gridModel->grid());
+    freeDroppedSteps();
+}
+
+void Tfrmmain::freeDroppedSteps()
+{
+    // Freeing the rows of a million bets takes the time of a frame or more;
+    // another thread does it, and nothing else holds them.
+    auto dropped = std::make_shared<std::vector<GridHistory<LotteryInfo>::Step>>(m_history.takeDropped());
+    if (!dropped->empty())
+        QThreadPool::globalInstance()->start([dropped] { dropped->clear(); });
 }
 
 void Tfrmmain::undoGrid()
@@ -124,6 +135,7 @@ void Tfrmmain::redoGrid()
     const LotteryInfo before = m_current;
     ResultGridModel::Snapshot replaced = showStep(m_history.takeUndone());
     m_history.redone({std::move(replaced), before}, m_gridModel->grid());
+    freeDroppedSteps();
 }
 
 ResultGridModel::Snapshot Tfrmmain::showStep(GridHistory<LotteryInfo>::Step step)

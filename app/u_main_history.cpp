@@ -34,7 +34,9 @@ BetSource gridBets(const ResultGridModel &grid, const LotteryInfo &current)
         const DrawShape shape = lotteryDrawShape(current);
         std::vector<LotteryNumbers> bets;
         for (int row = 1; row < grid.grid().rowCount(); ++row) {
-            if (!grid.grid().cell(0, row).empty())
+            // Rows that are no bets of the lottery (a file loaded under
+            // another one) are shown marked, and checked by nothing.
+            if (!grid.grid().cell(0, row).empty() && grid.fits(row))
                 bets.push_back(betOfCells(grid.bet(row), shape));
         }
         return bets;

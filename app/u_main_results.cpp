@@ -1,8 +1,11 @@
 // The main window's handlers that write, read and print the result grid.
 #include "app/u_main.h"
+#include "catalogue/catalogue_store.h"
+#include "results/loaded_rows.h"
 #include "base/app_error.h"
 #include "base/file_io.h"
 #include "results/number_file.h"
+#include "ui/background_job.h"
 #include "results/printout.h"
 #include "results/result_grid_model.h"
 #include "ui/clock.h"
@@ -15,7 +18,29 @@
 #include <QFile>
 #include <QPrinter>
 
-#include <climits>
+#include <algorithm>
+#include <optional>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
+namespace {
+
+// The steps of a load's progress: a thousandth of the file's lines each.
+constexpr int kLoadProgressSteps = 1000;
+
+// The file's bytes and a file equal to the grid shown are freed on the
+// reading thread, whose heap would keep their pages: they go back to the
+// system, so that loading a file again and again does not grow the program.
+void releaseFreedMemory()
+{
+#ifdef __GLIBC__
+    malloc_trim(0);
+#endif
+}
+
+} // namespace
 
 FileDialogRequest Tfrmmain::numberFileDialog() const
 {
@@ -56,33 +81,42 @@ void Tfrmmain::btnloadClick()
     const QString fileName = m_services.desktop.openFileName(this, request);
     if (fileName.isEmpty())
         return;
-    // A bound on what is read keeps a huge file from filling memory before
-    // it is refused.
-    const std::string bytes = readFile(nativePath(fileName), kMaxNumberFileBytes + 1);
-    // A long file shows its progress, and the window goes on painting; a
-    // stopped load leaves everything as it was.
-    std::unique_ptr<Desktop::Progress> progress;
-    int lineCount = 0;
-    const auto reading = [&](std::size_t read, std::size_t lines) {
-        lineCount = static_cast<int>(std::min<std::size_t>(lines, INT_MAX));
-        if (!progress)
-            progress = m_services.desktop.startProgress(this, QStringLiteral("加载号码"), lineCount);
-        return progress->setValue(static_cast<int>(std::min<std::size_t>(read, INT_MAX)),
-                                  QStringLiteral("正在读取第%1行，共%2行").arg(read).arg(lines));
-    };
-    auto parsed
-        = parseNumberFile(bytes, m_hasLottery ? std::optional(m_current.lottery) : std::nullopt, reading);
-    const bool cancelled = parsed.accepted() && parsed.value().cancelled;
-    if (progress && !cancelled)
-        progress->setValue(lineCount, QString());
-    if (cancelled)
+    // The file is read, split and indexed on a thread of its own, with 取消
+    // offered from the start; the window goes on painting, and a stopped
+    // load leaves everything as it was. The grid shown is handed over as it
+    // is now (its rows shared, never changed in place) so that a file of
+    // the same rows takes them over.
+    const std::string path = nativePath(fileName);
+    const std::optional<Lottery> current = m_hasLottery ? std::optional(m_current.lottery) : std::nullopt;
+    const ResultGrid shown = m_gridModel->grid();
+    std::optional<Outcome<NumberFileContent>> parsed;
+    LoadedRows loaded;
+    const std::unique_ptr<Desktop::Progress> progress
+        = m_services.desktop.startProgress(this, QStringLiteral("加载号码"), kLoadProgressSteps);
+    const bool finished = runInBackground(*progress, [&](JobProgress &job) {
+        // The first report starts the clock after which the progress shows.
+        job.report(0, QStringLiteral("正在读取文件…"));
+        // A bound on what is read keeps a huge file from filling memory
+        // before it is refused.
+        std::string bytes = readFile(path, kMaxNumberFileBytes + 1);
+        parsed = parseNumberFile(bytes, current, [&job](std::size_t read, std::size_t lines) {
+            return job.report(static_cast<int>(read * kLoadProgressSteps / std::max<std::size_t>(lines, 1)),
+                              QStringLiteral("正在读取第%1行，共%2行").arg(read).arg(lines));
+        });
+        std::string().swap(bytes); // the rows hold copies of what they need
+        if (parsed->accepted() && parsed->value().headerError.empty() && !parsed->value().cancelled)
+            loaded = loadedRows(std::move(parsed->value().grid), parsed->value().lottery, shown);
+        releaseFreedMemory();
+    });
+    if (!finished || (parsed->accepted() && parsed->value().cancelled))
         return;
-    if (!parsed.accepted()) {
+    progress->setValue(kLoadProgressSteps, QString());
+    if (!parsed->accepted()) {
         m_services.desktop.message(this, MessageKind::Plain, windowTitle(),
-                                   QString::fromStdString(parsed.refusal()));
+                                   QString::fromStdString(parsed->refusal()));
         return;
     }
-    NumberFileContent &content = parsed.value();
+    NumberFileContent &content = parsed->value();
     if (!content.headerError.empty()) {
         // The name line has been read when a later header line fails.
         selectListedName(QString::fromStdString(content.name));
@@ -92,18 +126,39 @@ void Tfrmmain::btnloadClick()
     // The rows are put in first: rows that do not fit the file's lottery
     // stop the load before anything has changed.
     const LotteryInfo before = m_current;
-    const LotteryInfo loaded = content.headerLayout
-                                   ? LotteryInfo{QString::fromStdString(content.name), content.lottery}
-                                   : m_current;
-    ResultGridModel::Snapshot rows;
-    rows.grid = std::move(content.grid);
-    replaceGrid(std::move(rows), loaded.lottery.numberCount(), before);
+    const LotteryInfo loadedLottery = content.headerLayout
+                                          ? LotteryInfo{QString::fromStdString(content.name), content.lottery}
+                                          : m_current;
+    replaceGrid(std::move(loaded.rows), loadedLottery.lottery.numberCount(), before);
+    QStringList words;
     if (content.headerLayout) {
-        selectListedName(loaded.name);
-        applyLottery(loaded);
+        // A listed name of another shape: the rows keep the file's shape;
+        // the catalogue's lottery of that name is neither read into it nor
+        // changed, and choosing it from the list brings it back whole.
+        if (const std::optional<LotteryInfo> listed = listedLottery(loadedLottery.name);
+            listed && listed->lottery != loadedLottery.lottery)
+            words << QString::fromStdString(otherShapeWarning(content.name, loadedLottery.lottery));
+        selectListedName(loadedLottery.name);
+        applyLottery(loadedLottery);
         commodeClick();
     }
     grdcode->setAllColumnWidths(loadedColumnWidth(grdcode->clientWidth(), m_current.lottery.numberCount()));
+    if (!loaded.misfits.rows.empty())
+        words << QString::fromStdString(misfitMessage(loaded.misfits, m_current.name.toStdString()));
+    // One message for all there is to say about the file.
+    if (!words.isEmpty())
+        m_services.desktop.message(this, MessageKind::Plain, windowTitle(),
+                                   words.join(QStringLiteral("\n\n")));
+}
+
+std::optional<LotteryInfo> Tfrmmain::listedLottery(const QString &name) const
+{
+    const CatalogueStore store(qPath(m_services.folder.catalogue()));
+    for (const CatalogueRow &row : store.readAll()) {
+        if (row.name == name)
+            return lotteryFromRow(row);
+    }
+    return std::nullopt;
 }
 
 void Tfrmmain::btnprintClick()
@@ -151,8 +206,16 @@ void Tfrmmain::printPreview()
     ShortDateFormat printFormat;
     printFormat.switchToPrintFormat();
     const PrintJob job{m_current.name, m_current.lottery, printFormat.text(m_services.clock.today())};
+    // A long printout is previewed by its first pages: the preview holds
+    // every page it shows, and would hold them all.
+    const int pages = printPageCount(grid);
+    if (pages > kPreviewPages)
+        m_services.desktop.message(this, MessageKind::Plain, windowTitle(),
+                                   QStringLiteral("共%1页，预览只显示前%2页；打印号码时打印全部%1页。")
+                                       .arg(pages)
+                                       .arg(kPreviewPages));
     m_services.desktop.previewPrint(this, [&](QPrinter &printer) {
         QtPrintSurface surface(&printer);
-        printResultGrid(grid, job, surface);
+        printResultGrid(grid, job, surface, {}, kPreviewPages);
     });
 }

@@ -6,15 +6,18 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <spawn.h>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 extern char **environ;
 
@@ -72,16 +75,17 @@ std::string requestFile()
     return text;
 }
 
-double runTool(const std::string &input, const char *output = "/dev/null")
+double runTool(const std::string &input, const char *output = "/dev/null",
+               const char *program = KORVEL_CONVERT)
 {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, input.c_str(), O_RDONLY, 0);
     posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, output, O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    char *const args[] = {const_cast<char *>(KORVEL_CONVERT), nullptr};
+    char *const args[] = {const_cast<char *>(program), nullptr};
     const auto start = std::chrono::steady_clock::now();
     pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, KORVEL_CONVERT, &actions, nullptr, args, environ);
+    const int spawned = posix_spawn(&pid, program, &actions, nullptr, args, environ);
     posix_spawn_file_actions_destroy(&actions);
     if (spawned != 0)
         return -1;
@@ -105,12 +109,34 @@ void BM_ConvertToolLines(benchmark::State &state)
     }
     if (lines != kLines)
         state.SkipWithError("the tool did not answer every request");
+    // The floor answers the same requests with the same lines.
+    const std::string floorOutput = input + ".floor";
+    runTool(input, floorOutput.c_str(), KORVEL_CONVERT_FLOOR);
+    runTool(input, output.c_str());
+    std::ifstream tool(output), floor(floorOutput);
+    if (!std::equal(std::istreambuf_iterator<char>(tool), {}, std::istreambuf_iterator<char>(floor), {}))
+        state.SkipWithError("the floor program answered differently");
     std::filesystem::remove(output);
-    for (auto _ : state)
-        state.SetIterationTime(runTool(input));
+    std::filesystem::remove(floorOutput);
+    // Tool and floor by turns, so that both meet the same load of the
+    // machine; the medians and their ratio are the figures.
+    std::vector<double> tools, floors;
+    for (auto _ : state) {
+        const double seconds = runTool(input);
+        floors.push_back(runTool(input, "/dev/null", KORVEL_CONVERT_FLOOR));
+        tools.push_back(seconds);
+        state.SetIterationTime(seconds);
+    }
+    const auto median = [](std::vector<double> v) {
+        std::sort(v.begin(), v.end());
+        return v[v.size() / 2];
+    };
+    state.counters["tool_median_ms"] = median(tools) * 1e3;
+    state.counters["floor_median_ms"] = median(floors) * 1e3;
+    state.counters["tool_to_floor"] = median(tools) / median(floors);
     state.SetItemsProcessed(state.iterations() * kLines);
     std::filesystem::remove(input);
 }
-BENCHMARK(BM_ConvertToolLines)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(BM_ConvertToolLines)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(11);
 
 } // namespace

@@ -2,6 +2,7 @@
 // from a number file (with the progress dialog, the window painting), what
 // the window's model holds for them, and the cost of the first conversion
 // after the load against any other.
+#include "event_gaps.h"
 #include "million_bets.h"
 #include "resident_memory.h"
 #include "results/number_file.h"
@@ -16,7 +17,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <vector>
 
 namespace {
 
@@ -84,6 +87,42 @@ void BM_LoadMillionRowsInWindow(benchmark::State &state)
     state.counters["progress_dialogs"] = session.desktop.progressShown;
 }
 BENCHMARK(BM_LoadMillionRowsInWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// The longest the window went unanswering during each of 20 loads of a
+// million rows (two files by turns, so that each load reads, parses and
+// indexes in full), with the progress dialog; beside it, the floor: the
+// longest gap of the same window standing idle for as long.
+void BM_LoadStallsOfTwentyLoads(benchmark::State &state)
+{
+    Session session;
+    const QString files[] = {session.bets.file, session.bets.otherFile()};
+    EventGaps gaps;
+    std::vector<double> stalls, idle;
+    for (auto _ : state) {
+        for (int i = 0; i < 20; ++i) {
+            gaps.start();
+            QElapsedTimer timer;
+            timer.start();
+            session.bets.load(files[i % 2]);
+            QCoreApplication::processEvents();
+            stalls.push_back(gaps.stop());
+            // The window idle as long, for the floor.
+            gaps.start();
+            QElapsedTimer wait;
+            wait.start();
+            while (wait.elapsed() < std::min<qint64>(timer.elapsed(), 300))
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            idle.push_back(gaps.stop());
+        }
+    }
+    std::sort(stalls.begin(), stalls.end());
+    std::sort(idle.begin(), idle.end());
+    state.counters["worst_stall_ms"] = stalls.back();
+    state.counters["median_stall_ms"] = stalls[stalls.size() / 2];
+    state.counters["floor_worst_idle_gap_ms"] = idle.back();
+    state.counters["floor_median_idle_gap_ms"] = idle[idle.size() / 2];
+}
+BENCHMARK(BM_LoadStallsOfTwentyLoads)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 // What the model keeps for a million loaded rows: the packed grid, the
 // repeat index and the tooltips' provenance, measured as resident memory.

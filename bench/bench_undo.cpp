@@ -1,11 +1,17 @@
 // The undo history's cost with a grid of a million bets, measured through
 // the real main window: memory after loading the same file 14 times in a
 // row (every load is an undo step), and the time of "清除表格".
+#include "event_gaps.h"
 #include "million_bets.h"
 #include "resident_memory.h"
 #include "results/result_grid_model.h"
 
 #include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <vector>
 
 #include <malloc.h>
 
@@ -51,6 +57,41 @@ void BM_FourteenLoadsOfAMillionRows(benchmark::State &state)
     state.counters["rss_14_loads_MB"] = rssFourteen;
 }
 BENCHMARK(BM_FourteenLoadsOfAMillionRows)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// Ctrl+Z and Ctrl+Y between two grids of a million rows, 20 of each: the
+// longest the window's thread was held by one (the handler and the repaint
+// that follows), against the same window's longest gap while idle.
+void BM_UndoStallsBetweenMillionRowGrids(benchmark::State &state)
+{
+    Session session;
+    session.window->show();
+    session.load();
+    session.bets.load(session.bets.otherFile());
+    QCoreApplication::processEvents();
+    EventGaps gaps;
+    std::vector<double> undos, idle;
+    for (auto _ : state) {
+        for (int i = 0; i < 20; ++i) {
+            gaps.start();
+            session.window->undoGrid();
+            QCoreApplication::processEvents();
+            undos.push_back(gaps.stop());
+            session.window->redoGrid();
+            QCoreApplication::processEvents();
+            gaps.start();
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+            idle.push_back(gaps.stop());
+        }
+    }
+    if (session.window->resultGrid().rowCount() != kMillion)
+        state.SkipWithError("undo and redo did not keep a million rows");
+    std::sort(undos.begin(), undos.end());
+    std::sort(idle.begin(), idle.end());
+    state.counters["worst_undo_stall_ms"] = undos.back();
+    state.counters["median_undo_stall_ms"] = undos[undos.size() / 2];
+    state.counters["floor_worst_idle_gap_ms"] = idle.back();
+}
+BENCHMARK(BM_UndoStallsBetweenMillionRowGrids)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 // "清除表格" right after a million rows were loaded, as a player would
 // clear a loaded file; the load itself is not timed.

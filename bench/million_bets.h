@@ -8,6 +8,7 @@
 #include "ui/file_edge.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <cstdint>
@@ -20,11 +21,10 @@ inline constexpr int kMillion = 1000000;
 
 // The saved number file of a million different-looking bets of 七乐彩 (7 of
 // 30), ascending and distinct as conversions make them.
-inline std::string millionBetFile()
+inline std::string millionBetFile(std::uint32_t seed = 1)
 {
     std::string text;
     text.reserve(static_cast<size_t>(kMillion) * 23);
-    std::uint32_t seed = 1;
     for (int row = 0; row < kMillion; ++row) {
         bool taken[31] = {};
         for (int k = 0; k < 7;) {
@@ -64,11 +64,20 @@ struct MillionBetWindow
         window->comcainameClick();
     }
 
-    // "加载号码" of the file.
-    void load()
+    // "加载号码" of the file, or of another one.
+    void load() { load(file); }
+    void load(const QString &name)
     {
-        desktop.fileAnswers.push_back(file);
+        desktop.fileAnswers.push_back(name);
         window->btnloadClick();
+    }
+    // A second file of a million other bets, beside the first.
+    QString otherFile()
+    {
+        const QString other = dir.path() + QStringLiteral("/附属/million2.txt");
+        if (!QFile::exists(other))
+            std::ofstream(nativePath(other), std::ios::binary) << millionBetFile(2);
+        return other;
     }
 
     QTemporaryDir dir;

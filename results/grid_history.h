@@ -21,7 +21,8 @@
 // write), so a step costs only the rows no one else holds. The history keeps
 // at most kDepth steps, and drops its oldest while those rows of its own pass
 // kBytes; the newest step is always kept, so the last replacement can be
-// undone whatever its size.
+// undone whatever its size. Dropped steps wait in takeDropped() for the
+// window to free them where freeing a million rows keeps nobody waiting.
 template<typename Lottery>
 class GridHistory
 {
@@ -48,6 +49,8 @@ public:
             if (undone.content.grid.hasBets())
                 m_steps.push_back(std::move(undone));
         }
+        for (Step &undone : m_undone)
+            m_dropped.push_back(std::move(undone));
         m_undone.clear();
         m_steps.push_back(std::move(step));
         trim(shown);
@@ -77,6 +80,9 @@ public:
         trim(shown);
     }
 
+    // The steps dropped since the last call, to be freed.
+    std::vector<Step> takeDropped() { return std::exchange(m_dropped, {}); }
+
     // Bytes of rows held by the steps and by nothing else: each shared copy
     // counted once, rows shared with the grid shown not at all.
     std::size_t ownBytes(const ResultGrid &shown) const
@@ -101,10 +107,13 @@ public:
 private:
     void trim(const ResultGrid &shown)
     {
-        while (m_steps.size() > kDepth || (m_steps.size() > 1 && ownBytes(shown) > kBytes))
+        while (m_steps.size() > kDepth || (m_steps.size() > 1 && ownBytes(shown) > kBytes)) {
+            m_dropped.push_back(std::move(m_steps.front()));
             m_steps.pop_front();
+        }
     }
 
     std::deque<Step> m_steps;
+    std::vector<Step> m_dropped;
     std::deque<Step> m_undone; // the last undone last
 };

@@ -74,7 +74,7 @@ int printPageCount(const ResultGrid &grid)
 }
 
 bool printResultGrid(const ResultGrid &grid, const PrintJob &job, PrintSurface &surface,
-                     const std::function<bool(int page, int pages)> &beforePage)
+                     const std::function<bool(int page, int pages)> &beforePage, int pageLimit)
 {
     const int pages = printPageCount(grid);
     surface.begin();
@@ -89,13 +89,14 @@ bool printResultGrid(const ResultGrid &grid, const PrintJob &job, PrintSurface &
     surface.drawText(w / 14, 2 * h / 29 - 20,
                      QStringLiteral("共%1注 打印日期:").arg(grid.rowCount() - 1) + job.dateText);
 
-    for (int page = 1; page <= pages; ++page) {
-        if (beforePage && !beforePage(page, pages)) {
+    const int drawn = pageLimit > 0 ? std::min(pages, pageLimit) : pages;
+    for (int page = 1; page <= drawn; ++page) {
+        if (beforePage && !beforePage(page, drawn)) {
             surface.abort();
             return false;
         }
         drawPage(grid, job, surface, page, pages, w, h);
-        if (page < pages)
+        if (page < drawn)
             surface.newPage();
     }
     surface.end();

@@ -57,19 +57,22 @@ bool RepeatIndex::pack(std::string_view numbers, int count, Key &key)
 
 int RepeatIndex::firstOf(Key key) const
 {
-    const auto found = std::lower_bound(m_sorted.begin(), m_sorted.end(), key,
-                                        [](const First &first, Key k) { return first.key < k; });
-    if (found != m_sorted.end() && found->key == key)
-        return found->row;
+    if (m_built) {
+        const std::vector<First> &sorted = m_built->sorted;
+        const auto found = std::lower_bound(sorted.begin(), sorted.end(), key,
+                                            [](const First &first, Key k) { return first.key < k; });
+        if (found != sorted.end() && found->key == key)
+            return found->row;
+    }
     return m_added.value(key);
 }
 
 void RepeatIndex::rebuild(const ResultGrid &grid)
 {
-    m_sorted.clear();
     m_added.clear();
-    m_unpacked.clear();
-    std::vector<First> rows;
+    m_addedUnpacked.clear();
+    auto built = std::make_shared<Built>();
+    std::vector<First> &rows = built->sorted;
     rows.reserve(static_cast<size_t>(grid.rowCount()));
     for (int row = 1; row < grid.rowCount(); ++row) {
         const std::optional<std::string_view> numbers = numbersOf(grid, row);
@@ -79,7 +82,7 @@ void RepeatIndex::rebuild(const ResultGrid &grid)
         if (pack(*numbers, grid.columnCount() - 1, key))
             rows.push_back({key, row});
         else
-            m_unpacked.emplace(std::string(*numbers), row);
+            built->unpacked.emplace(std::string(*numbers), row);
     }
     // By key, and for one key by row, so that its first row leads.
     std::sort(rows.begin(), rows.end(),
@@ -87,7 +90,7 @@ void RepeatIndex::rebuild(const ResultGrid &grid)
     rows.erase(
         std::unique(rows.begin(), rows.end(), [](const First &a, const First &b) { return a.key == b.key; }),
         rows.end());
-    m_sorted = std::move(rows);
+    m_built = std::move(built);
 }
 
 void RepeatIndex::add(const ResultGrid &grid, int row)
@@ -99,9 +102,20 @@ void RepeatIndex::add(const ResultGrid &grid, int row)
     if (pack(*numbers, grid.columnCount() - 1, key)) {
         if (firstOf(key) == 0)
             m_added.insert(key, row);
-    } else {
-        m_unpacked.emplace(std::string(*numbers), row);
+    } else if (unpackedFirst(*numbers) == 0) {
+        m_addedUnpacked.emplace(std::string(*numbers), row);
     }
+}
+
+int RepeatIndex::unpackedFirst(std::string_view numbers) const
+{
+    const std::string key(numbers);
+    if (m_built) {
+        if (const auto found = m_built->unpacked.find(key); found != m_built->unpacked.end())
+            return found->second;
+    }
+    const auto found = m_addedUnpacked.find(key);
+    return found != m_addedUnpacked.end() ? found->second : 0;
 }
 
 int RepeatIndex::repeatOf(const ResultGrid &grid, int row) const
@@ -115,8 +129,8 @@ int RepeatIndex::repeatOf(const ResultGrid &grid, int row) const
     int first = 0;
     if (pack(*numbers, grid.columnCount() - 1, key)) {
         first = firstOf(key);
-    } else if (const auto found = m_unpacked.find(std::string(*numbers)); found != m_unpacked.end()) {
-        first = found->second;
+    } else {
+        first = unpackedFirst(*numbers);
     }
     return first < row ? first : 0;
 }

@@ -5,6 +5,7 @@
 #include <QHash>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <unordered_map>
@@ -17,7 +18,9 @@
 //
 // A whole grid (a loaded file of a million bets) is indexed into a sorted
 // list, which is built in one pass and keeps to the cache; the rows added
-// after it, one conversion at a time, go into a hash.
+// after it, one conversion at a time, go into a hash. Copies share the sorted
+// list (it never changes once built), so the undo history keeps a large
+// grid's index at no cost, and an undo shows it again without indexing.
 class RepeatIndex
 {
 public:
@@ -51,8 +54,16 @@ private:
     static std::optional<std::string_view> numbersOf(const ResultGrid &grid, int row);
     // The first row of a packed bet, or 0.
     int firstOf(Key key) const;
+    // The first row of a bet that does not pack, or 0.
+    int unpackedFirst(std::string_view numbers) const;
 
-    std::vector<First> m_sorted; // by key
+    struct Built
+    {
+        std::vector<First> sorted; // by key
+        std::unordered_map<std::string, int> unpacked;
+    };
+
+    std::shared_ptr<const Built> m_built;
     QHash<Key, int> m_added;
-    std::unordered_map<std::string, int> m_unpacked;
+    std::unordered_map<std::string, int> m_addedUnpacked;
 };

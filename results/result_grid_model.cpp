@@ -1,6 +1,7 @@
 #include "results/result_grid_model.h"
 
 #include "base/app_error.h"
+#include "results/bet_fit.h"
 
 #include <QBrush>
 #include <QColor>
@@ -12,6 +13,7 @@ namespace {
 
 const QColor kRepeatBackground(226, 226, 226);
 const QColor kHitBackground(255, 214, 102);
+const QColor kMisfitBackground(255, 205, 205);
 
 // "命中5个号码", and for a back zone "命中5个号码，蓝球命中1个".
 QString hitSummary(const std::vector<bool> &hit, const Lottery &lottery)
@@ -37,17 +39,27 @@ ResultGridModel::Snapshot ResultGridModel::exchange(Snapshot next, int count)
 {
     if (!fitsBetSize(next.grid, count))
         throw AppError("表格中的号码个数与当前彩票不符，表格未改变。");
-    if (next.grid == m_grid)
+    if (!next.grid.sharesRowsWith(m_grid) && next.grid == m_grid)
         next.grid = m_grid;
+    // The same rows have the same repeats: no second index of a large grid.
+    if (!next.repeats && next.grid.sharesRowsWith(m_grid))
+        next.repeats = m_repeats;
+    // Every part is moved, never copied: a million rows change places in
+    // no time, and the view measures no row (its rows are of one height).
     beginResetModel();
     Snapshot previous{std::move(m_grid), std::move(m_provenance), std::move(m_draw), m_drawLottery,
-                      m_unsaved};
+                      m_unsaved,         std::move(m_misfits),    m_fitLottery,      std::move(m_repeats)};
     m_grid = std::move(next.grid);
     m_provenance = std::move(next.provenance);
     m_draw = std::move(next.draw);
     m_drawLottery = next.drawLottery;
     m_unsaved = next.unsaved;
-    m_repeats.rebuild(m_grid);
+    m_misfits = std::move(next.misfits);
+    m_fitLottery = next.fitLottery;
+    if (next.repeats)
+        m_repeats = std::move(*next.repeats);
+    else
+        m_repeats.rebuild(m_grid);
     endResetModel();
     return previous;
 }
@@ -58,6 +70,11 @@ std::vector<std::string> ResultGridModel::bet(int row) const
     for (int column = 1; column < m_grid.columnCount(); ++column)
         numbers.emplace_back(m_grid.cell(column, row));
     return numbers;
+}
+
+bool ResultGridModel::fits(int row) const
+{
+    return !std::binary_search(m_misfits.begin(), m_misfits.end(), row);
 }
 
 int ResultGridModel::repeatOf(int row) const
@@ -124,7 +141,7 @@ void ResultGridModel::setDraw(LotteryNumbers winning, const Lottery &lottery)
 
 std::vector<bool> ResultGridModel::hits(int row) const
 {
-    if (m_draw.empty() || m_grid.cell(0, row).empty())
+    if (m_draw.empty() || m_grid.cell(0, row).empty() || !fits(row))
         return {};
     return drawHits(bet(row), m_draw, m_drawLottery);
 }
@@ -153,6 +170,8 @@ QVariant ResultGridModel::data(const QModelIndex &index, int role) const
         const std::vector<bool> hit = hits(row);
         if (static_cast<size_t>(index.column()) < hit.size() && hit[static_cast<size_t>(index.column())])
             return QBrush(kHitBackground);
+        if (!fits(row))
+            return QBrush(kMisfitBackground);
         if (repeatOf(row))
             return QBrush(kRepeatBackground);
         return {};
@@ -168,6 +187,12 @@ QVariant ResultGridModel::data(const QModelIndex &index, int role) const
     }
     case Qt::ToolTipRole: {
         QStringList lines;
+        if (!fits(row)) {
+            const std::vector<std::string> cells = bet(row);
+            const std::vector<std::string_view> numbers(cells.begin(), cells.end());
+            lines << QStringLiteral("不符合当前彩票：%1，核对和对照历史时不计")
+                         .arg(QString::fromStdString(betMisfit(numbers, m_fitLottery).value_or("")));
+        }
         if (const std::string *made = provenanceOf(row))
             lines << QString::fromStdString(*made);
         if (const int first = repeatOf(row))

@@ -39,6 +39,13 @@ public:
         LotteryNumbers draw;
         Lottery drawLottery;
         bool unsaved = false;
+        // Rows (ascending, from 1) that are no bet of `fitLottery`, the
+        // lottery they are shown under: a file loaded under another one.
+        std::vector<int> misfits;
+        Lottery fitLottery;
+        // The grid's repeats when already indexed (by a load off the
+        // window's thread, or kept by undo); none: indexed when shown.
+        std::optional<RepeatIndex> repeats;
     };
 
     const ResultGrid &grid() const { return m_grid; }
@@ -67,6 +74,11 @@ public:
     void setDraw(LotteryNumbers winning, const Lottery &lottery);
     bool hasDraw() const { return !m_draw.empty(); }
 
+    // Whether a row (from 1) can be a bet of the lottery it is shown under;
+    // the checks pass over the others.
+    bool fits(int row) const;
+    int misfitCount() const { return static_cast<int>(m_misfits.size()); }
+
     // The row an earlier row repeats (0 for none); rows from 1.
     int repeatOf(int row) const;
     std::vector<std::string> bet(int row) const;
@@ -87,4 +99,6 @@ private:
     LotteryNumbers m_draw;
     Lottery m_drawLottery;
     bool m_unsaved = false;
+    std::vector<int> m_misfits;
+    Lottery m_fitLottery;
 };

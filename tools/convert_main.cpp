@@ -80,15 +80,29 @@ std::string convertLine(std::string line, DrawGenerator &draws)
 
 int main()
 {
+    // Standard input untied from the output, and the answers gathered into
+    // blocks: a write for every line would cost more than its conversion.
     std::ios::sync_with_stdio(false);
+    std::cin.tie(nullptr);
+    constexpr size_t kBlock = 1 << 16;
     DrawGenerator draws;
     std::string line;
+    std::string answers;
+    answers.reserve(kBlock + 4096);
     while (std::getline(std::cin, line)) {
         try {
-            std::cout << convertLine(line, draws) << '\n';
+            answers += convertLine(line, draws);
         } catch (const std::exception &error) {
-            std::cout << "! " << error.what() << '\n';
+            answers += "! ";
+            answers += error.what();
+        }
+        answers += '\n';
+        if (answers.size() >= kBlock) {
+            std::cout.write(answers.data(), static_cast<std::streamsize>(answers.size()));
+            answers.clear();
         }
     }
-    return 0;
+    std::cout.write(answers.data(), static_cast<std::streamsize>(answers.size()));
+    std::cout.flush();
+    return std::cout ? 0 : 1;
 }

@@ -77,6 +77,9 @@ public:
     public:
         virtual ~Progress() = default;
         virtual bool setValue(int value, const QString &label) = 0;
+        // Lets the window paint and answer between two values, while the
+        // job runs on another thread.
+        virtual void keepResponsive() {}
     };
     virtual std::unique_ptr<Progress> startProgress(QWidget *owner, const QString &title, int maximum) = 0;
 

@@ -67,9 +67,14 @@ public:
         // Until the dialog shows and blocks the window, the window paints
         // but takes no clicks or keys, which would act in the middle of the
         // job; they are delivered afterwards.
+        keepResponsive();
+        return !m_dialog.wasCanceled();
+    }
+
+    void keepResponsive() override
+    {
         QCoreApplication::processEvents(m_dialog.isVisible() ? QEventLoop::AllEvents
                                                              : QEventLoop::ExcludeUserInputEvents);
-        return !m_dialog.wasCanceled();
     }
 
 private:

@@ -301,6 +301,13 @@ void CheckWindow::showCheck(const Draw &draw)
         });
     checkTable->setColumnWidth(0, 48);
     checkTable->setColumnWidth(1, 200);
-    summaryLabel->setText(QString::fromStdString(m_check.summary()));
+    summaryLabel->setText(QString::fromStdString(m_check.summary()) + misfitWord(m_grid));
     m_grid.setDraw(draw, m_lottery.lottery);
+}
+
+QString CheckWindow::misfitWord(const ResultGridModel &grid)
+{
+    if (grid.misfitCount() == 0)
+        return {};
+    return QStringLiteral("；表格中另有%1注不符合当前彩票，未计入").arg(grid.misfitCount());
 }

@@ -54,6 +54,8 @@ private:
     void runCheck();
     void runHistory();
     void showCheck(const Draw &draw);
+    // What a summary adds when rows of the grid are no bets of its lottery.
+    static QString misfitWord(const ResultGridModel &grid);
 
     HistoryServices m_services;
     ResultGridModel &m_grid;

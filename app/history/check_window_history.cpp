@@ -95,7 +95,7 @@ void CheckWindow::runHistory()
         text = QStringLiteral("对照已停止。");
     else if (m_table.empty())
         text += QStringLiteral("；本彩票没有奖级规则，只显示命中个数");
-    historySummaryLabel->setText(text);
+    historySummaryLabel->setText(text + misfitWord(m_grid));
     m_historyModel->reset(
         {QStringLiteral("序号"), QStringLiteral("投注号码"), QStringLiteral("最好奖级"),
          QStringLiteral("各奖级次数")},

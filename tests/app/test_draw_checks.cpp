@@ -136,6 +136,40 @@ TEST_F(DrawCheckTest, HistoryCountsEachLevelOverEveryStoredDraw)
               (QStringList{QStringLiteral("一等奖1次，二等奖2次，三等奖1次"), QStringLiteral("未中奖")}));
 }
 
+TEST_F(DrawCheckTest, RowsThatAreNoBetsOfTheLotteryAreMarkedAndLeftOutOfBothChecks)
+{
+    // A file of 35选5 bets (23) and a row of one number five times.
+    Tfrmmain &w
+        = openWithBets(QStringLiteral("22选5"), "01 02 03 04 05 \r\n01 02 03 04 23 \r\n05 05 05 05 05 \r\n");
+    EXPECT_EQ(
+        desktop.messageTexts(),
+        QStringList{QStringLiteral("有2行号码不符合22选5，已在表格中标出，核对开奖号码和对照历史时不计："
+                                   "\n第2行：23不在1到22之间\n第3行：05重复")});
+    const ResultGridModel &grid = w.resultGrid();
+    EXPECT_EQ(grid.grid().rowCount(), 4); // loaded all the same
+    EXPECT_FALSE(grid.index(0, 0).data(Qt::BackgroundRole).isValid());
+    EXPECT_TRUE(grid.index(1, 0).data(Qt::BackgroundRole).isValid());
+    EXPECT_EQ(grid.index(2, 4).data(Qt::ToolTipRole).toString(),
+              QStringLiteral("不符合当前彩票：05重复，核对和对照历史时不计"));
+
+    storeDraws("2026001 01 02 03 04 22\n");
+    checkDraw();
+    CheckWindow *check = w.checkWindow();
+    ASSERT_NE(check, nullptr);
+    EXPECT_EQ(column(check->checkTable, 1), QStringList{QStringLiteral("01 02 03 04 05")});
+    EXPECT_TRUE(check->summaryLabel->text().startsWith(QStringLiteral("共1注")));
+    EXPECT_TRUE(check->summaryLabel->text().endsWith(QStringLiteral("；表格中另有2注不符合当前彩票，未计入")))
+        << check->summaryLabel->text().toStdString();
+    // No hits are shown on a row that is no bet.
+    EXPECT_FALSE(grid.index(1, 0).data(Qt::FontRole).isValid());
+
+    checkHistory();
+    EXPECT_EQ(column(check->historyTable, 1), QStringList{QStringLiteral("01 02 03 04 05")});
+    EXPECT_TRUE(
+        check->historySummaryLabel->text().endsWith(QStringLiteral("；表格中另有2注不符合当前彩票，未计入")))
+        << check->historySummaryLabel->text().toStdString();
+}
+
 TEST_F(DrawCheckTest, TypedDrawOfTwentyNumbersAndALotteryWithoutPrizeRules)
 {
     dir.writeCatalogue(

@@ -3,7 +3,9 @@
 #include "base/gbk.h"
 #include "results/result_grid_model.h"
 #include "ui/radio_group.h"
+#include "views/result_grid_view.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QPushButton>
 #include <QTest>
@@ -191,11 +193,13 @@ TEST_F(NumberFileTest, LongLoadShowsProgressAndStoppingChangesNothing)
         bytes += "01 05 12 17 23 " + std::to_string(row % 10 + 20) + " \r\n";
     writeAll(target(), bytes);
 
-    desktop.cancelAt = 32768;
+    // Reported in thousandths of the lines, in the order read, whatever
+    // the thread reading them has reached meanwhile.
+    desktop.cancelAt = 819;
     desktop.fileAnswers.push_back(target());
     QTest::mouseClick(w.btnload, Qt::LeftButton);
-    EXPECT_EQ(desktop.progressMaximum, 40000);
-    EXPECT_EQ(desktop.progressValues, (std::vector<int>{16384, 32768}));
+    EXPECT_EQ(desktop.progressMaximum, 1000);
+    EXPECT_EQ(desktop.progressValues, (std::vector<int>{0, 409, 819}));
     EXPECT_TRUE(desktop.messages.empty());
     EXPECT_EQ(w.resultGrid().grid().rowCount(), 3);
     EXPECT_EQ(cells(w, 1), first);
@@ -207,9 +211,71 @@ TEST_F(NumberFileTest, LongLoadShowsProgressAndStoppingChangesNothing)
     desktop.progressValues.clear();
     desktop.fileAnswers.push_back(target());
     QTest::mouseClick(w.btnload, Qt::LeftButton);
-    EXPECT_EQ(desktop.progressValues, (std::vector<int>{16384, 32768, 40000}));
+    EXPECT_EQ(desktop.progressValues, (std::vector<int>{0, 409, 819, 1000}));
     EXPECT_EQ(w.resultGrid().grid().rowCount(), 40001);
     EXPECT_EQ(cells(w, 40000), "40000 01 05 12 17 23 29");
     EXPECT_EQ(w.resultGrid().repeatOf(40000), 10);
     EXPECT_EQ(w.resultGrid().repeatOf(10), 0);
+}
+
+TEST_F(NumberFileTest, RowsThatAreNoBetsOfTheLotteryLoadMarkedWithOneMessage)
+{
+    Tfrmmain &w = openWithBets();
+    // Under 双色球 (33 numbers): 大乐透's 35, numbers beyond any lottery,
+    // letters, one number six times, 00; the last row fits.
+    writeAll(target(), "12 31 32 33 35 05 \r\n99 98 97 96 95 94 \r\nab cd ef gh ij kl \r\n"
+                       "05 05 05 05 05 05 \r\n00 01 02 03 04 05 \r\n01 02 03 04 05 33 \r\n");
+    desktop.fileAnswers.push_back(target());
+    QTest::mouseClick(w.btnload, Qt::LeftButton);
+    EXPECT_EQ(desktop.messageTexts(),
+              QStringList{QStringLiteral(
+                  "有5行号码不符合双色球，已在表格中标出，核对开奖号码和对照历史时不计："
+                  "\n第1行：35不在1到33之间\n第2行：99不在1到33之间\n第3行：“ab”不是号码\n……")});
+    EXPECT_EQ(w.resultGrid().grid().rowCount(), 7);
+    EXPECT_EQ(cells(w, 3), "3 ab cd ef gh ij kl");
+    EXPECT_EQ(w.resultGrid().misfitCount(), 5);
+    EXPECT_FALSE(w.resultGrid().fits(5));
+    EXPECT_TRUE(w.resultGrid().fits(6));
+    EXPECT_EQ(w.resultGrid().index(4, 0).data(Qt::ToolTipRole).toString(),
+              QStringLiteral("不符合当前彩票：00不在1到33之间，核对和对照历史时不计"));
+    EXPECT_FALSE(w.resultGrid().index(5, 0).data(Qt::ToolTipRole).isValid());
+
+    // Undone, the marks go with the rows; the rows converted before fit.
+    w.show();
+    QApplication::setActiveWindow(&w);
+    w.grdcode->setFocus();
+    QTest::keyClick(w.grdcode, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(w.resultGrid().misfitCount(), 0);
+    EXPECT_TRUE(w.resultGrid().fits(1));
+}
+
+TEST_F(NumberFileTest, HeaderFileOfAListedNameInAnotherShapeSaysSoAndLeavesTheCatalogue)
+{
+    Tfrmmain &w = openWithBets();
+    // 双色球 in the file is a Digit 10 / 3 lottery; its row 2 holds a letter.
+    writeAll(target(), utf8ToGbk("双色球\r\n1\r\n10\r\n3\r\n2\r\n123\r\n9a5\r\n"));
+    desktop.fileAnswers.push_back(target());
+    QTest::mouseClick(w.btnload, Qt::LeftButton);
+    EXPECT_EQ(
+        desktop.messageTexts(),
+        QStringList{QStringLiteral("文件中的双色球是数字型10选3，与彩票库中的双色球不同，已按文件显示\n\n"
+                                   "有1行号码不符合双色球，已在表格中标出，核对开奖号码和对照历史时不计："
+                                   "\n第2行：“a”不是号码")});
+    // The rows in the file's shape.
+    EXPECT_EQ(w.currentLottery(), (LotteryInfo{QStringLiteral("双色球"), {1, 10, 3}}));
+    EXPECT_EQ(cells(w, 1), "1 1 2 3");
+    EXPECT_EQ(visibleBoxes().size(), 3u);
+
+    // The catalogue's 双色球 is what it was: picked again, it is 33 / 6.
+    pick(w.comcainame, QStringLiteral("大乐透"));
+    pick(w.comcainame, QStringLiteral("双色球"));
+    EXPECT_EQ(w.currentLottery().lottery, (Lottery{Lotto, 33, 6}));
+    EXPECT_EQ(visibleBoxes().size(), 6u);
+
+    // A file in the listed shape says nothing.
+    desktop.messages.clear();
+    writeAll(target(), utf8ToGbk("福彩3D\r\n1\r\n10\r\n3\r\n1\r\n123\r\n"));
+    desktop.fileAnswers.push_back(target());
+    QTest::mouseClick(w.btnload, Qt::LeftButton);
+    EXPECT_TRUE(desktop.messages.empty()) << desktop.messageTexts().join(u'|').toStdString();
 }

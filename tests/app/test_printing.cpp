@@ -105,6 +105,44 @@ TEST_F(PrintingTest, PreviewDrawsTheSamePages)
     EXPECT_EQ(desktop.printDialogs, 0);
 }
 
+TEST_F(PrintingTest, LongPreviewShowsItsFirstPagesAndSaysPrintingDoesAll)
+{
+    Tfrmmain &w = openWithRows(0);
+    desktop.previewFile = dir.file(QStringLiteral("preview.pdf"));
+    QAction *preview = w.grdcode->findChild<QAction *>(QStringLiteral("actPreview"));
+    ASSERT_NE(preview, nullptr);
+    // Bets of the lottery shown, one line each, loaded as a player would.
+    const auto loadRows = [&](int rows) {
+        QString line;
+        for (size_t k = 1; k <= visibleBoxes().size(); ++k)
+            line += QStringLiteral("%1 ").arg(k, 2, 10, QLatin1Char('0'));
+        QFile file(dir.file(QStringLiteral("附属/许多.txt")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        for (int r = 0; r < rows; ++r)
+            file.write((line + QStringLiteral("\r\n")).toLatin1());
+        file.close();
+        desktop.fileAnswers.push_back(file.fileName());
+        QTest::mouseClick(w.btnload, Qt::LeftButton);
+        ASSERT_TRUE(desktop.messages.empty()) << desktop.messageTexts().join(u'|').toStdString();
+    };
+
+    loadRows(25 * kPreviewPages); // exactly as many pages as a preview shows
+    preview->trigger();
+    EXPECT_TRUE(desktop.messages.empty());
+    EXPECT_EQ(pdfPages(desktop.previewFile), kPreviewPages);
+
+    loadRows(25 * kPreviewPages + 1);
+    preview->trigger();
+    EXPECT_EQ(desktop.messageTexts(),
+              QStringList{QStringLiteral("共21页，预览只显示前20页；打印号码时打印全部21页。")});
+    EXPECT_EQ(pdfPages(desktop.previewFile), kPreviewPages);
+
+    // Printing prints every page.
+    desktop.printTargets.push_back(pdf());
+    QTest::mouseClick(w.btnprint, Qt::LeftButton);
+    EXPECT_EQ(pdfPages(pdf()), 21);
+}
+
 namespace {
 
 ResultGrid sixNumberRows(int rows)
