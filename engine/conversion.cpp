@@ -145,9 +145,10 @@ Check checkBack(const ConversionRequest &r, PerBox<int> &values)
 
 // Zeros take back their original pair; then every position that repeats
 // another or lies outside 1..total (a 00 that a cascade of control
-// quantities of 0 leaves) is corrected and, failing that, drawn afresh; the bet is sorted ascending. The two corrections fold a digit by
-// |d − 5| twice and can come back where they started (34 for a total of 30),
-// so only a draw is sure to end inside the range.
+// quantities of 0 leaves) is corrected and, failing that, drawn afresh; the
+// bet is sorted ascending. The two corrections fold a digit by |d − 5|
+// twice and can come back where they started (34 for a total of 30), so
+// only a draw is sure to end inside the range.
 void settleLotto(std::span<DigitPair> result, std::span<const DigitPair> original, int n,
                  DrawGenerator &draws)
 {
@@ -161,8 +162,10 @@ void settleLotto(std::span<DigitPair> result, std::span<const DigitPair> origina
             result[i] = original[i];
         ++held[static_cast<size_t>(result[i].value())];
     }
-    const auto unsettled
-        = [&](size_t i) { return result[i].value() > n || result[i].value() == 0 || held[static_cast<size_t>(result[i].value())] > 1; };
+    const auto unsettled = [&](size_t i) {
+        return result[i].value() > n || result[i].value() == 0
+               || held[static_cast<size_t>(result[i].value())] > 1;
+    };
     const auto replace = [&](size_t i, DigitPair pair) {
         --held[static_cast<size_t>(result[i].value())];
         result[i] = pair;

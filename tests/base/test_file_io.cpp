@@ -114,7 +114,8 @@ TEST_F(FileIo, ReadOnlyFoldersAreNamedAndTheFileIsKept)
     const std::string replaced = errorOf([&] { writeFileAtomically(path("locked/bets.txt"), "new"); });
     const std::string created = errorOf([&] { writeFileAtomically(path("locked/more.txt"), "new"); });
     std::system(("chattr -i '" + folder + "'").c_str());
-    EXPECT_EQ(replaced, "文件存取错误：文件夹“" + folder + "”是只读的，无法在其中保存“bets.txt”；原文件保持原样，没有改动。");
+    EXPECT_EQ(replaced, "文件存取错误：文件夹“" + folder
+                            + "”是只读的，无法在其中保存“bets.txt”；原文件保持原样，没有改动。");
     EXPECT_EQ(created, "文件存取错误：文件夹“" + folder + "”是只读的，无法在其中保存“more.txt”。");
     EXPECT_EQ(readFile(path("locked/bets.txt")), "kept");
     EXPECT_FALSE(fs::exists(path("locked/more.txt")));

@@ -142,7 +142,8 @@ TEST(DrawFile, ReadsTheFilesPlayersDownload)
                                                        {7, "应有7个号码（前区6个，蓝球1个），读到8个"}}));
 
     // Excel's "Unicode text": UTF-16 little-endian with its mark, tabs.
-    const std::u16string unicode = u"期号\t开奖日期\t开奖号码\r\n2026007\t2026-01-15\t09 13 19 27 29 30\t01\r\n";
+    const std::u16string unicode
+        = u"期号\t开奖日期\t开奖号码\r\n2026007\t2026-01-15\t09 13 19 27 29 30\t01\r\n";
     std::string utf16le = "\xFF\xFE";
     std::string utf16be = "\xFE\xFF";
     for (const char16_t unit : unicode) {
@@ -183,8 +184,9 @@ TEST(ImportPlan, SkipsKnownDrawsReportsConflictsAndNeverOverwrites)
     for (int i = 0; i < 30; ++i)
         many += "2026" + std::to_string(100 + i) + " 01 02 03\n";
     const ImportReport manyReport = importReport(planImport(readDrawText(many, kSsq), {}, "双色球", kSsq));
-    EXPECT_EQ(manyReport.summary, "导入1期。\n第1行是表头，未导入。\n1行号码后的其他列（如销售额、奖池）未导入。\n"
-                                  "30行未导入，原因见详细信息。");
+    EXPECT_EQ(manyReport.summary,
+              "导入1期。\n第1行是表头，未导入。\n1行号码后的其他列（如销售额、奖池）未导入。\n"
+              "30行未导入，原因见详细信息。");
     EXPECT_EQ(std::count(manyReport.details.begin(), manyReport.details.end(), '\n'), 29);
     EXPECT_NE(manyReport.details.find("第32行：应有7个号码"), std::string::npos);
     EXPECT_EQ(report.details, "第6行：期号2026016在第5行已出现，号码不同\n"
