@@ -150,8 +150,8 @@ void removeStaleTemporaries(const std::string &folder)
     std::string folder = slash == std::string::npos ? std::string(".") : file.substr(0, slash);
     if (folder.empty())
         folder = "/";
-    std::string message = fileErrorMessage(errorNumber) + "：文件夹“" + quotedText(folder) + "”是只读的，无法在其中保存“"
-                          + quotedText(name) + "”";
+    std::string message = fileErrorMessage(errorNumber) + "：文件夹“" + quotedText(folder)
+                          + "”是只读的，无法在其中保存“" + quotedText(name) + "”";
     message += exists ? "；原文件保持原样，没有改动。" : "。";
     throw AppError(message);
 }

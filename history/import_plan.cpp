@@ -57,7 +57,8 @@ ImportReport importReport(const ImportPlan &plan)
     if (plan.headerLine > 0)
         text += "\n第" + std::to_string(plan.headerLine) + "行是表头，未导入。";
     if (plan.linesWithOtherColumns > 0)
-        text += "\n" + std::to_string(plan.linesWithOtherColumns) + "行号码后的其他列（如销售额、奖池）未导入。";
+        text += "\n" + std::to_string(plan.linesWithOtherColumns)
+                + "行号码后的其他列（如销售额、奖池）未导入。";
     if (plan.problems.empty())
         return report;
     text += "\n" + std::to_string(plan.problems.size()) + "行未导入，原因见详细信息。";
