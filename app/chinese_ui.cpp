@@ -3,12 +3,49 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QProcessEnvironment>
 #include <QTranslator>
+
+namespace {
+
+// The values the two variables had before preferChineseFormats, or nothing
+// when they were unset; filled once, before the program's threads start.
+struct StartedValue
+{
+    const char *name;
+    bool changed = false;
+    bool wasSet = false;
+    QByteArray value;
+};
+StartedValue startedValues[] = {{"LC_TIME", false, false, {}}, {"LC_MESSAGES", false, false, {}}};
+
+} // namespace
 
 void preferChineseFormats()
 {
-    qputenv("LC_TIME", "zh_CN.UTF-8");
-    qputenv("LC_MESSAGES", "zh_CN.UTF-8");
+    for (StartedValue &started : startedValues) {
+        if (started.changed)
+            continue;
+        started.changed = true;
+        started.wasSet = qEnvironmentVariableIsSet(started.name);
+        started.value = qgetenv(started.name);
+        qputenv(started.name, "zh_CN.UTF-8");
+    }
+}
+
+QProcessEnvironment startedEnvironment()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const StartedValue &started : startedValues) {
+        if (!started.changed)
+            continue;
+        const QString name = QString::fromLatin1(started.name);
+        if (started.wasSet)
+            environment.insert(name, QString::fromLocal8Bit(started.value));
+        else
+            environment.remove(name);
+    }
+    return environment;
 }
 
 bool speakChinese(QCoreApplication &application)

@@ -13,3 +13,9 @@ bool speakChinese(QCoreApplication &application);
 // this asks for Chinese ones ("2026/12/9 03:50", "350 字节") there. Call it
 // before the QApplication exists.
 void preferChineseFormats();
+
+// The environment the program was started with, before it asked for
+// Chinese formats for itself: what programs it starts (the help viewer)
+// receive, since the machine may have no Chinese locale at all.
+class QProcessEnvironment;
+QProcessEnvironment startedEnvironment();

@@ -58,6 +58,13 @@ void tintBackBox(QLineEdit *box, const QString &zoneName)
 
 } // namespace
 
+namespace {
+
+const char *const kReadAgainHint
+    = "\n\n彩票列表暂时为空。问题解决后，打开彩票列表或按“转换号码”即可重新读取，不必重新启动程序。";
+
+} // namespace
+
 Tfrmmain::Tfrmmain(MainServices services, QWidget *parent)
     : QWidget(parent)
     , m_services(std::move(services))
@@ -72,6 +79,7 @@ Tfrmmain::Tfrmmain(MainServices services, QWidget *parent)
         if (!guarded([this] { comcainameClick(); }))
             showCurrentLottery();
     };
+    comcainame->onOpen = [this] { guarded([this] { reloadEmptyCatalogue(); }); };
     commode->onPick = [this] { guarded([this] { commodeClick(); }); };
     connectGuarded(m_services.desktop, btnadd, &QPushButton::clicked, this, &Tfrmmain::btnaddClick);
     connectGuarded(m_services.desktop, btnsave, &QPushButton::clicked, this, &Tfrmmain::btnsaveClick);
@@ -130,7 +138,15 @@ void Tfrmmain::FormCreate()
     // do not depend on it: they are filled whatever it did, so that the
     // window converts as soon as a lottery is current.
     const bool loaded = guarded([this, &betsLottery] {
-        loadCatalogue();
+        try {
+            loadCatalogue();
+        } catch (const AppError &error) {
+            // A lock or a missing file may end while the program runs: the
+            // player is told how to try again without a restart.
+            if (comcainame->count() > 0)
+                throw;
+            throw AppError(std::string(error.what()) + kReadAgainHint);
+        }
         if (betsLottery && *betsLottery != m_current) {
             selectListedName(betsLottery->name);
             applyLottery(*betsLottery);
@@ -168,7 +184,7 @@ void Tfrmmain::fillOptionLists(const DateDefaults &defaults)
     fillList(commode, kMethodNames, 0);
 }
 
-void Tfrmmain::loadCatalogue()
+void Tfrmmain::loadCatalogue(bool tellWhenEmpty)
 {
     const CatalogueStore store(qPath(m_services.folder.catalogue()));
     const std::vector<CatalogueRow> rows = store.readAll();
@@ -177,12 +193,30 @@ void Tfrmmain::loadCatalogue()
         comcainame->addItem(row.name);
     if (rows.empty()) {
         // Nothing to select; the window opens so the player can add one.
-        m_services.desktop.message(this, MessageKind::Information, windowTitle(),
-                                   QStringLiteral("彩票数据库中还没有彩票，请先用“添加彩票”添加一种彩票。"));
+        if (tellWhenEmpty)
+            m_services.desktop.message(
+                this, MessageKind::Information, windowTitle(),
+                QStringLiteral("彩票数据库中还没有彩票，请先用“添加彩票”添加一种彩票。"));
         return;
     }
     comcainame->setCurrentIndex(0);
     applyLottery(lotteryFromRow(rows.front()));
+}
+
+bool Tfrmmain::reloadEmptyCatalogue()
+{
+    if (comcainame->count() > 0)
+        return false;
+    // A catalogue read but empty was told at the start; it is not told at
+    // every press.
+    try {
+        loadCatalogue(false);
+    } catch (const AppError &error) {
+        throw AppError(std::string(error.what()) + kReadAgainHint);
+    }
+    if (m_hasLottery)
+        commodeClick();
+    return comcainame->count() > 0;
 }
 
 void Tfrmmain::applyLottery(const LotteryInfo &lottery)
@@ -271,7 +305,13 @@ void Tfrmmain::commodeClick()
 void Tfrmmain::btnaddClick()
 {
     if (!m_hasLottery) {
-        m_services.desktop.message(this, MessageKind::Plain, windowTitle(), QStringLiteral("请先选择彩票！"));
+        // An empty list is one the start could not read: it is read now.
+        const QString text
+            = reloadEmptyCatalogue() && m_hasLottery
+                  ? QStringLiteral("已重新读取彩票数据库，当前彩票为“%1”，请输入号码后再转换。")
+                        .arg(m_current.name)
+                  : QStringLiteral("请先选择彩票！");
+        m_services.desktop.message(this, MessageKind::Plain, windowTitle(), text);
         return;
     }
     ConversionRequest request;
@@ -317,13 +357,6 @@ void Tfrmmain::btnaboutClick()
     if (!m_frmabout)
         m_frmabout = new Tfrmabout(m_services.desktop, m_services.folder, this);
     m_services.desktop.runModal(m_frmabout);
-}
-
-void Tfrmmain::btnhelpClick()
-{
-    const QString helpFile = qPath(m_services.folder.helpFile());
-    if (QFileInfo::exists(helpFile))
-        m_services.desktop.openDocument(helpFile);
 }
 
 void Tfrmmain::btnyanshiClick()

@@ -113,7 +113,8 @@ private:
 
     // Runs a handler, showing an error it raises; false when it raised one.
     bool guarded(const std::function<void()> &handler);
-    void loadCatalogue();
+    void loadCatalogue(bool tellWhenEmpty = true);
+    bool reloadEmptyCatalogue();
     void applyLottery(const LotteryInfo &lottery);
     void fillOptionLists(const DateDefaults &defaults);
     void openVendorSite();

@@ -2,18 +2,24 @@
 // the grid's context menu (check a draw, undo, copy), its keys, and quicker
 // typing in the number boxes.
 #include "app/u_main.h"
+#include "app/chinese_ui.h"
+#include "base/app_error.h"
 #include "engine/methods.h"
 #include "results/draw_check.h"
 #include "ui/desktop.h"
+#include "ui/file_edge.h"
 #include "ui/guard.h"
+#include "ui/help_viewer.h"
 #include "views/result_grid_view.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QEvent>
+#include <QFileInfo>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QProcessEnvironment>
 #include <QPushButton>
 #include <QThreadPool>
 #include <QTimer>
@@ -201,4 +207,26 @@ void Tfrmmain::watchBoxes()
         if (!next)
             connect(box, &QLineEdit::returnPressed, btnadd, &QPushButton::click);
     }
+}
+
+void Tfrmmain::btnhelpClick()
+{
+    const QString helpFile = qPath(m_services.folder.helpFile());
+    if (!QFileInfo::exists(helpFile))
+        return;
+#ifdef Q_OS_WIN
+    m_services.desktop.openDocument(helpFile);
+#else
+    // The viewer gets the player's own environment, with locales the machine
+    // has: the Chinese formats the program asked for itself may be missing.
+    const std::optional<ViewerStart> viewer
+        = helpViewerStart(helpFile, withInstalledLocales(startedEnvironment()),
+                          [this](const QString &name) { return m_services.desktop.findProgram(name); });
+    if (!viewer) {
+        m_services.desktop.message(this, MessageKind::Information, windowTitle(), missingHelpViewerMessage());
+        return;
+    }
+    if (!m_services.desktop.startProcess(viewer->program, viewer->arguments, viewer->environment))
+        throw AppError(QStringLiteral("无法启动帮助查看程序“%1”。").arg(viewer->program).toStdString());
+#endif
 }

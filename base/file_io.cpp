@@ -1,6 +1,7 @@
 #include "base/file_io.h"
 
 #include "base/app_error.h"
+#include "base/quoted_text.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -137,6 +138,24 @@ void removeStaleTemporaries(const std::string &folder)
     ::closedir(directory);
 }
 
+// The temporary cannot be made beside the file. A folder the player may not
+// write into is named as the cause, since the file itself may well be
+// writable and "文件存取错误" alone points at it; nothing was touched.
+[[noreturn]] void throwFolderError(int errorNumber, const std::string &file, bool exists)
+{
+    if (errorNumber != EACCES && errorNumber != EPERM && errorNumber != EROFS)
+        throwFileError(errorNumber);
+    const auto slash = file.rfind('/');
+    const std::string name = slash == std::string::npos ? file : file.substr(slash + 1);
+    std::string folder = slash == std::string::npos ? std::string(".") : file.substr(0, slash);
+    if (folder.empty())
+        folder = "/";
+    std::string message = fileErrorMessage(errorNumber) + "：文件夹“" + quotedText(folder)
+                          + "”是只读的，无法在其中保存“" + quotedText(name) + "”";
+    message += exists ? "；原文件保持原样，没有改动。" : "。";
+    throw AppError(message);
+}
+
 // Makes the rename itself durable; a folder that cannot be synced (some file
 // systems refuse) still holds the new file, so that is no failure.
 void syncFolder(const std::string &folder)
@@ -226,7 +245,7 @@ void writeFileAtomically(const std::string &path, std::string_view bytes)
     std::string temporary = folder + kTemporaryPrefix + std::to_string(::getpid()) + "-XXXXXX";
     Descriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));
     if (fd.get() < 0)
-        throwFileError(errno);
+        throwFolderError(errno, file, exists);
     int error = writeAll(fd.get(), bytes);
     if (!error && ::fsync(fd.get()) != 0)
         error = errno;

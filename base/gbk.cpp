@@ -2,6 +2,7 @@
 
 #include "base/app_error.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <iconv.h>
 
@@ -22,7 +23,7 @@ public:
 
     // Converts all of the input; a bad input sequence is skipped one byte at a
     // time and replaced by `replacement`.
-    std::string run(std::string_view input, std::string_view replacement, bool utf8Input)
+    std::string run(std::string_view input, std::string_view replacement, bool utf8Input, size_t unit = 1)
     {
         std::string output;
         output.reserve(input.size() * 3 / 2 + 4);
@@ -42,10 +43,13 @@ public:
             // From UTF-8 a whole character is skipped, so one unmappable
             // character gives one replacement.
             output.append(replacement);
-            do {
+            const size_t skipped = std::min(unit, inLeft);
+            in += skipped;
+            inLeft -= skipped;
+            while (utf8Input && inLeft > 0 && (static_cast<unsigned char>(*in) & 0xC0) == 0x80) {
                 ++in;
                 --inLeft;
-            } while (utf8Input && inLeft > 0 && (static_cast<unsigned char>(*in) & 0xC0) == 0x80);
+            }
             iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
         }
         return output;
@@ -67,4 +71,12 @@ std::string gbkToUtf8(std::string_view gbk)
 {
     Converter converter("UTF-8", "GBK");
     return converter.run(gbk, "\xEF\xBF\xBD", false);
+}
+
+std::string utf16ToUtf8(std::string_view utf16, bool littleEndian)
+{
+    // A lone surrogate or an odd last byte becomes U+FFFD, as a bad GBK
+    // byte does; a bad unit is passed over whole, so the rest stays aligned.
+    Converter converter("UTF-8", littleEndian ? "UTF-16LE" : "UTF-16BE");
+    return converter.run(utf16, "\xEF\xBF\xBD", false, 2);
 }

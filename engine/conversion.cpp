@@ -71,7 +71,22 @@ struct PerBox
     };
 };
 
-// Checks the boxes of a pair method.
+bool inRange(const LotteryZone &zone, int value)
+{
+    return value >= zone.lowest() && value <= zone.highest();
+}
+
+// The refusal of a number outside its zone names the zone's own range, as
+// the prompt above the boxes does: 0到6 for a Digit lottery of 7 numbers.
+std::string rangeRefusal(const LotteryZone &zone, std::string_view what)
+{
+    return "请输入" + std::to_string(zone.lowest()) + "到" + std::to_string(zone.highest()) + "的"
+           + std::string(what) + "！";
+}
+
+// Checks the boxes of a pair method. A number below the range is refused
+// like one above it: a front 0 would otherwise come out as 00, which no
+// ticket can hold.
 Check checkOriginals(const ConversionRequest &r, PerBox<int> &values)
 {
     const LotteryZone front = r.lottery.front();
@@ -80,9 +95,8 @@ Check checkOriginals(const ConversionRequest &r, PerBox<int> &values)
         if (text.empty())
             return Refusal{"请输入原始号码！"};
         const int value = strToInt(text);
-        if (value > front.highest())
-            return Refusal{front.isLotto() ? "请输入1到" + std::to_string(front.total) + "的原始号码！"
-                                           : "请输入0到9的原始号码！"};
+        if (!inRange(front, value))
+            return Refusal{rangeRefusal(front, "原始号码")};
         values[static_cast<size_t>(i)] = value;
     }
     return {};
@@ -94,9 +108,8 @@ Check checkGeneralized(const ConversionRequest &r, int &initial, PerBox<int> &co
     if (r.initial.empty())
         return Refusal{"请输入初始号码！"};
     initial = strToInt(r.initial);
-    if (initial > front.highest())
-        return Refusal{front.isLotto() ? "请输入1到" + std::to_string(front.total) + "的初始号码！"
-                                       : "请输入0到9的初始号码！"};
+    if (!inRange(front, initial))
+        return Refusal{rangeRefusal(front, "初始号码")};
     for (int i = 0; i < front.count; ++i) {
         const std::string &text = r.boxes[static_cast<size_t>(i)];
         if (text.empty())
@@ -131,10 +144,11 @@ Check checkBack(const ConversionRequest &r, PerBox<int> &values)
 }
 
 // Zeros take back their original pair; then every position that repeats
-// another or lies above the total is corrected and, failing that, drawn
-// afresh; the bet is sorted ascending. The two corrections fold a digit by
-// |d − 5| twice and can come back where they started (34 for a total of 30),
-// so only a draw is sure to end inside the range.
+// another or lies outside 1..total (a 00 that a cascade of control
+// quantities of 0 leaves) is corrected and, failing that, drawn afresh; the
+// bet is sorted ascending. The two corrections fold a digit by |d − 5|
+// twice and can come back where they started (34 for a total of 30), so
+// only a draw is sure to end inside the range.
 void settleLotto(std::span<DigitPair> result, std::span<const DigitPair> original, int n,
                  DrawGenerator &draws)
 {
@@ -148,8 +162,10 @@ void settleLotto(std::span<DigitPair> result, std::span<const DigitPair> origina
             result[i] = original[i];
         ++held[static_cast<size_t>(result[i].value())];
     }
-    const auto unsettled
-        = [&](size_t i) { return result[i].value() > n || held[static_cast<size_t>(result[i].value())] > 1; };
+    const auto unsettled = [&](size_t i) {
+        return result[i].value() > n || result[i].value() == 0
+               || held[static_cast<size_t>(result[i].value())] > 1;
+    };
     const auto replace = [&](size_t i, DigitPair pair) {
         --held[static_cast<size_t>(result[i].value())];
         result[i] = pair;

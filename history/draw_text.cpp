@@ -55,6 +55,96 @@ std::vector<std::string> fieldsOf(std::string_view line)
     return fields;
 }
 
+// One field of a line and the cell it lies in.
+struct Token
+{
+    std::string text;
+    int cell = 0;
+};
+
+// A line's cells split at commas, semicolons and tabs outside double quotes
+// (RFC 4180: a cell that begins with a quote runs to the closing one, and
+// "" inside stands for one quote), each split into fields as fieldsOf does:
+// "2026007,2026-01-15(四),"09,13,19,27,29,30",01" has four cells, the third
+// of six fields.
+std::vector<Token> tokensOf(std::string_view line)
+{
+    std::vector<Token> tokens;
+    int cell = 0;
+    std::string text;
+    const auto flush = [&] {
+        for (std::string &field : fieldsOf(text))
+            tokens.push_back({std::move(field), cell});
+        text.clear();
+        ++cell;
+    };
+    bool quoted = false;
+    bool cellStart = true;
+    for (size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (quoted) {
+            if (c != '"')
+                text += c;
+            else if (i + 1 < line.size() && line[i + 1] == '"')
+                text += line[++i];
+            else
+                quoted = false;
+            continue;
+        }
+        if (c == '"' && cellStart) {
+            quoted = true;
+            cellStart = false;
+        } else if (c == ',' || c == ';' || c == '\t') {
+            flush();
+            cellStart = true;
+        } else {
+            text += c;
+            if (c != ' ')
+                cellStart = false;
+        }
+    }
+    flush();
+    return tokens;
+}
+
+std::vector<std::string> textsOf(const std::vector<Token> &tokens, size_t from, size_t to)
+{
+    std::vector<std::string> texts;
+    for (size_t i = from; i < to; ++i)
+        texts.push_back(tokens[i].text);
+    return texts;
+}
+
+// "第2026007期" and "2026007期" as "2026007".
+std::string issueOf(std::string field)
+{
+    if (field.rfind("第", 0) == 0)
+        field.erase(0, std::string_view("第").size());
+    const std::string_view qi = "期";
+    if (field.size() >= qi.size() && field.compare(field.size() - qi.size(), qi.size(), qi) == 0)
+        field.erase(field.size() - qi.size());
+    return field;
+}
+
+// "星期四", "周四", "(四)": a weekday written beside a date.
+bool isWeekday(std::string_view field)
+{
+    for (std::string_view open : {"(", "（"}) {
+        if (field.substr(0, open.size()) == open)
+            field.remove_prefix(open.size());
+    }
+    for (std::string_view close : {")", "）"}) {
+        if (field.size() >= close.size() && field.substr(field.size() - close.size()) == close)
+            field.remove_suffix(close.size());
+    }
+    for (std::string_view prefix : {"星期", "周", "礼拜"}) {
+        if (field.substr(0, prefix.size()) == prefix)
+            field.remove_prefix(prefix.size());
+    }
+    static constexpr std::array<std::string_view, 8> days = {"一", "二", "三", "四", "五", "六", "日", "天"};
+    return std::find(days.begin(), days.end(), field) != days.end();
+}
+
 bool validDate(int year, int month, int day)
 {
     static constexpr int days[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -223,29 +313,92 @@ Check readNumbers(const std::vector<std::string> &fields, size_t at, const DrawS
 
 } // namespace
 
-Outcome<Draw> parseDrawLine(std::string_view line, const DrawShape &shape)
+namespace {
+
+// A date field as a draw's date; why it cannot be one; or nothing when the
+// field is no date at all.
+Outcome<std::string> dateField(const std::string &field)
 {
-    const std::vector<std::string> fields = fieldsOf(line);
-    if (fields.empty())
+    bool isDate = false;
+    const auto date = dateOf(field, isDate);
+    if (date)
+        return *date;
+    if (isDate)
+        return Refusal{"日期“" + quotedText(field) + "”无效"};
+    return std::string();
+}
+
+// Columns after the numbers (销售额, 奖池, 注数) are passed over when they
+// hold something other than a number of the draw: a date, a large amount,
+// a word. Cells of nothing but one- and two-digit numbers are more likely
+// numbers too many, which is the line's fault.
+bool looksLikeOtherColumns(const std::vector<Token> &tokens, size_t from)
+{
+    return std::any_of(tokens.begin() + static_cast<long>(from), tokens.end(),
+                       [](const Token &t) { return !isDigits(t.text) || t.text.size() > 2; });
+}
+
+// The draw of a line's tokens; `otherColumns` is set when columns after the
+// numbers were passed over.
+Outcome<Draw> parseTokens(const std::vector<Token> &tokens, const DrawShape &shape, bool &otherColumns)
+{
+    otherColumns = false;
+    if (tokens.empty())
         return Refusal{"空行"};
     Draw draw;
-    draw.issue = fields[0];
+    draw.issue = issueOf(tokens[0].text);
     if (!issueKey(draw.issue))
-        return Refusal{"期号“" + quotedText(draw.issue) + "”不是1到12位数字"};
+        return Refusal{"期号“" + quotedText(tokens[0].text) + "”不是1到12位数字"};
     size_t at = 1;
-    if (at < fields.size() && fields[at] != kZoneMark) {
-        bool isDate = false;
-        const auto date = dateOf(fields[at], isDate);
-        if (date) {
-            draw.date = *date;
+    if (at < tokens.size() && tokens[at].text != kZoneMark) {
+        const auto date = dateField(tokens[at].text);
+        if (!date.accepted())
+            return Refusal{date.refusal()};
+        if (!date.value().empty()) {
+            draw.date = date.value();
             ++at;
-        } else if (isDate) {
-            return Refusal{"日期“" + quotedText(fields[at]) + "”无效"};
         }
     }
-    if (auto problem = readNumbers(fields, at, shape, draw))
-        return *problem;
-    return draw;
+    if (at < tokens.size() && isWeekday(tokens[at].text))
+        ++at;
+    // The numbers run to the line's end, or to the end of a cell after
+    // which the date or other columns follow.
+    Draw whole = draw;
+    const Check problem = readNumbers(textsOf(tokens, at, tokens.size()), 0, shape, whole);
+    if (!problem)
+        return whole;
+    for (size_t end = at + 1; end < tokens.size(); ++end) {
+        if (tokens[end].cell == tokens[end - 1].cell)
+            continue;
+        Draw numbers = draw;
+        if (readNumbers(textsOf(tokens, at, end), 0, shape, numbers))
+            continue;
+        size_t rest = end;
+        if (numbers.date.empty()) {
+            // After the numbers, a cell that is no valid date ("3.5亿") is
+            // one of the other columns.
+            const auto date = dateField(tokens[rest].text);
+            if (date.accepted() && !date.value().empty()) {
+                numbers.date = date.value();
+                ++rest;
+                if (rest < tokens.size() && isWeekday(tokens[rest].text))
+                    ++rest;
+            }
+        }
+        if (rest < tokens.size() && !looksLikeOtherColumns(tokens, rest))
+            break;
+        otherColumns = rest < tokens.size();
+        return numbers;
+    }
+    return *problem;
+}
+
+} // namespace
+
+Outcome<Draw> parseDrawLine(std::string_view line, const DrawShape &shape)
+{
+    bool otherColumns = false;
+    return parseTokens(tokensOf(line), shape, otherColumns);
 }
 
 Outcome<Draw> parseDrawNumbers(std::string_view text, const DrawShape &shape)
@@ -260,6 +413,11 @@ std::string playerTextToUtf8(std::string_view bytes)
 {
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
         return std::string(bytes.substr(3));
+    // Excel's "Unicode text" and Notepad's "Unicode": UTF-16 with its mark.
+    if (bytes.substr(0, 2) == "\xFF\xFE")
+        return utf16ToUtf8(bytes.substr(2), true);
+    if (bytes.substr(0, 2) == "\xFE\xFF")
+        return utf16ToUtf8(bytes.substr(2), false);
     size_t i = 0;
     while (i < bytes.size()) {
         const auto c = static_cast<unsigned char>(bytes[i]);
@@ -297,18 +455,24 @@ DrawText readDrawText(std::string_view bytes, const DrawShape &shape)
         ++lineNumber;
         const std::string_view line = std::string_view(text).substr(start, end - start);
         start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
-        const std::vector<std::string> fields = fieldsOf(line);
-        if (fields.empty())
+        const std::vector<Token> tokens = tokensOf(line);
+        if (tokens.empty())
             continue;
-        const bool header = first && !isDigits(fields[0]);
+        bool otherColumns = false;
+        auto parsed = parseTokens(tokens, shape, otherColumns);
+        // A first line is a header only when it holds no draw and does not
+        // begin with a 期号: a draw that fails is reported, never passed over.
+        const bool header = first && !parsed.accepted() && !isDigits(issueOf(tokens[0].text));
         first = false;
-        if (header)
-            continue;
-        auto parsed = parseDrawLine(line, shape);
-        if (parsed.accepted())
+        if (header) {
+            result.headerLine = lineNumber;
+        } else if (parsed.accepted()) {
             result.draws.push_back({lineNumber, std::move(parsed.value())});
-        else
+            if (otherColumns)
+                ++result.linesWithOtherColumns;
+        } else {
             result.problems.push_back({lineNumber, parsed.refusal()});
+        }
     }
     return result;
 }

@@ -43,11 +43,17 @@ struct DrawText
 {
     std::vector<NumberedDraw> draws; // in the order of the file
     std::vector<LineProblem> problems;
+    int headerLine = 0;            // the line passed over as a header, or 0
+    int linesWithOtherColumns = 0; // draws whose columns after the numbers were passed over
 };
 
-// A whole file's bytes, GBK or UTF-8 (with or without a byte-order mark),
-// with CR LF, LF or CR line ends. Blank lines are passed over, and so is a
-// first line that does not begin with a 期号 (a header).
+// A whole file's bytes, GBK, UTF-8 (with or without a byte-order mark) or
+// UTF-16 with its byte-order mark, with CR LF, LF or CR line ends. Blank
+// lines are passed over, and so is a first line that holds no draw and does
+// not begin with a 期号 (a header). Lines may be CSV with quoted cells
+// ("09,13,19,27,29,30"); the 期号 may read "第2026007期" or "2026007期"; the
+// date (perhaps with its weekday) may stand before or after the numbers;
+// columns after the numbers (销售额, 奖池) are passed over and counted.
 DrawText readDrawText(std::string_view bytes, const DrawShape &shape);
 
 // The bytes an export writes: a header line, then one draw a line in the

@@ -3,18 +3,13 @@
 #include <algorithm>
 #include <unordered_map>
 
-namespace {
-
-// A message box longer than this is no longer read; the rest is counted.
-constexpr size_t kListedProblems = 20;
-
-} // namespace
-
 ImportPlan planImport(const DrawText &text, const std::vector<Draw> &stored, const std::string &lottery,
                       const DrawShape &shape)
 {
     ImportPlan plan;
     plan.problems = text.problems;
+    plan.headerLine = text.headerLine;
+    plan.linesWithOtherColumns = text.linesWithOtherColumns;
     std::unordered_map<std::int64_t, const Draw *> storedByIssue;
     for (const Draw &draw : stored) {
         if (const auto key = issueKey(draw.issue))
@@ -51,18 +46,26 @@ ImportPlan planImport(const DrawText &text, const std::vector<Draw> &stored, con
     return plan;
 }
 
-std::string importReportText(const ImportPlan &plan)
+ImportReport importReport(const ImportPlan &plan)
 {
-    std::string text = "导入" + std::to_string(plan.added.size()) + "期";
+    ImportReport report;
+    std::string &text = report.summary;
+    text = "导入" + std::to_string(plan.added.size()) + "期";
     if (plan.skipped > 0)
         text += "，跳过" + std::to_string(plan.skipped) + "期（已有相同号码）";
     text += "。";
+    if (plan.headerLine > 0)
+        text += "\n第" + std::to_string(plan.headerLine) + "行是表头，未导入。";
+    if (plan.linesWithOtherColumns > 0)
+        text += "\n" + std::to_string(plan.linesWithOtherColumns)
+                + "行号码后的其他列（如销售额、奖池）未导入。";
     if (plan.problems.empty())
-        return text;
-    text += "\n" + std::to_string(plan.problems.size()) + "行未导入：";
-    for (size_t i = 0; i < plan.problems.size() && i < kListedProblems; ++i)
-        text += "\n第" + std::to_string(plan.problems[i].line) + "行：" + plan.problems[i].reason;
-    if (plan.problems.size() > kListedProblems)
-        text += "\n……另有" + std::to_string(plan.problems.size() - kListedProblems) + "行";
-    return text;
+        return report;
+    text += "\n" + std::to_string(plan.problems.size()) + "行未导入，原因见详细信息。";
+    for (const LineProblem &problem : plan.problems) {
+        if (!report.details.empty())
+            report.details += "\n";
+        report.details += "第" + std::to_string(problem.line) + "行：" + problem.reason;
+    }
+    return report;
 }

@@ -15,12 +15,20 @@ struct ImportPlan
     std::vector<Draw> added;
     int skipped = 0;
     std::vector<LineProblem> problems; // unreadable lines and conflicts, by line
+    int headerLine = 0;                // the line passed over as a header, or 0
+    int linesWithOtherColumns = 0;     // draws whose columns after the numbers were passed over
 };
 
 // `lottery` names the lottery the added draws belong to.
 ImportPlan planImport(const DrawText &text, const std::vector<Draw> &stored, const std::string &lottery,
                       const DrawShape &shape);
 
-// The message that tells the player what an import did, for example
-// "导入12期，跳过3期（已有相同号码）。\n2行未导入：\n第5行：…".
-std::string importReportText(const ImportPlan &plan);
+// What an import did, told the player in two parts: a short summary, e.g.
+// "导入12期，跳过3期（已有相同号码）。\n第1行是表头，未导入。\n2行未导入，原因见详细信息。",
+// and every line not imported, one a line ("第5行：…"), however many.
+struct ImportReport
+{
+    std::string summary;
+    std::string details;
+};
+ImportReport importReport(const ImportPlan &plan);

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QImage>
+#include <QProcessEnvironment>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -44,6 +46,12 @@ public:
     // A modal box with one button "确定".
     virtual void message(QWidget *owner, MessageKind kind, const QString &caption, const QString &text) = 0;
 
+    // The same box with `details` of any length, which the player opens in
+    // a scrollable field below the text.
+    virtual void messageWithDetails(QWidget *owner, MessageKind kind, const QString &caption,
+                                    const QString &text, const QString &details)
+        = 0;
+
     // A modal question with three buttons labelled `yes`, `no` and `cancel`
     // (for example "保存", "不保存", "取消"); an empty `no` leaves that button
     // out, for a question of yes or cancel ("删除", "取消").
@@ -60,6 +68,16 @@ public:
 
     // Starts a program as a separate process and does not wait for it.
     virtual void startProgram(const QString &programFile) = 0;
+
+    // Starts a program with these arguments and this environment, not
+    // waiting for it; false when it could not be started.
+    virtual bool startProcess(const QString &program, const QStringList &arguments,
+                              const QProcessEnvironment &environment)
+        = 0;
+
+    // Where an installed program of this name lies on the search path, or
+    // an empty text when none is installed.
+    virtual QString findProgram(const QString &name) = 0;
 
     // The whole screen's current contents.
     virtual QImage grabScreen() = 0;

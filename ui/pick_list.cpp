@@ -42,6 +42,13 @@ void PickList::wheelEvent(QWheelEvent *event)
         picked();
 }
 
+void PickList::showPopup()
+{
+    if (onOpen)
+        onOpen();
+    QComboBox::showPopup();
+}
+
 void PickList::picked()
 {
     if (onPick)

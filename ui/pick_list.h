@@ -15,6 +15,9 @@ public:
     explicit PickList(QWidget *parent = nullptr);
 
     std::function<void()> onPick;
+    // Runs before the list opens, so that its owner may fill it first.
+    std::function<void()> onOpen;
+    void showPopup() override;
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

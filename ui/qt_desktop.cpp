@@ -99,6 +99,12 @@ QString qtFileFilter(const QString &filter)
 
 void QtDesktop::message(QWidget *owner, MessageKind kind, const QString &caption, const QString &text)
 {
+    messageWithDetails(owner, kind, caption, text, {});
+}
+
+void QtDesktop::messageWithDetails(QWidget *owner, MessageKind kind, const QString &caption,
+                                   const QString &text, const QString &details)
+{
     const QMessageBox::Icon icon = kind == MessageKind::Error         ? QMessageBox::Critical
                                    : kind == MessageKind::Information ? QMessageBox::Information
                                                                       : QMessageBox::NoIcon;
@@ -108,6 +114,10 @@ void QtDesktop::message(QWidget *owner, MessageKind kind, const QString &caption
                     QMessageBox::Ok, owner);
     box.setTextFormat(Qt::PlainText);
     box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+    // Qt shows detailed text as plain text in a scrollable field; it is not
+    // bounded, since the player opens it to read every line.
+    if (!details.isEmpty())
+        box.setDetailedText(details);
     box.exec();
 }
 
@@ -157,6 +167,21 @@ void QtDesktop::openDocument(const QString &fileOrAddress)
 void QtDesktop::startProgram(const QString &programFile)
 {
     QProcess::startDetached(programFile, {});
+}
+
+bool QtDesktop::startProcess(const QString &program, const QStringList &arguments,
+                             const QProcessEnvironment &environment)
+{
+    QProcess process;
+    process.setProgram(program);
+    process.setArguments(arguments);
+    process.setProcessEnvironment(environment);
+    return process.startDetached();
+}
+
+QString QtDesktop::findProgram(const QString &name)
+{
+    return QStandardPaths::findExecutable(name);
 }
 
 QImage QtDesktop::grabScreen()

@@ -8,12 +8,17 @@ class QtDesktop : public Desktop
 {
 public:
     void message(QWidget *owner, MessageKind kind, const QString &caption, const QString &text) override;
+    void messageWithDetails(QWidget *owner, MessageKind kind, const QString &caption, const QString &text,
+                            const QString &details) override;
     Answer ask(QWidget *owner, const QString &caption, const QString &text, const QString &yes,
                const QString &no, const QString &cancel) override;
     QString openFileName(QWidget *owner, const FileDialogRequest &request) override;
     QString saveFileName(QWidget *owner, const FileDialogRequest &request) override;
     void openDocument(const QString &fileOrAddress) override;
     void startProgram(const QString &programFile) override;
+    bool startProcess(const QString &program, const QStringList &arguments,
+                      const QProcessEnvironment &environment) override;
+    QString findProgram(const QString &name) override;
     QImage grabScreen() override;
     int runModal(QDialog *dialog) override;
     std::optional<QString> askText(QWidget *owner, const QString &title, const QString &label) override;

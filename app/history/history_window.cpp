@@ -183,8 +183,10 @@ void HistoryWindow::btnimportClick()
     const std::string bytes = readFile(nativePath(file));
     const ImportPlan plan = store().importDraws(m_lottery.name.toStdString(), m_shape, bytes);
     reload();
-    m_services.desktop.message(this, MessageKind::Plain, windowTitle(),
-                               QString::fromStdString(importReportText(plan)));
+    const ImportReport report = importReport(plan);
+    m_services.desktop.messageWithDetails(this, MessageKind::Plain, windowTitle(),
+                                          QString::fromStdString(report.summary),
+                                          QString::fromStdString(report.details));
 }
 
 void HistoryWindow::btnexportClick()

@@ -82,10 +82,11 @@ TEST_F(HistoryWindowTest, ImportListsDrawsNewestFirstAndNamesTheLinesItLeftOut)
     EXPECT_EQ(desktop.dialogs.back().title, QStringLiteral("导入开奖号码"));
     EXPECT_EQ(desktop.dialogs.back().initialFolder, dir.file(QStringLiteral("附属/")));
     ASSERT_EQ(desktop.messages.size(), 1u);
-    const QString report = desktop.messages.back().text;
-    EXPECT_TRUE(report.startsWith(QStringLiteral("导入2期。\n2行未导入：\n第4行：期号“2026x”")))
-        << report.toStdString();
-    EXPECT_TRUE(report.contains(QStringLiteral("第5行："))) << report.toStdString();
+    EXPECT_EQ(desktop.messages.back().text,
+              QStringLiteral("导入2期。\n第1行是表头，未导入。\n2行未导入，原因见详细信息。"));
+    const QString details = desktop.messages.back().details;
+    EXPECT_TRUE(details.startsWith(QStringLiteral("第4行：期号“2026x”"))) << details.toStdString();
+    EXPECT_TRUE(details.contains(QStringLiteral("\n第5行："))) << details.toStdString();
     EXPECT_EQ(issues(h), (QStringList{QStringLiteral("2026002"), QStringLiteral("2026001")}));
     EXPECT_EQ(cell(h.drawTable->model(), 1, 1), QStringLiteral("2026-01-01"));
     EXPECT_EQ(cell(h.drawTable->model(), 0, 2), QStringLiteral("07 08 09 10 11 12 + 16"));
@@ -102,6 +103,32 @@ TEST_F(HistoryWindowTest, ImportListsDrawsNewestFirstAndNamesTheLinesItLeftOut)
     openHistory();
     EXPECT_EQ(h.windowTitle(), QStringLiteral("开奖历史 - 福彩3D"));
     EXPECT_TRUE(issues(h).isEmpty());
+}
+
+// The 双色球 history most players download: CSV, the numbers quoted in one
+// cell, a weekday after the date. Every line left out is listed.
+TEST_F(HistoryWindowTest, ImportsTheDownloadedCsvAndListsEveryLineLeftOut)
+{
+    QByteArray csv = "\xEF\xBB\xBF期号,开奖日期,红球,蓝球\r\n";
+    for (int i = 1; i <= 40; ++i)
+        csv += QStringLiteral("20260%1,2026-01-15(四),\"09,13,19,27,29,30\",%2\r\n")
+                   .arg(i, 2, 10, QLatin1Char('0'))
+                   .arg(i % 16 + 1, 2, 10, QLatin1Char('0'))
+                   .toUtf8();
+    for (int i = 41; i <= 52; ++i)
+        csv += QStringLiteral("20260%1,2026-01-15(四),\"09,13,19,27,29,34\",01\r\n").arg(i).toUtf8();
+    const QString file = writeFile(QStringLiteral("ssq.csv"), csv.toStdString());
+    HistoryWindow &h = openHistory();
+    import(h, file);
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_EQ(desktop.messages[0].text,
+              QStringLiteral("导入40期。\n第1行是表头，未导入。\n12行未导入，原因见详细信息。"));
+    const QStringList lines = desktop.messages[0].details.split(u'\n');
+    ASSERT_EQ(lines.size(), 12);
+    EXPECT_EQ(lines.front(), QStringLiteral("第42行：前区号码“34”不在1到33之间"));
+    EXPECT_TRUE(lines.back().startsWith(QStringLiteral("第53行："))) << lines.back().toStdString();
+    EXPECT_EQ(issues(h).size(), 40);
+    EXPECT_EQ(cell(h.drawTable->model(), 39, 2), QStringLiteral("09 13 19 27 29 30 + 02"));
 }
 
 TEST_F(HistoryWindowTest, TypedDrawsAreAddedDeletedOnlyWhenConfirmedAndExported)

@@ -151,6 +151,50 @@ TEST_F(MainWindowTest, MissingCatalogueStopsStartUpButTheWindowOpens)
     EXPECT_FALSE(w.resultGrid().grid().cell(1, 1).empty());
 }
 
+// A catalogue that was missing at the start is read again, without a
+// restart, when the player opens the empty list or presses 转换号码.
+TEST_F(MainWindowTest, CatalogueThatComesBackIsReadWhenTheListOpensOrOnConversion)
+{
+    const QString shipped = QStringLiteral(KORVEL_DIST_DIR "/数据库/彩票数据.mdb");
+    QFile::remove(dir.cataloguePath());
+    Tfrmmain &w = open();
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_TRUE(desktop.messages[0].text.contains(QStringLiteral("打开彩票列表或按“转换号码”即可重新读取")))
+        << desktop.messages[0].text.toStdString();
+
+    // Still missing: the press says so again and changes nothing.
+    desktop.messages.clear();
+    QTest::mouseClick(w.btnadd, Qt::LeftButton);
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_TRUE(desktop.messages[0].text.contains(QStringLiteral("找不到彩票数据库文件")));
+    EXPECT_EQ(w.comcainame->count(), 0);
+
+    ASSERT_TRUE(QFile::copy(shipped, dir.cataloguePath()));
+    desktop.messages.clear();
+    QTest::mouseClick(w.btnadd, Qt::LeftButton);
+    EXPECT_EQ(desktop.messageTexts(),
+              QStringList{QStringLiteral("已重新读取彩票数据库，当前彩票为“%1”，请输入号码后再转换。")
+                              .arg(w.comcainame->itemText(0))});
+    EXPECT_EQ(w.comcainame->count(), 9);
+    EXPECT_EQ(w.originalNumberBoxes().size(), static_cast<size_t>(w.currentLottery().lottery.numberCount()));
+    EXPECT_TRUE(w.resultGrid().grid().cell(1, 1).empty());
+
+    // Opening the list reads it when it is empty, and only then.
+    Tfrmmain &again = open();
+    QFile::remove(dir.cataloguePath());
+    again.comcainame->clear();
+    desktop.messages.clear();
+    again.comcainame->showPopup();
+    again.comcainame->hidePopup();
+    EXPECT_EQ(again.comcainame->count(), 0);
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    ASSERT_TRUE(QFile::copy(shipped, dir.cataloguePath()));
+    again.comcainame->showPopup();
+    again.comcainame->hidePopup();
+    EXPECT_EQ(again.comcainame->count(), 9);
+    EXPECT_EQ(again.commode->currentText(), QStringLiteral("怪数7修正"));
+}
+
 TEST_F(MainWindowTest, CorruptCatalogueFilesGiveAMessageEach)
 {
     const QByteArray broken[] = {QByteArray(3000, '\x07'), QByteArray()};

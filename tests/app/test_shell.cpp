@@ -8,9 +8,14 @@
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
+#include <QProcessEnvironment>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <clocale>
+#include <locale.h>
+#include <vector>
 
 TEST_F(MainWindowTest, HelpAndDemonstrationOpenTheirFilesWhenPresent)
 {
@@ -29,11 +34,107 @@ TEST_F(MainWindowTest, HelpAndDemonstrationOpenTheirFilesWhenPresent)
     ASSERT_TRUE(demo.open(QIODevice::WriteOnly));
     demo.close();
     demo.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    desktop.installedPrograms = {QStringLiteral("xchm")};
     QTest::mouseClick(w.btnhelp, Qt::LeftButton);
     QTest::mouseClick(w.btnyanshi, Qt::LeftButton);
-    EXPECT_EQ(desktop.openedDocuments,
+    ASSERT_EQ(desktop.processes.size(), 1u);
+    EXPECT_EQ(desktop.processes[0].program, QStringLiteral("/usr/bin/xchm"));
+    EXPECT_EQ(desktop.processes[0].arguments,
               QStringList{dir.file(QStringLiteral("帮助/Korvel自动选号器帮助.chm"))});
     EXPECT_EQ(desktop.startedPrograms, QStringList{dir.file(QStringLiteral("软件演示"))});
+    EXPECT_TRUE(desktop.messages.empty());
+}
+
+namespace {
+
+bool loadable(const QString &locale)
+{
+    const locale_t loaded = newlocale(LC_ALL_MASK, locale.toLocal8Bit().constData(), locale_t(nullptr));
+    if (loaded)
+        freelocale(loaded);
+    return loaded != nullptr;
+}
+
+// Sets environment variables for one test and puts the old values back.
+class ScopedEnvironment
+{
+public:
+    void set(const char *name, const QByteArray &value)
+    {
+        m_old.push_back({name, qEnvironmentVariableIsSet(name), qgetenv(name)});
+        qputenv(name, value);
+    }
+    ~ScopedEnvironment()
+    {
+        for (auto it = m_old.rbegin(); it != m_old.rend(); ++it) {
+            if (it->wasSet)
+                qputenv(it->name, it->value);
+            else
+                qunsetenv(it->name);
+        }
+    }
+
+private:
+    struct Old
+    {
+        const char *name;
+        bool wasSet;
+        QByteArray value;
+    };
+    std::vector<Old> m_old;
+};
+
+} // namespace
+
+// A Chinese locale the machine lacks makes the viewer greet the player with
+// an English warning and its own start page instead of the help.
+TEST_F(MainWindowTest, HelpViewerGetsLocalesTheMachineHas)
+{
+    const QByteArray missing = "zh_CN.UTF-8";
+    if (loadable(QString::fromLatin1(missing)))
+        GTEST_SKIP() << "this machine has a Chinese locale";
+    ScopedEnvironment environment;
+    environment.set("LC_MESSAGES", missing);
+    environment.set("LC_TIME", missing);
+    environment.set("LANG", "xx_YY.UTF-8");
+    environment.set("LC_NUMERIC", "C.UTF-8");
+    Tfrmmain &w = open();
+    desktop.installedPrograms = {QStringLiteral("kchmviewer")};
+    QTest::mouseClick(w.btnhelp, Qt::LeftButton);
+    ASSERT_EQ(desktop.processes.size(), 1u);
+    EXPECT_EQ(desktop.processes[0].program, QStringLiteral("/usr/bin/kchmviewer"));
+    const QProcessEnvironment given = desktop.processes[0].environment;
+    for (const QString &key : given.keys()) {
+        if (key == QLatin1String("LANG") || key.startsWith(QLatin1String("LC_"))) {
+            EXPECT_TRUE(loadable(given.value(key)))
+                << key.toStdString() << "=" << given.value(key).toStdString();
+        }
+    }
+    EXPECT_FALSE(given.contains(QStringLiteral("LC_MESSAGES")));
+    EXPECT_EQ(given.value(QStringLiteral("LANG")), QStringLiteral("C.UTF-8"));
+    // The player's own settings that work are passed on as they are.
+    EXPECT_EQ(given.value(QStringLiteral("LC_NUMERIC")), QStringLiteral("C.UTF-8"));
+    EXPECT_EQ(given.value(QStringLiteral("HOME")), qEnvironmentVariable("HOME"));
+    EXPECT_TRUE(desktop.messages.empty());
+}
+
+TEST_F(MainWindowTest, HelpWithoutAViewerSaysWhatToInstall)
+{
+    Tfrmmain &w = open();
+    desktop.installedPrograms.clear();
+    QTest::mouseClick(w.btnhelp, Qt::LeftButton);
+    EXPECT_TRUE(desktop.processes.empty());
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_TRUE(desktop.messages[0].text.contains(QStringLiteral(".chm")));
+    EXPECT_TRUE(desktop.messages[0].text.contains(QStringLiteral("xchm")));
+
+    // A viewer that does not start is said too, never silence.
+    desktop.messages.clear();
+    desktop.installedPrograms = {QStringLiteral("xchm")};
+    desktop.processStarts = false;
+    QTest::mouseClick(w.btnhelp, Qt::LeftButton);
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_TRUE(desktop.messages[0].text.contains(QStringLiteral("/usr/bin/xchm")));
 }
 
 TEST_F(MainWindowTest, WebLinksOpenTheVendorsHomePage)

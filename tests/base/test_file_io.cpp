@@ -102,6 +102,25 @@ TEST_F(FileIo, ReadOnlyFilesAreRefusedWithTheAccessError)
     EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 1);
 }
 
+// The file is writable but its folder takes no temporary: the message names
+// the folder, and the file keeps its bytes.
+TEST_F(FileIo, ReadOnlyFoldersAreNamedAndTheFileIsKept)
+{
+    fs::create_directory(m_dir / "locked");
+    writeFileAtomically(path("locked/bets.txt"), "kept");
+    const std::string folder = path("locked");
+    if (std::system(("chattr +i '" + folder + "' 2>/dev/null").c_str()) != 0)
+        GTEST_SKIP() << "this file system cannot make a folder immutable";
+    const std::string replaced = errorOf([&] { writeFileAtomically(path("locked/bets.txt"), "new"); });
+    const std::string created = errorOf([&] { writeFileAtomically(path("locked/more.txt"), "new"); });
+    std::system(("chattr -i '" + folder + "'").c_str());
+    EXPECT_EQ(replaced, "文件存取错误：文件夹“" + folder
+                            + "”是只读的，无法在其中保存“bets.txt”；原文件保持原样，没有改动。");
+    EXPECT_EQ(created, "文件存取错误：文件夹“" + folder + "”是只读的，无法在其中保存“more.txt”。");
+    EXPECT_EQ(readFile(path("locked/bets.txt")), "kept");
+    EXPECT_FALSE(fs::exists(path("locked/more.txt")));
+}
+
 TEST_F(FileIo, SavingThroughALinkWritesTheFileItPointsTo)
 {
     fs::create_directory(m_dir / "real");

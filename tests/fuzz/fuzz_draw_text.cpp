@@ -35,6 +35,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         if (!(again.draws[i].draw == draws[i]))
             std::abort();
     }
-    (void)importReportText(planImport(text, {}, "x", shape));
+    (void)importReport(planImport(text, {}, "x", shape));
     return 0;
 }

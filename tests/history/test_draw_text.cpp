@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 const DrawShape kSsq = drawShapeOf("双色球", {0, 33, 6, "蓝球", 16, 1});
@@ -53,7 +55,7 @@ TEST(DrawLine, ReadsTheFormsPlayersHave)
 TEST(DrawLine, BrokenLinesSayWhy)
 {
     const std::vector<std::pair<const char *, const char *>> cases = {
-        {"第2026014期 03 09 14 20 27 33 07", "! 期号“第2026014期”不是1到12位数字"},
+        {"第20x6014期 03 09 14 20 27 33 07", "! 期号“第20x6014期”不是1到12位数字"},
         {"2026014 2026-02-30 03 09 14 20 27 33 07", "! 日期“2026-02-30”无效"},
         {"2026014 03 09 14 20 27 07", "! 应有7个号码（前区6个，蓝球1个），读到6个"},
         {"2026014 03 09 14 20 27 33 07 08", "! 应有7个号码（前区6个，蓝球1个），读到8个"},
@@ -90,8 +92,12 @@ TEST(DrawFile, SkipsTheHeaderAndBlankLinesAndNumbersTheProblems)
         EXPECT_EQ(read.draws[1].draw.back, std::vector<int>{16});
         EXPECT_EQ(read.problems, (std::vector<LineProblem>{{4, "应有7个号码（前区6个，蓝球1个），读到5个"}}));
     }
-    // A first line that is a draw is no header.
+    EXPECT_EQ(readDrawText(text, kSsq).headerLine, 1);
+    // A first line that is a draw is no header, nor one that fails as a draw.
     EXPECT_EQ(readDrawText("2026014 03 09 14 20 27 33 07\n", kSsq).draws.size(), 1u);
+    const DrawText broken = readDrawText("第2026014期 03 09 14 20 27 33 77\n", kSsq);
+    EXPECT_EQ(broken.headerLine, 0);
+    EXPECT_EQ(broken.problems.size(), 1u);
     // GBK stays GBK even where its bytes happen to be valid UTF-8 nowhere.
     EXPECT_EQ(playerTextToUtf8(utf8ToGbk("期号 开奖号码")), "期号 开奖号码");
 }
@@ -108,6 +114,48 @@ TEST(DrawFile, ExportReadsBackTheSame)
     EXPECT_TRUE(read.problems.empty());
     EXPECT_EQ(read.draws[0].draw, draws[0]);
     EXPECT_EQ(read.draws[1].draw, draws[1]);
+}
+
+// The forms of the history files players download: CSV with the numbers
+// quoted in one cell, the weekday after the date, 第…期, the date after the
+// numbers, columns of sales and pool after them, Excel's UTF-16 text.
+TEST(DrawFile, ReadsTheFilesPlayersDownload)
+{
+    const std::string text = "期号,开奖日期,红球,蓝球,销售额,奖池\r\n"
+                             "2026007,2026-01-15(四),\"09,13,19,27,29,30\",01\r\n"
+                             "第2026008期,\"01,02,03,04,05,06\",16,2026-01-18\r\n"
+                             "2026009期 2026-01-20 星期二 01 02 03 04 05 07 + 08\r\n"
+                             "2026010,2026-01-22,\"01,02,03,04,05,08\",09,\"389,123,456\",2345678901\r\n"
+                             "2026011,2026-01-25,\"01,02,03,04,05,40\",09\r\n"
+                             "2026012,2026-01-27,01,02,03,04,05,06,07,08\r\n";
+    const DrawText read = readDrawText(text, kSsq);
+    EXPECT_EQ(read.headerLine, 1);
+    ASSERT_EQ(read.draws.size(), 4u);
+    EXPECT_EQ(read.draws[0].draw, (Draw{{{9, 13, 19, 27, 29, 30}, {1}}, "", "2026007", "2026-01-15"}));
+    EXPECT_EQ(read.draws[1].draw, (Draw{{{1, 2, 3, 4, 5, 6}, {16}}, "", "2026008", "2026-01-18"}));
+    EXPECT_EQ(read.draws[2].draw, (Draw{{{1, 2, 3, 4, 5, 7}, {8}}, "", "2026009", "2026-01-20"}));
+    EXPECT_EQ(read.draws[3].draw, (Draw{{{1, 2, 3, 4, 5, 8}, {9}}, "", "2026010", "2026-01-22"}));
+    EXPECT_EQ(read.linesWithOtherColumns, 1);
+    // A wrong number is still a wrong number; small numbers after a whole
+    // draw are numbers too many, not a column to pass over.
+    EXPECT_EQ(read.problems, (std::vector<LineProblem>{{6, "前区号码“40”不在1到33之间"},
+                                                       {7, "应有7个号码（前区6个，蓝球1个），读到8个"}}));
+
+    // Excel's "Unicode text": UTF-16 little-endian with its mark, tabs.
+    const std::u16string unicode
+        = u"期号\t开奖日期\t开奖号码\r\n2026007\t2026-01-15\t09 13 19 27 29 30\t01\r\n";
+    std::string utf16le = "\xFF\xFE";
+    std::string utf16be = "\xFE\xFF";
+    for (const char16_t unit : unicode) {
+        utf16le += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
+        utf16be += {static_cast<char>(unit >> 8), static_cast<char>(unit & 0xFF)};
+    }
+    for (const std::string &bytes : {utf16le, utf16be}) {
+        const DrawText excel = readDrawText(bytes, kSsq);
+        ASSERT_EQ(excel.draws.size(), 1u);
+        EXPECT_EQ(excel.draws[0].draw, read.draws[0].draw);
+        EXPECT_TRUE(excel.problems.empty());
+    }
 }
 
 TEST(ImportPlan, SkipsKnownDrawsReportsConflictsAndNeverOverwrites)
@@ -128,10 +176,22 @@ TEST(ImportPlan, SkipsKnownDrawsReportsConflictsAndNeverOverwrites)
     EXPECT_EQ(plan.added[0].lottery, "双色球");
     EXPECT_EQ(plan.added[1].issue, "2026016");
     EXPECT_EQ(plan.skipped, 3);
-    EXPECT_EQ(importReportText(plan), "导入2期，跳过3期（已有相同号码）。\n3行未导入：\n"
-                                      "第6行：期号2026016在第5行已出现，号码不同\n"
-                                      "第7行：期号2026014已存有不同的号码（03 09 14 20 27 33 + 07），未覆盖\n"
-                                      "第8行：应有7个号码（前区6个，蓝球1个），读到3个");
+    const ImportReport report = importReport(plan);
+    EXPECT_EQ(report.summary, "导入2期，跳过3期（已有相同号码）。\n3行未导入，原因见详细信息。");
+    // Every line is listed, however many, and the header and the columns
+    // passed over are said.
+    std::string many = "期号,开奖号码,奖池\n2026001,01,02,03,04,05,06,07,3.5亿\n";
+    for (int i = 0; i < 30; ++i)
+        many += "2026" + std::to_string(100 + i) + " 01 02 03\n";
+    const ImportReport manyReport = importReport(planImport(readDrawText(many, kSsq), {}, "双色球", kSsq));
+    EXPECT_EQ(manyReport.summary,
+              "导入1期。\n第1行是表头，未导入。\n1行号码后的其他列（如销售额、奖池）未导入。\n"
+              "30行未导入，原因见详细信息。");
+    EXPECT_EQ(std::count(manyReport.details.begin(), manyReport.details.end(), '\n'), 29);
+    EXPECT_NE(manyReport.details.find("第32行：应有7个号码"), std::string::npos);
+    EXPECT_EQ(report.details, "第6行：期号2026016在第5行已出现，号码不同\n"
+                              "第7行：期号2026014已存有不同的号码（03 09 14 20 27 33 + 07），未覆盖\n"
+                              "第8行：应有7个号码（前区6个，蓝球1个），读到3个");
 }
 
 TEST(IssueKey, OrdersShortAndLongIssuesTogether)

@@ -6,7 +6,13 @@
 
 void FakeDesktop::message(QWidget *owner, MessageKind kind, const QString &caption, const QString &text)
 {
-    messages.push_back({kind, caption, text, owner && owner->isVisible()});
+    messages.push_back({kind, caption, text, owner && owner->isVisible(), {}});
+}
+
+void FakeDesktop::messageWithDetails(QWidget *owner, MessageKind kind, const QString &caption,
+                                     const QString &text, const QString &details)
+{
+    messages.push_back({kind, caption, text, owner && owner->isVisible(), details});
 }
 
 Desktop::Answer FakeDesktop::ask(QWidget *, const QString &caption, const QString &text, const QString &yes,
@@ -45,6 +51,18 @@ void FakeDesktop::startProgram(const QString &programFile)
     startedPrograms << programFile;
 }
 
+bool FakeDesktop::startProcess(const QString &program, const QStringList &arguments,
+                               const QProcessEnvironment &environment)
+{
+    processes.push_back({program, arguments, environment});
+    return processStarts;
+}
+
+QString FakeDesktop::findProgram(const QString &name)
+{
+    return installedPrograms.contains(name) ? QStringLiteral("/usr/bin/") + name : QString();
+}
+
 QImage FakeDesktop::grabScreen()
 {
     ++screenGrabs;
@@ -58,6 +76,7 @@ void FakeDesktop::clearRecords()
     dialogs.clear();
     openedDocuments.clear();
     startedPrograms.clear();
+    processes.clear();
     askedTitles.clear();
     askedLabels.clear();
     progressValues.clear();

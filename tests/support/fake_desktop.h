@@ -22,6 +22,7 @@ public:
         QString caption;
         QString text;
         bool ownerShown = false; // whether the window it belongs to was on screen
+        QString details;
     };
 
     struct Question
@@ -32,6 +33,9 @@ public:
     };
 
     void message(QWidget *owner, MessageKind kind, const QString &caption, const QString &text) override;
+    // Recorded as a message whose `details` are kept.
+    void messageWithDetails(QWidget *owner, MessageKind kind, const QString &caption, const QString &text,
+                            const QString &details) override;
     // Answers from `answers`; none left: Cancel, as closing the box would.
     Answer ask(QWidget *owner, const QString &caption, const QString &text, const QString &yes,
                const QString &no, const QString &cancel) override;
@@ -39,6 +43,11 @@ public:
     QString saveFileName(QWidget *owner, const FileDialogRequest &request) override;
     void openDocument(const QString &fileOrAddress) override;
     void startProgram(const QString &programFile) override;
+    // Records the start in `processes`; answers `processStarts`.
+    bool startProcess(const QString &program, const QStringList &arguments,
+                      const QProcessEnvironment &environment) override;
+    // A program named in `installedPrograms` lies in /usr/bin.
+    QString findProgram(const QString &name) override;
     QImage grabScreen() override;
     // Plays the player's part in a modal dialog: the script acts on the
     // dialog, and the dialog's result is returned. No script: cancelled.
@@ -65,6 +74,15 @@ public:
     std::deque<QString> fileAnswers;
     QStringList openedDocuments;
     QStringList startedPrograms;
+    struct Process
+    {
+        QString program;
+        QStringList arguments;
+        QProcessEnvironment environment;
+    };
+    std::vector<Process> processes;
+    bool processStarts = true;
+    QStringList installedPrograms;
     QImage screen{64, 48, QImage::Format_RGB32};
     int screenGrabs = 0;
     std::function<void(QDialog *)> modalScript;
