@@ -82,6 +82,10 @@ public:
     void undoGrid();
     void redoGrid();
     void copyRows();
+    // 记录投注 and 缩水 on the grid's bets; a ticket opened back from the ledger.
+    void recordTicket();
+    void filterGrid();
+    void openTicketBets(const QString &lottery, const std::vector<LotteryNumbers> &bets);
     void imggifClick();
     void Panel1Click();
 
@@ -122,6 +126,8 @@ private:
     void createExtras();
     void createHistoryControls();
     CheckWindow *openCheckWindow();
+    // Whether the grid holds bets; tells the player to make some first.
+    bool askForBets();
     void replaceGrid(ResultGridModel::Snapshot next, int count, const LotteryInfo &before);
     void showSelection(const LotteryInfo &lottery);
     // Shows an undo or redo step; returns what it replaced.

@@ -5,6 +5,7 @@
 #include "views/table_model.h"
 #include "views/trend_model.h"
 #include "views/trend_picture.h"
+#include "app/history/ledger_tab.h"
 #include "app/history/window_parts.h"
 #include "app/history/window_place.h"
 #include "base/file_io.h"
@@ -56,6 +57,8 @@ HistoryWindow::HistoryWindow(HistoryServices services, QWidget *parent)
     createDrawsTab();
     createTrendTab();
     createStatsTab();
+    ledgerTab = new LedgerTab(m_services, tabs);
+    tabs->addTab(ledgerTab, QStringLiteral("我的投注"));
 }
 
 HistoryWindow::~HistoryWindow() = default;
@@ -132,6 +135,12 @@ void HistoryWindow::reload()
     showDraws();
     showTrend();
     showStats();
+    ledgerTab->reload(m_lottery.name);
+}
+
+void HistoryWindow::showLedger()
+{
+    tabs->setCurrentWidget(ledgerTab);
 }
 
 void HistoryWindow::showDraws()
