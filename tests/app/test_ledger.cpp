@@ -16,6 +16,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QFile>
 #include <QItemSelectionModel>
@@ -191,22 +192,31 @@ TEST_F(LedgerTest, FilterShowsRatesAndCountsAndReplacesTheGridAsOneUndoStepOnlyW
     // 和值 21, 75, 135 and 183.
     Tfrmmain &w = openWithBets("01 02 03 04 05 06 07 \r\n10 11 12 13 14 15 01 \r\n"
                                "20 21 22 23 24 25 02 \r\n28 29 30 31 32 33 03 \r\n");
-    // 和值 21, 100 and 120.
-    storeDraws("2026001 01 02 03 04 05 06 + 01\n2026002 05 10 15 20 22 28 + 02\n"
-               "2026003 10 15 18 22 25 30 + 03\n");
+    // Forty draws of 2026 as a player imports them.
+    QFile draws(QStringLiteral(KORVEL_SOURCE_DIR "/tests/app/data/双色球开奖.txt"));
+    ASSERT_TRUE(draws.open(QIODevice::ReadOnly));
+    const HistoryStore store(dir.cataloguePath());
+    store.importDraws("双色球", lotteryDrawShape(w.currentLottery()), draws.readAll().toStdString());
     QString rate;
+    QString repeatRate;
     QString report;
     desktop.modalScript = [&](QDialog *dialog) {
         auto *filter = dynamic_cast<FilterDialog *>(dialog);
         ASSERT_NE(filter, nullptr);
-        filter->panel->lowBox(QStringLiteral("和值"))->setValue(60);
-        filter->panel->highBox(QStringLiteral("和值"))->setValue(140);
-        rate = filter->panel->rateLabel(QStringLiteral("和值"))->text();
+        FilterPanel &panel = *filter->panel;
+        panel.lowBox(QStringLiteral("和值"))->setValue(60);
+        panel.highBox(QStringLiteral("和值"))->setValue(140);
+        rate = panel.rateLabel(QStringLiteral("和值"))->text();
+        // 重号 compares each draw with the one before: the oldest only serves.
+        panel.highBox(QStringLiteral("重号"))->setValue(1);
+        repeatRate = panel.rateLabel(QStringLiteral("重号"))->text();
+        panel.useBox(QStringLiteral("重号"))->setChecked(false);
         QTest::mouseClick(filter->applyButton, Qt::LeftButton);
         report = filter->reportLabel->text();
     };
     fromMenu(QStringLiteral("缩水…"));
-    EXPECT_EQ(rate, QStringLiteral("近3期 67%"));
+    EXPECT_EQ(rate, QStringLiteral("近40期 88%"));
+    EXPECT_EQ(repeatRate, QStringLiteral("近39期 72%"));
     EXPECT_EQ(report, QStringLiteral("缩水前4注 → 缩水后2注，投入4元"));
     ASSERT_EQ(desktop.questions.size(), 1u);
     EXPECT_TRUE(desktop.questions[0].text.startsWith(report)) << desktop.questions[0].text.toStdString();
