@@ -90,7 +90,10 @@ LedgerTab::LedgerTab(HistoryServices &services, QWidget *parent)
         buttons->addWidget(b);
     buttons->addStretch();
     middle->addLayout(buttons);
-    layout->addLayout(middle, 1);
+    layout->addLayout(middle, 2);
+    m_betModel = new FunctionTableModel(this);
+    betTable = listTable(this, "betTable", m_betModel);
+    layout->addWidget(betTable, 1);
     summaryLabel = plainLabel(this, "summaryLabel");
     summaryLabel->setWordWrap(true);
     layout->addWidget(summaryLabel);
@@ -112,6 +115,8 @@ LedgerTab::LedgerTab(HistoryServices &services, QWidget *parent)
     connectGuarded(desktop, openButton, &QPushButton::clicked, this, &LedgerTab::btnopenClick);
     connectGuarded(desktop, deleteButton, &QPushButton::clicked, this, &LedgerTab::btndeleteClick);
     connectGuarded(desktop, exportButton, &QPushButton::clicked, this, &LedgerTab::btnexportClick);
+    connect(ticketTable->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this] { showBets(); });
     connect(ticketTable, &QTableView::doubleClicked, this,
             [this, &desktop] { runGuarded(desktop, this, [this] { btnopenClick(); }); });
 }
@@ -207,11 +212,11 @@ void LedgerTab::showTickets()
     }
     m_model->reset({QStringLiteral("彩票"), QStringLiteral("期号"), QStringLiteral("购买日期"),
                     QStringLiteral("注数"), QStringLiteral("投入"), QStringLiteral("命中"),
-                    QStringLiteral("中奖"), QStringLiteral("奖金")},
+                    QStringLiteral("奖金"), QStringLiteral("中奖")},
                    static_cast<int>(m_shown.size()), [this](int row, int column, int role) -> QVariant {
                        const LedgerEntry &entry = m_shown[static_cast<size_t>(row)];
                        const TicketCheck &check = entry.check;
-                       if (role == Qt::TextAlignmentRole && (column == 3 || column == 4 || column == 7))
+                       if (role == Qt::TextAlignmentRole && (column == 3 || column == 4 || column == 6))
                            return QVariant(Qt::AlignRight | Qt::AlignVCenter);
                        if (role != Qt::DisplayRole)
                            return {};
@@ -229,15 +234,57 @@ void LedgerTab::showTickets()
                        case 5:
                            return qText(ticketHitsText(entry));
                        case 6:
-                           return qText(ticketLevelsText(check));
-                       default:
                            return check.drawn ? qText(check.wonText()) : QString();
+                       default:
+                           return qText(ticketLevelsText(check));
                        }
                    });
-    const int widths[] = {70, 80, 90, 50, 90, 70, 160};
+    const int widths[] = {70, 80, 90, 50, 90, 70, 90};
     for (int column = 0; column < 7; ++column)
         ticketTable->setColumnWidth(column, widths[column]);
     summaryLabel->setText(QStringLiteral("合计：") + qText(summarizeLedger(checks, chosen).text()));
+    showBets();
+}
+
+void LedgerTab::showBets()
+{
+    const QModelIndex current = ticketTable->selectionModel()->currentIndex();
+    const LedgerEntry *entry = current.isValid() && static_cast<size_t>(current.row()) < m_shown.size()
+                                   ? &m_shown[static_cast<size_t>(current.row())]
+                                   : nullptr;
+    bool digits = false;
+    for (const LotteryInfo &info : m_lotteries) {
+        if (entry && info.name.toStdString() == entry->stored.ticket.lottery)
+            digits = !info.lottery.isLotto();
+    }
+    const int rows = entry ? static_cast<int>(entry->stored.ticket.bets.size()) : 0;
+    m_betModel->reset({QStringLiteral("号码"), QStringLiteral("命中"), QStringLiteral("中奖")}, rows,
+                      [entry, digits](int row, int column, int role) -> QVariant {
+                          if (role != Qt::DisplayRole)
+                              return {};
+                          const auto at = static_cast<size_t>(row);
+                          const LotteryNumbers &bet = entry->stored.ticket.bets[at];
+                          const TicketLine *line
+                              = at < entry->check.lines.size() ? &entry->check.lines[at] : nullptr;
+                          if (column == 0) {
+                              std::string text = zoneText(bet.front, digits);
+                              if (!bet.back.empty())
+                                  text += " + " + zoneText(bet.back, digits);
+                              return qText(text);
+                          }
+                          if (!line)
+                              return column == 2 ? QStringLiteral("未开奖") : QString();
+                          if (column == 1) {
+                              QString hits = QString::number(line->frontHits);
+                              if (!bet.back.empty())
+                                  hits += QStringLiteral("+%1").arg(line->backHits);
+                              return line->specialHit ? hits + QStringLiteral("+特") : hits;
+                          }
+                          const std::string prize = line->prizeText();
+                          return prize.empty() ? QStringLiteral("未中奖") : qText(prize);
+                      });
+    betTable->setColumnWidth(0, 220);
+    betTable->setColumnWidth(1, 70);
 }
 
 const LedgerEntry *LedgerTab::selected()

@@ -47,12 +47,14 @@ public:
     QPushButton *openButton = nullptr;
     QPushButton *deleteButton = nullptr;
     QPushButton *exportButton = nullptr;
+    QTableView *betTable = nullptr; // the bets of the ticket in hand, each with its hits
     QLabel *summaryLabel = nullptr;
 
 private:
     void readLotteries();
     LedgerPeriod period() const;
     void showTickets();
+    void showBets();
     const LedgerEntry *selected();
     TicketStore store() const;
 
@@ -62,5 +64,6 @@ private:
     std::vector<LedgerEntry> m_entries; // as stored, oldest first
     std::vector<LedgerEntry> m_shown;
     FunctionTableModel *m_model = nullptr;
+    FunctionTableModel *m_betModel = nullptr;
     bool m_filling = false;
 };
