@@ -193,6 +193,7 @@ void FilterPanel::addRow(Row row)
     } else {
         row.values = new QLineEdit(this);
         row.values->setObjectName(QStringLiteral("values_") + row.name);
+        row.values->setMinimumWidth(260); // room for the values offered, shown as its hint
         editor->addWidget(row.values, 1);
         if (row.editor == Editor::Values) {
             QStringList offered;
