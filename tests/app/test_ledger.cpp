@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QContextMenuEvent>
+#include <QDateEdit>
 #include <QFile>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -145,6 +146,15 @@ TEST_F(LedgerTest, RecordedTicketIsListedAndCheckedOnceItsDrawIsImported)
                                                QStringLiteral("三等奖1注")}));
     EXPECT_EQ(tab.summaryLabel->text(),
               QStringLiteral("合计：共1张 2注 投入4元 奖金3000元 盈亏2996元 回报率75000.0%"));
+
+    // A period after the purchase leaves the ticket out of the list and the sums.
+    tab.periodCheck->setChecked(true);
+    tab.fromDate->setDate(QDate(2026, 3, 10));
+    tab.toDate->setDate(QDate(2026, 12, 31));
+    EXPECT_EQ(tab.ticketTable->model()->rowCount(), 0);
+    EXPECT_EQ(tab.summaryLabel->text(), QStringLiteral("合计：共0张 0注 投入0元 奖金0元 盈亏0元"));
+    tab.fromDate->setDate(QDate(2026, 3, 9));
+    EXPECT_EQ(tab.ticketTable->model()->rowCount(), 1);
 
     // Exported as the player's other text files are: GBK, CR LF.
     const QString exported = dir.file(QStringLiteral("附属/投注记录.txt"));
