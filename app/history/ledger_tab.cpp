@@ -301,8 +301,11 @@ const LedgerEntry *LedgerTab::selected()
 void LedgerTab::btnopenClick()
 {
     const LedgerEntry *entry = selected();
-    if (entry && m_services.openBets)
-        m_services.openBets(qText(entry->stored.ticket.lottery), entry->stored.ticket.bets);
+    if (!entry || !m_services.openBets)
+        return;
+    // A copy: the main window switching lotteries reloads this list.
+    const Ticket ticket = entry->stored.ticket;
+    m_services.openBets(qText(ticket.lottery), ticket.bets);
 }
 
 void LedgerTab::btndeleteClick()

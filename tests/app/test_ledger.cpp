@@ -173,6 +173,16 @@ TEST_F(LedgerTest, RecordedTicketIsListedAndCheckedOnceItsDrawIsImported)
 TEST_F(LedgerTest, ATicketOpensBackIntoTheGridAsOneUndoStepAndIsDeletedOnlyWhenConfirmed)
 {
     Tfrmmain &w = openWithBets(kTwoBets);
+    desktop.modalScript = [](QDialog *dialog) {
+        auto *ticket = dynamic_cast<TicketDialog *>(dialog);
+        ticket->issueEdit->setText(QStringLiteral("第30期"));
+        QTest::mouseClick(ticket->okButton, Qt::LeftButton);
+    };
+    fromMenu(QStringLiteral("记录投注…"));
+    EXPECT_EQ(desktop.messageTexts(),
+              QStringList{QStringLiteral("期号“第30期”不是有效的期号（如2026094），投注未记录。")});
+    EXPECT_EQ(w.historyWindow(), nullptr);
+
     LedgerTab &tab = record(QStringLiteral("2026030"));
     EXPECT_EQ(proposed, QString()); // no draw stored: nothing to propose
     EXPECT_EQ(row(tab, 0)[1], QStringLiteral("2026030"));
@@ -185,6 +195,15 @@ TEST_F(LedgerTest, ATicketOpensBackIntoTheGridAsOneUndoStepAndIsDeletedOnlyWhenC
     w.undoGrid();
     EXPECT_EQ(w.resultGrid().grid().rowCount(), 2);
     EXPECT_EQ(cells(w, 1), "1 20 21 22 23 24 25 01");
+
+    // From another lottery the ticket brings its own back.
+    pick(w.comcainame, QStringLiteral("大乐透"));
+    EXPECT_EQ(tab.ticketTable->model()->rowCount(), 0); // the list follows the window's lottery
+    pick(tab.lotteryList, QStringLiteral("全部彩票"));
+    select(tab, 0);
+    QTest::mouseClick(tab.openButton, Qt::LeftButton);
+    EXPECT_EQ(w.currentLottery().name, QStringLiteral("双色球"));
+    EXPECT_EQ(cells(w, 1), "1 01 02 03 04 05 06 07");
 
     select(tab, 0);
     QTest::mouseClick(tab.deleteButton, Qt::LeftButton); // closed unanswered: kept
