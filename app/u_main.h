@@ -83,6 +83,10 @@ public:
     void undoGrid();
     void redoGrid();
     void copyRows();
+    // 记录投注 and 缩水 on the grid's bets; a ticket opened back from the ledger.
+    void recordTicket();
+    void filterGrid();
+    void openTicketBets(const QString &lottery, const std::vector<LotteryNumbers> &bets);
     void imggifClick();
     void Panel1Click();
 
@@ -124,6 +128,8 @@ private:
     void createExtras();
     void createHistoryControls();
     CheckWindow *openCheckWindow();
+    // Whether the grid holds bets; tells the player to make some first.
+    bool askForBets();
     void replaceGrid(ResultGridModel::Snapshot next, int count, const LotteryInfo &before);
     void freeDroppedSteps();
     void showSelection(const LotteryInfo &lottery);

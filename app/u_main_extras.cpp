@@ -100,11 +100,15 @@ void Tfrmmain::createExtras()
     grdcode->addAction(redo);
     QAction *copy
         = action(grdcode, "actCopy", QStringLiteral("复制"), QKeySequence::Copy, Qt::WidgetShortcut);
+    QAction *filter = action(grdcode, "actFilter", QStringLiteral("缩水…"), {}, Qt::WidgetShortcut);
+    QAction *record = action(grdcode, "actRecordTicket", QStringLiteral("记录投注…"), {}, Qt::WidgetShortcut);
     connectGuarded(m_services.desktop, check, &QAction::triggered, this, &Tfrmmain::checkDraw);
     connectGuarded(m_services.desktop, history, &QAction::triggered, this, &Tfrmmain::checkHistory);
     connectGuarded(m_services.desktop, undo, &QAction::triggered, this, &Tfrmmain::undoGrid);
     connectGuarded(m_services.desktop, redo, &QAction::triggered, this, &Tfrmmain::redoGrid);
     connectGuarded(m_services.desktop, copy, &QAction::triggered, this, &Tfrmmain::copyRows);
+    connectGuarded(m_services.desktop, filter, &QAction::triggered, this, &Tfrmmain::filterGrid);
+    connectGuarded(m_services.desktop, record, &QAction::triggered, this, &Tfrmmain::recordTicket);
     createHistoryControls();
 }
 

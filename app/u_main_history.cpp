@@ -60,8 +60,12 @@ void Tfrmmain::btnhistoryClick()
         return;
     }
     if (!m_historyWindow)
-        m_historyWindow = new HistoryWindow(
-            {m_services.desktop, m_services.folder, gridBets(*m_gridModel, m_current)}, this);
+        m_historyWindow
+            = new HistoryWindow({m_services.desktop, m_services.folder, gridBets(*m_gridModel, m_current),
+                                 [this](const QString &lottery, const std::vector<LotteryNumbers> &bets) {
+                                     openTicketBets(lottery, bets);
+                                 }},
+                                this);
     m_historyWindow->showLottery(m_current);
 }
 

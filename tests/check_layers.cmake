@@ -5,7 +5,7 @@
 
 cmake_policy(VERSION 3.21)
 
-set(allowed_app     app views media ui catalogue results history cipher engine base)
+set(allowed_app     app views media ui catalogue results history filters cipher engine base)
 set(allowed_demo    demo app views media ui catalogue results history cipher engine base)
 set(allowed_views   views ui results history catalogue base)
 set(allowed_media   media base)

@@ -15,12 +15,17 @@ class Desktop;
 // name; nothing while it works on another, whose bets mean nothing here.
 using BetSource = std::function<std::optional<std::vector<LotteryNumbers>>(const QString &lottery)>;
 
+// Puts bets of the lottery of this name into the main window's grid (a
+// ticket opened back from the ledger).
+using BetSink = std::function<void(const QString &lottery, const std::vector<LotteryNumbers> &bets)>;
+
 // What the windows of the draw history need from outside: the desktop, the
-// program folder (the catalogue holds the draws and the prize rules) and
-// the player's bets.
+// program folder (the catalogue holds the draws and the prize rules),
+// the player's bets and where a ticket's bets go back to.
 struct HistoryServices
 {
     Desktop &desktop;
     ProgramFolder folder;
     BetSource bets;
+    BetSink openBets = {};
 };

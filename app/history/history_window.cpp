@@ -1,6 +1,7 @@
 // The history window and its first tab, the stored draws.
 #include "app/history/history_window.h"
 
+#include "app/history/ledger_tab.h"
 #include "app/history/window_parts.h"
 #include "app/history/window_place.h"
 #include "app/lottery_shape.h"
@@ -56,6 +57,8 @@ HistoryWindow::HistoryWindow(HistoryServices services, QWidget *parent)
     createDrawsTab();
     createTrendTab();
     createStatsTab();
+    ledgerTab = new LedgerTab(m_services, tabs);
+    tabs->addTab(ledgerTab, QStringLiteral("我的投注"));
 }
 
 HistoryWindow::~HistoryWindow() = default;
@@ -136,6 +139,12 @@ void HistoryWindow::reload()
     showDraws();
     showTrend();
     showStats();
+    ledgerTab->reload(m_lottery.name);
+}
+
+void HistoryWindow::showLedger()
+{
+    tabs->setCurrentWidget(ledgerTab);
 }
 
 void HistoryWindow::showDraws()

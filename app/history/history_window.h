@@ -13,6 +13,7 @@ struct FileDialogRequest;
 class FrequencyBars;
 class FunctionTableModel;
 class HistoryStore;
+class LedgerTab;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -35,6 +36,8 @@ public:
     // The same in a window already in sight, which keeps its place and
     // leaves the focus where it is: the main window switched lotteries.
     void followLottery(const LotteryInfo &lottery);
+    // Brings the tab of the player's tickets (我的投注) to the front.
+    void showLedger();
 
     // 开奖号码
     void btnimportClick();
@@ -98,4 +101,6 @@ public:
     QLabel *hotLabel = nullptr;
     QLabel *coldLabel = nullptr;
     FrequencyBars *frequencyBars = nullptr;
+
+    LedgerTab *ledgerTab = nullptr;
 };
