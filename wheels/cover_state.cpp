@@ -96,3 +96,4 @@ void CoverState::move(size_t index, BetMask out, BetMask in)
     });
     m_bets[index] = (m_bets[index] & ~out) | in;
 }
+

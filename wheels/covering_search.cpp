@@ -2,14 +2,14 @@
 
 #include "wheels/binomial.h"
 #include "wheels/cover_state.h"
+#include "wheels/cyclic_search.h"
 #include "wheels/subset_rank.h"
 
 #include <bit>
 #include <chrono>
 #include <cmath>
+#include <climits>
 #include <random>
-#include <cstdio>
-#include <cstdlib>
 
 namespace {
 
@@ -91,7 +91,7 @@ void anneal(CoverState &state, Random &random, double temperature)
 class TabuWalk
 {
 public:
-    TabuWalk(const WheelSpec &spec)
+    explicit TabuWalk(const WheelSpec &spec)
         : m_v(spec.v)
     {}
 
@@ -107,7 +107,7 @@ public:
         const BetMask target = state.uncoveredSet(static_cast<std::uint32_t>(random.below(state.uncovered())));
         const std::vector<BetMask> &bets = state.bets();
         const long uncovered = state.uncovered();
-        int bestCost = INT32_MAX;
+        long bestCost = LONG_MAX;
         std::uint64_t ties = 0;
         size_t chosen = 0;
         BetMask chosenOut = 0, chosenIn = 0;
@@ -119,7 +119,7 @@ public:
                 const bool tabu = m_until[i * static_cast<size_t>(m_v) + static_cast<size_t>(std::countr_zero(in))] > now;
                 for (BetMask outs = bets[i] & ~target; outs != 0; outs &= outs - 1) {
                     const BetMask out = outs & (~outs + 1);
-                    const int cost = state.moveCost(i, out, in);
+                    const long cost = state.moveCost(i, out, in);
                     if (tabu && uncovered + cost >= static_cast<long>(m_fewest))
                         continue;
                     if (cost < bestCost) {
@@ -191,7 +191,18 @@ std::vector<BetMask> searchWheel(const WheelSpec &spec, const WheelSearchOptions
     std::vector<BetMask> best = options.start;
     if (best.empty() || !verifyWheel(spec, best))
         best = greedyWheel(spec);
-    if (static_cast<int>(best.size()) <= options.goal)
+    // A sixth of the budget each for the wheels made of orbits under the
+    // rotation of all V numbers, of V − 1 and of V − 2 of them.
+    if (spec.m == spec.t && static_cast<int>(best.size()) > options.goal) {
+        for (const int n : {spec.v, spec.v - 1, spec.v - 2}) {
+            const CyclicBudget budget{options.steps / 6, options.seconds / 6, options.cancel};
+            const std::vector<BetMask> orbits = cyclicWheel(spec, n, options.seed + static_cast<std::uint64_t>(n), budget);
+            if (!orbits.empty() && orbits.size() < best.size() && verifyWheel(spec, orbits))
+                best = orbits;
+        }
+    }
+    const bool unbounded = options.seconds <= 0 && options.steps == 0;
+    if (static_cast<int>(best.size()) <= options.goal || unbounded)
         return sortedBets(best);
     CoverState state(spec);
     for (const BetMask bet : best)
@@ -214,17 +225,18 @@ std::vector<BetMask> searchWheel(const WheelSpec &spec, const WheelSearchOptions
 
     // The temperature falls from hot to cold over one round and starts again,
     // so the search climbs out of the valleys it froze in.
-    const double kHot = getenv("KH") ? atof(getenv("KH")) : 0.6;
-    const double kCold = getenv("KC") ? atof(getenv("KC")) : 0.05;
-    const std::uint64_t round = getenv("KR") ? atoll(getenv("KR")) : 20000 + 200 * static_cast<std::uint64_t>(best.size());
+    constexpr double kHot = 0.6;
+    constexpr double kCold = 0.05;
+    const std::uint64_t round = 20000 + 200 * static_cast<std::uint64_t>(best.size());
+    const std::uint64_t steps = options.steps - options.steps / 6 * 3;
     TabuWalk walk(spec);
     walk.reset(state.bets().size());
     // Weighing every swap that covers the picked set beats annealing's one
     // random swap while a swap is cheap to weigh; for M > T with many
     // numbers it is not, and annealing's speed wins.
     const auto weighWork = *binomial(spec.k - 1, spec.t - 1) * *binomial(spec.v - spec.k - 1, spec.m - spec.t);
-    const bool useTabu = weighWork <= 64 && !getenv("KSA");
-    const std::uint64_t tenure = getenv("KT") ? atoll(getenv("KT")) : 10;
+    const bool useTabu = weighWork <= 64;
+    constexpr std::uint64_t kTenure = 10;
     for (std::uint64_t step = 0;; ++step) {
         if (state.uncovered() == 0) {
             best = state.bets();
@@ -235,7 +247,7 @@ std::vector<BetMask> searchWheel(const WheelSpec &spec, const WheelSearchOptions
             walk.reset(state.bets().size());
             continue;
         }
-        if (options.steps != 0 && step >= options.steps)
+        if (options.steps != 0 && step >= steps)
             break;
         if (step % 256 == 0) {
             if (options.cancel && options.cancel->load(std::memory_order_relaxed))
@@ -243,14 +255,12 @@ std::vector<BetMask> searchWheel(const WheelSpec &spec, const WheelSearchOptions
             const double now = clock.seconds();
             if (options.seconds > 0 && now >= options.seconds)
                 break;
-            if (now - reported >= 0.1) {
+            if (now - reported >= 0.1)
                 report();
-                if (getenv("KD")) fprintf(stderr, "%.2f step %lu bets %zu unc %u\n", now, (unsigned long)step, state.bets().size(), state.uncovered());
-            }
         }
         const double phase = static_cast<double>(step % round) / static_cast<double>(round);
         if (useTabu)
-            walk.step(state, random, step, tenure + random.below(tenure + 1));
+            walk.step(state, random, step, kTenure + random.below(kTenure + 1));
         else
             anneal(state, random, kHot * std::pow(kCold / kHot, phase));
     }
