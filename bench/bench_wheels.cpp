@@ -18,7 +18,8 @@
 
 namespace {
 
-const std::string kFolder = KORVEL_DIST_DIR "/附属/旋转矩阵/";
+// The tables as shipped (the build copies them to the program folder as they are).
+const std::string kFolder = KORVEL_SOURCE_DIR "/install/附属/旋转矩阵/";
 
 struct Row
 {

@@ -11,6 +11,7 @@
 //   --tables DIR  the wheel folder (default: the built program folder's)
 //   --fresh       ignore the wheels on the shelf
 //   --keep        store the result on the shelf when it is smaller
+//   --groups      also try orbits of affine groups (slower; for the tables)
 #include "base/app_error.h"
 #include "base/file_io.h"
 #include "base/int_text.h"
@@ -27,7 +28,7 @@ namespace {
 int usage()
 {
     std::cerr << "用法: korvel-wheel V K M T [--seconds S] [--steps N] [--seed N] [--tables DIR] [--fresh] "
-                 "[--keep]\n";
+                 "[--keep] [--groups]\n";
     return 2;
 }
 
@@ -63,6 +64,8 @@ int main(int argc, char **argv)
                 fresh = true;
             else if (arg == "--keep")
                 keep = true;
+            else if (arg == "--groups")
+                options.affineGroups = true;
             else if (!arg.starts_with("--"))
                 numbers.push_back(strToIntChecked(arg));
             else

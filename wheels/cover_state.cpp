@@ -71,6 +71,13 @@ void CoverState::removeBet(size_t index)
     m_bets.pop_back();
 }
 
+std::uint32_t CoverState::wouldCover(BetMask bet) const
+{
+    std::uint32_t fresh = 0;
+    forEachMet(bet, [&](std::uint32_t rank) { fresh += m_count[rank] == 0; });
+    return fresh;
+}
+
 std::uint32_t CoverState::soleCover(size_t index) const
 {
     std::uint32_t sole = 0;

@@ -27,6 +27,8 @@ public:
 
     void addBet(BetMask bet);
     void removeBet(size_t index);
+    // How many uncovered M-sets this bet would cover.
+    std::uint32_t wouldCover(BetMask bet) const;
     // How many M-sets only this bet covers: what removing it costs.
     std::uint32_t soleCover(size_t index) const;
     // The change of the uncovered count if number `out` of bet `index` were

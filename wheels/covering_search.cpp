@@ -2,7 +2,7 @@
 
 #include "wheels/binomial.h"
 #include "wheels/cover_state.h"
-#include "wheels/cyclic_search.h"
+#include "wheels/orbit_search.h"
 #include "wheels/subset_rank.h"
 
 #include <bit>
@@ -73,7 +73,7 @@ void anneal(CoverState &state, Random &random, double temperature)
     size_t chosen = bets.size();
     std::uint64_t seen = 0;
     for (size_t i = 0; i < bets.size(); ++i)
-        if (std::popcount(bets[i] & target) == s.t - 1 && random.below(++seen) == 0)
+        if (bitCount(bets[i] & target) == s.t - 1 && random.below(++seen) == 0)
             chosen = i;
     if (chosen == bets.size())
         chosen = static_cast<size_t>(random.below(bets.size()));
@@ -112,7 +112,7 @@ public:
         size_t chosen = 0;
         BetMask chosenOut = 0, chosenIn = 0;
         for (size_t i = 0; i < bets.size(); ++i) {
-            if (std::popcount(bets[i] & target) != s.t - 1)
+            if (bitCount(bets[i] & target) != s.t - 1)
                 continue;
             for (BetMask ins = target & ~bets[i]; ins != 0; ins &= ins - 1) {
                 const BetMask in = ins & (~ins + 1);
@@ -191,29 +191,52 @@ std::vector<BetMask> searchWheel(const WheelSpec &spec, const WheelSearchOptions
     std::vector<BetMask> best = options.start;
     if (best.empty() || !verifyWheel(spec, best))
         best = greedyWheel(spec);
-    // A sixth of the budget each for the wheels made of orbits under the
-    // rotation of all V numbers, of V − 1 and of V − 2 of them.
+    // Half the budget goes to wheels made of whole orbits of a group of the
+    // numbers, shared evenly among the groups worth trying.
     if (spec.m == spec.t && static_cast<int>(best.size()) > options.goal) {
-        for (const int n : {spec.v, spec.v - 1, spec.v - 2}) {
-            const CyclicBudget budget{options.steps / 6, options.seconds / 6, options.cancel};
-            const std::vector<BetMask> orbits = cyclicWheel(spec, n, options.seed + static_cast<std::uint64_t>(n), budget);
-            if (!orbits.empty() && orbits.size() < best.size() && verifyWheel(spec, orbits))
+        const std::vector<NumberGroup> groups = wheelGroups(spec, options.affineGroups);
+        const auto share = static_cast<double>(groups.size()) * 2;
+        for (size_t i = 0; i < groups.size(); ++i) {
+            const OrbitBudget budget{static_cast<std::uint64_t>(static_cast<double>(options.steps) / share),
+                                     options.seconds / share, options.cancel};
+            const std::vector<BetMask> orbits = orbitWheel(spec, groups[i], options.seed + i, budget);
+            if (!orbits.empty() && orbits.size() < best.size() && verifyWheel(spec, orbits)) {
                 best = orbits;
+                if (options.progress)
+                    options.progress({static_cast<int>(best.size()), clock.seconds()});
+            }
+            if (static_cast<int>(best.size()) <= options.goal)
+                return sortedBets(best);
         }
     }
-    const bool unbounded = options.seconds <= 0 && options.steps == 0;
-    if (static_cast<int>(best.size()) <= options.goal || unbounded)
-        return sortedBets(best);
+    const auto stopped = [&] {
+        return (options.cancel && options.cancel->load(std::memory_order_relaxed))
+               || (options.seconds > 0 && clock.seconds() >= options.seconds);
+    };
+    // A start made for a smaller M holds many bets the others make
+    // unnecessary: only the bets that cover something new are taken, then
+    // one pass drops those the later ones made unnecessary (a removed bet's
+    // place takes the last one, already passed and still needed). For 35
+    // numbers this alone takes seconds, so it heeds the bounds too.
     CoverState state(spec);
-    for (const BetMask bet : best)
-        state.addBet(bet);
-    // A start made for a smaller M may already be complete with fewer bets.
-    while (state.uncovered() == 0 && state.bets().size() > 1) {
-        best = state.bets();
-        removeWeakest(state);
+    for (const BetMask bet : best) {
+        if (state.uncovered() == 0)
+            break;
+        if (state.wouldCover(bet) > 0)
+            state.addBet(bet);
+        if (stopped())
+            return sortedBets(best);
+    }
+    for (size_t i = state.bets().size(); i-- > 0;) {
+        if (state.bets().size() > 1 && state.soleCover(i) == 0)
+            state.removeBet(i);
+        if (stopped())
+            break;
     }
     if (state.uncovered() == 0)
         best = state.bets();
+    if (state.bets().size() > 1)
+        removeWeakest(state);
 
     double reported = 0;
     const auto report = [&] {
@@ -228,7 +251,7 @@ std::vector<BetMask> searchWheel(const WheelSpec &spec, const WheelSearchOptions
     constexpr double kHot = 0.6;
     constexpr double kCold = 0.05;
     const std::uint64_t round = 20000 + 200 * static_cast<std::uint64_t>(best.size());
-    const std::uint64_t steps = options.steps - options.steps / 6 * 3;
+    const std::uint64_t steps = options.steps - options.steps / 2;
     TabuWalk walk(spec);
     walk.reset(state.bets().size());
     // Weighing every swap that covers the picked set beats annealing's one
@@ -236,6 +259,8 @@ std::vector<BetMask> searchWheel(const WheelSpec &spec, const WheelSearchOptions
     // numbers it is not, and annealing's speed wins.
     const auto weighWork = *binomial(spec.k - 1, spec.t - 1) * *binomial(spec.v - spec.k - 1, spec.m - spec.t);
     const bool useTabu = weighWork <= 64;
+    // Look at the clock every step where a step weighs many sets.
+    const std::uint64_t checkEvery = weighWork > 256 ? 1 : 256;
     constexpr std::uint64_t kTenure = 10;
     for (std::uint64_t step = 0;; ++step) {
         if (state.uncovered() == 0) {
@@ -249,13 +274,10 @@ std::vector<BetMask> searchWheel(const WheelSpec &spec, const WheelSearchOptions
         }
         if (options.steps != 0 && step >= steps)
             break;
-        if (step % 256 == 0) {
-            if (options.cancel && options.cancel->load(std::memory_order_relaxed))
+        if (step % checkEvery == 0) {
+            if (stopped())
                 break;
-            const double now = clock.seconds();
-            if (options.seconds > 0 && now >= options.seconds)
-                break;
-            if (now - reported >= 0.1)
+            if (clock.seconds() - reported >= 0.1)
                 report();
         }
         const double phase = static_cast<double>(step % round) / static_cast<double>(round);

@@ -32,13 +32,16 @@ struct WheelSearchOptions
     // Called on the searching thread when a smaller wheel is found and about
     // ten times a second otherwise. It must not block.
     std::function<void(const WheelProgress &)> progress;
+    // Also try orbits of affine groups modulo a prime, not only rotations:
+    // slower, for the offline tables.
+    bool affineGroups = false;
     // A complete wheel to start from (a shipped or kept one); empty for none.
     std::vector<BetMask> start;
 };
 
 // The smallest wheel for `spec` the search finds: the start or a greedy
-// covering first, then (for M = T) wheels made of whole orbits under a
-// rotation of the numbers (cyclicWheel), then a local search over the
+// covering first, then (for M = T) wheels made of whole orbits of a
+// group of the numbers (orbitWheel), then a local search over the
 // M-sets left uncovered, one bet fewer each time it succeeds: tabu swaps
 // where weighing every swap is cheap, simulated annealing otherwise. The result is always complete (it passes
 // verifyWheel); it runs on the caller's thread, so a window runs it on a

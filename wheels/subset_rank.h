@@ -6,6 +6,16 @@
 #include <bit>
 #include <cstdint>
 
+// The numbers in a set, inline: the searches count them millions of times a
+// second, and without a POPCNT target std::popcount is a library call.
+inline int bitCount(BetMask set)
+{
+    set -= (set >> 1) & 0x5555555555555555u;
+    set = (set & 0x3333333333333333u) + ((set >> 2) & 0x3333333333333333u);
+    set = (set + (set >> 4)) & 0x0f0f0f0f0f0f0f0fu;
+    return static_cast<int>((set * 0x0101010101010101u) >> 56);
+}
+
 // The r-subsets of 1..n numbered 0 .. C(n, r) − 1 in colex order, so a
 // covering's counters sit in one flat array.
 class SubsetRanker

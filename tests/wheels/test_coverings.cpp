@@ -2,6 +2,7 @@
 // guarantees (complete, seeded, cancellable), the wheel files, and every
 // shipped table checked and held to 1.10 × the La Jolla record.
 #include "wheels/covering_search.h"
+#include "wheels/orbit_search.h"
 #include "wheels/subset_rank.h"
 #include "wheels/wheel_shelf.h"
 
@@ -9,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <unistd.h>
 #include <filesystem>
@@ -175,4 +177,28 @@ TEST(ShippedWheels, EveryRecordRowIsCheckedAndNearTheRecord)
         ++rows;
     }
     EXPECT_EQ(rows, 157);
+}
+
+// The groups the orbit search uses are groups (each element undone by its
+// inverse), and a wheel made of orbits holds every image of each of its bets.
+TEST(OrbitSearch, WheelsOfWholeOrbitsAreCompleteAndClosed)
+{
+    const WheelSpec spec{17, 5, 3, 3};
+    const std::vector<NumberGroup> groups = wheelGroups(spec, true);
+    ASSERT_EQ(groups.size(), 3u + 3u); // Z17, Z16, Z15; 17 is prime: multipliers of order 2, 4, 8
+    for (const NumberGroup &group : groups)
+        for (size_t g = 0; g < group.size(); ++g) {
+            ASSERT_LT(group.inverse(g), group.size()) << group.name();
+            for (int number = 0; number < spec.v; ++number) {
+                const BetMask one = BetMask{1} << number;
+                ASSERT_EQ(group.apply(group.inverse(g), group.apply(g, one)), one) << group.name();
+            }
+        }
+    const NumberGroup &rotation = groups.front();
+    const auto wheel = orbitWheel(spec, rotation, 3, {20000, 0, nullptr});
+    ASSERT_FALSE(wheel.empty());
+    EXPECT_TRUE(verifyWheel(spec, wheel));
+    EXPECT_EQ(wheel.size() % 17, 0u);
+    for (const BetMask bet : wheel)
+        EXPECT_TRUE(std::binary_search(wheel.begin(), wheel.end(), rotation.apply(1, bet)));
 }

@@ -1,4 +1,4 @@
-#include "wheels/cyclic_search.h"
+#include "wheels/orbit_search.h"
 
 #include "wheels/subset_rank.h"
 
@@ -11,34 +11,14 @@
 
 namespace {
 
-class Rotation
-{
-public:
-    Rotation(int v, int n)
-        : m_n(n)
-        , m_low((BetMask{1} << n) - 1)
-        , m_all((BetMask{1} << v) - 1)
-    {}
-    BetMask turn(BetMask set, int by) const
-    {
-        const BetMask low = set & m_low;
-        const BetMask turned = by == 0 ? low : ((low << by) | (low >> (m_n - by))) & m_low;
-        return turned | (set & m_all & ~m_low);
-    }
-
-private:
-    int m_n;
-    BetMask m_low;
-    BetMask m_all;
-};
-
 // The T-sets grouped in orbits: a union of whole bet orbits covers a T-set
-// exactly when it covers its orbit, so one counter an orbit is enough and a
-// swap in a first bet costs what a swap costs in the general search.
+// exactly when it covers its orbit, so one counter an orbit is enough, and
+// a swap in an orbit's first bet costs what a swap costs in the general
+// search.
 class OrbitCover
 {
 public:
-    OrbitCover(const WheelSpec &spec, const Rotation &rotation, int n)
+    OrbitCover(const WheelSpec &spec, const NumberGroup &group)
         : m_spec(spec)
         , m_ranker(spec.v, spec.t)
         , m_orbit(m_ranker.size(), UINT32_MAX)
@@ -49,13 +29,12 @@ public:
             const BetMask set = m_ranker.unrank(r);
             const auto id = static_cast<std::uint32_t>(m_first.size());
             m_first.push_back(set);
-            for (int s = 0; s < n; ++s)
-                m_orbit[m_ranker.rank(rotation.turn(set, s))] = id;
+            for (size_t g = 0; g < group.size(); ++g)
+                m_orbit[m_ranker.rank(group.apply(g, set))] = id;
         }
         m_count.assign(m_first.size(), 0);
-        m_place.resize(m_first.size());
         for (std::uint32_t o = 0; o < m_first.size(); ++o) {
-            m_place[o] = o;
+            m_place.push_back(o);
             m_uncovered.push_back(o);
         }
     }
@@ -71,9 +50,9 @@ public:
     {
         forEachSubset(bet, m_spec.t, [&](BetMask s) { lower(m_orbit[m_ranker.rank(s)]); });
     }
+    // The orbits this bet alone covers.
     std::uint32_t sole(BetMask bet) const
     {
-        // Orbits this bet alone covers, each counted once.
         std::unordered_map<std::uint32_t, std::uint32_t> mine;
         forEachSubset(bet, m_spec.t, [&](BetMask s) { ++mine[m_orbit[m_ranker.rank(s)]]; });
         std::uint32_t sole = 0;
@@ -102,7 +81,7 @@ private:
 
     WheelSpec m_spec;
     SubsetRanker m_ranker;
-    std::vector<std::uint32_t> m_orbit; // orbit of each T-set
+    std::vector<std::uint32_t> m_orbit; // the orbit of each T-set
     std::vector<BetMask> m_first;       // a T-set of each orbit
     std::vector<std::uint32_t> m_count; // T-subsets of first bets in the orbit
     std::vector<std::uint32_t> m_uncovered;
@@ -116,31 +95,44 @@ BetMask member(std::mt19937_64 &random, BetMask set)
     return set & (~set + 1);
 }
 
-std::vector<BetMask> expanded(const std::vector<BetMask> &bases, const Rotation &rotation, int n)
+std::vector<BetMask> expanded(const std::vector<BetMask> &bases, const NumberGroup &group)
 {
     std::vector<BetMask> bets;
     for (const BetMask base : bases)
-        for (int s = 0; s < n; ++s)
-            bets.push_back(rotation.turn(base, s));
+        for (size_t g = 0; g < group.size(); ++g)
+            bets.push_back(group.apply(g, base));
     std::sort(bets.begin(), bets.end());
     bets.erase(std::unique(bets.begin(), bets.end()), bets.end());
     return bets;
 }
 
+size_t weakestBase(const OrbitCover &cover, const std::vector<BetMask> &bases)
+{
+    size_t weakest = 0;
+    std::uint32_t least = UINT32_MAX;
+    for (size_t j = 0; j < bases.size(); ++j)
+        if (const std::uint32_t sole = cover.sole(bases[j]); sole < least) {
+            least = sole;
+            weakest = j;
+        }
+    return weakest;
+}
+
 } // namespace
 
-std::vector<BetMask> cyclicWheel(const WheelSpec &spec, int n, std::uint64_t seed, const CyclicBudget &budget)
+std::vector<BetMask> orbitWheel(const WheelSpec &spec, const NumberGroup &group, std::uint64_t seed,
+                                const OrbitBudget &budget)
 {
-    if (spec.m != spec.t || n < 2 || n > spec.v)
+    if (spec.m != spec.t)
         return {};
     const auto start = std::chrono::steady_clock::now();
-    const auto elapsed = [&] { return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(); };
+    const auto elapsed = [&] {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    };
     std::mt19937_64 random(seed);
-    const Rotation rotation(spec.v, n);
-    OrbitCover cover(spec, rotation, n);
+    OrbitCover cover(spec, group);
+    // Random first bets until every orbit is covered.
     std::vector<BetMask> bases;
-    // Random first bets until every orbit is covered, then one fewer after
-    // each success.
     while (cover.uncovered() > 0) {
         BetMask bet = 0;
         while (std::popcount(bet) < spec.k)
@@ -148,26 +140,24 @@ std::vector<BetMask> cyclicWheel(const WheelSpec &spec, int n, std::uint64_t see
         bases.push_back(bet);
         cover.add(bet);
     }
+    const bool unbounded = budget.steps == 0 && budget.seconds <= 0;
     std::vector<BetMask> best;
+    // Every image of every first bet, in the order of the bets.
+    std::vector<BetMask> images;
     constexpr double kHot = 0.6;
     constexpr double kCold = 0.05;
     constexpr std::uint64_t kRound = 20000;
     for (std::uint64_t step = 0;; ++step) {
         if (cover.uncovered() == 0) {
-            const std::vector<BetMask> bets = expanded(bases, rotation, n);
+            const std::vector<BetMask> bets = expanded(bases, group);
             if (best.empty() || bets.size() < best.size())
                 best = bets;
-            if (bases.size() <= 1)
+            if (bases.size() <= 1 || unbounded)
                 break;
-            size_t weakest = 0;
-            std::uint32_t least = UINT32_MAX;
-            for (size_t j = 0; j < bases.size(); ++j)
-                if (const std::uint32_t sole = cover.sole(bases[j]); sole < least) {
-                    least = sole;
-                    weakest = j;
-                }
+            const size_t weakest = weakestBase(cover, bases);
             cover.remove(bases[weakest]);
             bases.erase(bases.begin() + static_cast<long>(weakest));
+            images.clear();
             continue;
         }
         if (budget.steps != 0 && step >= budget.steps)
@@ -175,27 +165,32 @@ std::vector<BetMask> cyclicWheel(const WheelSpec &spec, int n, std::uint64_t see
         if (step % 256 == 0 && ((budget.cancel && budget.cancel->load(std::memory_order_relaxed))
                                 || (budget.seconds > 0 && elapsed() >= budget.seconds)))
             break;
-        // A turned copy of a first bet that meets an uncovered T-set in
-        // T − 1 numbers swaps in the missing one; the swap, turned back,
-        // is made in the first bet.
+        // An image of a first bet that meets an uncovered T-set in T − 1
+        // numbers swaps in the missing one; the swap, carried back, is made
+        // in the first bet, and kept by the Metropolis rule.
         const BetMask target = cover.uncoveredSet(static_cast<std::uint32_t>(random() % cover.uncovered()));
         size_t chosen = bases.size();
-        int turn = 0;
+        size_t element = 0;
         std::uint64_t seen = 0;
-        for (size_t j = 0; j < bases.size(); ++j)
-            for (int s = 0; s < n; ++s)
-                if (std::popcount(rotation.turn(bases[j], s) & target) == spec.t - 1 && random() % ++seen == 0) {
-                    chosen = j;
-                    turn = s;
-                }
+        if (images.size() != bases.size() * group.size()) {
+            images.clear();
+            for (const BetMask base : bases)
+                for (size_t g = 0; g < group.size(); ++g)
+                    images.push_back(group.apply(g, base));
+        }
+        for (size_t i = 0; i < images.size(); ++i)
+            if (bitCount(images[i] & target) == spec.t - 1 && random() % ++seen == 0) {
+                chosen = i / group.size();
+                element = i % group.size();
+            }
         if (chosen == bases.size()) {
             chosen = random() % bases.size();
-            turn = 0;
+            element = 0;
         }
-        const BetMask copy = rotation.turn(bases[chosen], turn);
-        const int back = (n - turn) % n;
-        const BetMask out = rotation.turn(member(random, copy & ~target), back);
-        const BetMask in = rotation.turn(member(random, target & ~copy), back);
+        const BetMask image = group.apply(element, bases[chosen]);
+        const size_t back = group.inverse(element);
+        const BetMask out = group.apply(back, member(random, image & ~target));
+        const BetMask in = group.apply(back, member(random, target & ~image));
         const BetMask old = bases[chosen];
         const BetMask now = (old & ~out) | in;
         const long before = cover.uncovered();
@@ -210,6 +205,8 @@ std::vector<BetMask> cyclicWheel(const WheelSpec &spec, int n, std::uint64_t see
             cover.add(old);
         } else {
             bases[chosen] = now;
+            for (size_t g = 0; g < group.size(); ++g)
+                images[chosen * group.size() + g] = group.apply(g, now);
         }
     }
     return best;
