@@ -82,8 +82,8 @@ int main(int argc, char **argv)
         rows().push_back(row);
     }
     for (Row &row : rows()) {
-        const std::string name = "BM_Wheel/" + std::to_string(row.spec.v) + "/" + std::to_string(row.spec.k) + "/"
-                                 + std::to_string(row.spec.t);
+        const std::string name = "BM_Wheel/" + std::to_string(row.spec.v) + "/" + std::to_string(row.spec.k)
+                                 + "/" + std::to_string(row.spec.t);
         benchmark::RegisterBenchmark(name.c_str(), offer, &row)->Iterations(1)->Unit(benchmark::kMillisecond);
     }
     benchmark::RunSpecifiedBenchmarks();
@@ -98,7 +98,7 @@ int main(int argc, char **argv)
         worst = std::max(worst, static_cast<double>(row.offered) / row.record.bets);
         equal += static_cast<int>(row.offered) == row.record.bets;
     }
-    std::printf("wheels offered %d of %zu rows; worst ratio %.3f; equal to the record %d\n", offered, rows().size(),
-                worst, equal);
+    std::printf("wheels offered %d of %zu rows; worst ratio %.3f; equal to the record %d\n", offered,
+                rows().size(), worst, equal);
     return 0;
 }

@@ -21,7 +21,8 @@ void CoverState::forEachMet(BetMask bet, Visit &&visit) const
     const BetMask rest = m_all & ~bet;
     for (int j = m_spec.t; j <= std::min(m_spec.k, m_spec.m); ++j)
         forEachSubset(bet, j, [&](BetMask inside) {
-            forEachSubset(rest, m_spec.m - j, [&](BetMask outside) { visit(m_ranker.rank(inside | outside)); });
+            forEachSubset(rest, m_spec.m - j,
+                          [&](BetMask outside) { visit(m_ranker.rank(inside | outside)); });
         });
 }
 
@@ -103,4 +104,3 @@ void CoverState::move(size_t index, BetMask out, BetMask in)
     });
     m_bets[index] = (m_bets[index] & ~out) | in;
 }
-

@@ -69,8 +69,7 @@ BetMask betMask(const std::vector<int> &numbers)
 
 std::vector<BetMask> sortedBets(std::vector<BetMask> bets)
 {
-    std::sort(bets.begin(), bets.end(),
-              [](BetMask a, BetMask b) { return betNumbers(a) < betNumbers(b); });
+    std::sort(bets.begin(), bets.end(), [](BetMask a, BetMask b) { return betNumbers(a) < betNumbers(b); });
     return bets;
 }
 

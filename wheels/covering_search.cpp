@@ -7,8 +7,8 @@
 
 #include <bit>
 #include <chrono>
-#include <cmath>
 #include <climits>
+#include <cmath>
 #include <random>
 
 namespace {
@@ -104,7 +104,8 @@ public:
     void step(CoverState &state, Random &random, std::uint64_t now, std::uint64_t tenure)
     {
         const WheelSpec &s = state.spec();
-        const BetMask target = state.uncoveredSet(static_cast<std::uint32_t>(random.below(state.uncovered())));
+        const BetMask target
+            = state.uncoveredSet(static_cast<std::uint32_t>(random.below(state.uncovered())));
         const std::vector<BetMask> &bets = state.bets();
         const long uncovered = state.uncovered();
         long bestCost = LONG_MAX;
@@ -116,7 +117,8 @@ public:
                 continue;
             for (BetMask ins = target & ~bets[i]; ins != 0; ins &= ins - 1) {
                 const BetMask in = ins & (~ins + 1);
-                const bool tabu = m_until[i * static_cast<size_t>(m_v) + static_cast<size_t>(std::countr_zero(in))] > now;
+                const bool tabu
+                    = m_until[i * static_cast<size_t>(m_v) + static_cast<size_t>(std::countr_zero(in))] > now;
                 for (BetMask outs = bets[i] & ~target; outs != 0; outs &= outs - 1) {
                     const BetMask out = outs & (~outs + 1);
                     const long cost = state.moveCost(i, out, in);
@@ -140,7 +142,8 @@ public:
             chosenIn = random.member(target & ~bets[chosen]);
         }
         state.move(chosen, chosenOut, chosenIn);
-        m_until[chosen * static_cast<size_t>(m_v) + static_cast<size_t>(std::countr_zero(chosenOut))] = now + tenure;
+        m_until[chosen * static_cast<size_t>(m_v) + static_cast<size_t>(std::countr_zero(chosenOut))]
+            = now + tenure;
         m_fewest = std::min(m_fewest, state.uncovered());
     }
 
@@ -257,7 +260,8 @@ std::vector<BetMask> searchWheel(const WheelSpec &spec, const WheelSearchOptions
     // Weighing every swap that covers the picked set beats annealing's one
     // random swap while a swap is cheap to weigh; for M > T with many
     // numbers it is not, and annealing's speed wins.
-    const auto weighWork = *binomial(spec.k - 1, spec.t - 1) * *binomial(spec.v - spec.k - 1, spec.m - spec.t);
+    const auto weighWork
+        = *binomial(spec.k - 1, spec.t - 1) * *binomial(spec.v - spec.k - 1, spec.m - spec.t);
     const bool useTabu = weighWork <= 64;
     // Look at the clock every step where a step weighs many sets.
     const std::uint64_t checkEvery = weighWork > 256 ? 1 : 256;

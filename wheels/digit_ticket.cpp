@@ -35,7 +35,8 @@ Outcome<DigitTicket> DigitTicket::make(const Lottery &lottery, std::vector<std::
         const std::string where = back ? lottery.backName : "第" + std::to_string(i + 1) + "位";
         if (positions[i].empty())
             return Refusal{where + "至少要选1个号码。"};
-        if (const Check problem = digitsProblem(positions[i], back ? lottery.backTotal : lottery.total, where))
+        if (const Check problem
+            = digitsProblem(positions[i], back ? lottery.backTotal : lottery.total, where))
             return *problem;
         std::sort(positions[i].begin(), positions[i].end());
         const auto product = checkedProduct(count, positions[i].size());
@@ -75,7 +76,8 @@ Outcome<GroupTicket> GroupTicket::make(const Lottery &lottery, GroupPlay play, s
     const bool six = play == GroupPlay::Group6;
     const size_t least = six ? 3 : 2;
     if (digits.size() < least)
-        return Refusal{std::string(six ? "组选6" : "组选3") + "至少要选" + std::to_string(least) + "个号码。"};
+        return Refusal{std::string(six ? "组选6" : "组选3") + "至少要选" + std::to_string(least)
+                       + "个号码。"};
     std::sort(digits.begin(), digits.end());
     std::vector<std::vector<int>> bets;
     const size_t n = digits.size();

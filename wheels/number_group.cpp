@@ -11,7 +11,8 @@ NumberGroup::NumberGroup(std::string name, std::vector<Permutation> images)
         Permutation undo{};
         for (size_t i = 0; i < p.size(); ++i)
             undo[p[i]] = static_cast<std::uint8_t>(i);
-        m_inverse.push_back(static_cast<size_t>(std::find(m_images.begin(), m_images.end(), undo) - m_images.begin()));
+        m_inverse.push_back(
+            static_cast<size_t>(std::find(m_images.begin(), m_images.end(), undo) - m_images.begin()));
     }
 }
 

@@ -126,9 +126,8 @@ std::vector<BetMask> orbitWheel(const WheelSpec &spec, const NumberGroup &group,
     if (spec.m != spec.t)
         return {};
     const auto start = std::chrono::steady_clock::now();
-    const auto elapsed = [&] {
-        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    };
+    const auto elapsed
+        = [&] { return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(); };
     std::mt19937_64 random(seed);
     OrbitCover cover(spec, group);
     // Random first bets until every orbit is covered.
@@ -162,8 +161,9 @@ std::vector<BetMask> orbitWheel(const WheelSpec &spec, const NumberGroup &group,
         }
         if (budget.steps != 0 && step >= budget.steps)
             break;
-        if (step % 256 == 0 && ((budget.cancel && budget.cancel->load(std::memory_order_relaxed))
-                                || (budget.seconds > 0 && elapsed() >= budget.seconds)))
+        if (step % 256 == 0
+            && ((budget.cancel && budget.cancel->load(std::memory_order_relaxed))
+                || (budget.seconds > 0 && elapsed() >= budget.seconds)))
             break;
         // An image of a first bet that meets an uncovered T-set in T − 1
         // numbers swaps in the missing one; the swap, carried back, is made

@@ -35,8 +35,8 @@ std::optional<WheelRecord> findWheelRecord(const std::string &recordsCsv, const 
 
 std::string wheelFileName(const WheelSpec &s)
 {
-    return std::to_string(s.v) + "-" + std::to_string(s.k) + "-" + std::to_string(s.m) + "-" + std::to_string(s.t)
-           + ".txt";
+    return std::to_string(s.v) + "-" + std::to_string(s.k) + "-" + std::to_string(s.m) + "-"
+           + std::to_string(s.t) + ".txt";
 }
 
 std::string wheelFileText(const WheelSpec &s, const std::vector<BetMask> &bets)

@@ -197,7 +197,8 @@ TEST(GroupTicket, GroupSixAndGroupThreeOfThreeDigitLotteries)
 
     const auto three = GroupTicket::make(kFucai3D, GroupPlay::Group3, {3, 1, 2});
     ASSERT_TRUE(three.accepted());
-    const std::vector<std::vector<int>> expected{{1, 1, 2}, {1, 1, 3}, {1, 2, 2}, {1, 3, 3}, {2, 2, 3}, {2, 3, 3}};
+    const std::vector<std::vector<int>> expected{{1, 1, 2}, {1, 1, 3}, {1, 2, 2},
+                                                 {1, 3, 3}, {2, 2, 3}, {2, 3, 3}};
     EXPECT_EQ(three.value().bets(), expected);
 
     EXPECT_EQ(GroupTicket::make(kFucai3D, GroupPlay::Group6, {1, 2}).refusal(), "组选6至少要选3个号码。");
