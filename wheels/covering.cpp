@@ -67,6 +67,20 @@ BetMask betMask(const std::vector<int> &numbers)
     return mask;
 }
 
+std::vector<std::vector<int>> wheelBets(const std::vector<BetMask> &bets, const std::vector<int> &chosen)
+{
+    std::vector<std::vector<int>> mapped;
+    for (const BetMask bet : bets) {
+        std::vector<int> numbers;
+        for (const int i : betNumbers(bet))
+            numbers.push_back(chosen.at(static_cast<size_t>(i - 1)));
+        std::sort(numbers.begin(), numbers.end());
+        mapped.push_back(std::move(numbers));
+    }
+    std::sort(mapped.begin(), mapped.end());
+    return mapped;
+}
+
 std::vector<BetMask> sortedBets(std::vector<BetMask> bets)
 {
     std::sort(bets.begin(), bets.end(), [](BetMask a, BetMask b) { return betNumbers(a) < betNumbers(b); });

@@ -42,6 +42,11 @@ bool verifyWheel(const WheelSpec &spec, const std::vector<BetMask> &bets);
 std::vector<int> betNumbers(BetMask bet);
 BetMask betMask(const std::vector<int> &numbers);
 
+// The wheel's bets in the player's own numbers: number i of the wheel is
+// chosen[i − 1] (chosen holds V numbers); each bet ascending, the bets in
+// lexicographic order.
+std::vector<std::vector<int>> wheelBets(const std::vector<BetMask> &bets, const std::vector<int> &chosen);
+
 // One bet a line, numbers in two-digit form separated by single spaces
 // ("01 02 05 07 11"), bets in ascending order.
 std::string wheelText(const std::vector<BetMask> &bets);

@@ -148,6 +148,11 @@ TEST(WheelShelf, KeepsOnlySmallerCheckedWheelsAndIgnoresDamagedFiles)
     EXPECT_EQ(shelf.find(spec)->size(), 8u);
     writeFileAtomically(kept + wheelFileName(spec), "01 02 x4\n");
     EXPECT_EQ(shelf.find(spec)->size(), 8u);
+    // The player's own seven numbers take the wheel's places, in any order.
+    const auto mine = wheelBets(fano, {33, 4, 18, 9, 27, 12, 6});
+    ASSERT_EQ(mine.size(), 7u);
+    EXPECT_EQ(mine.front(), (std::vector<int>{4, 6, 12})); // 02 06 07
+    EXPECT_EQ(mine.back(), (std::vector<int>{12, 27, 33})); // 01 05 06
     EXPECT_EQ(parseWheelText("01 02 36\n"), std::nullopt);
     EXPECT_EQ(parseWheelText("01 02 02\n"), std::nullopt);
     std::filesystem::remove_all(shipped);
