@@ -24,6 +24,9 @@ public:
     // The picture of page `page` (from 1) of the demonstration.
     std::string demoPicture(int page) const { return m_root + "图片/演示" + std::to_string(page) + ".png"; }
     std::string bannerFile() const { return m_root + "guanggao.gif"; }
+    // The shipped 旋转矩阵 tables, the records file beside them, and the
+    // wheels kept from the player's own searches (one file a wheel).
+    std::string wheelFolder() const { return auxiliaryFolder() + "旋转矩阵/"; }
 
 private:
     std::string m_root;
