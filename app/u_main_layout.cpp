@@ -265,7 +265,7 @@ void Tfrmmain::updateTabOrder()
         comxianhou, comyingyang, commaikai,  comqizhong,                              // grpgaigua
         edtoricode, comnian,     comfangwei, comyuei,    comri,    commode,  comtime, // grpshikong
         btnadd,     btnsave,     btnload,    btnprint,   btnindex, btnclear,          // GroupBox1
-        btnhistory, btnhelp,     btnabout,   btnyanshi,  btnclose,                    // GroupBox2
+        btnhistory, btncompose,  btnhelp,    btnabout,   btnyanshi, btnclose,          // GroupBox2
         Panel1,                                                                       // pan
     };
     chain.insert(chain.end(), rest.begin(), rest.end());
