@@ -254,6 +254,12 @@ const std::vector<BetMask> *ComposeWindow::wheelAtHand(bool search)
         WheelSearchOptions options;
         options.seconds = m_services.searchSeconds;
         options.cancel = &cancel;
+        // No wheel can beat the proven bound: the search ends when it gets there.
+        if (spec.m == spec.t) {
+            if (const std::optional<WheelRecord> known
+                = findWheelRecord(readFile(m_services.folder.wheelFolder() + "records.csv"), spec))
+                options.goal = known->lowerBound;
+        }
         const std::unique_ptr<Desktop::Progress> progress = m_services.desktop.startProgress(
             this, QStringLiteral("搜索旋转矩阵%1").arg(QString::fromStdString(spec.guarantee())),
             kProgressSteps);

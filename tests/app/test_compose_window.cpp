@@ -74,3 +74,34 @@ TEST_F(MainWindowTest, ComposeRefusesMoreBetsThanTheGridHolds)
     EXPECT_TRUE(desktop.messageTexts().join(u'\n').contains(QStringLiteral("表格最多容纳")));
     EXPECT_FALSE(w.resultGrid().grid().hasBets());
 }
+
+// The bets behind the count line: a wheel's fronts each with every blue
+// chosen, digit 复式 and 组选 as counted, and 胆 kept out of a plain 复式.
+TEST(ComposeBets, WheelFrontsGoWithEveryBackBetAndCountsMatchTheBets)
+{
+    const Lottery twoColour(Lotto, 33, 6, "蓝球", 16, 1);
+    ComposeRequest wheel{twoColour, ComposePlay::Wheel, {{{}, {2, 4, 6, 8, 10, 12, 14}}, {{}, {3, 9}}}, 2, 2};
+    const std::vector<BetMask> bets{betMask({1, 2, 3, 4, 5, 6}), betMask({2, 3, 4, 5, 6, 7})};
+    ASSERT_TRUE(composeCount(wheel, &bets).accepted());
+    EXPECT_EQ(composeCount(wheel, &bets).value(), 4u);
+    EXPECT_FALSE(composeCount(wheel, nullptr).accepted()); // not searched yet
+    const std::vector<int> numbers = composeBets(wheel, &bets, {});
+    EXPECT_EQ(numbers, (std::vector<int>{2, 4, 6, 8,  10, 12, 3, 2, 4, 6, 8,  10, 12, 9, //
+                                         4, 6, 8, 10, 12, 14, 3, 4, 6, 8, 10, 12, 14, 9}));
+
+    ComposeRequest compound{twoColour, ComposePlay::Compound, {{{1}, {2, 3, 4, 5, 6, 7}}, {{}, {1}}}};
+    EXPECT_FALSE(composeCount(compound, nullptr).accepted());
+    compound.play = ComposePlay::Banker; // 1 胆 + 5 of 6 拖
+    EXPECT_EQ(composeCount(compound, nullptr).value(), 6u);
+    EXPECT_EQ(composeBets(compound, nullptr, {}).size(), 6u * 7u);
+
+    const Lottery threeD(Digit, 10, 3);
+    ComposeRequest digits{threeD, ComposePlay::Compound, {{{}, {1, 2}}, {{}, {0, 5, 9}}, {{}, {4}}}};
+    EXPECT_EQ(composeCount(digits, nullptr).value(), 6u);
+    EXPECT_EQ(composeBets(digits, nullptr, {}),
+              (std::vector<int>{1, 0, 4, 1, 5, 4, 1, 9, 4, 2, 0, 4, 2, 5, 4, 2, 9, 4}));
+    digits.play = ComposePlay::Group6;
+    digits.zones = {{{}, {1, 2, 3, 4}}, {}, {}};
+    EXPECT_EQ(composeCount(digits, nullptr).value(), 4u);
+    EXPECT_EQ(composeBets(digits, nullptr, {}).size(), 12u);
+}
