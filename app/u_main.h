@@ -30,6 +30,7 @@ class RadioGroup;
 class Tfrmabout;
 class CheckWindow;
 class HistoryWindow;
+class ComposeWindow;
 class Tfrmindex;
 class ResultGridModel;
 class ResultGridView;
@@ -78,6 +79,8 @@ public:
     void FormClick();
     // Beyond the buttons: the draw history, the grid's context menu and keys.
     void btnhistoryClick();
+    // 组号: 复式, 胆拖 and 旋转矩阵 of the current lottery into the grid.
+    void btncomposeClick();
     void checkDraw();
     void checkHistory();
     void undoGrid();
@@ -99,6 +102,7 @@ public:
     Tfrmabout *frmabout() const { return m_frmabout; }
     HistoryWindow *historyWindow() const { return m_historyWindow; }
     CheckWindow *checkWindow() const { return m_checkWindow; }
+    ComposeWindow *composeWindow() const { return m_composeWindow; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -127,6 +131,7 @@ private:
     bool loadBannerPicture();
     void createExtras();
     void createHistoryControls();
+    void createComposeControls();
     CheckWindow *openCheckWindow();
     // Whether the grid holds bets; tells the player to make some first.
     bool askForBets();
@@ -149,6 +154,7 @@ private:
     Tfrmabout *m_frmabout = nullptr;          // likewise
     HistoryWindow *m_historyWindow = nullptr; // likewise
     CheckWindow *m_checkWindow = nullptr;     // likewise
+    ComposeWindow *m_composeWindow = nullptr; // likewise
     LotteryInfo m_current;
     bool m_hasLottery = false;
     std::vector<QLineEdit *> m_boxes;
@@ -223,6 +229,7 @@ public:
 
     QGroupBox *GroupBox2 = nullptr;
     QPushButton *btnhistory = nullptr;
+    QPushButton *btncompose = nullptr;
     QPushButton *btnhelp = nullptr;
     QPushButton *btnabout = nullptr;
     QPushButton *btnyanshi = nullptr;

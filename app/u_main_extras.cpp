@@ -110,6 +110,7 @@ void Tfrmmain::createExtras()
     connectGuarded(m_services.desktop, filter, &QAction::triggered, this, &Tfrmmain::filterGrid);
     connectGuarded(m_services.desktop, record, &QAction::triggered, this, &Tfrmmain::recordTicket);
     createHistoryControls();
+    createComposeControls();
 }
 
 // Shows `next` in the grid for bets of `count` numbers; what stood before

@@ -261,12 +261,12 @@ void Tfrmmain::updateTabOrder()
     std::vector<QWidget *> chain{grdcode};
     chain.insert(chain.end(), m_boxes.begin(), m_boxes.end());
     const std::initializer_list<QWidget *> rest{
-        comcainame, optcaitype,  edtcaisum,  edtcaisel,                               // grpcaipiao
-        comxianhou, comyingyang, commaikai,  comqizhong,                              // grpgaigua
-        edtoricode, comnian,     comfangwei, comyuei,    comri,    commode,  comtime, // grpshikong
-        btnadd,     btnsave,     btnload,    btnprint,   btnindex, btnclear,          // GroupBox1
-        btnhistory, btnhelp,     btnabout,   btnyanshi,  btnclose,                    // GroupBox2
-        Panel1,                                                                       // pan
+        comcainame, optcaitype,  edtcaisum,  edtcaisel,                                // grpcaipiao
+        comxianhou, comyingyang, commaikai,  comqizhong,                               // grpgaigua
+        edtoricode, comnian,     comfangwei, comyuei,    comri,     commode,  comtime, // grpshikong
+        btnadd,     btnsave,     btnload,    btnprint,   btnindex,  btnclear,          // GroupBox1
+        btnhistory, btncompose,  btnhelp,    btnabout,   btnyanshi, btnclose,          // GroupBox2
+        Panel1,                                                                        // pan
     };
     chain.insert(chain.end(), rest.begin(), rest.end());
     for (size_t i = 1; i < chain.size(); ++i)
