@@ -1,9 +1,8 @@
 #include "app/u_main.h"
 
 #include "app/box_geometry.h"
-#include "views/result_grid_view.h"
-#include "app/u_about.h"
 #include "app/history/history_window.h"
+#include "app/u_about.h"
 #include "app/u_index.h"
 #include "app/vendor.h"
 #include "base/app_error.h"
@@ -23,6 +22,7 @@
 #include "ui/guard.h"
 #include "ui/radio_group.h"
 #include "ui/screen_capture.h"
+#include "views/result_grid_view.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -72,6 +72,9 @@ Tfrmmain::Tfrmmain(MainServices services, QWidget *parent)
         if (!guarded([this] { comcainameClick(); }))
             showCurrentLottery();
     };
+    // A name typed and left in the list is no pick: the list shows again
+    // the lottery the boxes and the bets are for.
+    comcainame->onLeave = [this] { showCurrentLottery(); };
     commode->onPick = [this] { guarded([this] { commodeClick(); }); };
     connectGuarded(m_services.desktop, btnadd, &QPushButton::clicked, this, &Tfrmmain::btnaddClick);
     connectGuarded(m_services.desktop, btnsave, &QPushButton::clicked, this, &Tfrmmain::btnsaveClick);
@@ -148,6 +151,9 @@ void Tfrmmain::showCurrentLottery()
 {
     if (m_hasLottery) {
         selectListedName(m_current.name);
+        // The index may not have moved while the text line was typed over.
+        if (comcainame->currentIndex() >= 0)
+            comcainame->setEditText(comcainame->itemText(comcainame->currentIndex()));
     } else {
         comcainame->setCurrentIndex(-1);
         comcainame->setEditText({});
@@ -206,6 +212,8 @@ void Tfrmmain::applyLottery(const LotteryInfo &lottery)
     };
     edtcaisum->setText(figures(numbers.total, numbers.backTotal));
     edtcaisel->setText(figures(numbers.count, numbers.backCount));
+    m_boxRowsHeight = extraBoxRowsHeight(numbers.numberCount(), grpcode->width(), 42);
+    placeGrid();
     for (int i = 0; i < numbers.numberCount(); ++i) {
         auto *box = new QLineEdit(grpcode);
         box->setObjectName(QStringLiteral("box%1").arg(i));

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "media/banner_fetch.h"
 #include "base/program_folder.h"
 #include "catalogue/lottery_info.h"
 #include "engine/draw_generator.h"
+#include "media/banner_fetch.h"
 #include "results/grid_history.h"
 #include "results/result_grid_model.h"
 #include "results/save_name.h"
@@ -109,6 +109,8 @@ private:
     void createDateGroup();
     void createButtonGroups();
     void updateTabOrder();
+    // The grid takes the room the window and the number boxes leave it.
+    void placeGrid();
 
     // Runs a handler, showing an error it raises; false when it raised one.
     bool guarded(const std::function<void()> &handler);
@@ -134,8 +136,8 @@ private:
     FileDialogRequest numberFileDialog() const;
 
     MainServices m_services;
-    Tfrmindex *m_frmindex = nullptr;     // made on first use, kept for the run
-    Tfrmabout *m_frmabout = nullptr;     // likewise
+    Tfrmindex *m_frmindex = nullptr;          // made on first use, kept for the run
+    Tfrmabout *m_frmabout = nullptr;          // likewise
     HistoryWindow *m_historyWindow = nullptr; // likewise
     CheckWindow *m_checkWindow = nullptr;     // likewise
     LotteryInfo m_current;
@@ -147,6 +149,7 @@ private:
     ShortDateFormat m_dateFormat;
     GridHistory<LotteryInfo> m_history;
     bool m_placed = false;
+    int m_boxRowsHeight = 0;      // the number boxes' rows after the first
     QSize m_designSize{685, 531}; // the client area at the designed outer size
     bool m_bannerShown = true;    // once hidden, the strip stays hidden for the run
     bool m_bannerStepped = false;

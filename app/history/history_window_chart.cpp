@@ -1,19 +1,19 @@
 // The history window's trend chart (走势图) and statistics (统计).
 #include "app/history/history_window.h"
 
-#include "views/frequency_bars.h"
-#include "views/qt_print_surface.h"
-#include "views/trend_model.h"
-#include "views/trend_picture.h"
-#include "views/trend_view.h"
 #include "base/app_error.h"
 #include "base/file_io.h"
 #include "history/check_text.h"
 #include "results/printout.h"
 #include "results/save_name.h"
 #include "ui/desktop.h"
-#include "ui/guard.h"
 #include "ui/file_edge.h"
+#include "ui/guard.h"
+#include "views/frequency_bars.h"
+#include "views/qt_print_surface.h"
+#include "views/trend_model.h"
+#include "views/trend_picture.h"
+#include "views/trend_view.h"
 
 #include <QBuffer>
 #include <QCheckBox>
@@ -29,7 +29,7 @@
 namespace {
 
 // The spans of draws a chart or the statistics cover; 0 stands for all.
-constexpr int kSpans[] = {30, 50, 100, 0};
+constexpr int kSpans[] = {30, 50, 100, 200, 0};
 
 QComboBox *spanList(QWidget *parent, const char *name, int chosen)
 {
@@ -76,12 +76,19 @@ void HistoryWindow::createTrendTab()
     trendView = new TrendView(m_trendModel, page);
     trendView->setObjectName(QStringLiteral("trendView"));
     layout->addWidget(trendView, 1);
+    trendNoteLabel = new QLabel(TrendModel::statsNote(), page);
+    trendNoteLabel->setObjectName(QStringLiteral("trendNoteLabel"));
+    trendNoteLabel->setWordWrap(true);
+    layout->addWidget(trendNoteLabel);
     tabs->addTab(page, QStringLiteral("走势图"));
 
     connectGuarded(m_services.desktop, rangeList, &QComboBox::activated, this, &HistoryWindow::comrangeClick);
-    connectGuarded(m_services.desktop, showBetsCheck, &QCheckBox::clicked, this, &HistoryWindow::chkbetsClick);
-    connectGuarded(m_services.desktop, savePictureButton, &QPushButton::clicked, this, &HistoryWindow::btnpictureClick);
-    connectGuarded(m_services.desktop, printChartButton, &QPushButton::clicked, this, &HistoryWindow::btnprintchartClick);
+    connectGuarded(m_services.desktop, showBetsCheck, &QCheckBox::clicked, this,
+                   &HistoryWindow::chkbetsClick);
+    connectGuarded(m_services.desktop, savePictureButton, &QPushButton::clicked, this,
+                   &HistoryWindow::btnpictureClick);
+    connectGuarded(m_services.desktop, printChartButton, &QPushButton::clicked, this,
+                   &HistoryWindow::btnprintchartClick);
 }
 
 void HistoryWindow::createStatsTab()
@@ -110,7 +117,8 @@ void HistoryWindow::createStatsTab()
     layout->addWidget(frequencyBars, 1);
     tabs->addTab(page, QStringLiteral("统计"));
 
-    connectGuarded(m_services.desktop, recentList, &QComboBox::activated, this, &HistoryWindow::comrecentClick);
+    connectGuarded(m_services.desktop, recentList, &QComboBox::activated, this,
+                   &HistoryWindow::comrecentClick);
     connectGuarded(m_services.desktop, zoneList, &QComboBox::activated, this, &HistoryWindow::comgroupClick);
 }
 
@@ -127,7 +135,8 @@ void HistoryWindow::showOverlay()
         m_trendModel->setOverlay({});
         return;
     }
-    const std::vector<LotteryNumbers> bets = m_services.bets(m_lottery.name).value_or(std::vector<LotteryNumbers>{});
+    const std::vector<LotteryNumbers> bets
+        = m_services.bets(m_lottery.name).value_or(std::vector<LotteryNumbers>{});
     m_trendModel->setOverlay(betColumnCounts(m_trendModel->chart(), bets));
 }
 
@@ -148,19 +157,20 @@ void HistoryWindow::showStats()
     const QString span = spanOf(recentList) && chart.rowCount() == spanOf(recentList)
                              ? QStringLiteral("最近%1期").arg(chart.rowCount())
                              : QStringLiteral("全部%1期").arg(chart.rowCount());
-    hotLabel->setText(QStringLiteral("%1热号（出现最多）：%2").arg(span, numbersText(heat.hot, digits)));
-    coldLabel->setText(QStringLiteral("%1冷号（出现最少）：%2").arg(span, numbersText(heat.cold, digits)));
+    hotLabel->setText(QStringLiteral("%1热号（出现最多）：%2")
+                          .arg(span, QString::fromStdString(heatListText(heat.hot, heat.hotTied, digits))));
+    coldLabel->setText(
+        QStringLiteral("%1冷号（出现最少）：%2")
+            .arg(span, QString::fromStdString(heatListText(heat.cold, heat.coldTied, digits))));
 
     std::vector<FrequencyBars::Bar> bars;
     for (int c = 0; c < chart.columnCount(); ++c) {
         if (chart.group(c) != chosen)
             continue;
         const int number = chart.number(c);
-        const auto among = [number](const std::vector<int> &list) {
-            return std::find(list.begin(), list.end(), number) != list.end();
-        };
-        const FrequencyBars::Heat level = among(heat.hot)    ? FrequencyBars::Hot
-                                          : among(heat.cold) ? FrequencyBars::Cold
+        const Heat is = heatOf(heat, number);
+        const FrequencyBars::Heat level = is == Heat::Hot    ? FrequencyBars::Hot
+                                          : is == Heat::Cold ? FrequencyBars::Cold
                                                              : FrequencyBars::Plain;
         bars.push_back({numbersText({number}, digits), chart.stats(c).appearances, level});
     }

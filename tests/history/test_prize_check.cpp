@@ -28,9 +28,9 @@ TEST(CheckSummary, CountsStakeWinnersFixedAndFloatingPrizes)
 {
     const Draw draw{{{3, 9, 14, 20, 27, 33}, {7}, std::nullopt}, "双色球", "2026093", ""};
     std::vector<LotteryNumbers> bets(20, LotteryNumbers{{1, 2, 4, 5, 6, 8}, {1}}); // nothing
-    bets[3] = {{3, 9, 14, 20, 27, 33}, {7}};                 // 一等奖, floating
-    bets[8] = {{3, 9, 14, 20, 1, 2}, {1}};                   // 4+0 五等奖 10
-    bets[15] = {{1, 2, 4, 5, 6, 8}, {7}};                    // 0+1 六等奖 5
+    bets[3] = {{3, 9, 14, 20, 27, 33}, {7}};                                       // 一等奖, floating
+    bets[8] = {{3, 9, 14, 20, 1, 2}, {1}};                                         // 4+0 五等奖 10
+    bets[15] = {{1, 2, 4, 5, 6, 8}, {7}};                                          // 0+1 六等奖 5
     const DrawCheck check = checkBets(bets, draw, kSsq, shipped("双色球"));
     EXPECT_EQ(check.summary(), "共20注 投入40元 中奖3注 奖金15元（另有浮动奖1注）");
     EXPECT_EQ(check.bets[8].frontHits, 4);
@@ -44,13 +44,26 @@ TEST(CheckSummary, PoolTierAndUnratedBetsAreSpelledOut)
 {
     const Draw draw{{{4, 11, 18, 25, 35}, {3, 12}, std::nullopt}, "大乐透", "26088", ""};
     const std::vector<LotteryNumbers> bets = {{{4, 11, 18, 1, 2}, {5, 6}},       // 3+0 七等奖 5 / 7
-                                   {{4, 11, 18, 25, 1}, {3, 6}},      // 4+1 四等奖 300 / 380
-                                   {{4, 11, 18, 25, 35, 1}, {3, 6}}}; // six numbers: no single bet
+                                              {{4, 11, 18, 25, 1}, {3, 6}},      // 4+1 四等奖 300 / 380
+                                              {{4, 11, 18, 25, 35, 1}, {3, 6}}}; // six numbers: no single bet
     const PrizeTable table = shipped("大乐透");
     EXPECT_EQ(checkBets(bets, draw, kDlt, table).summary(),
               "共3注 投入6元 中奖2注 奖金305元（奖池≥8亿元时387元）（1注不是单式投注，只显示命中个数）");
     EXPECT_EQ(checkBets(bets, draw, kDlt, table, {PoolTier::High, ""}).summary(),
               "共3注 投入6元 中奖2注 奖金387元（1注不是单式投注，只显示命中个数）");
+    // Each bet shows its own amount, in the tier asked for.
+    const std::vector<std::pair<PoolTier, std::vector<std::string>>> tiers = {
+        {PoolTier::Both, {"5元（奖池≥8亿元时7元）", "300元（奖池≥8亿元时380元）", ""}},
+        {PoolTier::High, {"7元", "380元", ""}},
+        {PoolTier::Low, {"5元", "300元", ""}},
+    };
+    for (const auto &[tier, amounts] : tiers) {
+        const DrawCheck check = checkBets(bets, draw, kDlt, table, {tier, ""});
+        std::vector<std::string> shown;
+        for (const BetCheck &bet : check.bets)
+            shown.push_back(prizeText(bet, check.highCondition));
+        EXPECT_EQ(shown, amounts);
+    }
 
     // A draw typed without its 期号 is checked by the newest rules.
     Draw typed = draw;
@@ -86,8 +99,26 @@ TEST(HistoryCheck, BestLevelAndCountsOverEveryDrawUnderItsOwnRules)
     EXPECT_EQ(result.draws, 5);
     EXPECT_EQ(result.rated, 5);
     EXPECT_EQ(result.best, "二等奖");
-    EXPECT_EQ(result.counts,
-              (std::vector<LevelCount>{{"二等奖", 1}, {"四等奖", 1}, {"七等奖", 1}, {"九等奖", 1}}));
+    EXPECT_EQ(levelCountsText(result),
+              "二等奖（19019期起规则，浮动）1次，四等奖（26014期起规则，300元或380元）1次，"
+              "七等奖（26014期起规则，5元或7元）1次，九等奖（19019期起规则，5元）1次");
+    EXPECT_EQ(historyWonText(result), "310元（奖池≥8亿元时392元）+浮动奖1次");
+
+    // One name, two versions, two amounts: never counted as one level.
+    const std::vector<Draw> sixth = {
+        {{{1, 2, 3, 20, 21}, {1, 2}}, "大乐透", "26013", ""},
+        {{{1, 2, 3, 22, 23}, {1, 5}}, "大乐透", "26014", ""},
+    };
+    const HistoryCheck both
+        = HistoryChecker(sixth, kDlt, shipped("大乐透")).check({{1, 2, 3, 30, 31}, {1, 2}});
+    EXPECT_EQ(levelCountsText(both),
+              "六等奖（19019期起规则，200元）1次，六等奖（26014期起规则，15元或18元）1次");
+    EXPECT_EQ(historyWonText(both), "215元（奖池≥8亿元时218元）");
+    CheckOptions high;
+    high.tier = PoolTier::High;
+    EXPECT_EQ(historyWonText(
+                  HistoryChecker(sixth, kDlt, shipped("大乐透"), high).check({{1, 2, 3, 30, 31}, {1, 2}})),
+              "218元");
 
     const HistoryCheck nothing
         = HistoryChecker(draws, kDlt, PrizeTable()).check({{4, 11, 18, 25, 35}, {3, 7}});
