@@ -57,8 +57,8 @@ public:
         QAbstractItemView *popup = this->view();
         popup->setTextElideMode(Qt::ElideNone);
         int width = popup->sizeHintForColumn(0) + 2 * popup->frameWidth();
-        if (this->count() > this->maxVisibleItems())
-            width += popup->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, popup);
+        // A list cut short by the screen gets a scroll bar too: its room is kept.
+        width += popup->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, popup);
         popup->setMinimumWidth(width);
         List::showPopup();
     }
