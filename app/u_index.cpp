@@ -15,6 +15,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <vector>
+
 namespace {
 
 // The designed client area, and what the back zone's check box and fields
@@ -22,7 +24,10 @@ namespace {
 constexpr int kWidth = 168;
 constexpr int kDesignedHeight = 198;
 constexpr int kCheckBoxHeight = 24;
-constexpr int kBackFieldsHeight = 92;
+// The designed row of the buttons, and the room kept above and below them
+// when they move below the back zone's fields.
+constexpr int kButtonsTop = 160;
+constexpr int kButtonsGap = 13;
 
 template<typename T>
 T *placed(T *widget, const char *name, int x, int y, int width = -1, int height = -1)
@@ -78,12 +83,6 @@ Tfrmindex::Tfrmindex(Desktop &desktop, ProgramFolder folder, QWidget *parent)
     setTabOrder(edtcainame, optcaitype);
     setTabOrder(optcaitype, edtcaisum);
     setTabOrder(edtcaisum, edtcaisel);
-    setTabOrder(edtcaisel, btnadd);
-    setTabOrder(btnadd, btnext);
-    setTabOrder(btnext, chkhouqu);
-    setTabOrder(chkhouqu, edthouquname);
-    setTabOrder(edthouquname, edthouqusum);
-    setTabOrder(edthouqusum, edthouqusel);
 
     connect(btnadd, &QPushButton::clicked, this,
             [this] { runGuarded(m_desktop, this, [this] { btnaddClick(); }); });
@@ -101,7 +100,18 @@ void Tfrmindex::showBackFields(bool shown)
     for (QWidget *field :
          std::initializer_list<QWidget *>{Label6, edthouquname, Label7, edthouqusum, Label8, edthouqusel})
         field->setVisible(shown);
-    setFixedSize(kWidth, kDesignedHeight + kCheckBoxHeight + (shown ? kBackFieldsHeight : 0));
+    // The buttons end the dialog: below the back zone's fields while they
+    // show, and the keyboard reaches them last, as it reads.
+    const int top = shown ? edthouqusel->geometry().bottom() + 1 + kButtonsGap : kButtonsTop;
+    btnadd->move(16, top);
+    btnext->move(96, top);
+    const std::vector<QWidget *> order
+        = shown ? std::vector<QWidget *>{edtcaisel,   chkhouqu, edthouquname, edthouqusum,
+                                         edthouqusel, btnadd,   btnext}
+                : std::vector<QWidget *>{edtcaisel, btnadd, btnext, chkhouqu};
+    for (size_t i = 0; i + 1 < order.size(); ++i)
+        setTabOrder(order[i], order[i + 1]);
+    setFixedSize(kWidth, shown ? top + btnadd->height() + kButtonsGap : kDesignedHeight + kCheckBoxHeight);
 }
 
 void Tfrmindex::btnaddClick()

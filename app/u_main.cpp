@@ -80,6 +80,9 @@ Tfrmmain::Tfrmmain(MainServices services, QWidget *parent)
             showCurrentLottery();
     };
     comcainame->onOpen = [this] { guarded([this] { reloadEmptyCatalogue(); }); };
+    // A name typed and left in the list is no pick: the list shows again
+    // the lottery the boxes and the bets are for.
+    comcainame->onLeave = [this] { showCurrentLottery(); };
     commode->onPick = [this] { guarded([this] { commodeClick(); }); };
     connectGuarded(m_services.desktop, btnadd, &QPushButton::clicked, this, &Tfrmmain::btnaddClick);
     connectGuarded(m_services.desktop, btnsave, &QPushButton::clicked, this, &Tfrmmain::btnsaveClick);
@@ -164,6 +167,9 @@ void Tfrmmain::showCurrentLottery()
 {
     if (m_hasLottery) {
         selectListedName(m_current.name);
+        // The index may not have moved while the text line was typed over.
+        if (comcainame->currentIndex() >= 0)
+            comcainame->setEditText(comcainame->itemText(comcainame->currentIndex()));
     } else {
         comcainame->setCurrentIndex(-1);
         comcainame->setEditText({});
@@ -240,6 +246,8 @@ void Tfrmmain::applyLottery(const LotteryInfo &lottery)
     };
     edtcaisum->setText(figures(numbers.total, numbers.backTotal));
     edtcaisel->setText(figures(numbers.count, numbers.backCount));
+    m_boxRowsHeight = extraBoxRowsHeight(numbers.numberCount(), grpcode->width(), 42);
+    placeGrid();
     for (int i = 0; i < numbers.numberCount(); ++i) {
         auto *box = new QLineEdit(grpcode);
         box->setObjectName(QStringLiteral("box%1").arg(i));

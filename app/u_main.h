@@ -118,6 +118,8 @@ private:
     void createDateGroup();
     void createButtonGroups();
     void updateTabOrder();
+    // The grid takes the room the window and the number boxes leave it.
+    void placeGrid();
 
     // Runs a handler, showing an error it raises; false when it raised one.
     bool guarded(const std::function<void()> &handler);
@@ -164,6 +166,7 @@ private:
     ShortDateFormat m_dateFormat;
     GridHistory<LotteryInfo> m_history;
     bool m_placed = false;
+    int m_boxRowsHeight = 0;      // the number boxes' rows after the first
     QSize m_designSize{685, 531}; // the client area at the designed outer size
     bool m_bannerShown = true;    // once hidden, the strip stays hidden for the run
     bool m_bannerStepped = false;

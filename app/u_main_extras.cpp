@@ -10,6 +10,7 @@
 #include "ui/file_edge.h"
 #include "ui/guard.h"
 #include "ui/help_viewer.h"
+#include "ui/text_box_keys.h"
 #include "views/result_grid_view.h"
 
 #include <QAction>
@@ -91,17 +92,22 @@ void Tfrmmain::createExtras()
     QAction *history
         = action(grdcode, "actCheckHistory", QStringLiteral("对照历史…"), {}, Qt::WidgetShortcut);
     // Ctrl+Z brings the grid back from anywhere in the window but a text
-    // box, which keeps its own undo; the same action stands in the menu.
+    // box with something of its own to undo; the same action stands in the
+    // menu, with its key.
     QAction *undo = action(this, "actUndo", QStringLiteral("撤销"), QKeySequence::Undo, Qt::WindowShortcut);
+    undo->setShortcutVisibleInContextMenu(true);
     grdcode->addAction(undo);
     // What an undo replaced comes back with 重做 (Ctrl+Y, Ctrl+Shift+Z).
     QAction *redo = action(this, "actRedo", QStringLiteral("重做"), {}, Qt::WindowShortcut);
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    redo->setShortcutVisibleInContextMenu(true);
     grdcode->addAction(redo);
     QAction *copy
         = action(grdcode, "actCopy", QStringLiteral("复制"), QKeySequence::Copy, Qt::WidgetShortcut);
     QAction *filter = action(grdcode, "actFilter", QStringLiteral("缩水…"), {}, Qt::WidgetShortcut);
     QAction *record = action(grdcode, "actRecordTicket", QStringLiteral("记录投注…"), {}, Qt::WidgetShortcut);
+    copy->setShortcutVisibleInContextMenu(true);
+    new TextBoxKeys(this);
     connectGuarded(m_services.desktop, check, &QAction::triggered, this, &Tfrmmain::checkDraw);
     connectGuarded(m_services.desktop, history, &QAction::triggered, this, &Tfrmmain::checkHistory);
     connectGuarded(m_services.desktop, undo, &QAction::triggered, this, &Tfrmmain::undoGrid);

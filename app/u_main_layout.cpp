@@ -53,11 +53,12 @@ public:
 
     void showPopup() override
     {
+        showEveryEntry(this);
         QAbstractItemView *popup = this->view();
         popup->setTextElideMode(Qt::ElideNone);
         int width = popup->sizeHintForColumn(0) + 2 * popup->frameWidth();
-        if (this->count() > this->maxVisibleItems())
-            width += popup->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, popup);
+        // A list cut short by the screen gets a scroll bar too: its room is kept.
+        width += popup->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, popup);
         popup->setMinimumWidth(width);
         List::showPopup();
     }
@@ -78,7 +79,6 @@ List *comboBox(QWidget *parent, const char *name, int x, int y, int width)
     result->setLineEdit(line);
     result->setCompleter(nullptr);
     result->setInsertPolicy(QComboBox::NoInsert);
-    result->setMaxVisibleItems(8);
     result->setGeometry(x, y, width, 21);
     // The closed list shows where a text begins.
     QObject::connect(result, &QComboBox::currentIndexChanged, result,
@@ -294,13 +294,21 @@ void Tfrmmain::showEvent(QShowEvent *event)
 void Tfrmmain::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
+    placeGrid();
+}
+
+void Tfrmmain::placeGrid()
+{
     // A larger window gives its room to the grid; the groups of buttons and
     // the logo keep their place beside it. Below the design size everything
     // stays where it is designed to be.
     const int wider = std::max(0, width() - m_designSize.width());
     const int taller = std::max(0, height() - m_designSize.height());
     const int gridWidth = grdcode->width();
-    grdcode->setGeometry(12, 336, 441 + wider, 153 + taller);
+    // Boxes too many for one row take rows of the grid's height.
+    grpcode->resize(441, 42 + m_boxRowsHeight);
+    Label2->move(12, 320 + m_boxRowsHeight);
+    grdcode->setGeometry(12, 336 + m_boxRowsHeight, 441 + wider, 153 + taller - m_boxRowsHeight);
     imglogo->move(472 + wider, 48);
     GroupBox1->move(472 + wider, 232);
     GroupBox2->move(472 + wider, 376);

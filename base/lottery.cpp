@@ -30,3 +30,8 @@ Check Lottery::problem() const
                        + "个，程序一注只能处理" + std::to_string(kMaxBoxCount) + "个号码。"};
     return std::nullopt;
 }
+
+std::string Lottery::frontZoneName() const
+{
+    return frontName.empty() ? std::string(kDefaultFrontName) : frontName;
+}

@@ -62,11 +62,16 @@ struct Lottery
     int total = 0;
     int count = 0;
     std::string backName; // UTF-8, as the player calls the back zone
+    // UTF-8, as the player calls the front zone of a lottery with a back zone
+    // (双色球's 红球); empty means kDefaultFrontName.
+    std::string frontName;
     int backTotal = 0;
     int backCount = 0;
 
     bool isLotto() const { return kind == Lotto; }
     bool hasBack() const { return backCount != 0; }
+    // The front zone's name as the windows and messages show it.
+    std::string frontZoneName() const;
     LotteryZone front() const { return {kind, total, count}; }
     LotteryZone back() const { return {kind, backTotal, backCount}; }
     // Numbers in one bet, front then back: boxes, grid columns, values a
@@ -98,3 +103,5 @@ struct Lottery
 
 // What a catalogue or a request that names no back zone calls it.
 inline constexpr const char *kDefaultBackName = "后区";
+// What a catalogue that names no front zone calls it.
+inline constexpr const char *kDefaultFrontName = "前区";

@@ -27,13 +27,13 @@ std::vector<LotteryInfo> parseCatalogueSource(std::string_view utf8)
         if (line.isEmpty())
             continue;
         QStringList fields = line.split(QLatin1Char(','));
-        if (fields.size() != 4 && fields.size() != 7)
-            failAt(lineNumber, "expected 4 or 7 fields");
-        fields.resize(7);
+        if (fields.size() != 4 && fields.size() != 7 && fields.size() != 8)
+            failAt(lineNumber, "expected 4, 7 or 8 fields");
+        fields.resize(8);
         LotteryInfo lottery;
         try {
             lottery = lotteryFromRow(
-                {fields[0], fields[1], fields[2], fields[3], fields[4], fields[5], fields[6]});
+                {fields[0], fields[1], fields[2], fields[3], fields[4], fields[5], fields[6], fields[7]});
         } catch (const AppError &error) {
             failAt(lineNumber, error.what());
         }

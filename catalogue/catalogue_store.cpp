@@ -24,6 +24,8 @@ const QString kCount = QStringLiteral("号码个数");
 const QString kBackName = QStringLiteral("后区名称");
 const QString kBackTotal = QStringLiteral("后区总数");
 const QString kBackCount = QStringLiteral("后区个数");
+// The front zone's name came later still; missing or empty, it is "前区".
+const QString kFrontName = QStringLiteral("前区名称");
 
 [[noreturn]] void fail(const QString &message)
 {
@@ -48,11 +50,14 @@ std::optional<std::vector<CatalogueRow>> readRows(const QString &filePath, SqlCo
         return std::nullopt;
     }
     const QSqlRecord record = query.record();
-    // The back zone's three columns may be missing: a catalogue from before
-    // them holds single pools.
-    int columns[7];
-    const QString names[7] = {kName, kKind, kTotal, kCount, kBackName, kBackTotal, kBackCount};
-    for (int i = 0; i < 7; ++i) {
+    // The back zone's three columns and the front zone's name may be
+    // missing: a catalogue from before them holds single pools, or calls
+    // every front zone "前区".
+    constexpr int kColumns = 8;
+    int columns[kColumns];
+    const QString names[kColumns]
+        = {kName, kKind, kTotal, kCount, kBackName, kBackTotal, kBackCount, kFrontName};
+    for (int i = 0; i < kColumns; ++i) {
         columns[i] = record.indexOf(names[i]);
         if (columns[i] < 0 && i < 4)
             fail(QStringLiteral("彩票数据库“%1”的表%2缺少列“%3”。")
@@ -60,7 +65,7 @@ std::optional<std::vector<CatalogueRow>> readRows(const QString &filePath, SqlCo
     }
     const auto text = [&](int i) { return columns[i] < 0 ? QString() : query.value(columns[i]).toString(); };
     while (query.next())
-        rows.push_back({text(0), text(1), text(2), text(3), text(4), text(5), text(6)});
+        rows.push_back({text(0), text(1), text(2), text(3), text(4), text(5), text(6), text(7)});
     if (query.lastError().isValid()) {
         error = query.lastError();
         return std::nullopt;
@@ -92,9 +97,10 @@ void CatalogueStore::create(const QString &filePath)
         fail(QStringLiteral("彩票数据库“%1”已经存在。").arg(quotedText(filePath)));
     SqlConnection connection(filePath, SqlConnection::Create);
     QSqlQuery query(connection.database());
-    if (!query.exec(QStringLiteral("create table %1 (%2 text, %3 integer, %4 integer, %5 integer, "
-                                   "%6 text, %7 integer, %8 integer)")
-                        .arg(kTable, kName, kKind, kTotal, kCount, kBackName, kBackTotal, kBackCount)))
+    if (!query.exec(
+            QStringLiteral("create table %1 (%2 text, %3 integer, %4 integer, %5 integer, "
+                           "%6 text, %7 integer, %8 integer, %9 text)")
+                .arg(kTable, kName, kKind, kTotal, kCount, kBackName, kBackTotal, kBackCount, kFrontName)))
         failQuery(filePath, query);
 }
 
@@ -166,16 +172,21 @@ bool CatalogueStore::write(const LotteryInfo &lottery, bool onlyIfNew) const
             failWriting(query.lastError());
         const QSqlRecord record = query.record();
         query.finish();
+        const bool named = !numbers.frontName.empty();
         for (const auto &[column, type] : {std::pair(kBackName, "text"), std::pair(kBackTotal, "integer"),
-                                           std::pair(kBackCount, "integer")}) {
+                                           std::pair(kBackCount, "integer"), std::pair(kFrontName, "text")}) {
+            if (column == kFrontName && !named)
+                continue;
             if (record.indexOf(column) < 0
                 && !query.exec(QStringLiteral("alter table %1 add column %2 %3")
                                    .arg(kTable, column, QLatin1String(type))))
                 failWriting(query.lastError());
         }
         query.prepare(
-            QStringLiteral("insert into %1 (%2, %3, %4, %5, %6, %7, %8) values (?, ?, ?, ?, ?, ?, ?)")
-                .arg(kTable, kName, kKind, kTotal, kCount, kBackName, kBackTotal, kBackCount));
+            QStringLiteral("insert into %1 (%2, %3, %4, %5, %6, %7, %8%9) values (?, ?, ?, ?, ?, ?, ?%10)")
+                .arg(kTable, kName, kKind, kTotal, kCount, kBackName, kBackTotal, kBackCount,
+                     named ? QStringLiteral(", ") + kFrontName : QString(),
+                     named ? QStringLiteral(", ?") : QString()));
     } else {
         query.prepare(QStringLiteral("insert into %1 (%2, %3, %4, %5) values (?, ?, ?, ?)")
                           .arg(kTable, kName, kKind, kTotal, kCount));
@@ -188,6 +199,8 @@ bool CatalogueStore::write(const LotteryInfo &lottery, bool onlyIfNew) const
         query.addBindValue(QString::fromStdString(numbers.backName));
         query.addBindValue(numbers.backTotal);
         query.addBindValue(numbers.backCount);
+        if (!numbers.frontName.empty())
+            query.addBindValue(QString::fromStdString(numbers.frontName));
     }
     if (!query.exec())
         failWriting(query.lastError());

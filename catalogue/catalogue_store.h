@@ -8,8 +8,9 @@
 
 // The catalogue database: one SQLite file holding the table 彩票类型表 with
 // the columns 彩票名称, 彩票类型, 号码总数, 号码个数 and, for lotteries with
-// a back zone, 后区名称, 后区总数, 后区个数 (a catalogue made before them has
-// none, and its rows are single pools). Every operation opens its own
+// a back zone, 后区名称, 后区总数, 后区个数 and 前区名称 (a catalogue made
+// before them has none, and its rows are single pools whose front zone is
+// "前区"). Every operation opens its own
 // connection and closes it before it returns; failures throw AppError with
 // a message for the player.
 class CatalogueStore
@@ -31,7 +32,8 @@ public:
     // Appends one row in a transaction of its own, waiting a while for a
     // store that another program is writing. A single pool writes the four
     // first columns only; a lottery with a back zone adds the back zone's
-    // columns to a catalogue that lacks them, in the same transaction.
+    // columns (and 前区名称 when it names its front zone) to a catalogue that
+    // lacks them, in the same transaction.
     void append(const LotteryInfo &lottery) const;
 
     // Appends the row unless a row of exactly that name exists, checking and

@@ -15,6 +15,9 @@ LotteryInfo lotteryFromRow(const CatalogueRow &row)
         lottery.lottery.backTotal = strToInt(row.backTotal.toStdString());
         lottery.lottery.backName
             = row.backName.isEmpty() ? std::string(kDefaultBackName) : row.backName.toStdString();
+        // A single pool has no zones to tell apart; its name would only
+        // stand in messages that say "号码".
+        lottery.lottery.frontName = row.frontName.toStdString();
     }
     return lottery;
 }

@@ -12,8 +12,8 @@ inline QString quotedText(const QString &text)
 }
 
 // One catalogue row as the store returns it: every value as text, in the
-// store's own form, not yet checked. The back zone's values are empty in a
-// catalogue that has no columns for them.
+// store's own form, not yet checked. The back zone's values and the front
+// zone's name are empty in a catalogue that has no columns for them.
 struct CatalogueRow
 {
     QString name;
@@ -23,6 +23,7 @@ struct CatalogueRow
     QString backName;
     QString backTotal;
     QString backCount;
+    QString frontName; // 前区名称: empty means "前区"
 };
 
 // One lottery the program can work on: its name and its numbers.

@@ -22,14 +22,14 @@ std::string drawLabel(const Draw &draw, const DrawShape &shape)
     return text + " " + drawNumbersText(draw, shape);
 }
 
-std::string drawPrompt(const std::string &lottery, const DrawShape &shape, bool withIssue)
+namespace {
+
+// "请输入<lottery>的<parts>、<numbers>"; `parts` what the line starts with.
+std::string promptFor(const std::string &lottery, const DrawShape &shape, std::vector<std::string> parts)
 {
-    std::vector<std::string> parts;
-    if (withIssue)
-        parts = {"期号", "开奖日期（可省略）"};
     const std::string front = std::to_string(shape.front.count) + "个";
     if (shape.back) {
-        parts.push_back(front + "开奖号码");
+        parts.push_back(front + shape.front.name + "号码");
         parts.push_back(std::to_string(shape.back->count) + "个" + shape.back->name + "号码");
     } else if (shape.special) {
         parts.push_back(front + "基本号码");
@@ -44,6 +44,20 @@ std::string drawPrompt(const std::string &lottery, const DrawShape &shape, bool 
     if (shape.back || shape.special)
         text += "（用“+”隔开）";
     return text + "：";
+}
+
+} // namespace
+
+std::string drawPrompt(const std::string &lottery, const DrawShape &shape, bool withIssue)
+{
+    return promptFor(lottery, shape,
+                     withIssue ? std::vector<std::string>{"期号", "开奖日期（可省略）"}
+                               : std::vector<std::string>{});
+}
+
+std::string checkDrawPrompt(const std::string &lottery, const DrawShape &shape)
+{
+    return promptFor(lottery, shape, {"期号（可省略）"});
 }
 
 std::string typedDrawRefusal(const std::string &reason)
@@ -71,8 +85,14 @@ std::string levelCountsText(const HistoryCheck &check)
     if (check.counts.empty())
         return "未中奖";
     std::string text;
-    for (const LevelCount &count : check.counts)
-        text += (text.empty() ? "" : "，") + count.level + std::to_string(count.count) + "次";
+    for (const LevelCount &count : check.counts) {
+        std::string amount = count.prize.floating ? std::string("浮动") : yuanText(count.prize.fen) + "元";
+        if (!count.prize.floating && count.prize.highFen && *count.prize.highFen != count.prize.fen)
+            amount += "或" + yuanText(*count.prize.highFen) + "元";
+        const std::string version = check.severalVersions ? count.firstIssue + "期起规则，" : std::string();
+        text += (text.empty() ? "" : "，") + count.level + "（" + version + amount + "）"
+                + std::to_string(count.count) + "次";
+    }
     return text;
 }
 
@@ -113,4 +133,24 @@ int hotColdCount(const ChartGroup &group)
 {
     const int size = group.high - group.low + 1;
     return size <= 10 ? 3 : size <= 40 ? 5 : 10;
+}
+
+std::string heatListText(const std::vector<int> &numbers, bool tied, bool digits)
+{
+    if (numbers.empty())
+        return "无";
+    return zoneText(numbers, digits) + (tied ? "（含并列）" : "");
+}
+
+std::string historyWonText(const HistoryCheck &check)
+{
+    std::string text;
+    if (check.wonFen > 0 || check.floating == 0) {
+        text = yuanText(check.wonFen) + "元";
+        if (check.wonHighFen != check.wonFen)
+            text += "（" + check.highCondition + "时" + yuanText(check.wonHighFen) + "元）";
+    }
+    if (check.floating > 0)
+        text += std::string(text.empty() ? "" : "+") + "浮动奖" + std::to_string(check.floating) + "次";
+    return text;
 }

@@ -21,6 +21,11 @@ std::string drawLabel(const Draw &draw, const DrawShape &shape);
 // "请输入双色球的6个开奖号码："; with its 期号 and date when it is to be stored.
 std::string drawPrompt(const std::string &lottery, const DrawShape &shape, bool withIssue = false);
 
+// The question for a draw to check bets against: its 期号 says which rules
+// apply, and without one the newest do. "请输入双色球的期号（可省略）、6个红球号码
+// 和1个蓝球号码（用“+”隔开）：".
+std::string checkDrawPrompt(const std::string &lottery, const DrawShape &shape);
+
 // The message that refuses a typed draw, from the reader's reason.
 std::string typedDrawRefusal(const std::string &reason);
 
@@ -28,9 +33,15 @@ std::string typedDrawRefusal(const std::string &reason);
 // "5000元（奖池≥8亿元时6666元）", or empty when it won nothing.
 std::string prizeText(const BetCheck &check, const std::string &highCondition);
 
-// How often a bet won each level over the stored draws: "一等奖1次，六等奖40次",
-// or "未中奖".
+// How often a bet won each level over the stored draws, with what one win
+// paid: "一等奖（浮动）1次，六等奖（15元）40次", or "未中奖". A lottery whose
+// rules changed names the version of each: "六等奖（19019期起规则，200元）1次";
+// an amount that depends on the pool names both: "三等奖（5000元或6666元）1次".
 std::string levelCountsText(const HistoryCheck &check);
+
+// What a bet won over the stored draws in all: "0元", "215元",
+// "5000元（奖池≥8亿元时6666元）", "15元+浮动奖1次".
+std::string historyWonText(const HistoryCheck &check);
 
 // What a bet did over draws no prize rule applies to: "最多命中5个（2期）",
 // "最多命中4+1个（1期）" for two zones.
@@ -47,3 +58,8 @@ std::vector<int> betColumnCounts(const TrendChart &chart, const std::vector<Lott
 
 // How many hot and cold numbers the statistics name for a group.
 int hotColdCount(const ChartGroup &group);
+
+// A list of hot or cold numbers as the statistics show it: "01 05 12",
+// "01 05 12 20（含并列）" where ties made it longer than asked for, "无"
+// where no number stands out (all came equally often).
+std::string heatListText(const std::vector<int> &numbers, bool tied, bool digits);

@@ -69,7 +69,7 @@ DrawShape drawShapeOf(const std::string &name, const Lottery &lottery)
 {
     DrawShape shape;
     const bool twoZones = lottery.hasBack();
-    shape.front = zone(twoZones ? "前区" : "", lottery.front());
+    shape.front = zone(twoZones ? lottery.frontZoneName() : "", lottery.front());
     if (twoZones)
         shape.back = zone(lottery.backName, lottery.back());
     for (const DrawException &exception : kExceptions) {

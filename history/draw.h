@@ -14,7 +14,7 @@
 // repeats allowed).
 struct DrawZone
 {
-    std::string name; // "前区", "蓝球", "后区": used in messages
+    std::string name; // "红球", "前区", "蓝球", "后区"; empty for a single pool: used in messages
     bool digits = false;
     int low = 1;
     int high = 1;

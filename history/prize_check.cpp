@@ -240,26 +240,32 @@ HistoryCheck HistoryChecker::check(const LotteryNumbers &bet) const
         if (level >= 0)
             ++counts[static_cast<size_t>(draw.version)][static_cast<size_t>(level)];
     }
-    // Levels of the same name in different versions are counted together,
-    // ordered by their place in their play.
-    std::vector<std::pair<int, LevelCount>> merged;
+    // Each version's levels apart, ordered by their place in their play,
+    // an older version's before a newer one's of the same place.
+    std::vector<std::pair<int, LevelCount>> listed;
     for (size_t v = 0; v < versions.size(); ++v) {
         for (size_t l = 0; l < counts[v].size(); ++l) {
             if (counts[v][l] == 0)
                 continue;
-            const std::string &name = prepared.plays[v]->levels[l].name;
-            const auto known = std::find_if(merged.begin(), merged.end(),
-                                            [&](const auto &entry) { return entry.second.level == name; });
-            if (known != merged.end())
-                known->second.count += counts[v][l];
-            else
-                merged.push_back({static_cast<int>(l), {name, counts[v][l]}});
+            const PrizeLevel &level = prepared.plays[v]->levels[l];
+            const Prize prize = inTier(level.prize, m_options.tier);
+            listed.push_back(
+                {static_cast<int>(l), {level.name, counts[v][l], versions[v].firstIssue, prize}});
+            if (prize.floating) {
+                result.floating += counts[v][l];
+                continue;
+            }
+            result.wonFen += prize.fen * counts[v][l];
+            result.wonHighFen += prize.highFen.value_or(prize.fen) * counts[v][l];
+            if (prize.highFen)
+                result.highCondition = versions[v].highCondition;
         }
     }
-    std::stable_sort(merged.begin(), merged.end(),
+    std::stable_sort(listed.begin(), listed.end(),
                      [](const auto &a, const auto &b) { return a.first < b.first; });
-    for (const auto &entry : merged)
-        result.counts.push_back(entry.second);
+    for (auto &entry : listed)
+        result.counts.push_back(std::move(entry.second));
+    result.severalVersions = versions.size() > 1;
     if (!result.counts.empty())
         result.best = result.counts.front().level;
     return result;

@@ -48,10 +48,15 @@ DrawCheck checkBets(const std::vector<LotteryNumbers> &bets, const Draw &draw, c
                     const PrizeTable &table, const CheckOptions &options = {});
 
 // One bet against every stored draw (对照历史).
+// Levels of one name under different rule versions pay differently (大乐透's
+// 六等奖 was 200元 before 26014 and is 15元 from it), so each is counted
+// under its own version.
 struct LevelCount
 {
     std::string level;
     int count = 0;
+    std::string firstIssue; // 起始期号 of the rule version it was won under
+    Prize prize;            // what one win paid, in the tier asked for
 
     friend bool operator==(const LevelCount &, const LevelCount &) = default;
 };
@@ -61,7 +66,12 @@ struct HistoryCheck
     int draws = 0;                  // draws checked
     int rated = 0;                  // of these, draws a prize rule applied to
     std::string best;               // the best level won, empty for none
-    std::vector<LevelCount> counts; // how often each level came, best first
+    std::vector<LevelCount> counts; // how often each level came, best first, older rules first
+    bool severalVersions = false;   // the lottery's rules changed: levels name their version
+    std::int64_t wonFen = 0;        // the fixed prizes won over all the draws
+    std::int64_t wonHighFen = 0;    // the same where the pool is in its higher tier
+    std::string highCondition;      // when that tier applies
+    int floating = 0;               // floating prizes won, not in the sums
     // Over the draws no prize rule applied to: the most hits in one draw
     // (front first, then back) and in how many draws the bet had them.
     int mostFront = 0;

@@ -100,8 +100,12 @@ TrendChart::TrendChart(const std::vector<Draw> &draws, const DrawShape &shape, i
             m_figures.push_back(figuresOf(draw.front, shape.front));
         }
     }
-    for (ColumnStats &stats : m_stats)
+    for (size_t c = 0; c < columns; ++c) {
+        ColumnStats &stats = m_stats[c];
         stats.averageMiss = (m_rows - stats.appearances) / (stats.appearances + 1);
+        if (m_rows > 0)
+            stats.currentMiss = miss(m_rows - 1, static_cast<int>(c));
+    }
 }
 
 int TrendChart::columnOf(int group, int value) const
@@ -149,18 +153,42 @@ HotCold hotAndCold(const TrendChart &chart, int group, int count)
         if (chart.group(c) == group)
             columns.push_back(c);
     }
-    const auto byCount = [&](bool most) {
-        std::vector<int> order = columns;
-        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-            const int ca = chart.stats(a).appearances, cb = chart.stats(b).appearances;
-            return most ? ca > cb : ca < cb;
-        });
-        order.resize(std::min(order.size(), static_cast<size_t>(std::max(count, 0))));
-        std::vector<int> numbers;
-        numbers.reserve(order.size());
-        for (int c : order)
-            numbers.push_back(chart.number(c));
-        return numbers;
+    HotCold heat;
+    const size_t wanted = std::min(columns.size(), static_cast<size_t>(std::max(count, 0)));
+    if (wanted == 0)
+        return heat;
+    const auto appearances = [&](int column) { return chart.stats(column).appearances; };
+    std::vector<int> most = columns;
+    std::stable_sort(most.begin(), most.end(), [&](int a, int b) { return appearances(a) > appearances(b); });
+    std::vector<int> least = columns;
+    std::stable_sort(least.begin(), least.end(),
+                     [&](int a, int b) { return appearances(a) < appearances(b); });
+    // The counts the lists reach down (or up) to, ties included.
+    int hotFloor = appearances(most[wanted - 1]);
+    int coldCeiling = appearances(least[wanted - 1]);
+    if (hotFloor <= coldCeiling) {
+        // The lists would share the numbers between the two counts.
+        const int meet = coldCeiling;
+        coldCeiling = hotFloor - 1;
+        hotFloor = meet + 1;
+    }
+    for (int column : most) {
+        if (appearances(column) >= hotFloor)
+            heat.hot.push_back(chart.number(column));
+    }
+    for (int column : least) {
+        if (appearances(column) <= coldCeiling)
+            heat.cold.push_back(chart.number(column));
+    }
+    heat.hotTied = heat.hot.size() > wanted;
+    heat.coldTied = heat.cold.size() > wanted;
+    return heat;
+}
+
+Heat heatOf(const HotCold &heat, int number)
+{
+    const auto among = [number](const std::vector<int> &list) {
+        return std::find(list.begin(), list.end(), number) != list.end();
     };
-    return {byCount(true), byCount(false)};
+    return among(heat.hot) ? Heat::Hot : among(heat.cold) ? Heat::Cold : Heat::Plain;
 }

@@ -43,9 +43,12 @@ DrawFigures figuresOf(const std::vector<int> &numbers, const DrawZone &zone);
 struct ColumnStats
 {
     int appearances = 0; // 出现次数
+    int currentMiss = 0; // 当前遗漏: the 遗漏 after the newest draw shown
     int averageMiss = 0; // 平均遗漏: draws without it / (appearances + 1), rounded down
-    int longestMiss = 0; // 最大遗漏: the largest 遗漏 shown in the column
-    int longestRun = 0;  // 最大连出: most draws in a row that hold it
+    // 最大遗漏: the largest 遗漏 shown in the column, which counts the draws
+    // missed before the first one shown as well
+    int longestMiss = 0;
+    int longestRun = 0; // 最大连出: most draws in a row that hold it
 };
 
 class TrendChart
@@ -92,13 +95,22 @@ private:
     std::vector<DrawFigures> m_figures;
 };
 
-// The `count` numbers of a group that came most often in the chart's
-// draws (hot, most first) and least often (cold, least first); ties go to
-// the smaller number.
+// The numbers of a group the statistics name hot (came most often in the
+// chart's draws) and cold (least often): the `count` first each way and
+// every number tied with the last of them, so that equal counts are never
+// split; where the two would meet, a number as often as the other side's
+// last is neither, so that none is both. Hot most first, cold least first,
+// equal counts by number.
 struct HotCold
 {
     std::vector<int> hot;
     std::vector<int> cold;
+    bool hotTied = false; // ties made the list longer than asked for
+    bool coldTied = false;
 };
 
 HotCold hotAndCold(const TrendChart &chart, int group, int count);
+
+// How the statistics mark a number of the group.
+enum class Heat { Plain, Hot, Cold };
+Heat heatOf(const HotCold &heat, int number);

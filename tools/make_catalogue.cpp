@@ -1,7 +1,7 @@
 // Builds the shipped catalogue database from its readable sources:
 //   korvel-mkcatalogue SOURCE.csv OUTPUT.mdb [PRIZES.csv]
 // The source has a header line and then one lottery a line:
-// 彩票名称,彩票类型,号码总数,号码个数[,后区名称,后区总数,后区个数] (UTF-8, no
+// 彩票名称,彩票类型,号码总数,号码个数[,后区名称,后区总数,后区个数[,前区名称]] (UTF-8, no
 // quoting; see catalogue_source.h).
 // The prize rules, when given, fill the prize table (see
 // history/prize_rules.h); each lottery's rules are checked as the program

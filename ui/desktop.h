@@ -101,8 +101,11 @@ public:
     };
     virtual std::unique_ptr<Progress> startProgress(QWidget *owner, const QString &title, int maximum) = 0;
 
-    // Asks for one line of text; an empty optional when cancelled.
-    virtual std::optional<QString> askText(QWidget *owner, const QString &title, const QString &label) = 0;
+    // Asks for one line of text, offering `text` to change (a proposal, or
+    // what the player typed before); an empty optional when cancelled.
+    virtual std::optional<QString> askText(QWidget *owner, const QString &title, const QString &label,
+                                           const QString &text = {})
+        = 0;
 
     // Puts text on the clipboard.
     virtual void copyText(const QString &text) = 0;

@@ -2,8 +2,11 @@
 
 #include <QAbstractItemView>
 #include <QAction>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QWheelEvent>
+
+#include <algorithm>
 
 PickList::PickList(QWidget *parent)
     : QComboBox(parent)
@@ -14,6 +17,14 @@ PickList::PickList(QWidget *parent)
     auto *relay = new QAction(this);
     connect(view()->parentWidget(), SIGNAL(itemSelected(QModelIndex)), relay, SLOT(trigger()));
     connect(relay, &QAction::triggered, this, [this] { picked(); });
+}
+
+void PickList::focusOutEvent(QFocusEvent *event)
+{
+    QComboBox::focusOutEvent(event);
+    // Opening the drop-down takes the focus only for a while.
+    if (event->reason() != Qt::PopupFocusReason && onLeave)
+        onLeave();
 }
 
 void PickList::keyPressEvent(QKeyEvent *event)
@@ -53,4 +64,12 @@ void PickList::picked()
 {
     if (onPick)
         onPick();
+}
+
+void showEveryEntry(QComboBox *list)
+{
+    list->setMaxVisibleItems(std::clamp(list->count(), 1, kMostShownEntries));
+    // Styles that open the list like a menu scroll it by arrows that only
+    // show at its edges; a list longer than what is shown gets a bar.
+    list->view()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }

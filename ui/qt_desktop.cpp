@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QLabel>
@@ -24,6 +26,23 @@
 #include <QUrl>
 
 namespace {
+
+// A message box is made as narrow as its text, and the window manager then
+// cuts its title ("Ko…器"). The title is drawn in the manager's own font,
+// often larger and bolder than the box's, beside an icon and three buttons:
+// the box keeps room for all of them.
+void makeRoomForTitle(QMessageBox &box)
+{
+    auto *grid = qobject_cast<QGridLayout *>(box.layout());
+    if (!grid)
+        return;
+    QFont titleFont = box.font();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.2);
+    const int room = QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + 150;
+    grid->addItem(new QSpacerItem(room, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0,
+                  1, grid->columnCount());
+}
 
 QString runFileDialog(QWidget *owner, const FileDialogRequest &request, QFileDialog::AcceptMode mode)
 {
@@ -118,6 +137,7 @@ void QtDesktop::messageWithDetails(QWidget *owner, MessageKind kind, const QStri
     // bounded, since the player opens it to read every line.
     if (!details.isEmpty())
         box.setDetailedText(details);
+    makeRoomForTitle(box);
     box.exec();
 }
 
@@ -130,6 +150,7 @@ Desktop::Answer QtDesktop::ask(QWidget *owner, const QString &caption, const QSt
     QPushButton *cancelButton = box.addButton(cancel, QMessageBox::RejectRole);
     box.setDefaultButton(yesButton);
     box.setEscapeButton(cancelButton);
+    makeRoomForTitle(box);
     box.exec();
     if (box.clickedButton() == yesButton)
         return Answer::Yes;
@@ -217,10 +238,12 @@ std::unique_ptr<Desktop::Progress> QtDesktop::startProgress(QWidget *owner, cons
     return std::make_unique<DialogProgress>(owner, title, maximum);
 }
 
-std::optional<QString> QtDesktop::askText(QWidget *owner, const QString &title, const QString &label)
+std::optional<QString> QtDesktop::askText(QWidget *owner, const QString &title, const QString &label,
+                                          const QString &text)
 {
     QInputDialog dialog(owner);
     dialog.setWindowTitle(title);
+    dialog.setTextValue(text);
     dialog.setLabelText(QString::fromStdString(boundedMessage(label.toStdString())));
     for (QLabel *shown : dialog.findChildren<QLabel *>())
         shown->setTextFormat(Qt::PlainText);

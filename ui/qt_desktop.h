@@ -21,7 +21,8 @@ public:
     QString findProgram(const QString &name) override;
     QImage grabScreen() override;
     int runModal(QDialog *dialog) override;
-    std::optional<QString> askText(QWidget *owner, const QString &title, const QString &label) override;
+    std::optional<QString> askText(QWidget *owner, const QString &title, const QString &label,
+                                   const QString &text = {}) override;
     void copyText(const QString &text) override;
     bool choosePrinter(QWidget *owner, QPrinter &printer) override;
     void previewPrint(QWidget *owner, const std::function<void(QPrinter &)> &paint) override;

@@ -4,11 +4,27 @@
 
 namespace {
 
-const char *const kStatNames[TrendModel::kStatRows] = {"出现次数", "平均遗漏", "最大遗漏", "最大连出"};
+const char *const kStatNames[TrendModel::kStatRows]
+    = {"出现次数", "当前遗漏", "平均遗漏", "最大遗漏", "最大连出"};
+// What each of those rows counts, for a player who wonders.
+const char *const kStatNotes[TrendModel::kStatRows] = {
+    "所示各期中开出的次数",
+    "最新一期之后已连续未开出的期数",
+    "（期数 − 出现次数）÷（出现次数 + 1），舍去小数",
+    "所示各期中最长的遗漏，含所示第一期之前已遗漏的期数",
+    "所示各期中连续开出的最多期数",
+};
 const char *const kFigureNames[TrendModel::kFigureColumns] = {"和值", "跨度", "奇偶比", "大小比"};
 const QColor kMissText(0x9a, 0x9a, 0x9a);
 
 } // namespace
+
+QString TrendModel::statsNote()
+{
+    return QStringLiteral("当前遗漏：%1；平均遗漏：%2；最大遗漏：%3。")
+        .arg(QString::fromUtf8(kStatNotes[1]), QString::fromUtf8(kStatNotes[2]),
+             QString::fromUtf8(kStatNotes[3]));
+}
 
 TrendModel::TrendModel(QObject *parent)
     : QAbstractTableModel(parent)
@@ -119,7 +135,8 @@ QVariant TrendModel::statsCell(int which, int column, int role) const
     if (role != Qt::DisplayRole || column >= m_chart->columnCount())
         return {};
     const ColumnStats &stats = m_chart->stats(column);
-    const int values[kStatRows] = {stats.appearances, stats.averageMiss, stats.longestMiss, stats.longestRun};
+    const int values[kStatRows]
+        = {stats.appearances, stats.currentMiss, stats.averageMiss, stats.longestMiss, stats.longestRun};
     return values[which];
 }
 
@@ -146,9 +163,12 @@ QVariant TrendModel::headerData(int section, Qt::Orientation orientation, int ro
     if (!m_chart)
         return {};
     if (orientation == Qt::Vertical) {
+        const int draws = m_chart->rowCount();
+        if (role == Qt::ToolTipRole && section >= draws && section < draws + kStatRows)
+            return QString(QString::fromUtf8(kStatNames[section - draws]) + QStringLiteral("：")
+                           + QString::fromUtf8(kStatNotes[section - draws]));
         if (role != Qt::DisplayRole)
             return QAbstractTableModel::headerData(section, orientation, role);
-        const int draws = m_chart->rowCount();
         if (section < draws)
             return QString::fromStdString(m_chart->issue(section));
         if (section < draws + kStatRows)

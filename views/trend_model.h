@@ -8,7 +8,7 @@
 #include <vector>
 
 // The trend chart (走势图) as a table: one row per draw, oldest first, then
-// the rows 出现次数, 平均遗漏, 最大遗漏, 最大连出, then the player's bets
+// the rows 出现次数, 当前遗漏, 平均遗漏, 最大遗漏, 最大连出, then the player's bets
 // when they are overlaid; one column per number of each group, then 和值,
 // 跨度, 奇偶比 and 大小比. Every figure comes from the TrendChart.
 class TrendModel : public QAbstractTableModel
@@ -24,10 +24,13 @@ public:
         BackGroupRole,  // header: whether the group is of the back zone
         StatsRowRole,   // cell: whether the row is one of the rows under the draws
     };
-    static constexpr int kStatRows = 4;
+    static constexpr int kStatRows = 5;
     static constexpr int kFigureColumns = 4;
 
     explicit TrendModel(QObject *parent = nullptr);
+
+    // How the rows under the draws are worked out, in a line for the chart.
+    static QString statsNote();
 
     void setChart(TrendChart chart, bool digits);
     // How many bets hold each column's number; empty for no overlay row.

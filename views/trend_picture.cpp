@@ -109,15 +109,22 @@ QImage trendPicture(const TrendModel &model)
     return image;
 }
 
+int trendRowsPerPage(const QSize &page, int chartWidth)
+{
+    const double scale = static_cast<double>(page.width()) / std::max(1, chartWidth);
+    // The line under the last row is one unit below it.
+    const double room = page.height() / scale - kTrendMetrics.headerHeight - 1;
+    return std::max(1, static_cast<int>(room / kTrendMetrics.rowHeight));
+}
+
 bool printTrend(QtPrintSurface &surface, const TrendModel &model,
                 const std::function<bool(int page, int pages)> &pageDone)
 {
     surface.begin();
     QPainter &painter = surface.painter();
     const QSize page = surface.pageSize();
+    const int rowsPerPage = trendRowsPerPage(page, trendPictureSize(model, 0).width());
     const double scale = static_cast<double>(page.width()) / trendPictureSize(model, 0).width();
-    const int rowsPerPage = std::max(
-        1, static_cast<int>((page.height() / scale - kTrendMetrics.headerHeight) / kTrendMetrics.rowHeight));
     const int rows = model.rowCount();
     const int pages = std::max(1, (rows + rowsPerPage - 1) / rowsPerPage);
     for (int p = 0; p < pages; ++p) {

@@ -22,6 +22,11 @@ void paintTrendRows(QPainter &painter, const TrendModel &model, int firstRow, in
 
 QImage trendPicture(const TrendModel &model);
 
+// How many rows a printed page holds under the header, the line that
+// closes the last one included, for a chart `chartWidth` wide drawn as
+// wide as the page; at least one.
+int trendRowsPerPage(const QSize &page, int chartWidth);
+
 // The chart over as many pages as it needs, each as wide as the page and
 // headed by the header. `pageDone` is told each page (from 1) and the page
 // count; it answers false to stop. Returns false when stopped.

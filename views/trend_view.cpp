@@ -108,7 +108,11 @@ bool TrendView::eventFilter(QObject *watched, QEvent *event)
 
 void TrendView::applySizes()
 {
+    // The header keeps the widths of the chart before, whose figure
+    // columns stood elsewhere: every column gets its width anew.
     const int columns = m_model->columnCount();
-    for (int c = std::max(0, columns - TrendModel::kFigureColumns); c < columns; ++c)
-        horizontalHeader()->resizeSection(c, kTrendMetrics.figureWidth);
+    const int numbers = std::max(0, columns - TrendModel::kFigureColumns);
+    for (int c = 0; c < columns; ++c)
+        horizontalHeader()->resizeSection(c, c < numbers ? kTrendMetrics.numberWidth
+                                                         : kTrendMetrics.figureWidth);
 }

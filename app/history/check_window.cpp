@@ -6,6 +6,7 @@
 #include "history/check_text.h"
 #include "history/draw_text.h"
 #include "history/history_store.h"
+#include "history/next_issue.h"
 #include "results/result_grid_model.h"
 #include "ui/desktop.h"
 #include "ui/file_edge.h"
@@ -114,18 +115,33 @@ void CheckWindow::load(const LotteryInfo &lottery)
 
 std::optional<Draw> CheckWindow::askDraw(QWidget *owner)
 {
+    // The 期号 says which rules the draw is checked by (大乐透's changed at
+    // 26014): the next one is proposed. Left out, the newest rules apply.
+    QString proposal = QString::fromStdString(proposedIssue(m_draws));
+    if (!proposal.isEmpty())
+        proposal += QLatin1Char(' ');
     const std::optional<QString> typed = m_services.desktop.askText(
         owner, QStringLiteral("核对开奖号码"),
-        QString::fromStdString(drawPrompt(quotedText(m_lottery.name).toStdString(), m_shape)));
+        QString::fromStdString(checkDrawPrompt(quotedText(m_lottery.name).toStdString(), m_shape)), proposal);
     if (!typed)
         return std::nullopt;
-    auto parsed = parseDrawNumbers(typed->toStdString(), m_shape);
-    if (!parsed.accepted()) {
-        m_services.desktop.message(owner, MessageKind::Plain, applicationTitle(),
-                                   QString::fromStdString(typedDrawRefusal(parsed.refusal())));
-        return std::nullopt;
+    // A line that starts with a 期号 (five digits or more) is read as one;
+    // two digits are a number, never a 期号.
+    const std::string text = typed->toStdString();
+    const bool issued = typed->simplified().section(QLatin1Char(' '), 0, 0).size() >= 5;
+    std::string reason;
+    if (issued) {
+        auto parsed = parseDrawLine(text, m_shape);
+        if (parsed.accepted())
+            return std::move(parsed.value());
+        reason = parsed.refusal();
     }
-    return std::move(parsed.value());
+    auto numbers = parseDrawNumbers(text, m_shape);
+    if (numbers.accepted())
+        return std::move(numbers.value());
+    m_services.desktop.message(owner, MessageKind::Plain, applicationTitle(),
+                               QString::fromStdString(typedDrawRefusal(issued ? reason : numbers.refusal())));
+    return std::nullopt;
 }
 
 void CheckWindow::checkDraw(const LotteryInfo &lottery)
@@ -275,7 +291,7 @@ void CheckWindow::showCheck(const Draw &draw)
     m_checkModel->reset(
         headers, static_cast<int>(m_bets.size()), [this, columns](int row, int column, int role) -> QVariant {
             // The amount of a prize that depends on the pool names both
-            // tiers, longer than the column: its tooltip shows it whole.
+            // tiers: its tooltip shows it whole where the window is narrow.
             const Column shown = columns[static_cast<size_t>(column)];
             if (role != Qt::DisplayRole && !(role == Qt::ToolTipRole && shown == Money))
                 return {};
@@ -299,8 +315,9 @@ void CheckWindow::showCheck(const Draw &draw)
                 return QString::fromStdString(prizeText(check, m_check.highCondition));
             }
         });
-    checkTable->setColumnWidth(0, 48);
-    checkTable->setColumnWidth(1, 200);
+    // Each column as wide as what it holds: an amount of both tiers is
+    // long, the hit counts are short.
+    checkTable->resizeColumnsToContents();
     summaryLabel->setText(QString::fromStdString(m_check.summary()) + misfitWord(m_grid));
     m_grid.setDraw(draw, m_lottery.lottery);
 }

@@ -98,7 +98,7 @@ void CheckWindow::runHistory()
     historySummaryLabel->setText(text + misfitWord(m_grid));
     m_historyModel->reset(
         {QStringLiteral("序号"), QStringLiteral("投注号码"), QStringLiteral("最好奖级"),
-         QStringLiteral("各奖级次数")},
+         QStringLiteral("各奖级次数"), QStringLiteral("奖金合计")},
         static_cast<int>(m_history.size()), [this](int row, int column, int role) -> QVariant {
             if (role != Qt::DisplayRole)
                 return {};
@@ -112,11 +112,12 @@ void CheckWindow::runHistory()
                 if (check.rated == 0)
                     return QString::fromStdString(mostHitsText(check, m_shape));
                 return check.best.empty() ? QStringLiteral("未中奖") : QString::fromStdString(check.best);
-            default:
+            case 3:
                 return check.rated == 0 ? QStringLiteral("—")
                                         : QString::fromStdString(levelCountsText(check));
+            default:
+                return check.rated == 0 ? QStringLiteral("—") : QString::fromStdString(historyWonText(check));
             }
         });
-    historyTable->setColumnWidth(0, 48);
-    historyTable->setColumnWidth(1, 200);
+    historyTable->resizeColumnsToContents();
 }

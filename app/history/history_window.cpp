@@ -9,6 +9,7 @@
 #include "history/check_text.h"
 #include "history/draw_text.h"
 #include "history/history_store.h"
+#include "history/next_issue.h"
 #include "results/save_name.h"
 #include "ui/desktop.h"
 #include "ui/file_edge.h"
@@ -37,6 +38,11 @@ QPushButton *button(QWidget *parent, const char *name, const QString &text)
     result->setAutoDefault(false);
     return result;
 }
+
+// The narrowest the window is useful at (its buttons, a few chart columns),
+// and how much of the main window, from its left, holds its grid.
+constexpr int kLeastWidth = 480;
+constexpr int kMainGridRight = 470;
 
 } // namespace
 
@@ -114,10 +120,15 @@ void HistoryWindow::showLottery(const LotteryInfo &lottery)
 {
     followLottery(lottery);
     if (!isVisible()) {
-        // Wide enough for the whole chart where the screen allows.
-        const int wanted = trendPictureSize(*m_trendModel, 0).width() + 64;
-        const int room = screen() ? screen()->availableGeometry().width() - 40 : wanted;
-        resize(std::max(width(), std::min(wanted, room)), height());
+        // Wide enough for the whole chart where the screen beside the main
+        // window allows, so that the player picks and reads at once; the
+        // chart scrolls within a narrower window.
+        const int wanted = std::max(kLeastWidth, trendPictureSize(*m_trendModel, 0).width() + 64);
+        const QWidget *main = parentWidget();
+        const int shown = main && screen() ? widthBeside(main->frameGeometry(), wanted, kLeastWidth,
+                                                         kMainGridRight, screen()->availableGeometry())
+                                           : wanted;
+        resize(shown, height());
     }
     placeBesideParent(this);
     show();
@@ -217,25 +228,35 @@ void HistoryWindow::btnexportClick()
 
 void HistoryWindow::btnadddrawClick()
 {
-    const std::optional<QString> typed = m_services.desktop.askText(
-        this, QStringLiteral("添加开奖号码"),
-        QString::fromStdString(drawPrompt(quotedText(m_lottery.name).toStdString(), m_shape, true)));
-    if (!typed)
-        return;
-    auto parsed = parseDrawLine(typed->toStdString(), m_shape);
-    if (!parsed.accepted()) {
-        m_services.desktop.message(this, MessageKind::Plain, windowTitle(),
-                                   QString::fromStdString(typedDrawRefusal(parsed.refusal())));
+    // A refused line comes back to be corrected, not typed again; the
+    // first question proposes the next 期号.
+    QString typed = QString::fromStdString(proposedIssue(m_draws));
+    if (!typed.isEmpty())
+        typed += QLatin1Char(' ');
+    while (true) {
+        const std::optional<QString> answer = m_services.desktop.askText(
+            this, QStringLiteral("添加开奖号码"),
+            QString::fromStdString(drawPrompt(quotedText(m_lottery.name).toStdString(), m_shape, true)),
+            typed);
+        if (!answer)
+            return;
+        typed = *answer;
+        auto parsed = parseDrawLine(typed.toStdString(), m_shape);
+        if (!parsed.accepted()) {
+            m_services.desktop.message(this, MessageKind::Plain, windowTitle(),
+                                       QString::fromStdString(typedDrawRefusal(parsed.refusal())));
+            continue;
+        }
+        Draw draw = std::move(parsed.value());
+        draw.lottery = m_lottery.name.toStdString();
+        if (const auto refusal = store().addDraw(draw)) {
+            m_services.desktop.message(this, MessageKind::Plain, windowTitle(),
+                                       QString::fromStdString(refusal->message));
+            continue;
+        }
+        reload();
         return;
     }
-    Draw draw = std::move(parsed.value());
-    draw.lottery = m_lottery.name.toStdString();
-    if (const auto refusal = store().addDraw(draw)) {
-        m_services.desktop.message(this, MessageKind::Plain, windowTitle(),
-                                   QString::fromStdString(refusal->message));
-        return;
-    }
-    reload();
 }
 
 void HistoryWindow::btndeleteClick()

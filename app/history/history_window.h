@@ -95,6 +95,7 @@ public:
     QCheckBox *showBetsCheck = nullptr;
     QPushButton *savePictureButton = nullptr;
     QPushButton *printChartButton = nullptr;
+    QLabel *trendNoteLabel = nullptr; // how the rows under the draws are counted
 
     QComboBox *recentList = nullptr;
     QComboBox *zoneList = nullptr;

@@ -29,7 +29,7 @@
 namespace {
 
 // The spans of draws a chart or the statistics cover; 0 stands for all.
-constexpr int kSpans[] = {30, 50, 100, 0};
+constexpr int kSpans[] = {30, 50, 100, 200, 0};
 
 QComboBox *spanList(QWidget *parent, const char *name, int chosen)
 {
@@ -76,6 +76,10 @@ void HistoryWindow::createTrendTab()
     trendView = new TrendView(m_trendModel, page);
     trendView->setObjectName(QStringLiteral("trendView"));
     layout->addWidget(trendView, 1);
+    trendNoteLabel = new QLabel(TrendModel::statsNote(), page);
+    trendNoteLabel->setObjectName(QStringLiteral("trendNoteLabel"));
+    trendNoteLabel->setWordWrap(true);
+    layout->addWidget(trendNoteLabel);
     tabs->addTab(page, QStringLiteral("走势图"));
 
     connectGuarded(m_services.desktop, rangeList, &QComboBox::activated, this, &HistoryWindow::comrangeClick);
@@ -153,19 +157,20 @@ void HistoryWindow::showStats()
     const QString span = spanOf(recentList) && chart.rowCount() == spanOf(recentList)
                              ? QStringLiteral("最近%1期").arg(chart.rowCount())
                              : QStringLiteral("全部%1期").arg(chart.rowCount());
-    hotLabel->setText(QStringLiteral("%1热号（出现最多）：%2").arg(span, numbersText(heat.hot, digits)));
-    coldLabel->setText(QStringLiteral("%1冷号（出现最少）：%2").arg(span, numbersText(heat.cold, digits)));
+    hotLabel->setText(QStringLiteral("%1热号（出现最多）：%2")
+                          .arg(span, QString::fromStdString(heatListText(heat.hot, heat.hotTied, digits))));
+    coldLabel->setText(
+        QStringLiteral("%1冷号（出现最少）：%2")
+            .arg(span, QString::fromStdString(heatListText(heat.cold, heat.coldTied, digits))));
 
     std::vector<FrequencyBars::Bar> bars;
     for (int c = 0; c < chart.columnCount(); ++c) {
         if (chart.group(c) != chosen)
             continue;
         const int number = chart.number(c);
-        const auto among = [number](const std::vector<int> &list) {
-            return std::find(list.begin(), list.end(), number) != list.end();
-        };
-        const FrequencyBars::Heat level = among(heat.hot)    ? FrequencyBars::Hot
-                                          : among(heat.cold) ? FrequencyBars::Cold
+        const Heat is = heatOf(heat, number);
+        const FrequencyBars::Heat level = is == Heat::Hot    ? FrequencyBars::Hot
+                                          : is == Heat::Cold ? FrequencyBars::Cold
                                                              : FrequencyBars::Plain;
         bars.push_back({numbersText({number}, digits), chart.stats(c).appearances, level});
     }

@@ -31,6 +31,26 @@ inline QPoint placeBeside(const QRect &main, const QSize &size, const QRect &are
     return place.topLeft();
 }
 
+// How wide a window that stands beside the main window (its frame `main`)
+// may be on the screen's free `area`, wanting `wanted` and useful from
+// `least`: the wider room right or left of the main window where that
+// holds `least`; else the room right of the main window's first `keep`
+// pixels (its grid), which placeBeside then leaves in sight; only where
+// even that is narrower than `least`, the area's width. Never wider than
+// wanted.
+inline int widthBeside(const QRect &main, int wanted, int least, int keep, const QRect &area)
+{
+    constexpr int kGap = 8; // as placeBeside
+    const int right = area.x() + area.width() - (main.x() + main.width() + kGap);
+    const int left = main.x() - kGap - area.x();
+    int room = std::max(right, left);
+    if (room < least)
+        room = area.x() + area.width() - (main.x() + keep + kGap);
+    if (room < least)
+        room = area.width();
+    return std::min(wanted, room);
+}
+
 // Places a window that stands beside the main window as placeBeside says,
 // each time it is shown from hidden; a window in sight stays where the
 // player put it.

@@ -194,7 +194,16 @@ TEST_F(AddDialogTest, BackZoneFieldsOpenBelowAndAddATwoZoneLottery)
     QTest::mouseClick(dialog.chkhouqu, Qt::LeftButton, {}, QPoint(4, 10));
     ASSERT_TRUE(dialog.chkhouqu->isChecked());
     EXPECT_TRUE(dialog.edthouquname->isVisibleTo(&dialog));
-    EXPECT_GE(dialog.height(), dialog.edthouqusel->geometry().bottom());
+    // The buttons stand below the fields, and the keyboard reaches them last.
+    EXPECT_GT(dialog.btnadd->geometry().top(), dialog.edthouqusel->geometry().bottom());
+    EXPECT_EQ(dialog.btnext->geometry().top(), dialog.btnadd->geometry().top());
+    EXPECT_GE(dialog.height(), dialog.btnadd->geometry().bottom());
+    std::vector<QWidget *> chain{dialog.edtcaisel};
+    while (chain.size() < 7)
+        chain.push_back(chain.back()->nextInFocusChain());
+    EXPECT_EQ(chain,
+              (std::vector<QWidget *>{dialog.edtcaisel, dialog.chkhouqu, dialog.edthouquname,
+                                      dialog.edthouqusum, dialog.edthouqusel, dialog.btnadd, dialog.btnext}));
     EXPECT_EQ(dialog.edthouqusum->geometry().x(), dialog.edtcaisum->geometry().x());
     EXPECT_EQ(dialog.edthouqusel->geometry().x(), dialog.edtcaisel->geometry().x());
 

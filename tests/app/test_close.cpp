@@ -46,6 +46,17 @@ TEST_F(CloseTest, UnsavedBetsAreAskedAbout)
     EXPECT_FALSE(QFile::exists(file()));
 }
 
+// The window's own close asks the same; 不保存 closes it.
+TEST_F(CloseTest, NotSavingClosesTheWindow)
+{
+    Tfrmmain &w = openWithBet();
+    desktop.answers = {Desktop::Answer::No};
+    EXPECT_TRUE(w.close());
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(desktop.questions.size(), 1u);
+    EXPECT_FALSE(QFile::exists(file()));
+}
+
 TEST_F(CloseTest, SaveSavesAndClosesUnlessTheSaveIsCancelled)
 {
     Tfrmmain &w = openWithBet();

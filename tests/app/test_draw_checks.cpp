@@ -133,7 +133,8 @@ TEST_F(DrawCheckTest, HistoryCountsEachLevelOverEveryStoredDraw)
     EXPECT_EQ(column(check->historyTable, 2),
               (QStringList{QStringLiteral("一等奖"), QStringLiteral("未中奖")}));
     EXPECT_EQ(column(check->historyTable, 3),
-              (QStringList{QStringLiteral("一等奖1次，二等奖2次，三等奖1次"), QStringLiteral("未中奖")}));
+              (QStringList{QStringLiteral("一等奖（浮动）1次，二等奖（50元）2次，三等奖（5元）1次"),
+                           QStringLiteral("未中奖")}));
 }
 
 TEST_F(DrawCheckTest, RowsThatAreNoBetsOfTheLotteryAreMarkedAndLeftOutOfBothChecks)
@@ -219,6 +220,8 @@ TEST_F(DrawCheckTest, TwoZoneBetsAreCheckedZoneByZoneByTheRulesOfTheDrawsIssue)
     CheckWindow *check = w.checkWindow();
     ASSERT_TRUE(check->isVisible());
     EXPECT_EQ(check->drawList->currentText(), QStringLiteral("2026020期 01 02 03 04 05 06 + 07"));
+    EXPECT_EQ(check->checkTable->model()->headerData(2, Qt::Horizontal).toString(),
+              QStringLiteral("红球命中"));
     EXPECT_EQ(check->checkTable->model()->headerData(3, Qt::Horizontal).toString(),
               QStringLiteral("蓝球命中"));
     EXPECT_EQ(column(check->checkTable, 1).first(), QStringLiteral("01 02 03 04 05 06 + 07"));
@@ -244,9 +247,25 @@ TEST_F(DrawCheckTest, TwoZoneBetsAreCheckedZoneByZoneByTheRulesOfTheDrawsIssue)
     EXPECT_EQ(check->summaryLabel->text(),
               QStringLiteral("共5注 投入10元 中奖4注 奖金3205元（另有浮动奖1注）"));
 
+    // A typed draw is checked by the rules of its 期号, the next one
+    // proposed; without one, by the newest rules (福运奖 ended at 2026076).
+    const std::vector<std::pair<QString, QString>> typed = {
+        {QStringLiteral("2026010 01 02 03 04 05 06 + 07"), QStringLiteral("未中奖")},
+        {QStringLiteral("2026030 01 02 03 04 05 06 + 07"), QStringLiteral("福运奖")},
+        {QStringLiteral("01 02 03 04 05 06 + 07"), QStringLiteral("未中奖")},
+    };
+    for (const auto &[line, level] : typed) {
+        desktop.textAnswers = {line};
+        QTest::mouseClick(check->typeDrawButton, Qt::LeftButton);
+        EXPECT_EQ(desktop.askedTexts.back(), QStringLiteral("2026021 "));
+        EXPECT_EQ(column(check->checkTable, 4).last(), level) << line.toStdString();
+    }
+    EXPECT_EQ(check->drawList->currentText(), QStringLiteral("输入的号码 01 02 03 04 05 06 + 07"));
+
     checkHistory();
     EXPECT_EQ(column(check->historyTable, 2).last(), QStringLiteral("福运奖"));
-    EXPECT_EQ(column(check->historyTable, 3).last(), QStringLiteral("福运奖1次"));
+    EXPECT_EQ(column(check->historyTable, 3).last(), QStringLiteral("福运奖（2026014期起规则，5元）1次"));
+    EXPECT_EQ(column(check->historyTable, 4).last(), QStringLiteral("5元"));
 }
 
 TEST(WindowPlace, ACheckOrHistoryWindowGoesBesideTheMainWindowWhereTheScreenHasRoom)
@@ -261,4 +280,24 @@ TEST(WindowPlace, ACheckOrHistoryWindowGoesBesideTheMainWindowWhereTheScreenHasR
     // window's buttons, leaving its grid (x 629 to 1070) in sight.
     EXPECT_EQ(placeBeside(QRect(617, 274, 685, 531), check, screen), QPoint(1159, 300));
     EXPECT_EQ(placeBeside(QRect(0, 0, 685, 531), QSize(1240, 580), QRect(0, 0, 1280, 1024)), QPoint(39, 0));
+}
+
+// The history window takes the room beside the main window, never the
+// whole screen over it, so that the player picks numbers and reads the
+// chart at once.
+TEST(WindowPlace, TheHistoryWindowIsAsWideAsTheRoomBesideTheMainWindow)
+{
+    const QRect wide(0, 0, 1920, 1040);
+    EXPECT_EQ(widthBeside(QRect(617, 274, 685, 531), 1240, 480, 470, wide), 610);
+    EXPECT_EQ(widthBeside(QRect(10, 100, 685, 531), 700, 480, 470, wide), 700);
+    EXPECT_EQ(widthBeside(QRect(1225, 100, 685, 531), 1240, 480, 470, wide), 1217);
+    // A 1280-wide screen has no such room either side of a centred main
+    // window: the window stands right of the grid, over the buttons.
+    const QRect narrow(0, 0, 1280, 1024);
+    const QRect main(297, 246, 685, 531);
+    const int width = widthBeside(main, 1240, 480, 470, narrow);
+    EXPECT_EQ(width, 505);
+    EXPECT_GE(placeBeside(main, QSize(width, 580), narrow).x(), main.x() + 470);
+    // Too small a screen for anything beside: the window may cover it.
+    EXPECT_EQ(widthBeside(QRect(0, 0, 685, 531), 1240, 480, 470, QRect(0, 0, 800, 600)), 800);
 }

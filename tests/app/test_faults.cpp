@@ -199,7 +199,8 @@ TEST_F(FaultTest, HostileLotteryNamesShowAsTyped)
     fillGrid(w, 1);
     desktop.textAnswers = {QStringLiteral("1 2 3 4 5 6")};
     w.checkDraw();
-    EXPECT_EQ(desktop.askedLabels, QStringList{QStringLiteral("请输入%2%1<h1>彩的6个开奖号码：")});
+    EXPECT_EQ(desktop.askedLabels,
+              QStringList{QStringLiteral("请输入%2%1<h1>彩的期号（可省略）和6个开奖号码：")});
     pick(w.comcainame, QString(3000, QLatin1Char('x')));
     ASSERT_EQ(desktop.messages.size(), 1u);
     EXPECT_LT(desktop.messages[0].text.size(), 120) << desktop.messages[0].text.toStdString();

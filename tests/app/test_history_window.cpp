@@ -9,6 +9,7 @@
 #include "views/trend_model.h"
 #include "views/trend_paint.h"
 #include "views/trend_picture.h"
+#include "views/trend_view.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -80,6 +81,7 @@ TEST_F(HistoryWindowTest, ImportListsDrawsNewestFirstAndNamesTheLinesItLeftOut)
                                                             "2026001 2026-01-01 01 02 03 04 05 07 + 07\r\n"));
     import(h, file);
     EXPECT_EQ(desktop.dialogs.back().title, QStringLiteral("导入开奖号码"));
+    EXPECT_EQ(desktop.dialogs.back().filter, QStringLiteral("文本文件(*.txt)|*.txt|所有文件(*.*)|*.*"));
     EXPECT_EQ(desktop.dialogs.back().initialFolder, dir.file(QStringLiteral("附属/")));
     ASSERT_EQ(desktop.messages.size(), 1u);
     EXPECT_EQ(desktop.messages.back().text,
@@ -141,8 +143,12 @@ TEST_F(HistoryWindowTest, TypedDrawsAreAddedDeletedOnlyWhenConfirmedAndExported)
     for (int i = 0; i < 4; ++i)
         QTest::mouseClick(h.addDrawButton, Qt::LeftButton);
     EXPECT_EQ(desktop.askedTitles.front(), QStringLiteral("添加开奖号码"));
+    // A refused line comes back to be corrected; each new one proposes the next 期号.
+    EXPECT_EQ(desktop.askedTexts.mid(0, 4),
+              (QStringList{QString(), QStringLiteral("2026004 "), QStringLiteral("2026004 01 02 03"),
+                           QStringLiteral("2026003 01 02 03 04 05 06 + 01")}));
     EXPECT_EQ(desktop.messageTexts(),
-              (QStringList{QStringLiteral("开奖号码有误：应有7个号码（前区6个，蓝球1个），读到3个！"),
+              (QStringList{QStringLiteral("开奖号码有误：应有7个号码（红球6个，蓝球1个），读到3个！"),
                            QStringLiteral("期号2026003已经存在，未添加。")}));
     EXPECT_EQ(issues(h), (QStringList{QStringLiteral("2026004"), QStringLiteral("2026003")}));
     EXPECT_EQ(cell(h.drawTable->model(), 1, 2), QStringLiteral("03 05 07 09 11 13 + 01"));
@@ -184,7 +190,7 @@ TEST_F(HistoryWindowTest, ChartOfASmallHistoryShowsBallsMissesTheRowsUnderAndThe
     HistoryWindow &h = openHistory();
     import(h, writeFile(QStringLiteral("五选二.txt"), "1 1 2\n2 1 3\n3 4 5\n4 1 5\n5 2 3\n6 1 2\n"));
     const TrendModel &chart = h.trend();
-    ASSERT_EQ(chart.rowCount(), 6 + 4);
+    ASSERT_EQ(chart.rowCount(), 6 + 5);
     ASSERT_EQ(chart.columnCount(), 5 + 4);
 
     QStringList three; // the column of 03
@@ -201,12 +207,19 @@ TEST_F(HistoryWindowTest, ChartOfASmallHistoryShowsBallsMissesTheRowsUnderAndThe
               (QStringList{QStringLiteral("9"), QStringLiteral("1"), QStringLiteral("1:1"),
                            QStringLiteral("2:0")}));
     EXPECT_EQ(chart.headerData(6, Qt::Vertical, Qt::DisplayRole).toString(), QStringLiteral("出现次数"));
-    EXPECT_EQ(
-        (QStringList{cell(&chart, 6, 0), cell(&chart, 7, 0), cell(&chart, 8, 0), cell(&chart, 9, 0)}),
-        (QStringList{QStringLiteral("4"), QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2")}));
-    EXPECT_EQ(
-        (QStringList{cell(&chart, 6, 3), cell(&chart, 7, 3), cell(&chart, 8, 3), cell(&chart, 9, 3)}),
-        (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("1")}));
+    EXPECT_EQ(chart.headerData(7, Qt::Vertical, Qt::DisplayRole).toString(), QStringLiteral("当前遗漏"));
+    const auto statsOf = [&](int column) {
+        QStringList values;
+        for (int row = 6; row < 11; ++row)
+            values << cell(&chart, row, column);
+        return values.join(QLatin1Char(' '));
+    };
+    EXPECT_EQ(statsOf(0), QStringLiteral("4 0 0 1 2"));
+    EXPECT_EQ(statsOf(3), QStringLiteral("1 3 2 3 1"));
+    // The chart says how the 遗漏 rows are counted.
+    EXPECT_TRUE(
+        chart.headerData(9, Qt::Vertical, Qt::ToolTipRole).toString().contains(QStringLiteral("之前")));
+    EXPECT_TRUE(h.trendNoteLabel->text().contains(QStringLiteral("（出现次数 + 1）")));
 
     // The player's bets as the last row: how many hold each number.
     QTest::mouseClick(h.tabs->tabBar(), Qt::LeftButton, {}, h.tabs->tabBar()->tabRect(1).center());
@@ -214,38 +227,56 @@ TEST_F(HistoryWindowTest, ChartOfASmallHistoryShowsBallsMissesTheRowsUnderAndThe
     desktop.fileAnswers.push_back(writeFile(QStringLiteral("投注.txt"), "01 02 \r\n02 05 \r\n"));
     QTest::mouseClick(window->btnload, Qt::LeftButton);
     QTest::mouseClick(h.showBetsCheck, Qt::LeftButton);
-    ASSERT_EQ(chart.rowCount(), 11);
-    EXPECT_EQ(chart.headerData(10, Qt::Vertical, Qt::DisplayRole).toString(), QStringLiteral("当前投注"));
-    EXPECT_EQ(chart.index(10, 1).data(TrendModel::MarkRole).toInt(), TrendModel::BetBall);
-    EXPECT_EQ(cell(&chart, 10, 1, Qt::ToolTipRole), QStringLiteral("2注含02"));
-    EXPECT_EQ(chart.index(10, 2).data(TrendModel::MarkRole).toInt(), TrendModel::NoMark);
+    ASSERT_EQ(chart.rowCount(), 12);
+    EXPECT_EQ(chart.headerData(11, Qt::Vertical, Qt::DisplayRole).toString(), QStringLiteral("当前投注"));
+    EXPECT_EQ(chart.index(11, 1).data(TrendModel::MarkRole).toInt(), TrendModel::BetBall);
+    EXPECT_EQ(cell(&chart, 11, 1, Qt::ToolTipRole), QStringLiteral("2注含02"));
+    EXPECT_EQ(chart.index(11, 2).data(TrendModel::MarkRole).toInt(), TrendModel::NoMark);
 
     // A picture of the whole chart, and paper.
     const QString picture = dir.file(QStringLiteral("附属/走势图.png"));
     desktop.fileAnswers.push_back(picture);
     QTest::mouseClick(h.savePictureButton, Qt::LeftButton);
     EXPECT_EQ(desktop.messageTexts().back(), QStringLiteral("成功保存！"));
-    EXPECT_EQ(QImage(picture).size(), trendPictureSize(chart, 11));
+    EXPECT_EQ(QImage(picture).size(), trendPictureSize(chart, 12));
     const QString paper = dir.file(QStringLiteral("附属/走势图.pdf"));
     desktop.printTargets.push_back(paper);
     QTest::mouseClick(h.printChartButton, Qt::LeftButton);
     EXPECT_EQ(pdfPages(paper), 1);
 
     // 统计: over all six draws (fewer than the fifty asked for).
-    EXPECT_EQ(h.hotLabel->text(), QStringLiteral("全部6期热号（出现最多）：01 02 03"));
-    EXPECT_EQ(h.coldLabel->text(), QStringLiteral("全部6期冷号（出现最少）：04 03 05"));
+    // Counts 4 3 2 1 2: three each way would name 03 and 05 both; they are neither.
+    EXPECT_EQ(h.hotLabel->text(), QStringLiteral("全部6期热号（出现最多）：01 02"));
+    EXPECT_EQ(h.coldLabel->text(), QStringLiteral("全部6期冷号（出现最少）：04"));
     std::vector<int> counts;
     for (const FrequencyBars::Bar &bar : h.frequencyBars->bars())
         counts.push_back(bar.count);
     EXPECT_EQ(counts, (std::vector<int>{4, 3, 2, 1, 2}));
     EXPECT_EQ(h.frequencyBars->bars()[3].heat, FrequencyBars::Cold);
+    EXPECT_EQ(h.frequencyBars->bars()[2].heat, FrequencyBars::Plain);
+
+    // 统计 counts over its own span, not the chart's.
+    import(h, writeFile(QStringLiteral("更多.txt"), [] {
+               std::string lines;
+    for (int issue = 7; issue <= 40; ++issue)
+        lines += std::to_string(issue) + " 3 4\n";
+    return lines;
+}()));
+h.rangeList->setCurrentIndex(2);
+emit h.rangeList->activated(2);          // 最近100期: all 40
+EXPECT_EQ(chart.rowCount(), 40 + 5 + 1); // and the bets
+h.recentList->setCurrentIndex(0);
+emit h.recentList->activated(0); // 最近30期
+EXPECT_TRUE(h.hotLabel->text().startsWith(QStringLiteral("最近30期热号（出现最多）：03 04")))
+    << h.hotLabel->text().toStdString();
 }
 
 TEST_F(HistoryWindowTest, AnOpenHistoryFollowsTheLotteryThePlayerSwitchesTo)
 {
     dir.writeCatalogue(
         {{QStringLiteral("五选二"), QStringLiteral("0"), QStringLiteral("5"), QStringLiteral("2")},
-         {QStringLiteral("六选三"), QStringLiteral("0"), QStringLiteral("6"), QStringLiteral("3")}});
+         {QStringLiteral("六选三"), QStringLiteral("0"), QStringLiteral("6"), QStringLiteral("3")},
+         {QStringLiteral("十选二"), QStringLiteral("0"), QStringLiteral("10"), QStringLiteral("2")}});
     HistoryWindow &h = openHistory();
     import(h, writeFile(QStringLiteral("五选二.txt"), "1 1 2\n2 1 3\n"));
     EXPECT_EQ(h.windowTitle(), QStringLiteral("开奖历史 - 五选二"));
@@ -254,6 +285,33 @@ TEST_F(HistoryWindowTest, AnOpenHistoryFollowsTheLotteryThePlayerSwitchesTo)
     EXPECT_EQ(h.windowTitle(), QStringLiteral("开奖历史 - 六选三"));
     EXPECT_EQ(h.drawCountLabel->text(), QStringLiteral("六选三：共0期开奖号码"));
     EXPECT_EQ(h.trend().columnCount(), 6 + 4);
+    // The columns of a chart of another size each get their width anew.
+    pick(window->comcainame, QStringLiteral("十选二"));
+    ASSERT_EQ(h.trend().columnCount(), 10 + 4);
+    for (int c = 0; c < 10; ++c)
+        EXPECT_EQ(h.trendView->columnWidth(c), kTrendMetrics.numberWidth) << c;
+    for (int c = 10; c < 14; ++c)
+        EXPECT_EQ(h.trendView->columnWidth(c), kTrendMetrics.figureWidth) << c;
+}
+
+// Every printed page shows its last row whole, the line under it included,
+// and holds as many rows as fit.
+TEST(TrendPrint, EveryPageEndsOnAWholeRow)
+{
+    const TrendMetrics &m = kTrendMetrics;
+    for (const int chartWidth : {200, 1000, 2300}) {
+        for (const QSize page : {QSize(800, 1100), QSize(4800, 6600), QSize(1100, 800), QSize(9600, 6000)}) {
+            const int rows = trendRowsPerPage(page, chartWidth);
+            const double scale = static_cast<double>(page.width()) / chartWidth;
+            EXPECT_LE((m.headerHeight + rows * m.rowHeight + 1) * scale, page.height())
+                << chartWidth << " on " << page.width() << "x" << page.height();
+            if (rows > 1) {
+                EXPECT_GT((m.headerHeight + (rows + 1) * m.rowHeight + 1) * scale, page.height());
+            }
+        }
+    }
+    // A page whose height is exactly a whole number of rows keeps room for the closing line.
+    EXPECT_EQ(trendRowsPerPage(QSize(1000, m.headerHeight + 10 * m.rowHeight), 1000), 9);
 }
 
 TEST(TrendCell, AFigureWiderThanItsColumnIsDrawnSmallerNotCut)

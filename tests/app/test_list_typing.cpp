@@ -59,12 +59,15 @@ TEST_F(ListTypingTest, TypingALotteryNameNeverSelectsIt)
     QTest::keyClick(w.comcainame, Qt::Key_Tab);
     EXPECT_NE(QApplication::focusWidget(), w.comcainame);
     expectUnchanged(w, boxes);
+    // A name left in the list would say another lottery is current.
+    EXPECT_EQ(w.comcainame->currentText(), QStringLiteral("双色球"));
 
     // The steps that crashed: a typed name, then a click on a number box.
     typeInto(w.comcainame, QStringLiteral("大乐透"));
     QTest::mouseClick(boxes[2], Qt::LeftButton);
     EXPECT_EQ(QApplication::focusWidget(), boxes[2]);
     expectUnchanged(w, boxes);
+    EXPECT_EQ(w.comcainame->currentText(), QStringLiteral("双色球"));
     QApplication::processEvents(); // the box selects its text on focus
     QTest::keyClicks(boxes[2], QStringLiteral("9"));
     EXPECT_EQ(boxes[2]->text(), QStringLiteral("9"));

@@ -17,7 +17,9 @@ TEST_F(MainWindowTest, OpensWithTheFirstLotteryAndEveryListOnItsDefault)
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Korvel自动选号器"));
 
     EXPECT_EQ(w.comcainame->currentText(), QStringLiteral("双色球"));
-    EXPECT_EQ(w.currentLottery(), (LotteryInfo{QStringLiteral("双色球"), {0, 33, 6, "蓝球", 16, 1}}));
+    Lottery ssq{0, 33, 6, "蓝球", 16, 1};
+    ssq.frontName = "红球";
+    EXPECT_EQ(w.currentLottery(), (LotteryInfo{QStringLiteral("双色球"), ssq}));
     EXPECT_EQ(w.optcaitype->itemIndex(), 0);
     EXPECT_EQ(w.edtcaisum->text(), QStringLiteral("33+16"));
     EXPECT_EQ(w.edtcaisel->text(), QStringLiteral("6+1"));

@@ -165,8 +165,9 @@ TEST_F(TwoZoneWindowTest, DrawCheckAndCopyKeepTheZonesApart)
     convert(w, kEntries); // 02 03 04 16 31 32 + 02
     desktop.textAnswers = {QStringLiteral("02 05 09 16 20 33 + 02")};
     act(w, "actCheckDraw")->trigger();
-    EXPECT_EQ(desktop.askedLabels,
-              QStringList{QStringLiteral("请输入双色球的6个开奖号码和1个蓝球号码（用“+”隔开）：")});
+    EXPECT_EQ(
+        desktop.askedLabels,
+        QStringList{QStringLiteral("请输入双色球的期号（可省略）、6个红球号码和1个蓝球号码（用“+”隔开）：")});
     const ResultGridModel &grid = w.resultGrid();
     for (int column = 0; column < 7; ++column)
         EXPECT_EQ(grid.data(grid.index(0, column), Qt::BackgroundRole).isValid(),
@@ -225,7 +226,8 @@ TEST_F(TwoZoneWindowTest, UndoAcrossASelectionBringsBackTheBackZone)
     EXPECT_EQ(cells(w, 1).substr(0, 2), "1 ");
 
     act(w, "actUndo")->trigger(); // back to 双色球 and its two bets
-    EXPECT_EQ(w.currentLottery(), (LotteryInfo{QStringLiteral("双色球"), {Lotto, 33, 6, "蓝球", 16, 1}}));
+    EXPECT_EQ(w.currentLottery().name, QStringLiteral("双色球"));
+    EXPECT_EQ(w.currentLottery().lottery.numberCount(), 7);
     const auto boxes = visibleBoxes();
     ASSERT_EQ(boxes.size(), 7u);
     EXPECT_TRUE(tinted(boxes[6]));

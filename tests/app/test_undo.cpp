@@ -52,6 +52,32 @@ protected:
     }
 };
 
+// Right after a pick the list's text line has the focus and nothing of its
+// own to undo: Ctrl+Z and Ctrl+Y act on the grid. A box with typing of its
+// own undoes that first.
+TEST_F(UndoTest, UndoKeysReachTheGridFromATextBoxWithNothingToUndo)
+{
+    Tfrmmain &w = openShown();
+    convert(w, 0);
+    const QStringList sixes = rows(w);
+    pick(w.comcainame, QStringLiteral("福彩3D"));
+    w.comcainame->setFocus();
+    QTest::keyClick(w.comcainame, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(w.currentLottery().name, QStringLiteral("双色球"));
+    EXPECT_EQ(rows(w), sixes);
+    QTest::keyClick(w.comcainame, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(w.currentLottery().name, QStringLiteral("福彩3D"));
+
+    QLineEdit *box = visibleBoxes()[0];
+    box->setFocus();
+    QTest::keyClicks(box, QStringLiteral("7"));
+    QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(box->text(), QString());
+    EXPECT_EQ(w.currentLottery().name, QStringLiteral("福彩3D"));
+    QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(w.currentLottery().name, QStringLiteral("双色球"));
+}
+
 // The player's steps that lost bets: 双色球 bets, a pick of 福彩3D, undo,
 // 转换号码, save. Undo brings the lottery back with its bets, so the rows
 // keep their six numbers and the file holds them all.
@@ -107,7 +133,7 @@ TEST_F(UndoTest, UndoingASelectionBringsBackTheLotteryWithItsBets)
     // The draw asked for is the 双色球 draw.
     desktop.textAnswers = {QStringLiteral("01 02 03 04 05 06")};
     w.findChild<QAction *>(QStringLiteral("actCheckDraw"))->trigger();
-    EXPECT_EQ(desktop.askedLabels.value(0), QStringLiteral("请输入双色球的6个开奖号码："));
+    EXPECT_EQ(desktop.askedLabels.value(0), QStringLiteral("请输入双色球的期号（可省略）和6个开奖号码："));
 }
 
 // An undo used to drop the grid it replaced: bets made after a selection

@@ -2,6 +2,8 @@
 // too, the keyboard order, the banner strip, the lists, the grid's shape.
 #include "main_window_fixture.h"
 
+#include "ui/qt_desktop.h"
+
 #include "../support/loopback_server.h"
 #include "app/chinese_ui.h"
 #include "base/gbk.h"
@@ -11,7 +13,9 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QGroupBox>
@@ -21,6 +25,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -150,6 +155,49 @@ TEST_F(WindowDetailTest, NumberBoxesStandInsideTheFrameOfTheirGroup)
     }
 }
 
+// 选择彩票's ninth lottery and 修正方法's twentieth method are in sight when
+// their lists open; a longer list gets a scroll bar.
+TEST_F(WindowDetailTest, EveryListShowsAllItsEntriesOrAScrollBar)
+{
+    Tfrmmain &w = openShown();
+    ASSERT_EQ(w.comcainame->count(), 9);
+    ASSERT_EQ(w.commode->count(), 20);
+    for (QComboBox *list : w.findChildren<QComboBox *>()) {
+        if (list->count() == 0)
+            continue;
+        list->showPopup();
+        QAbstractItemView *popup = list->view();
+        const int rows = popup->viewport()->height() / popup->sizeHintForRow(0);
+        EXPECT_TRUE(rows >= list->count() || popup->verticalScrollBar()->isVisible())
+            << list->objectName().toStdString() << ": " << rows << " of " << list->count();
+        list->hidePopup();
+    }
+}
+
+// Undo is 撤销 in the number boxes' menu as in the grid's, and both show its key.
+TEST_F(WindowDetailTest, TextBoxAndGridMenusNameUndoAlikeWithItsKey)
+{
+    Tfrmmain &w = openShown();
+    QLineEdit *box = visibleBoxes()[0];
+    QStringList entries;
+    QTimer::singleShot(0, [&entries] {
+        if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+            for (const QAction *entry : menu->actions())
+                entries << entry->text();
+            menu->close();
+        }
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), box->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(box, &event);
+    const QString undoKey = QKeySequence(QKeySequence::Undo).toString(QKeySequence::NativeText);
+    EXPECT_TRUE(entries.contains(QStringLiteral("撤销(&U)\t") + undoKey)) << entries.join(u'|').toStdString();
+    QAction *undo = w.findChild<QAction *>(QStringLiteral("actUndo"));
+    ASSERT_TRUE(undo);
+    EXPECT_EQ(undo->text(), QStringLiteral("撤销"));
+    EXPECT_EQ(undo->shortcut(), QKeySequence(QKeySequence::Undo));
+    EXPECT_TRUE(undo->isShortcutVisibleInContextMenu());
+}
+
 TEST_F(WindowDetailTest, RoutesAreToldApartInTheirPopupAndShowTheirStart)
 {
     Tfrmmain &w = openShown();
@@ -237,4 +285,13 @@ TEST_F(WindowDetailTest, LargerWindowGrowsTheGridAndKeepsTheButtonsBesideIt)
     w.resize(design);
     EXPECT_EQ(w.grdcode->geometry(), QRect(12, 336, 441, 153));
     EXPECT_EQ(w.GroupBox2->geometry(), QRect(472, 376, 193, 113));
+}
+
+// Qt's file dialogs get every filter a dialog offers, each named with its
+// patterns: the draw files' "所有文件" as well as their "文本文件".
+TEST(FileDialogFilters, EveryFilterReachesQtsDialog)
+{
+    EXPECT_EQ(qtFileFilter(QStringLiteral("文本文件(*.txt)|*.txt|所有文件(*.*)|*.*")),
+              QStringLiteral("文本文件(*.txt);;所有文件(*.*)"));
+    EXPECT_EQ(qtFileFilter(QStringLiteral("PNG图片|*.png")), QStringLiteral("PNG图片 (*.png)"));
 }

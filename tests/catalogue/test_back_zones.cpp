@@ -63,13 +63,36 @@ TEST(BackZoneCatalogue, ShippedRowsFollowTheCurrentRules)
     TestAppDir dir;
     const auto shipped = lotteries(dir.cataloguePath());
     ASSERT_EQ(shipped.size(), 9u);
-    EXPECT_EQ(shipped[0], (LotteryInfo{QStringLiteral("双色球"), {Lotto, 33, 6, "蓝球", 16, 1}}));
+    Lottery ssq{Lotto, 33, 6, "蓝球", 16, 1};
+    ssq.frontName = "红球";
+    EXPECT_EQ(shipped[0], (LotteryInfo{QStringLiteral("双色球"), ssq}));
+    EXPECT_EQ(shipped[0].lottery.frontZoneName(), "红球");
+    EXPECT_EQ(shipped[1].lottery.frontZoneName(), "前区");
     EXPECT_EQ(shipped[1], (LotteryInfo{QStringLiteral("大乐透"), {Lotto, 35, 5, "后区", 12, 2}}));
     EXPECT_EQ(shipped[8], (LotteryInfo{QStringLiteral("七星彩"), {Digit, 10, 6, "后区", 15, 1}}));
     EXPECT_EQ(shipped[5], (LotteryInfo{QStringLiteral("福彩3D"), {Digit, 10, 3}}));
     for (const LotteryInfo &lottery : shipped)
         EXPECT_FALSE(lotteryProblem(lottery)) << lottery.name.toStdString();
-    EXPECT_EQ(runSql(dir.cataloguePath()), kColumns);
+    EXPECT_EQ(runSql(dir.cataloguePath()), kColumns + QStringList{QStringLiteral("前区名称")});
+}
+
+// A catalogue with back zones but made before 前区名称 opens as it is; its
+// front zones are "前区", and a front zone of its own name adds the column.
+TEST(BackZoneCatalogue, ACatalogueWithoutFrontNamesCallsThemFrontZones)
+{
+    TestAppDir dir;
+    dir.writeTwoZoneCatalogue({std::array<QString, 7>{
+        QStringLiteral("双色球"), QStringLiteral("0"), QStringLiteral("33"), QStringLiteral("6"),
+        QStringLiteral("蓝球"), QStringLiteral("16"), QStringLiteral("1")}});
+    const QByteArray before = bytesOf(dir.cataloguePath());
+    EXPECT_EQ(lotteries(dir.cataloguePath()).front().lottery.frontZoneName(), "前区");
+    EXPECT_EQ(bytesOf(dir.cataloguePath()), before);
+    Lottery red{Lotto, 30, 5, "蓝球", 10, 1};
+    red.frontName = "红球";
+    ASSERT_TRUE(CatalogueStore(dir.cataloguePath()).appendIfNew({QStringLiteral("红五"), red}));
+    EXPECT_EQ(runSql(dir.cataloguePath()), kColumns + QStringList{QStringLiteral("前区名称")});
+    EXPECT_EQ(lotteries(dir.cataloguePath()).back().lottery.frontZoneName(), "红球");
+    EXPECT_EQ(lotteries(dir.cataloguePath()).front().lottery.frontZoneName(), "前区");
 }
 
 TEST(BackZoneCatalogue, OldCatalogueOpensUnchangedAndSinglePoolsKeepItSo)

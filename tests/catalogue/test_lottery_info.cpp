@@ -15,7 +15,8 @@ CatalogueRow row(const char *kind, const char *total, const char *count, const Q
             QString::fromUtf8(count),
             backName,
             backTotal,
-            backCount};
+            backCount,
+            {}};
 }
 
 std::string rowError(const CatalogueRow &bad)
@@ -91,12 +92,16 @@ TEST(CatalogueSource, ReadsRowsAndRefusesOnesTheProgramCannotServe)
         = parseCatalogueSource("彩票名称,彩票类型,号码总数,号码个数\r\n双色球,0,33,6\r\n\n 福彩3D,1,10,3 \n");
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[1], (LotteryInfo{QStringLiteral("福彩3D"), {1, 10, 3}}));
-    EXPECT_EQ(errorOf([] { parseCatalogueSource("h\na,0,33\n"); }), "line 2: expected 4 or 7 fields");
+    EXPECT_EQ(errorOf([] { parseCatalogueSource("h\na,0,33\n"); }), "line 2: expected 4, 7 or 8 fields");
     // A back zone follows in three more fields; left empty, a single pool.
     const auto zones = parseCatalogueSource("h\n双色球,0,33,6,蓝球,16,1\n七乐彩,0,30,7,,,\n");
     ASSERT_EQ(zones.size(), 2u);
     EXPECT_EQ(zones[0].lottery, Lottery(0, 33, 6, "蓝球", 16, 1));
     EXPECT_EQ(zones[1].lottery, Lottery(0, 30, 7));
+    // The eighth field names the front zone.
+    const auto red = parseCatalogueSource("h\n双色球,0,33,6,蓝球,16,1,红球\n");
+    ASSERT_EQ(red.size(), 1u);
+    EXPECT_EQ(red[0].lottery.frontZoneName(), "红球");
     EXPECT_EQ(errorOf([] { parseCatalogueSource("h\na,0,33,6,蓝球,0,1\n"); }),
               "line 2: 彩票“a”的蓝球总数为0，程序只能处理1到99的蓝球总数。");
     EXPECT_EQ(errorOf([] { parseCatalogueSource("h\na,0,33,6\nb,0,3x,6\n"); }),

@@ -14,7 +14,11 @@ TEST(CheckText, GridCellsBecomeBetsOfTheDrawsZones)
               (std::vector<int>{3, 8}));
 
     EXPECT_EQ(drawPrompt("大乐透", drawShapeOf("大乐透", {0, 35, 5, "后区", 12, 2})),
-              "请输入大乐透的5个开奖号码和2个后区号码（用“+”隔开）：");
+              "请输入大乐透的5个前区号码和2个后区号码（用“+”隔开）：");
+    Lottery red{0, 33, 6, "蓝球", 16, 1};
+    red.frontName = "红球";
+    EXPECT_EQ(drawPrompt("双色球", drawShapeOf("双色球", red)),
+              "请输入双色球的6个红球号码和1个蓝球号码（用“+”隔开）：");
     EXPECT_EQ(drawPrompt("七乐彩", drawShapeOf("七乐彩", {0, 30, 7}), true),
               "请输入七乐彩的期号、开奖日期（可省略）、7个基本号码和1个特别号（用“+”隔开）：");
 }

@@ -10,7 +10,12 @@
 
 namespace {
 
-const DrawShape kSsq = drawShapeOf("双色球", {0, 33, 6, "蓝球", 16, 1});
+// 双色球 as the shipped catalogue holds it: its front zone is 红球.
+const DrawShape kSsq = [] {
+    Lottery ssq{0, 33, 6, "蓝球", 16, 1};
+    ssq.frontName = "红球";
+    return drawShapeOf("双色球", ssq);
+}();
 
 std::string readOrWhy(std::string_view line, const DrawShape &shape)
 {
@@ -52,18 +57,32 @@ TEST(DrawLine, ReadsTheFormsPlayersHave)
     EXPECT_EQ(typed.value().issue, "");
 }
 
+// 29 February only in a leap year: every fourth year, but of the centuries
+// only every fourth.
+TEST(DrawLine, TheTwentyNinthOfFebruaryOnlyInALeapYear)
+{
+    EXPECT_EQ(readOrWhy("2025015 2025-02-29 03 09 14 20 27 33 07", kSsq), "! 日期“2025-02-29”无效");
+    EXPECT_EQ(readOrWhy("2100015 2100/2/29 03 09 14 20 27 33 07", kSsq), "! 日期“2100/2/29”无效");
+    EXPECT_EQ(readOrWhy("2025015 2025-02-28 03 09 14 20 27 33 07", kSsq),
+              "2025015 2025-02-28 03 09 14 20 27 33 + 07");
+    EXPECT_EQ(readOrWhy("2024015 2024-02-29 03 09 14 20 27 33 07", kSsq),
+              "2024015 2024-02-29 03 09 14 20 27 33 + 07");
+    EXPECT_EQ(readOrWhy("2000015 2000年2月29日 03 09 14 20 27 33 07", kSsq),
+              "2000015 2000-02-29 03 09 14 20 27 33 + 07");
+}
+
 TEST(DrawLine, BrokenLinesSayWhy)
 {
     const std::vector<std::pair<const char *, const char *>> cases = {
         {"第20x6014期 03 09 14 20 27 33 07", "! 期号“第20x6014期”不是1到12位数字"},
         {"2026014 2026-02-30 03 09 14 20 27 33 07", "! 日期“2026-02-30”无效"},
-        {"2026014 03 09 14 20 27 07", "! 应有7个号码（前区6个，蓝球1个），读到6个"},
-        {"2026014 03 09 14 20 27 33 07 08", "! 应有7个号码（前区6个，蓝球1个），读到8个"},
-        {"2026014 03 09 14 20 27 + 07", "! 应有7个号码（前区6个，蓝球1个），读到6个"},
+        {"2026014 03 09 14 20 27 07", "! 应有7个号码（红球6个，蓝球1个），读到6个"},
+        {"2026014 03 09 14 20 27 33 07 08", "! 应有7个号码（红球6个，蓝球1个），读到8个"},
+        {"2026014 03 09 14 20 27 + 07", "! 应有7个号码（红球6个，蓝球1个），读到6个"},
         {"2026014 03 09 14 20 27 33 + 07 + 01", "! “+”后的号码多于本彩票的号码区"},
-        {"2026014 03 09 14 20 27 34 07", "! 前区号码“34”不在1到33之间"},
+        {"2026014 03 09 14 20 27 34 07", "! 红球号码“34”不在1到33之间"},
         {"2026014 03 09 14 20 27 33 17", "! 蓝球号码“17”不在1到16之间"},
-        {"2026014 03 09 14 20 20 33 07", "! 前区号码“20”重复"},
+        {"2026014 03 09 14 20 20 33 07", "! 红球号码“20”重复"},
         {"2026014 03 09 14 20 2x 33 07", "! “2x”不是号码"},
     };
     for (const auto &[line, why] : cases)
@@ -90,7 +109,7 @@ TEST(DrawFile, SkipsTheHeaderAndBlankLinesAndNumbersTheProblems)
         EXPECT_EQ(read.draws[0].line, 2);
         EXPECT_EQ(read.draws[1].line, 5);
         EXPECT_EQ(read.draws[1].draw.back, std::vector<int>{16});
-        EXPECT_EQ(read.problems, (std::vector<LineProblem>{{4, "应有7个号码（前区6个，蓝球1个），读到5个"}}));
+        EXPECT_EQ(read.problems, (std::vector<LineProblem>{{4, "应有7个号码（红球6个，蓝球1个），读到5个"}}));
     }
     EXPECT_EQ(readDrawText(text, kSsq).headerLine, 1);
     // A first line that is a draw is no header, nor one that fails as a draw.
@@ -191,7 +210,7 @@ TEST(ImportPlan, SkipsKnownDrawsReportsConflictsAndNeverOverwrites)
     EXPECT_NE(manyReport.details.find("第32行：应有7个号码"), std::string::npos);
     EXPECT_EQ(report.details, "第6行：期号2026016在第5行已出现，号码不同\n"
                               "第7行：期号2026014已存有不同的号码（03 09 14 20 27 33 + 07），未覆盖\n"
-                              "第8行：应有7个号码（前区6个，蓝球1个），读到3个");
+                              "第8行：应有7个号码（红球6个，蓝球1个），读到3个");
 }
 
 TEST(IssueKey, OrdersShortAndLongIssuesTogether)

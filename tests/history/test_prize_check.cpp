@@ -51,6 +51,19 @@ TEST(CheckSummary, PoolTierAndUnratedBetsAreSpelledOut)
               "共3注 投入6元 中奖2注 奖金305元（奖池≥8亿元时387元）（1注不是单式投注，只显示命中个数）");
     EXPECT_EQ(checkBets(bets, draw, kDlt, table, {PoolTier::High, ""}).summary(),
               "共3注 投入6元 中奖2注 奖金387元（1注不是单式投注，只显示命中个数）");
+    // Each bet shows its own amount, in the tier asked for.
+    const std::vector<std::pair<PoolTier, std::vector<std::string>>> tiers = {
+        {PoolTier::Both, {"5元（奖池≥8亿元时7元）", "300元（奖池≥8亿元时380元）", ""}},
+        {PoolTier::High, {"7元", "380元", ""}},
+        {PoolTier::Low, {"5元", "300元", ""}},
+    };
+    for (const auto &[tier, amounts] : tiers) {
+        const DrawCheck check = checkBets(bets, draw, kDlt, table, {tier, ""});
+        std::vector<std::string> shown;
+        for (const BetCheck &bet : check.bets)
+            shown.push_back(prizeText(bet, check.highCondition));
+        EXPECT_EQ(shown, amounts);
+    }
 
     // A draw typed without its 期号 is checked by the newest rules.
     Draw typed = draw;
@@ -86,8 +99,26 @@ TEST(HistoryCheck, BestLevelAndCountsOverEveryDrawUnderItsOwnRules)
     EXPECT_EQ(result.draws, 5);
     EXPECT_EQ(result.rated, 5);
     EXPECT_EQ(result.best, "二等奖");
-    EXPECT_EQ(result.counts,
-              (std::vector<LevelCount>{{"二等奖", 1}, {"四等奖", 1}, {"七等奖", 1}, {"九等奖", 1}}));
+    EXPECT_EQ(levelCountsText(result),
+              "二等奖（19019期起规则，浮动）1次，四等奖（26014期起规则，300元或380元）1次，"
+              "七等奖（26014期起规则，5元或7元）1次，九等奖（19019期起规则，5元）1次");
+    EXPECT_EQ(historyWonText(result), "310元（奖池≥8亿元时392元）+浮动奖1次");
+
+    // One name, two versions, two amounts: never counted as one level.
+    const std::vector<Draw> sixth = {
+        {{{1, 2, 3, 20, 21}, {1, 2}}, "大乐透", "26013", ""},
+        {{{1, 2, 3, 22, 23}, {1, 5}}, "大乐透", "26014", ""},
+    };
+    const HistoryCheck both
+        = HistoryChecker(sixth, kDlt, shipped("大乐透")).check({{1, 2, 3, 30, 31}, {1, 2}});
+    EXPECT_EQ(levelCountsText(both),
+              "六等奖（19019期起规则，200元）1次，六等奖（26014期起规则，15元或18元）1次");
+    EXPECT_EQ(historyWonText(both), "215元（奖池≥8亿元时218元）");
+    CheckOptions high;
+    high.tier = PoolTier::High;
+    EXPECT_EQ(historyWonText(
+                  HistoryChecker(sixth, kDlt, shipped("大乐透"), high).check({{1, 2, 3, 30, 31}, {1, 2}})),
+              "218元");
 
     const HistoryCheck nothing
         = HistoryChecker(draws, kDlt, PrizeTable()).check({{4, 11, 18, 25, 35}, {3, 7}});

@@ -1,4 +1,5 @@
 // The trend chart's figures on small histories worked out by hand.
+#include "history/check_text.h"
 #include "history/trend_chart.h"
 
 #include <gtest/gtest.h>
@@ -52,10 +53,36 @@ TEST(TrendChart, MissCountsDrawsSinceTheNumberLastCame)
     EXPECT_EQ(statsOf(chart, 2), (std::vector<int>{2, 1, 2, 1}));
     EXPECT_EQ(statsOf(chart, 3), (std::vector<int>{1, 2, 3, 1}));
     EXPECT_EQ(statsOf(chart, 4), (std::vector<int>{2, 1, 2, 2}));
+}
 
-    const HotCold hc = hotAndCold(chart, 0, 2);
-    EXPECT_EQ(hc.hot, (std::vector<int>{1, 2}));
-    EXPECT_EQ(hc.cold, (std::vector<int>{4, 3}));
+// Counts 4 3 2 1 2 for the numbers 1 to 5.
+TEST(TrendChart, HotAndColdKeepTiesTogetherAndNeverShareANumber)
+{
+    const TrendChart chart(kDraws, kShape);
+    const HotCold two = hotAndCold(chart, 0, 2);
+    EXPECT_EQ(two.hot, (std::vector<int>{1, 2}));
+    EXPECT_FALSE(two.hotTied);
+    // 3 and 5 came equally often: both are cold, or neither would be.
+    EXPECT_EQ(two.cold, (std::vector<int>{4, 3, 5}));
+    EXPECT_TRUE(two.coldTied);
+    EXPECT_EQ(heatListText(two.cold, two.coldTied, false), "04 03 05（含并列）");
+    EXPECT_EQ(heatListText(two.hot, two.hotTied, false), "01 02");
+
+    // Three each way would name 3 and 5 both hot and cold: they are neither.
+    const HotCold three = hotAndCold(chart, 0, 3);
+    EXPECT_EQ(three.hot, (std::vector<int>{1, 2}));
+    EXPECT_EQ(three.cold, std::vector<int>{4});
+    EXPECT_EQ(heatOf(three, 3), Heat::Plain);
+    EXPECT_EQ(heatOf(three, 1), Heat::Hot);
+    EXPECT_EQ(heatOf(three, 4), Heat::Cold);
+
+    // All as often: none stands out.
+    const TrendChart even({lotto({1, 2}), lotto({3, 4}), lotto({5, 1}), lotto({2, 3}), lotto({4, 5})},
+                          kShape);
+    const HotCold none = hotAndCold(even, 0, 2);
+    EXPECT_TRUE(none.hot.empty());
+    EXPECT_TRUE(none.cold.empty());
+    EXPECT_EQ(heatListText(none.hot, none.hotTied, false), "无");
 }
 
 TEST(TrendChart, LastDrawsCarryTheirMissButCountOnlyThemselves)
@@ -69,6 +96,9 @@ TEST(TrendChart, LastDrawsCarryTheirMissButCountOnlyThemselves)
     EXPECT_EQ(statsOf(chart, 1), (std::vector<int>{2, 0, 3, 2}));
     EXPECT_EQ(statsOf(chart, 3), (std::vector<int>{0, 3, 3, 0}));
     EXPECT_EQ(hotAndCold(chart, 0, 1).cold, std::vector<int>{4});
+    // 当前遗漏 is the 遗漏 after the newest draw shown.
+    EXPECT_EQ(chart.stats(3).currentMiss, 3);
+    EXPECT_EQ(chart.stats(0).currentMiss, 0);
 }
 
 TEST(TrendChart, FiguresOfEachDraw)
@@ -83,6 +113,13 @@ TEST(TrendChart, FiguresOfEachDraw)
     EXPECT_EQ(chart.figures(2).bigSmall(), "2:0");
     const DrawZone ssqFront = drawShapeOf("双色球", {0, 33, 6}).front;
     EXPECT_EQ(figuresOf({16, 17}, ssqFront).bigSmall(), "1:1");
+    // An even top splits the pool in two equal halves: 1–15 and 16–30 of
+    // 七乐彩, 1–40 and 41–80 of 快乐8.
+    const DrawZone qlc = drawShapeOf("七乐彩", {0, 30, 7}).front;
+    EXPECT_EQ(figuresOf({15, 16}, qlc).bigSmall(), "1:1");
+    EXPECT_EQ(figuresOf({1, 30}, qlc).bigSmall(), "1:1");
+    const DrawZone kl8 = drawShapeOf("快乐8", {0, 80, 10}).front;
+    EXPECT_EQ(figuresOf({40, 41}, kl8).bigSmall(), "1:1");
 }
 
 TEST(TrendChart, DigitGamesHaveAGroupPerPositionTwoZoneGamesTheBackAfter)

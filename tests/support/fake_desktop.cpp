@@ -149,10 +149,12 @@ std::unique_ptr<Desktop::Progress> FakeDesktop::startProgress(QWidget *, const Q
     return std::make_unique<FakeProgress>(*this);
 }
 
-std::optional<QString> FakeDesktop::askText(QWidget *, const QString &title, const QString &label)
+std::optional<QString> FakeDesktop::askText(QWidget *, const QString &title, const QString &label,
+                                            const QString &text)
 {
     askedTitles << title;
     askedLabels << label;
+    askedTexts << text;
     if (textAnswers.empty())
         return std::nullopt;
     QString answer = textAnswers.front();

@@ -53,7 +53,8 @@ public:
     // dialog, and the dialog's result is returned. No script: cancelled.
     int runModal(QDialog *dialog) override;
     // Answers from `textAnswers`; none left: cancelled.
-    std::optional<QString> askText(QWidget *owner, const QString &title, const QString &label) override;
+    std::optional<QString> askText(QWidget *owner, const QString &title, const QString &label,
+                                   const QString &text = {}) override;
     void copyText(const QString &text) override { clipboard = text; }
     // Answers print dialogs from `printTargets`: a PDF file name to print
     // to, or an empty text (or none left) for a cancelled dialog.
@@ -90,6 +91,7 @@ public:
     std::deque<QString> textAnswers;
     QStringList askedTitles;
     QStringList askedLabels;
+    QStringList askedTexts; // what each question offered to change
     QString clipboard;
     int printDialogs = 0;
     QString previewFile;
