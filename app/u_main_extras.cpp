@@ -1,8 +1,8 @@
 // What players of other pickers asked for, kept off the designed layout:
 // the grid's context menu (check a draw, undo, copy), its keys, and quicker
 // typing in the number boxes.
-#include "app/u_main.h"
 #include "app/chinese_ui.h"
+#include "app/u_main.h"
 #include "base/app_error.h"
 #include "engine/methods.h"
 #include "results/draw_check.h"

@@ -19,8 +19,7 @@ std::string readFile(const std::string &path, std::size_t maxBytes = std::numeri
 // the file it points to is written; a file without any write bit, or one
 // this user may not write, is refused with "文件存取错误" before anything is
 // written; a folder that takes no new file (read-only) is named in the
-// message, which says the file was left as it was. The new file takes the place of the old name only: other hard
-// links to the old file keep the old contents. Temporaries left by a save
-// that was killed are removed at the next save into that folder. Failures
-// throw AppError.
+// message, which says the file was left as it was. The new file takes the place of the old name only: other
+// hard links to the old file keep the old contents. Temporaries left by a save that was killed are removed at
+// the next save into that folder. Failures throw AppError.
 void writeFileAtomically(const std::string &path, std::string_view bytes);

@@ -11,7 +11,8 @@ Outcome<LottoTicket> LottoTicket::make(const Lottery &lottery, LottoPick pick)
 {
     if (!lottery.isLotto())
         return Refusal{"数字型彩票没有胆拖，请按位选择复式号码。"};
-    auto front = ZoneBets::make(lottery.front(), std::move(pick.front), lottery.hasBack() ? "前区" : "");
+    auto front = ZoneBets::make(lottery.front(), std::move(pick.front),
+                                lottery.hasBack() ? lottery.frontZoneName() : "");
     if (!front.accepted())
         return Refusal{front.refusal()};
     std::optional<ZoneBets> back;

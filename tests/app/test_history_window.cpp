@@ -127,7 +127,7 @@ TEST_F(HistoryWindowTest, ImportsTheDownloadedCsvAndListsEveryLineLeftOut)
               QStringLiteral("导入40期。\n第1行是表头，未导入。\n12行未导入，原因见详细信息。"));
     const QStringList lines = desktop.messages[0].details.split(u'\n');
     ASSERT_EQ(lines.size(), 12);
-    EXPECT_EQ(lines.front(), QStringLiteral("第42行：前区号码“34”不在1到33之间"));
+    EXPECT_EQ(lines.front(), QStringLiteral("第42行：红球号码“34”不在1到33之间"));
     EXPECT_TRUE(lines.back().startsWith(QStringLiteral("第53行："))) << lines.back().toStdString();
     EXPECT_EQ(issues(h).size(), 40);
     EXPECT_EQ(cell(h.drawTable->model(), 39, 2), QStringLiteral("09 13 19 27 29 30 + 02"));

@@ -157,8 +157,8 @@ TEST(DrawFile, ReadsTheFilesPlayersDownload)
     EXPECT_EQ(read.linesWithOtherColumns, 1);
     // A wrong number is still a wrong number; small numbers after a whole
     // draw are numbers too many, not a column to pass over.
-    EXPECT_EQ(read.problems, (std::vector<LineProblem>{{6, "前区号码“40”不在1到33之间"},
-                                                       {7, "应有7个号码（前区6个，蓝球1个），读到8个"}}));
+    EXPECT_EQ(read.problems, (std::vector<LineProblem>{{6, "红球号码“40”不在1到33之间"},
+                                                       {7, "应有7个号码（红球6个，蓝球1个），读到8个"}}));
 
     // Excel's "Unicode text": UTF-16 little-endian with its mark, tabs.
     const std::u16string unicode
