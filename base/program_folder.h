@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/platform.h"
+
 #include <string>
 
 // The folder that holds the program file, and the names of the files the
@@ -20,7 +22,7 @@ public:
     std::string flashText() const { return auxiliaryFolder() + "flash.txt"; }
     std::string splashPicture() const { return m_root + "图片/flash.jpg"; }
     std::string helpFile() const { return m_root + "帮助/Korvel自动选号器帮助.chm"; }
-    std::string demoProgram() const { return m_root + "软件演示"; }
+    std::string demoProgram() const { return m_root + "软件演示" + programFileSuffix(); }
     // The picture of page `page` (from 1) of the demonstration.
     std::string demoPicture(int page) const { return m_root + "图片/演示" + std::to_string(page) + ".png"; }
     std::string bannerFile() const { return m_root + "guanggao.gif"; }

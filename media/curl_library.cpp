@@ -1,20 +1,20 @@
 #include "media/curl_library.h"
 
-#include <dlfcn.h>
+#include "base/platform.h"
 
 namespace {
 
 template<typename Function>
 bool resolve(void *library, const char *name, Function &function)
 {
-    function = reinterpret_cast<Function>(dlsym(library, name));
+    function = reinterpret_cast<Function>(sharedLibraryFunction(library, name));
     return function != nullptr;
 }
 
 const CurlLibrary *load()
 {
     // Kept loaded until the process ends: its global state lives as long.
-    void *library = dlopen("libcurl.so.4", RTLD_NOW | RTLD_LOCAL);
+    void *library = openSharedLibrary("curl", 4);
     if (!library)
         return nullptr;
     static CurlLibrary curl;

@@ -1,9 +1,9 @@
 #include "ui/design_font.h"
 
+#include "ui/font_config.h"
+
 #include <QFontDatabase>
 #include <QStringList>
-
-#include <fontconfig/fontconfig.h>
 
 #include <future>
 
@@ -42,7 +42,7 @@ std::future<void> &fontSetUp()
 void startFontSetUp()
 {
     if (!fontSetUp().valid())
-        fontSetUp() = std::async(std::launch::async, [] { FcInit(); });
+        fontSetUp() = std::async(std::launch::async, [] { loadFontConfiguration(); });
 }
 
 QFont designFont(const QString &face, int pixels)

@@ -10,16 +10,18 @@
 
 #include <string>
 
-// A file name as the file functions of base/ take it.
+// A file name as the file functions of base/ take it: UTF-8, which is what
+// Qt gives the file system on Linux and what base/ turns into the wide
+// names of Windows (the local code page there cannot hold every name).
 inline std::string nativePath(const QString &path)
 {
-    return QFile::encodeName(path).toStdString();
+    return path.toStdString();
 }
 
 // A path of the program folder as the windows and Qt take it.
 inline QString qPath(const std::string &path)
 {
-    return QFile::decodeName(QByteArray::fromStdString(path));
+    return QString::fromStdString(path);
 }
 
 inline ProgramFolder programFolder(const QString &path)

@@ -1,0 +1,13 @@
+# Cross-compiling for 64-bit Windows with Debian's MinGW-w64 (posix threads,
+# so std::thread and std::mutex work). Used for Qt, the libraries and the program.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
+set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
+set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
+# The cross-built prefix (Qt, SQLite, libjpeg, libcurl) comes first.
+set(CMAKE_FIND_ROOT_PATH "$ENV{KORVEL_WINDOWS_PREFIX}" /usr/x86_64-w64-mingw32)
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
