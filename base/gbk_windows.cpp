@@ -143,3 +143,28 @@ std::string gbkToUtf8(std::string_view gbk)
     }
     return utf8FromWide(text);
 }
+
+std::string utf16ToUtf8(std::string_view utf16, bool littleEndian)
+{
+    // A lone surrogate or an odd last byte becomes U+FFFD, as on Linux; a
+    // bad unit is passed over whole, so the rest stays aligned.
+    constexpr wchar_t kReplacement = 0xFFFD;
+    std::wstring units;
+    units.reserve(utf16.size() / 2 + 1);
+    for (size_t at = 0; at + 1 < utf16.size(); at += 2) {
+        const auto low = static_cast<unsigned char>(utf16[littleEndian ? at : at + 1]);
+        const auto high = static_cast<unsigned char>(utf16[littleEndian ? at + 1 : at]);
+        units.push_back(static_cast<wchar_t>(high << 8 | low));
+    }
+    for (size_t i = 0; i < units.size(); ++i) {
+        const bool lead = units[i] >= 0xD800 && units[i] <= 0xDBFF;
+        const bool trail = units[i] >= 0xDC00 && units[i] <= 0xDFFF;
+        if (lead && i + 1 < units.size() && units[i + 1] >= 0xDC00 && units[i + 1] <= 0xDFFF)
+            ++i;
+        else if (lead || trail)
+            units[i] = kReplacement;
+    }
+    if (utf16.size() % 2 != 0)
+        units.push_back(kReplacement);
+    return utf8FromWide(units);
+}
