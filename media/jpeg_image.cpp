@@ -137,7 +137,8 @@ QImage decodeJpeg(std::string_view bytes)
 
 QImage readJpeg(const QString &path)
 {
-    const std::string bytes = readFile(QFile::encodeName(path).toStdString());
+    // File names are UTF-8 below the windows, on every system.
+    const std::string bytes = readFile(path.toStdString());
     return decodeAs(bytes, "图片“" + quotedText(QFileInfo(path).fileName().toStdString()) + "”");
 }
 
