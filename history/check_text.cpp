@@ -90,8 +90,14 @@ std::string levelCountsText(const HistoryCheck &check)
         if (!count.prize.floating && count.prize.highFen && *count.prize.highFen != count.prize.fen)
             amount += "或" + yuanText(*count.prize.highFen) + "元";
         const std::string version = check.severalVersions ? count.firstIssue + "期起规则，" : std::string();
-        text += (text.empty() ? "" : "，") + count.level + "（" + version + amount + "）"
-                + std::to_string(count.count) + "次";
+        if (!text.empty())
+            text += "，";
+        text += count.level;
+        text += "（";
+        text += version;
+        text += amount;
+        text += "）";
+        text += std::to_string(count.count) + "次";
     }
     return text;
 }

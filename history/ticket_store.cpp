@@ -188,8 +188,10 @@ std::vector<LedgerEntry> TicketStore::ledger(const std::vector<LotteryInfo> &lot
         byLottery[entries[i].stored.ticket.lottery].push_back(i);
     const HistoryStore history(m_filePath, m_busyTimeout);
     for (const auto &[name, places] : byLottery) {
-        const auto info = std::find_if(lotteries.begin(), lotteries.end(),
-                                       [&](const LotteryInfo &l) { return l.name.toStdString() == name; });
+        const std::string &lotteryName = name; // a lambda may not capture a structured binding
+        const auto info = std::find_if(lotteries.begin(), lotteries.end(), [&](const LotteryInfo &l) {
+            return l.name.toStdString() == lotteryName;
+        });
         if (info == lotteries.end())
             continue;
         const std::vector<Draw> draws = history.draws(name, drawShapeOf(name, info->lottery)).draws;
