@@ -23,7 +23,7 @@ const std::string kFolder = KORVEL_SOURCE_DIR "/install/附属/旋转矩阵/";
 
 struct Row
 {
-    WheelSpec spec;
+    WheelTerms terms;
     WheelRecord record;
     size_t offered = 0;
 };
@@ -38,7 +38,7 @@ void offer(benchmark::State &state, Row *row)
 {
     const WheelShelf shelf({kFolder});
     for (auto _ : state) {
-        const auto wheel = shelf.find(row->spec);
+        const auto wheel = shelf.find(row->terms);
         benchmark::DoNotOptimize(wheel);
         row->offered = wheel ? wheel->size() : 0;
     }
@@ -58,7 +58,7 @@ void offer(benchmark::State &state, Row *row)
             reached = p.seconds;
         }
     };
-    const auto found = searchWheel(row->spec, options);
+    const auto found = searchWheel(row->terms, options);
     state.counters["search"] = static_cast<double>(found.size());
     state.counters["search_s"] = reached;
 }
@@ -76,14 +76,14 @@ int main(int argc, char **argv)
         Row row;
         char comma = 0;
         std::istringstream fields(line);
-        fields >> row.spec.v >> comma >> row.spec.k >> comma >> row.spec.t;
-        row.spec.m = row.spec.t;
-        row.record = *findWheelRecord(records, row.spec);
+        fields >> row.terms.v >> comma >> row.terms.k >> comma >> row.terms.t;
+        row.terms.m = row.terms.t;
+        row.record = *findWheelRecord(records, row.terms);
         rows().push_back(row);
     }
     for (Row &row : rows()) {
-        const std::string name = "BM_Wheel/" + std::to_string(row.spec.v) + "/" + std::to_string(row.spec.k)
-                                 + "/" + std::to_string(row.spec.t);
+        const std::string name = "BM_Wheel/" + std::to_string(row.terms.v) + "/" + std::to_string(row.terms.k)
+                                 + "/" + std::to_string(row.terms.t);
         benchmark::RegisterBenchmark(name.c_str(), offer, &row)->Iterations(1)->Unit(benchmark::kMillisecond);
     }
     benchmark::RunSpecifiedBenchmarks();

@@ -73,8 +73,8 @@ int main(int argc, char **argv)
         }
         if (numbers.size() != 4)
             return usage();
-        const WheelSpec spec{numbers[0], numbers[1], numbers[2], numbers[3]};
-        if (const Check problem = wheelSpecProblem(spec)) {
+        const WheelTerms terms{numbers[0], numbers[1], numbers[2], numbers[3]};
+        if (const Check problem = wheelTermsProblem(terms)) {
             std::cerr << problem->message << '\n';
             return 1;
         }
@@ -85,23 +85,23 @@ int main(int argc, char **argv)
         } catch (const AppError &) {
             // Without the records file every search runs to its bound.
         }
-        const auto record = findWheelRecord(records, spec);
+        const auto record = findWheelRecord(records, terms);
         const WheelShelf shelf({tables});
         if (!fresh)
-            if (auto held = shelf.find(spec))
+            if (auto held = shelf.find(terms))
                 options.start = std::move(*held);
         options.goal = record ? record->bets : 0;
         std::vector<BetMask> bets = options.start;
         const bool enough = !bets.empty() && record && static_cast<int>(bets.size()) <= record->bets;
         const bool noSearch = options.seconds <= 0 && options.steps == 0;
         if (bets.empty() || (!enough && !noSearch))
-            bets = searchWheel(spec, options);
-        if (!verifyWheel(spec, bets)) {
+            bets = searchWheel(terms, options);
+        if (!verifyWheel(terms, bets)) {
             std::cerr << "旋转矩阵未通过检验。\n";
             return 1;
         }
         if (keep)
-            shelf.keep(spec, bets);
+            shelf.keep(terms, bets);
         std::cout << wheelText(bets) << "# bets " << bets.size() << " record "
                   << (record ? std::to_string(record->bets) : std::string("-")) << '\n';
         return 0;

@@ -94,14 +94,14 @@ Outcome<std::vector<BallMark>> parseZoneText(const std::string &text, int lowest
     return marks;
 }
 
-std::vector<WheelSpec> offeredWheels(int chosen, int k)
+std::vector<WheelTerms> offeredWheels(int chosen, int k)
 {
-    std::vector<WheelSpec> result;
+    std::vector<WheelTerms> result;
     for (int m = 2; m <= k && m <= chosen; ++m) {
         for (int t = 2; t <= m; ++t) {
-            const WheelSpec spec{chosen, k, m, t};
-            if (!wheelSpecProblem(spec))
-                result.push_back(spec);
+            const WheelTerms terms{chosen, k, m, t};
+            if (!wheelTermsProblem(terms))
+                result.push_back(terms);
         }
     }
     return result;

@@ -28,7 +28,7 @@ Outcome<std::vector<BallMark>> parseZoneText(const std::string &text, int lowest
 // The wheels ("中m保t") that make sense for `chosen` numbers and bets of `k`:
 // 2 ≤ t ≤ m ≤ k, m ≤ chosen, and within what covering.h can search and check
 // (k < chosen ≤ 35). Ordered by m, then t, the strongest guarantee last.
-std::vector<WheelSpec> offeredWheels(int chosen, int k);
+std::vector<WheelTerms> offeredWheels(int chosen, int k);
 
 // "共620160注 投入1240320元"; "注数太大，无法投注" when the sum overflows.
 std::string countLine(BetCount bets, bool addOn = false);

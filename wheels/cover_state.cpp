@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <numeric>
 
-CoverState::CoverState(const WheelSpec &spec)
-    : m_spec(spec)
-    , m_all((BetMask{1} << spec.v) - 1)
-    , m_ranker(spec.v, spec.m)
+CoverState::CoverState(const WheelTerms &terms)
+    : m_terms(terms)
+    , m_all((BetMask{1} << terms.v) - 1)
+    , m_ranker(terms.v, terms.m)
     , m_count(m_ranker.size(), 0)
     , m_uncovered(m_ranker.size())
     , m_place(m_ranker.size())
@@ -19,9 +19,9 @@ template<typename Visit>
 void CoverState::forEachMet(BetMask bet, Visit &&visit) const
 {
     const BetMask rest = m_all & ~bet;
-    for (int j = m_spec.t; j <= std::min(m_spec.k, m_spec.m); ++j)
+    for (int j = m_terms.t; j <= std::min(m_terms.k, m_terms.m); ++j)
         forEachSubset(bet, j, [&](BetMask inside) {
-            forEachSubset(rest, m_spec.m - j,
+            forEachSubset(rest, m_terms.m - j,
                           [&](BetMask outside) { visit(m_ranker.rank(inside | outside)); });
         });
 }
@@ -33,8 +33,8 @@ template<typename Visit>
 void CoverState::forEachSwapped(BetMask bet, BetMask out, BetMask in, Visit &&visit) const
 {
     const BetMask pool = m_all & ~bet & ~in;
-    forEachSubset(bet & ~out, m_spec.t - 1, [&](BetMask inside) {
-        forEachSubset(pool, m_spec.m - m_spec.t, [&](BetMask outside) {
+    forEachSubset(bet & ~out, m_terms.t - 1, [&](BetMask inside) {
+        forEachSubset(pool, m_terms.m - m_terms.t, [&](BetMask outside) {
             visit(m_ranker.rank(inside | outside | out), m_ranker.rank(inside | outside | in));
         });
     });

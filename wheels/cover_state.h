@@ -16,9 +16,9 @@
 class CoverState
 {
 public:
-    explicit CoverState(const WheelSpec &spec);
+    explicit CoverState(const WheelTerms &terms);
 
-    const WheelSpec &spec() const { return m_spec; }
+    const WheelTerms &terms() const { return m_terms; }
     BetMask allNumbers() const { return m_all; }
     const std::vector<BetMask> &bets() const { return m_bets; }
     std::uint32_t uncovered() const { return static_cast<std::uint32_t>(m_uncovered.size()); }
@@ -44,7 +44,7 @@ private:
     void raise(std::uint32_t rank);
     void lower(std::uint32_t rank);
 
-    WheelSpec m_spec;
+    WheelTerms m_terms;
     BetMask m_all = 0;
     SubsetRanker m_ranker;
     std::vector<BetMask> m_bets;

@@ -7,12 +7,12 @@
 #include <algorithm>
 #include <bit>
 
-std::string WheelSpec::guarantee() const
+std::string WheelTerms::guarantee() const
 {
     return "中" + std::to_string(m) + "保" + std::to_string(t);
 }
 
-Check wheelSpecProblem(const WheelSpec &s)
+Check wheelTermsProblem(const WheelTerms &s)
 {
     if (s.v > kMaxWheelNumbers)
         return Refusal{"旋转矩阵最多可选" + std::to_string(kMaxWheelNumbers) + "个号码。"};
@@ -26,7 +26,7 @@ Check wheelSpecProblem(const WheelSpec &s)
     return std::nullopt;
 }
 
-bool verifyWheel(const WheelSpec &s, const std::vector<BetMask> &bets)
+bool verifyWheel(const WheelTerms &s, const std::vector<BetMask> &bets)
 {
     const BetMask all = s.v == 64 ? ~BetMask{0} : (BetMask{1} << s.v) - 1;
     const SubsetRanker tRank(s.v, s.t);

@@ -17,26 +17,26 @@ inline constexpr std::uint64_t kMaxWheelTargets = 7'000'000;
 
 using BetMask = std::uint64_t;
 
-struct WheelSpec
+struct WheelTerms
 {
     int v = 0; // numbers chosen
     int k = 0; // numbers a bet
     int m = 0; // numbers drawn among the chosen ones ("中m")
     int t = 0; // numbers guaranteed in one bet ("保t")
 
-    friend bool operator==(const WheelSpec &, const WheelSpec &) = default;
+    friend bool operator==(const WheelTerms &, const WheelTerms &) = default;
     // "中5保4", as the player reads the guarantee.
     std::string guarantee() const;
 };
 
-// Why no wheel can be made for this spec (a Chinese sentence), or nothing:
+// Why no wheel can be made for this terms (a Chinese sentence), or nothing:
 // 2 ≤ T ≤ M ≤ K, K < V ≤ 35, and C(V, M) within kMaxWheelTargets.
-Check wheelSpecProblem(const WheelSpec &spec);
+Check wheelTermsProblem(const WheelTerms &terms);
 
 // The exact check of the guarantee: every M-set of 1..V is tried against the
 // T-sets the bets cover. False also for a bet that is not K numbers of 1..V.
-// The spec must have no problem.
-bool verifyWheel(const WheelSpec &spec, const std::vector<BetMask> &bets);
+// The terms must have no problem.
+bool verifyWheel(const WheelTerms &terms, const std::vector<BetMask> &bets);
 
 // A bet's numbers, ascending, 1-based.
 std::vector<int> betNumbers(BetMask bet);

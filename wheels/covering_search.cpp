@@ -67,7 +67,7 @@ void removeWeakest(CoverState &state)
 // uncovers elsewhere.
 void anneal(CoverState &state, Random &random, double temperature)
 {
-    const WheelSpec &s = state.spec();
+    const WheelTerms &s = state.terms();
     const BetMask target = state.uncoveredSet(static_cast<std::uint32_t>(random.below(state.uncovered())));
     const std::vector<BetMask> &bets = state.bets();
     size_t chosen = bets.size();
@@ -91,8 +91,8 @@ void anneal(CoverState &state, Random &random, double temperature)
 class TabuWalk
 {
 public:
-    explicit TabuWalk(const WheelSpec &spec)
-        : m_v(spec.v)
+    explicit TabuWalk(const WheelTerms &terms)
+        : m_v(terms.v)
     {}
 
     void reset(size_t bets)
@@ -103,7 +103,7 @@ public:
 
     void step(CoverState &state, Random &random, std::uint64_t now, std::uint64_t tenure)
     {
-        const WheelSpec &s = state.spec();
+        const WheelTerms &s = state.terms();
         const BetMask target
             = state.uncoveredSet(static_cast<std::uint32_t>(random.below(state.uncovered())));
         const std::vector<BetMask> &bets = state.bets();
@@ -155,25 +155,26 @@ private:
 
 } // namespace
 
-std::vector<BetMask> greedyWheel(const WheelSpec &spec)
+std::vector<BetMask> greedyWheel(const WheelTerms &terms)
 {
     // Covering every T-set also meets every larger M-set in T numbers, so the
     // T-set covering serves any M; the annealing then thins it for M.
-    const SubsetRanker ranker(spec.v, spec.t);
+    const SubsetRanker ranker(terms.v, terms.t);
     std::vector<bool> covered(ranker.size(), false);
     std::vector<BetMask> bets;
-    const BetMask all = (BetMask{1} << spec.v) - 1;
+    const BetMask all = (BetMask{1} << terms.v) - 1;
     for (std::uint32_t next = 0; next < ranker.size(); ++next) {
         if (covered[next])
             continue;
         BetMask bet = ranker.unrank(next);
-        while (std::popcount(bet) < spec.k) {
+        while (std::popcount(bet) < terms.k) {
             BetMask best = 0;
             int bestGain = -1;
             for (BetMask rest = all & ~bet; rest != 0; rest &= rest - 1) {
                 const BetMask number = rest & (~rest + 1);
                 int gain = 0;
-                forEachSubset(bet, spec.t - 1, [&](BetMask s) { gain += !covered[ranker.rank(s | number)]; });
+                forEachSubset(bet, terms.t - 1,
+                              [&](BetMask s) { gain += !covered[ranker.rank(s | number)]; });
                 if (gain > bestGain) {
                     bestGain = gain;
                     best = number;
@@ -181,29 +182,29 @@ std::vector<BetMask> greedyWheel(const WheelSpec &spec)
             }
             bet |= best;
         }
-        forEachSubset(bet, spec.t, [&](BetMask s) { covered[ranker.rank(s)] = true; });
+        forEachSubset(bet, terms.t, [&](BetMask s) { covered[ranker.rank(s)] = true; });
         bets.push_back(bet);
     }
     return bets;
 }
 
-std::vector<BetMask> searchWheel(const WheelSpec &spec, const WheelSearchOptions &options)
+std::vector<BetMask> searchWheel(const WheelTerms &terms, const WheelSearchOptions &options)
 {
     const Clock clock;
     Random random(options.seed);
     std::vector<BetMask> best = options.start;
-    if (best.empty() || !verifyWheel(spec, best))
-        best = greedyWheel(spec);
+    if (best.empty() || !verifyWheel(terms, best))
+        best = greedyWheel(terms);
     // Half the budget goes to wheels made of whole orbits of a group of the
     // numbers, shared evenly among the groups worth trying.
-    if (spec.m == spec.t && static_cast<int>(best.size()) > options.goal) {
-        const std::vector<NumberGroup> groups = wheelGroups(spec, options.affineGroups);
+    if (terms.m == terms.t && static_cast<int>(best.size()) > options.goal) {
+        const std::vector<NumberGroup> groups = wheelGroups(terms, options.affineGroups);
         const auto share = static_cast<double>(groups.size()) * 2;
         for (size_t i = 0; i < groups.size(); ++i) {
             const OrbitBudget budget{static_cast<std::uint64_t>(static_cast<double>(options.steps) / share),
                                      options.seconds / share, options.cancel};
-            const std::vector<BetMask> orbits = orbitWheel(spec, groups[i], options.seed + i, budget);
-            if (!orbits.empty() && orbits.size() < best.size() && verifyWheel(spec, orbits)) {
+            const std::vector<BetMask> orbits = orbitWheel(terms, groups[i], options.seed + i, budget);
+            if (!orbits.empty() && orbits.size() < best.size() && verifyWheel(terms, orbits)) {
                 best = orbits;
                 if (options.progress)
                     options.progress({static_cast<int>(best.size()), clock.seconds()});
@@ -221,7 +222,7 @@ std::vector<BetMask> searchWheel(const WheelSpec &spec, const WheelSearchOptions
     // one pass drops those the later ones made unnecessary (a removed bet's
     // place takes the last one, already passed and still needed). For 35
     // numbers this alone takes seconds, so it heeds the bounds too.
-    CoverState state(spec);
+    CoverState state(terms);
     for (const BetMask bet : best) {
         if (state.uncovered() == 0)
             break;
@@ -255,13 +256,13 @@ std::vector<BetMask> searchWheel(const WheelSpec &spec, const WheelSearchOptions
     constexpr double kCold = 0.05;
     const std::uint64_t round = 20000 + 200 * static_cast<std::uint64_t>(best.size());
     const std::uint64_t steps = options.steps - options.steps / 2;
-    TabuWalk walk(spec);
+    TabuWalk walk(terms);
     walk.reset(state.bets().size());
     // Weighing every swap that covers the picked set beats annealing's one
     // random swap while a swap is cheap to weigh; for M > T with many
     // numbers it is not, and annealing's speed wins.
     const auto weighWork
-        = *binomial(spec.k - 1, spec.t - 1) * *binomial(spec.v - spec.k - 1, spec.m - spec.t);
+        = *binomial(terms.k - 1, terms.t - 1) * *binomial(terms.v - terms.k - 1, terms.m - terms.t);
     const bool useTabu = weighWork <= 64;
     // Look at the clock every step where a step weighs many sets.
     const std::uint64_t checkEvery = weighWork > 256 ? 1 : 256;

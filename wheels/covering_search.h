@@ -19,7 +19,7 @@ struct WheelSearchOptions
 {
     // Bounds; the search stops at the first one reached; 0 means no bound of
     // that kind. With a bound on steps alone the result depends only on the
-    // spec, the seed and the start, not on the machine's speed. With no
+    // terms, the seed and the start, not on the machine's speed. With no
     // bound at all the search gives the start (or the greedy wheel) at once.
     double seconds = 10;
     std::uint64_t steps = 0;
@@ -39,15 +39,15 @@ struct WheelSearchOptions
     std::vector<BetMask> start;
 };
 
-// The smallest wheel for `spec` the search finds: the start or a greedy
+// The smallest wheel for `terms` the search finds: the start or a greedy
 // covering first, then (for M = T) wheels made of whole orbits of a
 // group of the numbers (orbitWheel), then a local search over the
 // M-sets left uncovered, one bet fewer each time it succeeds: tabu swaps
 // where weighing every swap is cheap, simulated annealing otherwise. The result is always complete (it passes
 // verifyWheel); it runs on the caller's thread, so a window runs it on a
-// worker thread of its own. The spec must have no wheelSpecProblem.
-std::vector<BetMask> searchWheel(const WheelSpec &spec, const WheelSearchOptions &options);
+// worker thread of its own. The terms must have no wheelTermsProblem.
+std::vector<BetMask> searchWheel(const WheelTerms &terms, const WheelSearchOptions &options);
 
 // The greedy covering alone: each bet starts from an uncovered T-set and
 // grows by the number that covers most uncovered T-sets next.
-std::vector<BetMask> greedyWheel(const WheelSpec &spec);
+std::vector<BetMask> greedyWheel(const WheelTerms &terms);

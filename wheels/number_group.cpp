@@ -91,19 +91,19 @@ NumberGroup NumberGroup::affine(int v, int p, int d)
     return NumberGroup(groupName("AG", p, d, v - p), std::move(images));
 }
 
-std::vector<NumberGroup> wheelGroups(const WheelSpec &spec, bool affine)
+std::vector<NumberGroup> wheelGroups(const WheelTerms &terms, bool affine)
 {
     std::vector<NumberGroup> groups;
-    for (int n = spec.v; n >= spec.v - 2 && n >= 2; --n)
-        groups.push_back(NumberGroup::rotation(spec.v, n));
+    for (int n = terms.v; n >= terms.v - 2 && n >= 2; --n)
+        groups.push_back(NumberGroup::rotation(terms.v, n));
     if (!affine)
         return groups;
-    for (int p = spec.v; p >= spec.v - 2; --p) {
+    for (int p = terms.v; p >= terms.v - 2; --p) {
         if (!isPrime(p))
             continue;
         for (int d = 2; d < p - 1; ++d)
             if ((p - 1) % d == 0)
-                groups.push_back(NumberGroup::affine(spec.v, p, d));
+                groups.push_back(NumberGroup::affine(terms.v, p, d));
     }
     return groups;
 }

@@ -41,6 +41,6 @@ private:
     std::vector<size_t> m_inverse;
 };
 
-// The groups worth trying for a spec: rotations of V, V − 1 and V − 2
+// The groups worth trying for a terms: rotations of V, V − 1 and V − 2
 // numbers, then affine groups of the primes among them.
-std::vector<NumberGroup> wheelGroups(const WheelSpec &spec, bool affine);
+std::vector<NumberGroup> wheelGroups(const WheelTerms &terms, bool affine);

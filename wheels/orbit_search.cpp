@@ -18,9 +18,9 @@ namespace {
 class OrbitCover
 {
 public:
-    OrbitCover(const WheelSpec &spec, const NumberGroup &group)
-        : m_spec(spec)
-        , m_ranker(spec.v, spec.t)
+    OrbitCover(const WheelTerms &terms, const NumberGroup &group)
+        : m_terms(terms)
+        , m_ranker(terms.v, terms.t)
         , m_orbit(m_ranker.size(), UINT32_MAX)
     {
         for (std::uint32_t r = 0; r < m_ranker.size(); ++r) {
@@ -44,17 +44,17 @@ public:
 
     void add(BetMask bet)
     {
-        forEachSubset(bet, m_spec.t, [&](BetMask s) { raise(m_orbit[m_ranker.rank(s)]); });
+        forEachSubset(bet, m_terms.t, [&](BetMask s) { raise(m_orbit[m_ranker.rank(s)]); });
     }
     void remove(BetMask bet)
     {
-        forEachSubset(bet, m_spec.t, [&](BetMask s) { lower(m_orbit[m_ranker.rank(s)]); });
+        forEachSubset(bet, m_terms.t, [&](BetMask s) { lower(m_orbit[m_ranker.rank(s)]); });
     }
     // The orbits this bet alone covers.
     std::uint32_t sole(BetMask bet) const
     {
         std::unordered_map<std::uint32_t, std::uint32_t> mine;
-        forEachSubset(bet, m_spec.t, [&](BetMask s) { ++mine[m_orbit[m_ranker.rank(s)]]; });
+        forEachSubset(bet, m_terms.t, [&](BetMask s) { ++mine[m_orbit[m_ranker.rank(s)]]; });
         std::uint32_t sole = 0;
         for (const auto &[orbit, times] : mine)
             sole += m_count[orbit] == times;
@@ -79,7 +79,7 @@ private:
         }
     }
 
-    WheelSpec m_spec;
+    WheelTerms m_terms;
     SubsetRanker m_ranker;
     std::vector<std::uint32_t> m_orbit; // the orbit of each T-set
     std::vector<BetMask> m_first;       // a T-set of each orbit
@@ -120,22 +120,22 @@ size_t weakestBase(const OrbitCover &cover, const std::vector<BetMask> &bases)
 
 } // namespace
 
-std::vector<BetMask> orbitWheel(const WheelSpec &spec, const NumberGroup &group, std::uint64_t seed,
+std::vector<BetMask> orbitWheel(const WheelTerms &terms, const NumberGroup &group, std::uint64_t seed,
                                 const OrbitBudget &budget)
 {
-    if (spec.m != spec.t)
+    if (terms.m != terms.t)
         return {};
     const auto start = std::chrono::steady_clock::now();
     const auto elapsed
         = [&] { return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(); };
     std::mt19937_64 random(seed);
-    OrbitCover cover(spec, group);
+    OrbitCover cover(terms, group);
     // Random first bets until every orbit is covered.
     std::vector<BetMask> bases;
     while (cover.uncovered() > 0) {
         BetMask bet = 0;
-        while (std::popcount(bet) < spec.k)
-            bet |= BetMask{1} << (random() % static_cast<std::uint64_t>(spec.v));
+        while (std::popcount(bet) < terms.k)
+            bet |= BetMask{1} << (random() % static_cast<std::uint64_t>(terms.v));
         bases.push_back(bet);
         cover.add(bet);
     }
@@ -179,7 +179,7 @@ std::vector<BetMask> orbitWheel(const WheelSpec &spec, const NumberGroup &group,
                     images.push_back(group.apply(g, base));
         }
         for (size_t i = 0; i < images.size(); ++i)
-            if (bitCount(images[i] & target) == spec.t - 1 && random() % ++seen == 0) {
+            if (bitCount(images[i] & target) == terms.t - 1 && random() % ++seen == 0) {
                 chosen = i / group.size();
                 element = i % group.size();
             }

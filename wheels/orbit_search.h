@@ -18,5 +18,5 @@ struct OrbitBudget
 // an annealing over one bet an orbit finds, trying one orbit fewer after
 // each success; empty when none was found. With no bound at all it stops
 // after the first success.
-std::vector<BetMask> orbitWheel(const WheelSpec &spec, const NumberGroup &group, std::uint64_t seed,
+std::vector<BetMask> orbitWheel(const WheelTerms &terms, const NumberGroup &group, std::uint64_t seed,
                                 const OrbitBudget &budget);

@@ -6,9 +6,9 @@
 #include <charconv>
 #include <filesystem>
 
-std::optional<WheelRecord> findWheelRecord(const std::string &recordsCsv, const WheelSpec &spec)
+std::optional<WheelRecord> findWheelRecord(const std::string &recordsCsv, const WheelTerms &terms)
 {
-    if (spec.m != spec.t)
+    if (terms.m != terms.t)
         return std::nullopt;
     size_t start = 0;
     while (start < recordsCsv.size()) {
@@ -27,19 +27,19 @@ std::optional<WheelRecord> findWheelRecord(const std::string &recordsCsv, const 
                 break;
             p = next < last && (*next == ',' || *next == '\r') ? next + 1 : next;
         }
-        if (n == 5 && fields[0] == spec.v && fields[1] == spec.k && fields[2] == spec.t)
+        if (n == 5 && fields[0] == terms.v && fields[1] == terms.k && fields[2] == terms.t)
             return WheelRecord{fields[3], fields[4]};
     }
     return std::nullopt;
 }
 
-std::string wheelFileName(const WheelSpec &s)
+std::string wheelFileName(const WheelTerms &s)
 {
     return std::to_string(s.v) + "-" + std::to_string(s.k) + "-" + std::to_string(s.m) + "-"
            + std::to_string(s.t) + ".txt";
 }
 
-std::string wheelFileText(const WheelSpec &s, const std::vector<BetMask> &bets)
+std::string wheelFileText(const WheelTerms &s, const std::vector<BetMask> &bets)
 {
     return "# " + std::to_string(s.v) + "选" + std::to_string(s.k) + " " + s.guarantee() + " "
            + std::to_string(bets.size()) + "注\n" + wheelText(bets);
@@ -49,11 +49,11 @@ WheelShelf::WheelShelf(std::vector<std::string> folders)
     : m_folders(std::move(folders))
 {}
 
-std::optional<std::vector<BetMask>> WheelShelf::find(const WheelSpec &spec) const
+std::optional<std::vector<BetMask>> WheelShelf::find(const WheelTerms &terms) const
 {
     std::optional<std::vector<BetMask>> best;
     for (const std::string &folder : m_folders) {
-        const std::string path = folder + wheelFileName(spec);
+        const std::string path = folder + wheelFileName(terms);
         std::error_code error;
         if (!std::filesystem::is_regular_file(std::filesystem::path(path), error))
             continue;
@@ -63,22 +63,22 @@ std::optional<std::vector<BetMask>> WheelShelf::find(const WheelSpec &spec) cons
         } catch (const AppError &) {
             continue; // an unreadable table is one the player does without
         }
-        if (bets && !bets->empty() && (!best || bets->size() < best->size()) && verifyWheel(spec, *bets))
+        if (bets && !bets->empty() && (!best || bets->size() < best->size()) && verifyWheel(terms, *bets))
             best = std::move(bets);
     }
     return best;
 }
 
-bool WheelShelf::keep(const WheelSpec &spec, const std::vector<BetMask> &bets) const
+bool WheelShelf::keep(const WheelTerms &terms, const std::vector<BetMask> &bets) const
 {
-    if (m_folders.empty() || bets.empty() || !verifyWheel(spec, bets))
+    if (m_folders.empty() || bets.empty() || !verifyWheel(terms, bets))
         return false;
-    const auto held = find(spec);
+    const auto held = find(terms);
     if (held && held->size() <= bets.size())
         return false;
     const std::string &folder = m_folders.back();
     std::error_code error;
     std::filesystem::create_directories(std::filesystem::path(folder), error);
-    writeFileAtomically(folder + wheelFileName(spec), wheelFileText(spec, bets));
+    writeFileAtomically(folder + wheelFileName(terms), wheelFileText(terms, bets));
     return true;
 }

@@ -66,15 +66,15 @@ Check playProblem(const ComposeRequest &request)
 
 } // namespace
 
-std::optional<WheelSpec> requestedWheel(const ComposeRequest &request)
+std::optional<WheelTerms> requestedWheel(const ComposeRequest &request)
 {
     if (request.play != ComposePlay::Wheel || request.zones.empty())
         return std::nullopt;
-    const WheelSpec spec{static_cast<int>(request.zones[0].others.size()), request.lottery.count,
-                         request.drawn, request.kept};
-    if (wheelSpecProblem(spec))
+    const WheelTerms terms{static_cast<int>(request.zones[0].others.size()), request.lottery.count,
+                           request.drawn, request.kept};
+    if (wheelTermsProblem(terms))
         return std::nullopt;
-    return spec;
+    return terms;
 }
 
 Outcome<BetCount> composeCount(const ComposeRequest &request, const std::vector<BetMask> *wheel)
@@ -102,18 +102,18 @@ Outcome<BetCount> composeCount(const ComposeRequest &request, const std::vector<
     }
     if (Check problem = playProblem(request))
         return *problem;
-    const std::optional<WheelSpec> spec = requestedWheel(request);
-    if (!spec) {
-        const WheelSpec asked{request.zones.empty() ? 0 : static_cast<int>(request.zones[0].others.size()),
-                              request.lottery.count, request.drawn, request.kept};
-        const Check problem = wheelSpecProblem(asked);
+    const std::optional<WheelTerms> terms = requestedWheel(request);
+    if (!terms) {
+        const WheelTerms asked{request.zones.empty() ? 0 : static_cast<int>(request.zones[0].others.size()),
+                               request.lottery.count, request.drawn, request.kept};
+        const Check problem = wheelTermsProblem(asked);
         return Refusal{problem ? problem->message : "请选择保证条件。"};
     }
     const Outcome<std::optional<ZoneBets>> back = wheelBack(request);
     if (!back.accepted())
         return Refusal{back.refusal()};
     if (!wheel)
-        return Refusal{"旋转矩阵" + spec->guarantee() + "尚未算出，加入表格时先搜索。"};
+        return Refusal{"旋转矩阵" + terms->guarantee() + "尚未算出，加入表格时先搜索。"};
     const std::optional<BetCount> count
         = checkedProduct(wheel->size(), back.value() ? back.value()->count() : BetCount{1});
     return count ? Outcome<BetCount>(*count) : Refusal{"注数太大，无法投注"};

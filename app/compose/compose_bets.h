@@ -31,8 +31,8 @@ struct ComposeRequest
 };
 
 // The wheel the request needs (its V the front numbers chosen); nothing for
-// other plays or when its spec has a problem.
-std::optional<WheelSpec> requestedWheel(const ComposeRequest &request);
+// other plays or when its terms have a problem.
+std::optional<WheelTerms> requestedWheel(const ComposeRequest &request);
 
 // The number of bets, counted without building them; a wheel's bets count
 // once its bets are at hand (`wheel`). Refused with a sentence for the player

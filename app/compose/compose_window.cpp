@@ -189,8 +189,8 @@ void ComposeWindow::fillGuarantees()
     comGuarantee->clear();
     if (wheel && !boards.empty()) {
         const int chosen = static_cast<int>(boards[0]->choice().others.size());
-        for (const WheelSpec &spec : offeredWheels(chosen, m_lottery.lottery.count))
-            comGuarantee->addItem(QString::fromStdString(spec.guarantee()), spec.m * 100 + spec.t);
+        for (const WheelTerms &terms : offeredWheels(chosen, m_lottery.lottery.count))
+            comGuarantee->addItem(QString::fromStdString(terms.guarantee()), terms.m * 100 + terms.t);
         const int kept = comGuarantee->findText(before);
         comGuarantee->setCurrentIndex(kept >= 0 ? kept : comGuarantee->count() - 1);
     }
@@ -215,16 +215,16 @@ void ComposeWindow::updateCount()
 {
     if (m_filling)
         return;
-    const std::optional<WheelSpec> spec = requestedWheel(request());
-    if (spec != m_wheelSpec) {
-        m_wheelSpec = spec;
+    const std::optional<WheelTerms> terms = requestedWheel(request());
+    if (terms != m_wheelTerms) {
+        m_wheelTerms = terms;
         m_wheel.clear();
     }
     QString record;
-    if (spec) {
-        if (spec->m == spec->t) {
+    if (terms) {
+        if (terms->m == terms->t) {
             const std::optional<WheelRecord> known
-                = findWheelRecord(readFile(m_services.folder.wheelFolder() + "records.csv"), *spec);
+                = findWheelRecord(readFile(m_services.folder.wheelFolder() + "records.csv"), *terms);
             if (known)
                 record = QStringLiteral("记录%1注").arg(known->bets);
         }
@@ -236,17 +236,17 @@ void ComposeWindow::updateCount()
     lblRecord->setText(record.trimmed());
     const Outcome<BetCount> count = composeCount(request(), m_wheel.empty() ? nullptr : &m_wheel);
     lblCount->setText(QString::fromStdString(count.accepted() ? countLine(count.value()) : count.refusal()));
-    filterPanel->setNote(spec ? guaranteeNote(spec->m, spec->t) : QString());
+    filterPanel->setNote(terms ? guaranteeNote(terms->m, terms->t) : QString());
 }
 
 const std::vector<BetMask> *ComposeWindow::wheelAtHand(bool search)
 {
-    if (!m_wheelSpec)
+    if (!m_wheelTerms)
         return nullptr;
-    const WheelSpec spec = *m_wheelSpec;
+    const WheelTerms terms = *m_wheelTerms;
     const WheelShelf shelf({m_services.folder.wheelFolder()});
     if (m_wheel.empty()) {
-        if (std::optional<std::vector<BetMask>> found = shelf.find(spec))
+        if (std::optional<std::vector<BetMask>> found = shelf.find(terms))
             m_wheel = std::move(*found);
     }
     if (m_wheel.empty() && search) {
@@ -255,13 +255,13 @@ const std::vector<BetMask> *ComposeWindow::wheelAtHand(bool search)
         options.seconds = m_services.searchSeconds;
         options.cancel = &cancel;
         // No wheel can beat the proven bound: the search ends when it gets there.
-        if (spec.m == spec.t) {
+        if (terms.m == terms.t) {
             if (const std::optional<WheelRecord> known
-                = findWheelRecord(readFile(m_services.folder.wheelFolder() + "records.csv"), spec))
+                = findWheelRecord(readFile(m_services.folder.wheelFolder() + "records.csv"), terms))
                 options.goal = known->lowerBound;
         }
         const std::unique_ptr<Desktop::Progress> progress = m_services.desktop.startProgress(
-            this, QStringLiteral("搜索旋转矩阵%1").arg(QString::fromStdString(spec.guarantee())),
+            this, QStringLiteral("搜索旋转矩阵%1").arg(QString::fromStdString(terms.guarantee())),
             kProgressSteps);
         std::vector<BetMask> found;
         runInBackground(*progress, [&](JobProgress &job) {
@@ -272,14 +272,14 @@ const std::vector<BetMask> *ComposeWindow::wheelAtHand(bool search)
                                 QStringLiteral("已找到%1注的矩阵").arg(now.bets)))
                     cancel = true;
             };
-            found = searchWheel(spec, options);
+            found = searchWheel(terms, options);
         });
         progress->setValue(kProgressSteps, QString());
         // A search stopped early still hands over a complete wheel, only a
         // larger one; the player gets it rather than nothing.
-        if (!found.empty() && verifyWheel(spec, found)) {
+        if (!found.empty() && verifyWheel(terms, found)) {
             try {
-                shelf.keep(spec, found);
+                shelf.keep(terms, found);
             } catch (const AppError &) {
                 // a read-only program folder: the wheel serves this run only
             }

@@ -79,7 +79,7 @@ private:
     ComposeServices m_services;
     LotteryInfo m_lottery;
     QVBoxLayout *m_boardColumn = nullptr;
-    std::optional<WheelSpec> m_wheelSpec;
-    std::vector<BetMask> m_wheel; // for m_wheelSpec, when found
+    std::optional<WheelTerms> m_wheelTerms;
+    std::vector<BetMask> m_wheel; // for m_wheelTerms, when found
     bool m_filling = false;
 };

@@ -31,15 +31,15 @@ TEST(ComposePlan, TypedNumbersMarkBallsAndBadOnesAreRefused)
 
 TEST(ComposePlan, OnlyGuaranteesTheChosenNumbersCanGiveAreOffered)
 {
-    const std::vector<WheelSpec> twelve = offeredWheels(12, 6);
+    const std::vector<WheelTerms> twelve = offeredWheels(12, 6);
     ASSERT_FALSE(twelve.empty());
-    EXPECT_EQ(twelve.front(), (WheelSpec{12, 6, 2, 2}));
-    EXPECT_EQ(twelve.back(), (WheelSpec{12, 6, 6, 6}));
+    EXPECT_EQ(twelve.front(), (WheelTerms{12, 6, 2, 2}));
+    EXPECT_EQ(twelve.back(), (WheelTerms{12, 6, 6, 6}));
     EXPECT_EQ(twelve.size(), 15u); // m from 2 to 6, t from 2 to m
     // 中m needs m chosen numbers, and a wheel needs more numbers than a bet.
-    EXPECT_EQ(offeredWheels(7, 6).back(), (WheelSpec{7, 6, 6, 6}));
+    EXPECT_EQ(offeredWheels(7, 6).back(), (WheelTerms{7, 6, 6, 6}));
     EXPECT_TRUE(offeredWheels(6, 6).empty());
-    EXPECT_EQ(offeredWheels(4, 3).back(), (WheelSpec{4, 3, 3, 3}));
+    EXPECT_EQ(offeredWheels(4, 3).back(), (WheelTerms{4, 3, 3, 3}));
 }
 
 TEST(ComposePlan, CountLineAndGridRoom)

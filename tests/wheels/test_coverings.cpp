@@ -22,7 +22,7 @@
 namespace {
 
 // The guarantee read off its definition, one drawn set at a time.
-bool bruteForceHolds(const WheelSpec &s, const std::vector<BetMask> &bets)
+bool bruteForceHolds(const WheelTerms &s, const std::vector<BetMask> &bets)
 {
     for (BetMask drawn = 0; drawn < (BetMask{1} << s.v); ++drawn) {
         if (std::popcount(drawn) != s.m)
@@ -52,19 +52,19 @@ std::string tempFolder(const std::string &name)
 TEST(WheelCheck, AgreesWithTheDefinition)
 {
     std::mt19937_64 random(7);
-    const std::vector<WheelSpec> specs{
+    const std::vector<WheelTerms> termsList{
         {8, 4, 2, 2}, {9, 5, 3, 2}, {10, 5, 4, 3}, {9, 6, 5, 4}, {10, 6, 6, 3}};
     int complete = 0;
-    for (const WheelSpec &spec : specs) {
-        ASSERT_FALSE(wheelSpecProblem(spec));
-        const SubsetRanker bets(spec.v, spec.k);
+    for (const WheelTerms &terms : termsList) {
+        ASSERT_FALSE(wheelTermsProblem(terms));
+        const SubsetRanker bets(terms.v, terms.k);
         for (int trial = 0; trial < 60; ++trial) {
             std::vector<BetMask> wheel;
             for (int i = 0; i < 3 + trial / 4; ++i)
                 wheel.push_back(bets.unrank(static_cast<std::uint32_t>(random() % bets.size())));
-            const bool holds = bruteForceHolds(spec, wheel);
+            const bool holds = bruteForceHolds(terms, wheel);
             complete += holds;
-            ASSERT_EQ(verifyWheel(spec, wheel), holds) << spec.guarantee() << " trial " << trial;
+            ASSERT_EQ(verifyWheel(terms, wheel), holds) << terms.guarantee() << " trial " << trial;
         }
     }
     EXPECT_GT(complete, 20);                                                       // both answers were tried
@@ -74,31 +74,31 @@ TEST(WheelCheck, AgreesWithTheDefinition)
 
 TEST(WheelCheck, RefusesGuaranteesThatMeanNothing)
 {
-    EXPECT_EQ(wheelSpecProblem({10, 6, 5, 1})->message, "保证条件须满足 2 ≤ 保 ≤ 中 ≤ 每注号码个数。");
-    EXPECT_EQ(wheelSpecProblem({10, 6, 4, 5})->message, "保证条件须满足 2 ≤ 保 ≤ 中 ≤ 每注号码个数。");
-    EXPECT_EQ(wheelSpecProblem({10, 5, 6, 5})->message, "保证条件须满足 2 ≤ 保 ≤ 中 ≤ 每注号码个数。");
-    EXPECT_EQ(wheelSpecProblem({6, 6, 3, 3})->message, "旋转矩阵所选号码须多于每注号码个数（6个）。");
-    EXPECT_EQ(wheelSpecProblem({36, 6, 3, 3})->message, "旋转矩阵最多可选35个号码。");
-    EXPECT_EQ(wheelSpecProblem({35, 8, 8, 3})->message, "号码太多，无法计算中8保3的旋转矩阵。");
-    EXPECT_FALSE(wheelSpecProblem({35, 7, 7, 2}));
+    EXPECT_EQ(wheelTermsProblem({10, 6, 5, 1})->message, "保证条件须满足 2 ≤ 保 ≤ 中 ≤ 每注号码个数。");
+    EXPECT_EQ(wheelTermsProblem({10, 6, 4, 5})->message, "保证条件须满足 2 ≤ 保 ≤ 中 ≤ 每注号码个数。");
+    EXPECT_EQ(wheelTermsProblem({10, 5, 6, 5})->message, "保证条件须满足 2 ≤ 保 ≤ 中 ≤ 每注号码个数。");
+    EXPECT_EQ(wheelTermsProblem({6, 6, 3, 3})->message, "旋转矩阵所选号码须多于每注号码个数（6个）。");
+    EXPECT_EQ(wheelTermsProblem({36, 6, 3, 3})->message, "旋转矩阵最多可选35个号码。");
+    EXPECT_EQ(wheelTermsProblem({35, 8, 8, 3})->message, "号码太多，无法计算中8保3的旋转矩阵。");
+    EXPECT_FALSE(wheelTermsProblem({35, 7, 7, 2}));
 }
 
 // A 中M保T wheel with M > T is searched against M-sets; it comes out complete
 // and smaller than the T-set covering it starts from.
 TEST(WheelSearch, LargerDrawsNeedFewerBets)
 {
-    const WheelSpec spec{12, 5, 5, 3};
+    const WheelTerms terms{12, 5, 5, 3};
     WheelSearchOptions options;
     options.seconds = 0;
     options.steps = 20000;
-    const auto wheel = searchWheel(spec, options);
-    EXPECT_TRUE(bruteForceHolds(spec, wheel));
+    const auto wheel = searchWheel(terms, options);
+    EXPECT_TRUE(bruteForceHolds(terms, wheel));
     EXPECT_LT(wheel.size(), greedyWheel({12, 5, 3, 3}).size());
 }
 
 TEST(WheelSearch, SameSeedSameWheelAndCancelStopsAtOnce)
 {
-    const WheelSpec spec{15, 6, 4, 4};
+    const WheelTerms terms{15, 6, 4, 4};
     WheelSearchOptions options;
     options.seconds = 0;
     options.steps = 3000;
@@ -108,48 +108,48 @@ TEST(WheelSearch, SameSeedSameWheelAndCancelStopsAtOnce)
         EXPECT_GT(p.bets, 0);
         ++reports;
     };
-    const auto first = searchWheel(spec, options);
+    const auto first = searchWheel(terms, options);
     EXPECT_GT(reports, 0);
-    EXPECT_EQ(searchWheel(spec, options), first);
-    EXPECT_TRUE(verifyWheel(spec, first));
+    EXPECT_EQ(searchWheel(terms, options), first);
+    EXPECT_TRUE(verifyWheel(terms, first));
 
     // A search told to stop before it starts still gives a whole wheel.
     std::atomic<bool> cancel{true};
     options.steps = 0;
     options.seconds = 600;
     options.cancel = &cancel;
-    const auto cancelled = searchWheel(spec, options);
-    EXPECT_TRUE(verifyWheel(spec, cancelled));
+    const auto cancelled = searchWheel(terms, options);
+    EXPECT_TRUE(verifyWheel(terms, cancelled));
 }
 
 TEST(WheelShelf, KeepsOnlySmallerCheckedWheelsAndIgnoresDamagedFiles)
 {
     const std::string shipped = tempFolder("shipped");
     const std::string kept = tempFolder("kept");
-    const WheelSpec spec{7, 3, 2, 2};
+    const WheelTerms terms{7, 3, 2, 2};
     // The Fano plane: 7 bets, every pair once.
     const std::vector<BetMask> fano
         = sortedBets({betMask({1, 2, 4}), betMask({2, 3, 5}), betMask({3, 4, 6}), betMask({4, 5, 7}),
                       betMask({5, 6, 1}), betMask({6, 7, 2}), betMask({7, 1, 3})});
     std::vector<BetMask> padded = fano;
     padded.push_back(betMask({1, 2, 3}));
-    writeFileAtomically(shipped + wheelFileName(spec), wheelFileText(spec, padded));
+    writeFileAtomically(shipped + wheelFileName(terms), wheelFileText(terms, padded));
 
     const WheelShelf shelf({shipped, kept});
-    EXPECT_EQ(shelf.find(spec)->size(), 8u);
-    EXPECT_FALSE(shelf.keep(spec, {fano.begin(), fano.end() - 1})); // incomplete
-    EXPECT_TRUE(shelf.keep(spec, fano));
-    EXPECT_EQ(shelf.find(spec), fano);
-    EXPECT_FALSE(shelf.keep(spec, padded));
+    EXPECT_EQ(shelf.find(terms)->size(), 8u);
+    EXPECT_FALSE(shelf.keep(terms, {fano.begin(), fano.end() - 1})); // incomplete
+    EXPECT_TRUE(shelf.keep(terms, fano));
+    EXPECT_EQ(shelf.find(terms), fano);
+    EXPECT_FALSE(shelf.keep(terms, padded));
     EXPECT_EQ(readFile(kept + "7-3-2-2.txt"),
               "# 7选3 中2保2 7注\n01 02 04\n01 03 07\n01 05 06\n02 03 05\n02 06 07\n"
               "03 04 06\n04 05 07\n");
 
     // A hand-edited table that lost its guarantee, or holds no numbers, is passed over.
-    writeFileAtomically(kept + wheelFileName(spec), "01 02 04\n02 03 05\n");
-    EXPECT_EQ(shelf.find(spec)->size(), 8u);
-    writeFileAtomically(kept + wheelFileName(spec), "01 02 x4\n");
-    EXPECT_EQ(shelf.find(spec)->size(), 8u);
+    writeFileAtomically(kept + wheelFileName(terms), "01 02 04\n02 03 05\n");
+    EXPECT_EQ(shelf.find(terms)->size(), 8u);
+    writeFileAtomically(kept + wheelFileName(terms), "01 02 x4\n");
+    EXPECT_EQ(shelf.find(terms)->size(), 8u);
     // The player's own seven numbers take the wheel's places, in any order.
     const auto mine = wheelBets(fano, {33, 4, 18, 9, 27, 12, 6});
     ASSERT_EQ(mine.size(), 7u);
@@ -182,16 +182,16 @@ TEST(ShippedWheels, EveryRecordRowIsCheckedAndNearTheRecord)
     for (std::string line; std::getline(lines, line);) {
         if (line.empty() || line[0] < '0' || line[0] > '9')
             continue;
-        WheelSpec spec;
+        WheelTerms terms;
         char comma = 0;
         std::istringstream fields(line);
-        fields >> spec.v >> comma >> spec.k >> comma >> spec.t;
-        spec.m = spec.t;
-        const auto record = findWheelRecord(records, spec);
+        fields >> terms.v >> comma >> terms.k >> comma >> terms.t;
+        terms.m = terms.t;
+        const auto record = findWheelRecord(records, terms);
         ASSERT_TRUE(record);
-        const auto wheel = shelf.find(spec); // find() returns only wheels that pass verifyWheel
+        const auto wheel = shelf.find(terms); // find() returns only wheels that pass verifyWheel
         ASSERT_TRUE(wheel) << line;
-        const auto gap = kShippedAboveTenPercent.find({spec.v, spec.k, spec.t});
+        const auto gap = kShippedAboveTenPercent.find({terms.v, terms.k, terms.t});
         if (gap == kShippedAboveTenPercent.end())
             EXPECT_LE(wheel->size() * 100, static_cast<size_t>(record->bets) * 110) << line;
         else
@@ -206,21 +206,21 @@ TEST(ShippedWheels, EveryRecordRowIsCheckedAndNearTheRecord)
 // inverse), and a wheel made of orbits holds every image of each of its bets.
 TEST(OrbitSearch, WheelsOfWholeOrbitsAreCompleteAndClosed)
 {
-    const WheelSpec spec{17, 5, 3, 3};
-    const std::vector<NumberGroup> groups = wheelGroups(spec, true);
+    const WheelTerms terms{17, 5, 3, 3};
+    const std::vector<NumberGroup> groups = wheelGroups(terms, true);
     ASSERT_EQ(groups.size(), 3u + 3u); // Z17, Z16, Z15; 17 is prime: multipliers of order 2, 4, 8
     for (const NumberGroup &group : groups)
         for (size_t g = 0; g < group.size(); ++g) {
             ASSERT_LT(group.inverse(g), group.size()) << group.name();
-            for (int number = 0; number < spec.v; ++number) {
+            for (int number = 0; number < terms.v; ++number) {
                 const BetMask one = BetMask{1} << number;
                 ASSERT_EQ(group.apply(group.inverse(g), group.apply(g, one)), one) << group.name();
             }
         }
     const NumberGroup &rotation = groups.front();
-    const auto wheel = orbitWheel(spec, rotation, 3, {20000, 0, nullptr});
+    const auto wheel = orbitWheel(terms, rotation, 3, {20000, 0, nullptr});
     ASSERT_FALSE(wheel.empty());
-    EXPECT_TRUE(verifyWheel(spec, wheel));
+    EXPECT_TRUE(verifyWheel(terms, wheel));
     EXPECT_EQ(wheel.size() % 17, 0u);
     for (const BetMask bet : wheel)
         EXPECT_TRUE(std::binary_search(wheel.begin(), wheel.end(), rotation.apply(1, bet)));
