@@ -120,6 +120,9 @@ Tfrmmain::Tfrmmain(MainServices services, QWidget *parent)
 Tfrmmain::~Tfrmmain()
 {
     m_bannerFetch->onFinished = nullptr;
+    // Closing the window moves the focus out of the list while QWidget's
+    // destructor runs, when this is no longer a Tfrmmain.
+    comcainame->onLeave = nullptr;
 }
 
 bool Tfrmmain::guarded(const std::function<void()> &handler)
