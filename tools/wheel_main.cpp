@@ -9,15 +9,18 @@
 //                 not depend on the machine (with --seconds 0 for no time bound)
 //   --seed N      the search's seed (default 1)
 //   --tables DIR  the wheel folder (default: the built program folder's)
-//   --fresh       ignore the wheels on the shelf
+//   --fresh       ignore the wheels on the shelf (and those grown from the
+//                 shelf's smaller wheels)
 //   --keep        store the result on the shelf when it is smaller
 //   --groups      also try orbits of affine groups (slower; for the tables)
 #include "base/app_error.h"
 #include "base/file_io.h"
 #include "base/int_text.h"
 #include "wheels/covering_search.h"
+#include "wheels/grown_wheel.h"
 #include "wheels/wheel_shelf.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -87,9 +90,15 @@ int main(int argc, char **argv)
         }
         const auto record = findWheelRecord(records, terms);
         const WheelShelf shelf({tables});
-        if (!fresh)
+        if (!fresh) {
             if (auto held = shelf.find(terms))
                 options.start = std::move(*held);
+            // The wheel grown from the shelf's smaller ones is a start too,
+            // when it is smaller than the one at hand.
+            if (auto grown = grownWheel(shelf, terms, std::min(options.seconds, 5.0));
+                grown && (options.start.empty() || grown->size() < options.start.size()))
+                options.start = std::move(*grown);
+        }
         options.goal = record ? record->bets : 0;
         std::vector<BetMask> bets = options.start;
         const bool enough = !bets.empty() && record && static_cast<int>(bets.size()) <= record->bets;

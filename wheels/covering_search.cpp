@@ -195,6 +195,8 @@ std::vector<BetMask> searchWheel(const WheelTerms &terms, const WheelSearchOptio
     std::vector<BetMask> best = options.start;
     if (best.empty() || !verifyWheel(terms, best))
         best = greedyWheel(terms);
+    if (options.seconds <= 0 && options.steps == 0)
+        return sortedBets(best);
     // Half the budget goes to wheels made of whole orbits of a group of the
     // numbers, shared evenly among the groups worth trying.
     if (terms.m == terms.t && static_cast<int>(best.size()) > options.goal) {
