@@ -80,7 +80,8 @@ private:
             request.lottery.backName = kDefaultBackName;
             request.lottery.backTotal = strToInt(fields[needed + 1]);
             request.lottery.backCount = strToInt(fields[needed + 2]);
-            const size_t backNeeded = needed + 3 + static_cast<size_t>(std::max(request.lottery.backCount, 0));
+            const size_t backNeeded
+                = needed + 3 + static_cast<size_t>(std::max(request.lottery.backCount, 0));
             if (fields.size() < backNeeded) {
                 answers += missing(backNeeded, fields.size());
                 return;
