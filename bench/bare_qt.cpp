@@ -5,6 +5,8 @@
 //                            a picture
 //   korvel-bare-qt label     a plain window showing one Chinese label, to
 //                            tell the cost of the fonts apart
+//   korvel-bare-qt splash    the picture window with a Chinese label on it,
+//                            the floor of the splash
 #include "first_paint.h"
 
 #include <QApplication>
@@ -22,7 +24,7 @@ int main(int argc, char *argv[])
     FirstPaint firstPaint;
     const char *mode = argc >= 2 ? argv[1] : "window";
     std::unique_ptr<QWidget> window;
-    if (std::strcmp(mode, "picture") == 0) {
+    if (std::strcmp(mode, "picture") == 0 || std::strcmp(mode, "splash") == 0) {
         QPixmap picture(551, 337);
         QPainter painter(&picture);
         QLinearGradient shade(0, 0, 551, 337);
@@ -33,6 +35,10 @@ int main(int argc, char *argv[])
         auto *label = new QLabel(nullptr, Qt::FramelessWindowHint | Qt::Dialog);
         label->setPixmap(picture);
         label->setFixedSize(551, 337);
+        if (std::strcmp(mode, "splash") == 0) {
+            auto *words = new QLabel(QStringLiteral("出品：Korvel软件工作室\n适用：所有彩票类型"), label);
+            words->setGeometry(130, 150, 380, 120);
+        }
         window.reset(label);
     } else if (std::strcmp(mode, "label") == 0) {
         window = std::make_unique<QLabel>(QStringLiteral("Korvel自动选号器：请输入6个1--33范围内数字"));
