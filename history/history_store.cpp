@@ -253,7 +253,7 @@ std::vector<PrizeRuleRow> HistoryStore::prizeRules(const std::string &lottery) c
     query.prepare(QStringLiteral("select * from %1 where 彩票名称 = ? order by rowid").arg(kPrizeTable));
     query.addBindValue(text(lottery));
     connection.exec(query);
-    int columns[kPrizeColumns.size()];
+    std::array<int, kPrizeColumns.size()> columns{};
     for (size_t i = 0; i < kPrizeColumns.size(); ++i) {
         const QString name
             = QString::fromUtf8(kPrizeColumns[i].data(), static_cast<qsizetype>(kPrizeColumns[i].size()));

@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace {
 
 constexpr int kBallsPerRow = 10;
@@ -125,7 +127,8 @@ void BallBoard::applyTyped()
             onRefused(QString::fromStdString(typed.refusal()));
         return;
     }
-    const std::function<void()> notify = std::move(onChange);
+    // One notice for the whole row, not one a ball.
+    const std::function<void()> notify = std::exchange(onChange, nullptr);
     for (size_t i = 0; i < m_marks.size(); ++i)
         setMark(i, typed.value()[i]);
     onChange = notify;

@@ -36,7 +36,7 @@ protected:
     }
     QString writeFile(const QString &name, const std::string &bytes)
     {
-        const QString path = dir.file(QStringLiteral("附属/") + name);
+        QString path = dir.file(QStringLiteral("附属/") + name);
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(bytes.data(), static_cast<qint64>(bytes.size()));

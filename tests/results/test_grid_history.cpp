@@ -52,7 +52,7 @@ TEST(GridRows, CopiesShareUntilOneChanges)
 
     ResultGrid moved = std::move(grid);
     EXPECT_EQ(moved.cell(1, 4), "11");
-    EXPECT_EQ(grid.rowCount(), 2); // left empty, still usable
+    EXPECT_EQ(grid.rowCount(), 2); // NOLINT(bugprone-use-after-move): left empty, still usable
     grid.appendBet(lotteryOf(1), {"01"});
     EXPECT_EQ(grid.cell(1, 1), "01");
     EXPECT_EQ(ResultGrid().cell(1, 1), ""); // the shared empty shape is untouched

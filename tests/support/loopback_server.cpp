@@ -20,10 +20,12 @@ int listenOnLoopback(int &port)
     address.sin_family = AF_INET;
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     address.sin_port = 0;
-    ::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address);
-    ::listen(fd, 8);
     socklen_t length = sizeof address;
-    ::getsockname(fd, reinterpret_cast<sockaddr *>(&address), &length);
+    // A server that cannot listen gives port 0: the test's requests then fail
+    // to connect and say so.
+    if (::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0 || ::listen(fd, 8) != 0
+        || ::getsockname(fd, reinterpret_cast<sockaddr *>(&address), &length) != 0)
+        address.sin_port = 0;
     port = ntohs(address.sin_port);
     return fd;
 }
@@ -128,9 +130,8 @@ LoopbackServer::Reply LoopbackServer::ok(const std::string &body, const std::str
 
 LoopbackServer::Reply LoopbackServer::status(int code, const std::string &reason)
 {
-    const std::string body = reason;
     return {"HTTP/1.1 " + std::to_string(code) + " " + reason + "\r\nContent-Length: "
-                + std::to_string(body.size()) + "\r\nConnection: close\r\n\r\n" + body,
+                + std::to_string(reason.size()) + "\r\nConnection: close\r\n\r\n" + reason,
             false, 0};
 }
 
