@@ -1,5 +1,6 @@
 #include "app/u_main.h"
 
+#include "app/banner_strip.h"
 #include "app/box_geometry.h"
 #include "app/history/history_window.h"
 #include "app/u_about.h"
@@ -46,19 +47,8 @@ void fillList(QComboBox *list, const Entries &entries, int defaultIndex)
         list->setEditText({});
 }
 
-// The back zone's boxes are tinted blue, as its balls are on the tickets,
-// so the zones are told apart at a glance.
-void tintBackBox(QLineEdit *box, const QString &zoneName)
-{
-    QPalette colours = box->palette();
-    colours.setColor(QPalette::Base, QColor(204, 226, 255));
-    box->setPalette(colours);
-    box->setToolTip(zoneName);
-}
-
-} // namespace
-
-namespace {
+// The page a click on the banner opens.
+const char *const kAdvertisedPage = "http://partner.korvel.example/reg.aspx?u=20061";
 
 const char *const kReadAgainHint
     = "\n\n彩票列表暂时为空。问题解决后，打开彩票列表或按“转换号码”即可重新读取，不必重新启动程序。";
@@ -107,19 +97,11 @@ Tfrmmain::Tfrmmain(MainServices services, QWidget *parent)
     createExtras();
     updateTabOrder();
 
-    m_bannerFetch = m_services.bannerFetch;
-    if (!m_bannerFetch)
-        m_bannerFetch = std::make_shared<BannerFetch>(m_services.banner, m_services.folder.bannerFile());
-    m_bannerFetch->onFinished = [this] {
-        if (const std::optional<bool> stored = m_bannerFetch->takeOutcome())
-            showBanner(*stored);
-    };
     FormCreate();
 }
 
 Tfrmmain::~Tfrmmain()
 {
-    m_bannerFetch->onFinished = nullptr;
     // Closing the window moves the focus out of the list while QWidget's
     // destructor runs, when this is no longer a Tfrmmain.
     comcainame->onLeave = nullptr;
@@ -135,7 +117,7 @@ void Tfrmmain::FormCreate()
     const QDate today = m_services.clock.today();
     const DateDefaults defaults
         = dateDefaults(today.year(), today.month(), today.day(), m_services.clock.timeOfDay().hour());
-    guarded([this] { bannerStep(); });
+    guarded([this] { pan->step(); });
     // Bets in the grid keep the lottery they were made for when the
     // start-up runs again after a lottery has been added.
     const std::optional<LotteryInfo> betsLottery
@@ -232,13 +214,6 @@ void Tfrmmain::applyLottery(const LotteryInfo &lottery)
 {
     if (const auto problem = lotteryProblem(lottery))
         throw AppError(problem->message);
-    // A box may be the one an event is being delivered to (a click that
-    // gives it the focus): it leaves the view now and is deleted later.
-    for (QLineEdit *box : m_boxes) {
-        box->hide();
-        box->deleteLater();
-    }
-    m_boxes.clear();
     m_current = lottery;
     m_hasLottery = true;
     const Lottery &numbers = lottery.lottery;
@@ -251,16 +226,7 @@ void Tfrmmain::applyLottery(const LotteryInfo &lottery)
     edtcaisel->setText(figures(numbers.count, numbers.backCount));
     m_boxRowsHeight = extraBoxRowsHeight(numbers.numberCount(), grpcode->width(), 42);
     placeGrid();
-    for (int i = 0; i < numbers.numberCount(); ++i) {
-        auto *box = new QLineEdit(grpcode);
-        box->setObjectName(QStringLiteral("box%1").arg(i));
-        box->setGeometry(boxGeometry(i, numbers.numberCount(), grpcode->width(), grpcode->height()));
-        if (i >= numbers.count)
-            tintBackBox(box, QString::fromStdString(numbers.backName));
-        box->show();
-        m_boxes.push_back(box);
-    }
-    watchBoxes();
+    m_boxRow->reshape(numbers);
     updateTabOrder();
     if (m_historyWindow && m_historyWindow->isVisible())
         m_historyWindow->followLottery(m_current);
@@ -272,16 +238,7 @@ void Tfrmmain::comcainameClick()
     const std::vector<CatalogueRow> rows = store.readAll();
     if (rows.empty())
         throw AppError("彩票数据库中没有彩票。");
-    // The first row of that name; when none carries it, the walk ends on the
-    // last row, which is applied.
-    const QString wanted = comcainame->currentText();
-    const CatalogueRow *chosen = &rows.back();
-    for (const CatalogueRow &row : rows) {
-        if (row.name == wanted) {
-            chosen = &row;
-            break;
-        }
-    }
+    const CatalogueRow *chosen = pickedRow(rows, comcainame->currentText());
     const LotteryInfo before = m_current;
     applyLottery(lotteryFromRow(*chosen));
     replaceGrid({}, m_current.lottery.numberCount(), before);
@@ -335,8 +292,7 @@ void Tfrmmain::btnaddClick()
     request.day = comri->currentText().toStdString();
     request.hour = comtime->currentText().toStdString();
     request.initial = edtoricode->text().toStdString();
-    for (const QLineEdit *box : m_boxes)
-        request.boxes.push_back(box->text().toStdString());
+    request.boxes = m_boxRow->texts();
 
     const ConversionResult result = convert(request, m_draws);
     if (!result.accepted()) {
@@ -418,4 +374,14 @@ void Tfrmmain::lblweb2Click()
 void Tfrmmain::FormClick()
 {
     ScreenCapture(this, m_services.desktop);
+}
+
+void Tfrmmain::imggifClick()
+{
+    m_services.desktop.openDocument(QString::fromLatin1(kAdvertisedPage));
+}
+
+void Tfrmmain::Panel1Click()
+{
+    pan->dismiss();
 }

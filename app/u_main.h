@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/banner_strip.h"
+#include "app/number_box_row.h"
 #include "base/program_folder.h"
 #include "catalogue/lottery_info.h"
 #include "engine/draw_generator.h"
@@ -94,10 +96,10 @@ public:
     void Panel1Click();
 
     const LotteryInfo &currentLottery() const { return m_current; }
-    const std::vector<QLineEdit *> &originalNumberBoxes() const { return m_boxes; }
+    const std::vector<QLineEdit *> &originalNumberBoxes() const { return m_boxRow->boxes(); }
     const ResultGridModel &resultGrid() const { return *m_gridModel; }
     // A banner download has not ended yet; the strip shows what it showed.
-    bool bannerPending() const { return m_bannerFetch->running(); }
+    bool bannerPending() const { return pan->pending(); }
     Tfrmindex *frmindex() const { return m_frmindex; }
     Tfrmabout *frmabout() const { return m_frmabout; }
     HistoryWindow *historyWindow() const { return m_historyWindow; }
@@ -128,9 +130,6 @@ private:
     void applyLottery(const LotteryInfo &lottery);
     void fillOptionLists(const DateDefaults &defaults);
     void openVendorSite();
-    void bannerStep();
-    void showBanner(bool stored);
-    bool loadBannerPicture();
     void createExtras();
     void createHistoryControls();
     void createComposeControls();
@@ -142,8 +141,6 @@ private:
     void showSelection(const LotteryInfo &lottery);
     // Shows an undo or redo step; returns what it replaced.
     ResultGridModel::Snapshot showStep(GridHistory<LotteryInfo>::Step step);
-    void watchBoxes();
-    int digitsPerBox(size_t box) const;
     void selectListedName(const QString &name);
     // Puts the lottery list back on the current lottery after a failed pick.
     void showCurrentLottery();
@@ -159,7 +156,7 @@ private:
     ComposeWindow *m_composeWindow = nullptr; // likewise
     LotteryInfo m_current;
     bool m_hasLottery = false;
-    std::vector<QLineEdit *> m_boxes;
+    NumberBoxRow *m_boxRow = nullptr;
     std::vector<QWidget *> m_dateAndOptionSet;
     ResultGridModel *m_gridModel = nullptr;
     DrawGenerator m_draws;
@@ -168,16 +165,13 @@ private:
     bool m_placed = false;
     int m_boxRowsHeight = 0;      // the number boxes' rows after the first
     QSize m_designSize{685, 531}; // the client area at the designed outer size
-    bool m_bannerShown = true;    // once hidden, the strip stays hidden for the run
-    bool m_bannerStepped = false;
-    std::shared_ptr<BannerFetch> m_bannerFetch;
 
 public:
     // Controls, named as the players' documentation names them.
     QLabel *Label1 = nullptr;
     ClickLabel *Label6 = nullptr;
     ClickLabel *lblweb2 = nullptr;
-    QFrame *pan = nullptr;
+    BannerStrip *pan = nullptr;
     ClickLabel *imggif = nullptr;
     ClickLabel *Panel1 = nullptr;
 

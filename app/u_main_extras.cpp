@@ -1,6 +1,5 @@
 // What players of other pickers asked for, kept off the designed layout:
-// the grid's context menu (check a draw, undo, copy), its keys, and quicker
-// typing in the number boxes.
+// the grid's context menu (check a draw, undo, copy) and its keys.
 #include "app/chinese_ui.h"
 #include "app/u_main.h"
 #include "base/app_error.h"
@@ -28,50 +27,6 @@
 #include <set>
 
 namespace {
-
-// Selects a box's text when it gains focus, so typing replaces it. A box
-// reached by typing a full number swallows one Tab pressed before anything
-// is typed into it, so a player used to ending each number with Tab does not
-// skip a box; while empty, it swallows one Enter the same way, so a player
-// used to Enter does not convert from the last box before typing its number.
-// An Enter in a last box that still holds a number converts at once.
-class BoxKeys : public QObject
-{
-public:
-    using QObject::QObject;
-
-    // The box was just reached by typing a full number into the one before.
-    void markAdvanced() { m_advanced = true; }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        auto *box = qobject_cast<QLineEdit *>(watched);
-        if (!box)
-            return false;
-        // The selection waits for the click that gave the focus to place
-        // its cursor; keys typed meanwhile (fast typing) must not be
-        // selected and then overwritten, so a box that changed keeps them.
-        if (event->type() == QEvent::FocusIn) {
-            QTimer::singleShot(0, box, [box, before = box->text()] {
-                if (box->text() == before)
-                    box->selectAll();
-            });
-        }
-        if (event->type() == QEvent::KeyPress) {
-            const bool advanced = m_advanced;
-            m_advanced = false;
-            const int key = static_cast<QKeyEvent *>(event)->key();
-            const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
-            if (advanced && (key == Qt::Key_Tab || (enter && box->text().isEmpty())))
-                return true;
-        }
-        return false;
-    }
-
-private:
-    bool m_advanced = false;
-};
 
 QAction *action(QWidget *owner, const char *name, const QString &text, const QKeySequence &keys,
                 Qt::ShortcutContext context)
@@ -179,45 +134,6 @@ void Tfrmmain::copyRows()
         bets.push_back(m_gridModel->bet(row));
     if (!bets.empty())
         m_services.desktop.copyText(QString::fromStdString(copiedBets(bets, m_current.lottery)));
-}
-
-int Tfrmmain::digitsPerBox(size_t box) const
-{
-    // The largest number a box may hold: a back number up to the back zone's
-    // highest under every method, a control quantity up to K for the
-    // generalized method, else the front's highest number.
-    const Lottery &lottery = m_current.lottery;
-    int highest = lottery.front().highest();
-    if (box >= static_cast<size_t>(lottery.count))
-        highest = lottery.back().highest();
-    else if (commode->currentText().toStdString() == kGeneralizedMethod)
-        highest = lottery.count;
-    return static_cast<int>(QString::number(std::max(highest, 1)).size());
-}
-
-void Tfrmmain::watchBoxes()
-{
-    std::vector<BoxKeys *> keys;
-    for (QLineEdit *box : m_boxes) {
-        keys.push_back(new BoxKeys(box));
-        box->installEventFilter(keys.back());
-    }
-    for (size_t i = 0; i < m_boxes.size(); ++i) {
-        QLineEdit *box = m_boxes[i];
-        QLineEdit *next = i + 1 < m_boxes.size() ? m_boxes[i + 1] : nullptr;
-        BoxKeys *nextKeys = next ? keys[i + 1] : nullptr;
-        connect(box, &QLineEdit::textEdited, this, [this, i, next, nextKeys](const QString &text) {
-            bool digits = !text.isEmpty();
-            for (const QChar c : text)
-                digits = digits && c.isDigit();
-            if (next && digits && text.size() >= digitsPerBox(i)) {
-                next->setFocus(Qt::TabFocusReason);
-                nextKeys->markAdvanced();
-            }
-        });
-        if (!next)
-            connect(box, &QLineEdit::returnPressed, btnadd, &QPushButton::click);
-    }
 }
 
 void Tfrmmain::btnhelpClick()

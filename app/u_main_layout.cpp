@@ -1,11 +1,13 @@
 // The controls of the main window at their design places.
+#include "app/banner_strip.h"
 #include "app/u_main.h"
-
 #include "app/vendor.h"
+#include "engine/methods.h"
 #include "media/jpeg_image.h"
 #include "results/result_grid_model.h"
 #include "ui/click_label.h"
 #include "ui/design_font.h"
+#include "ui/file_edge.h"
 #include "ui/group_frame.h"
 #include "ui/radio_group.h"
 #include "ui/window_text.h"
@@ -141,6 +143,9 @@ void Tfrmmain::createControls()
     grpcode = group(this, "grpcode", 12, 272, 441, 42);
     grpcode->setTitle(QStringLiteral("原始号码："));
     putCaptionOnFrame(grpcode);
+    m_boxRow = new NumberBoxRow(
+        grpcode, [this] { return commode->currentText().toStdString() == kGeneralizedMethod; });
+    m_boxRow->onConvert = [this] { btnadd->click(); };
     Label2 = label(this, "Label2", QStringLiteral("转换后的号码："), 12, 320);
     m_gridModel = new ResultGridModel(this);
     grdcode = named(new ResultGridView(m_gridModel, this), "grdcode");
@@ -154,30 +159,14 @@ void Tfrmmain::createControls()
     createButtonGroups();
 
     // The banner strip lies over the title while it is shown.
-    pan = named(new QFrame(this), "pan");
-    pan->setGeometry(13, 0, 652, 65);
-    pan->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    // Transparent pixels of the picture show the panel, not the title below.
-    pan->setAutoFillBackground(true);
-    imggif = named(new ClickLabel(pan), "imggif");
-    imggif->setGeometry(1, 1, 650, 63);
-    imggif->setScaledContents(true);
-    imggif->setCursor(Qt::PointingHandCursor);
-    Panel1 = named(new ClickLabel(QStringLiteral("×"), pan), "Panel1");
-    Panel1->setGeometry(296, 16, 25, 25);
-    Panel1->setAlignment(Qt::AlignCenter);
-    QFont closeFont = Panel1->font();
-    closeFont.setPixelSize(24);
-    // The Chinese face draws "×" with thin strokes; light on dark it needs
-    // the weight that the face of Windows gives it.
-    closeFont.setBold(true);
-    Panel1->setFont(closeFont);
-    Panel1->setAutoFillBackground(true);
-    QPalette closeColours = Panel1->palette();
-    closeColours.setColor(QPalette::Window, closeColours.color(QPalette::Shadow));
-    closeColours.setColor(QPalette::WindowText, palette().color(QPalette::Window));
-    Panel1->setPalette(closeColours);
-    Panel1->setCursor(Qt::PointingHandCursor);
+    // The program starts the first download before the splash; without one
+    // the window starts its own.
+    std::shared_ptr<BannerFetch> fetch = m_services.bannerFetch;
+    if (!fetch)
+        fetch = std::make_shared<BannerFetch>(m_services.banner, m_services.folder.bannerFile());
+    pan = new BannerStrip(std::move(fetch), qPath(m_services.folder.bannerFile()), this);
+    imggif = pan->picture();
+    Panel1 = pan->closer();
 }
 
 void Tfrmmain::createLotteryGroup()
@@ -259,7 +248,7 @@ void Tfrmmain::createButtonGroups()
 void Tfrmmain::updateTabOrder()
 {
     std::vector<QWidget *> chain{grdcode};
-    chain.insert(chain.end(), m_boxes.begin(), m_boxes.end());
+    chain.insert(chain.end(), m_boxRow->boxes().begin(), m_boxRow->boxes().end());
     const std::initializer_list<QWidget *> rest{
         comcainame, optcaitype,  edtcaisum,  edtcaisel,                                // grpcaipiao
         comxianhou, comyingyang, commaikai,  comqizhong,                               // grpgaigua

@@ -153,11 +153,9 @@ void Tfrmmain::btnloadClick()
 
 std::optional<LotteryInfo> Tfrmmain::listedLottery(const QString &name) const
 {
-    const CatalogueStore store(qPath(m_services.folder.catalogue()));
-    for (const CatalogueRow &row : store.readAll()) {
-        if (row.name == name)
-            return lotteryFromRow(row);
-    }
+    const std::vector<CatalogueRow> rows = CatalogueStore(qPath(m_services.folder.catalogue())).readAll();
+    if (const CatalogueRow *row = namedRow(rows, name))
+        return lotteryFromRow(*row);
     return std::nullopt;
 }
 

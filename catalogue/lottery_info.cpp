@@ -92,3 +92,18 @@ Outcome<LotteryInfo> lotteryToAdd(const LotteryForm &form)
         return *problem;
     return lottery;
 }
+
+const CatalogueRow *namedRow(const std::vector<CatalogueRow> &rows, const QString &name)
+{
+    for (const CatalogueRow &row : rows)
+        if (row.name == name)
+            return &row;
+    return nullptr;
+}
+
+const CatalogueRow *pickedRow(const std::vector<CatalogueRow> &rows, const QString &name)
+{
+    if (const CatalogueRow *named = namedRow(rows, name))
+        return named;
+    return rows.empty() ? nullptr : &rows.back();
+}

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <vector>
+
 // quotedText for the texts the catalogue and the windows hold as QString.
 inline QString quotedText(const QString &text)
 {
@@ -40,6 +42,13 @@ struct LotteryInfo
 // count and the total, then the back count and, unless it is empty or 0
 // (a single pool), the back total.
 LotteryInfo lotteryFromRow(const CatalogueRow &row);
+
+// The first row of that name, or nothing.
+const CatalogueRow *namedRow(const std::vector<CatalogueRow> &rows, const QString &name);
+// The row a pick from the lottery list applies: the first row of that name;
+// when none carries it (a name typed into the list), the walk through the
+// rows ends on the last one, which is applied. Nothing for no rows.
+const CatalogueRow *pickedRow(const std::vector<CatalogueRow> &rows, const QString &name);
 
 // Why the program cannot serve a lottery (see Lottery::problem), naming it,
 // or nothing when it can.

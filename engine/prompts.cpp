@@ -2,6 +2,8 @@
 
 #include "engine/methods.h"
 
+#include <algorithm>
+
 namespace {
 
 std::string range(const LotteryZone &zone)
@@ -38,4 +40,14 @@ MethodPrompt methodPrompt(std::string_view methodText, const Lottery &lottery)
     if (lottery.hasBack())
         prompt.boxesCaption += backCaption(lottery);
     return prompt;
+}
+
+int boxDigits(const Lottery &lottery, bool generalized, size_t box)
+{
+    int highest = lottery.front().highest();
+    if (box >= static_cast<size_t>(lottery.count))
+        highest = lottery.back().highest();
+    else if (generalized)
+        highest = lottery.count;
+    return static_cast<int>(std::to_string(std::max(highest, 1)).size());
 }

@@ -2,6 +2,8 @@
 
 #include "base/int_text.h"
 
+#include <algorithm>
+
 LotteryNumbers betOfCells(const std::vector<std::string> &cells, const DrawShape &shape)
 {
     const size_t backCount = shape.back ? static_cast<size_t>(shape.back->count) : 0;
@@ -159,4 +161,22 @@ std::string historyWonText(const HistoryCheck &check)
     if (check.floating > 0)
         text += std::string(text.empty() ? "" : "+") + "浮动奖" + std::to_string(check.floating) + "次";
     return text;
+}
+
+int keptChoice(const std::vector<std::string> &choices, const std::string &chosen)
+{
+    const auto kept = std::find(choices.begin(), choices.end(), chosen);
+    return kept == choices.end() ? 0 : static_cast<int>(kept - choices.begin());
+}
+
+std::vector<std::string> tierChoices(const std::string &highCondition)
+{
+    if (highCondition.empty())
+        return {};
+    return {"两档都列出", "高档（" + highCondition + "）", "低档"};
+}
+
+PoolTier tierOfChoice(int index)
+{
+    return index == 1 ? PoolTier::High : index == 2 ? PoolTier::Low : PoolTier::Both;
 }

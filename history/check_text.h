@@ -51,6 +51,16 @@ std::string mostHitsText(const HistoryCheck &check, const DrawShape &shape);
 // in force for this 期号 ("单选", "组选3", "组选6"); empty where there is
 // no choice to make.
 std::vector<std::string> playChoices(const PrizeTable &table, const std::string &issue, int betCount);
+// Which of the choices stays chosen: the player's while it is still offered,
+// else the first.
+int keptChoice(const std::vector<std::string> &choices, const std::string &chosen);
+
+// The pool-tier list for a draw whose rules pay a high tier under this
+// condition ("奖池≥8亿元"): both tiers, the high one naming its condition,
+// the low one; empty where the rules know one tier.
+std::vector<std::string> tierChoices(const std::string &highCondition);
+// The tier chosen at that place of tierChoices' list.
+PoolTier tierOfChoice(int index);
 
 // For each chart column, how many of the bets hold its number (the overlay
 // row of the trend chart).

@@ -193,9 +193,7 @@ CheckOptions CheckWindow::options() const
 {
     CheckOptions options;
     if (!tierList->isHidden())
-        options.tier = tierList->currentIndex() == 1   ? PoolTier::High
-                       : tierList->currentIndex() == 2 ? PoolTier::Low
-                                                       : PoolTier::Both;
+        options.tier = tierOfChoice(tierList->currentIndex());
     if (!playList->isHidden())
         options.play = playList->currentText().toStdString();
     return options;
@@ -247,26 +245,26 @@ void CheckWindow::runCheck()
     }
     m_bets = std::move(*bets);
     const int betCount = m_bets.empty() ? m_shape.front.count : static_cast<int>(m_bets.front().front.size());
-    QStringList plays;
-    for (const std::string &play : playChoices(m_table, draw->issue, betCount))
-        plays << QString::fromStdString(play);
-    const QString play = playList->currentText();
+    const std::vector<std::string> plays = playChoices(m_table, draw->issue, betCount);
+    const int play = keptChoice(plays, playList->currentText().toStdString());
     playList->clear();
-    playList->addItems(plays);
-    playList->setCurrentIndex(std::max(0, static_cast<int>(plays.indexOf(play))));
-    playList->setVisible(!plays.isEmpty());
-    m_playLabel->setVisible(!plays.isEmpty());
+    playList->addItems(listTexts(plays));
+    playList->setCurrentIndex(play);
+    playList->setVisible(!plays.empty());
+    m_playLabel->setVisible(!plays.empty());
 
     m_check = checkBets(m_bets, *draw, m_shape, m_table, options());
-    const QString high = QString::fromStdString(m_check.highCondition);
-    if (high.isEmpty() != tierList->isHidden()
-        || (!high.isEmpty() && !tierList->itemText(1).contains(high))) {
+    // The tier list is made again only when the draw's rules change it, so
+    // the player's tier stays chosen from draw to draw.
+    const QStringList tiers = listTexts(tierChoices(m_check.highCondition));
+    QStringList shown;
+    for (int i = 0; i < tierList->count(); ++i)
+        shown << tierList->itemText(i);
+    if (tiers != shown) {
         tierList->clear();
-        if (!high.isEmpty())
-            tierList->addItems({QStringLiteral("两档都列出"), QStringLiteral("高档（%1）").arg(high),
-                                QStringLiteral("低档")});
-        tierList->setVisible(!high.isEmpty());
-        m_tierLabel->setVisible(!high.isEmpty());
+        tierList->addItems(tiers);
+        tierList->setVisible(!tiers.isEmpty());
+        m_tierLabel->setVisible(!tiers.isEmpty());
     }
     showCheck(*draw);
 }

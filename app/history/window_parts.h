@@ -18,6 +18,15 @@ inline QString betText(const LotteryNumbers &bet, const DrawShape &shape)
     return QString::fromStdString(text);
 }
 
+// Texts of the floors below as a list's items.
+inline QStringList listTexts(const std::vector<std::string> &texts)
+{
+    QStringList items;
+    for (const std::string &text : texts)
+        items << QString::fromStdString(text);
+    return items;
+}
+
 // A read-only list of rows, one line each, that lays out a long list at once.
 inline QTableView *listTable(QWidget *parent, const char *name, FunctionTableModel *model)
 {

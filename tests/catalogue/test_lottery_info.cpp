@@ -33,6 +33,21 @@ TEST(LotteryFromRow, ReadsStrictIntegers)
     EXPECT_EQ(lotteryFromRow(shuangseqiu), (LotteryInfo{QStringLiteral("双色球"), {0, 33, 6}}));
 }
 
+// A pick applies the first row of its name; a name typed into the list
+// that no row carries applies the last row, as the walk through the rows ends.
+TEST(LotteryFromRow, RowAPickApplies)
+{
+    std::vector<CatalogueRow> rows(3, row("0", "33", "6"));
+    rows[0].name = QStringLiteral("双色球");
+    rows[1].name = QStringLiteral("大乐透");
+    rows[2].name = QStringLiteral("双色球");
+    EXPECT_EQ(pickedRow(rows, QStringLiteral("双色球")), &rows[0]);
+    EXPECT_EQ(pickedRow(rows, QStringLiteral("大乐透")), &rows[1]);
+    EXPECT_EQ(pickedRow(rows, QStringLiteral("大乐")), &rows[2]);
+    EXPECT_EQ(namedRow(rows, QStringLiteral("大乐")), nullptr);
+    EXPECT_EQ(pickedRow({}, QStringLiteral("双色球")), nullptr);
+}
+
 TEST(LotteryFromRow, TextThatIsNoIntegerNamesItself)
 {
     EXPECT_EQ(rowError(row("x", "33", "6")), "'x' 不是一个有效的整形值");

@@ -32,3 +32,20 @@ TEST(MethodPrompt, CaptionsForEachMethodAndKind)
         EXPECT_EQ(prompt.generalized, c.generalized) << c.method;
     }
 }
+
+// A full number moves the focus on: two digits for 双色球's red and blue
+// boxes, one for 福彩3D, one for a control quantity up to 6, two for one up
+// to 10, and the back zone's own width whatever the method.
+TEST(MethodPrompt, DigitsEachBoxTakes)
+{
+    const Lottery ssq{Lotto, 33, 6, kDefaultBackName, 16, 1};
+    EXPECT_EQ(boxDigits(ssq, false, 0), 2);
+    EXPECT_EQ(boxDigits(ssq, false, 6), 2);
+    EXPECT_EQ(boxDigits(ssq, true, 5), 1);
+    EXPECT_EQ(boxDigits(ssq, true, 6), 2);
+    EXPECT_EQ(boxDigits({Digit, 10, 3}, false, 2), 1);
+    EXPECT_EQ(boxDigits({Lotto, 80, 10}, true, 0), 2);
+    EXPECT_EQ(boxDigits({Lotto, 80, 9}, true, 8), 1);
+    EXPECT_EQ(boxDigits({Digit, 10, 6, kDefaultBackName, 15, 1}, false, 6), 2);
+    EXPECT_EQ(boxDigits({Digit, 10, 6, kDefaultBackName, 10, 1}, false, 6), 1);
+}

@@ -37,4 +37,17 @@ TEST(CheckText, PrizesTiersAndPlaysAsThePlayerReadsThem)
     EXPECT_EQ(playChoices(fc3d, "2026050", 3), (std::vector<std::string>{"单选", "组选3", "组选6"}));
     // One play for the count: nothing to choose.
     EXPECT_TRUE(playChoices(PrizeTable::fromRows("快乐8", shippedPrizeRules()), "", 10).empty());
+    // The player's play stays chosen while the draw offers it.
+    const std::vector<std::string> plays = playChoices(fc3d, "2026050", 3);
+    EXPECT_EQ(keptChoice(plays, "组选6"), 2);
+    EXPECT_EQ(keptChoice(plays, "直选"), 0);
+
+    // The tier list names the high tier's condition; its places give the tiers.
+    const std::vector<std::string> tiers = tierChoices("奖池≥8亿元");
+    ASSERT_EQ(tiers.size(), 3u);
+    EXPECT_EQ(tiers[1], "高档（奖池≥8亿元）");
+    EXPECT_EQ(tierOfChoice(0), PoolTier::Both);
+    EXPECT_EQ(tierOfChoice(1), PoolTier::High);
+    EXPECT_EQ(tierOfChoice(2), PoolTier::Low);
+    EXPECT_TRUE(tierChoices("").empty());
 }

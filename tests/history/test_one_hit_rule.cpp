@@ -60,3 +60,11 @@ TEST(OneHitRule, GridHighlightAgreesWithTheCheckedHits)
         }
     }
 }
+
+// A digit bet longer than the draw it is held against (a typed draw of too
+// few digits) hits nothing past the draw's end.
+TEST(OneHitRule, PositionsPastTheDrawHitNothing)
+{
+    EXPECT_EQ(zoneHits({1, 2, 3}, {1, 5}, true), (std::vector<bool>{true, false, false}));
+    EXPECT_EQ(zoneHits({1, 2, 3}, {3, 1}, false), (std::vector<bool>{true, false, true}));
+}

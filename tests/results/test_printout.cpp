@@ -113,6 +113,9 @@ TEST(Printout, TwentySixRowsMakeTwoPages)
     EXPECT_EQ(printPageCount(gridOf(25, 5)), 1);
     EXPECT_EQ(printPageCount(gridOf(50, 5)), 2);
     EXPECT_EQ(printPageCount(gridOf(51, 5)), 3);
+    // Three pages print at once; a fourth shows the progress with 取消.
+    EXPECT_FALSE(printShowsProgress(printPageCount(gridOf(75, 5))));
+    EXPECT_TRUE(printShowsProgress(printPageCount(gridOf(76, 5))));
 }
 
 TEST(Printout, PageLineOfANarrowPageStaysOnThePaper)
