@@ -1,12 +1,12 @@
 #pragma once
 
 #include "app/banner_strip.h"
+#include "app/grid_steps.h"
 #include "app/number_box_row.h"
 #include "base/program_folder.h"
 #include "catalogue/lottery_info.h"
 #include "engine/draw_generator.h"
 #include "media/banner_fetch.h"
-#include "results/grid_history.h"
 #include "results/result_grid_model.h"
 #include "results/save_name.h"
 #include "ui/pick_list.h"
@@ -136,11 +136,11 @@ private:
     CheckWindow *openCheckWindow();
     // Whether the grid holds bets; tells the player to make some first.
     bool askForBets();
+    // Shows `next` in the grid for bets of `count` numbers, as one undo step.
     void replaceGrid(ResultGridModel::Snapshot next, int count, const LotteryInfo &before);
-    void freeDroppedSteps();
     void showSelection(const LotteryInfo &lottery);
     // Shows an undo or redo step; returns what it replaced.
-    ResultGridModel::Snapshot showStep(GridHistory<LotteryInfo>::Step step);
+    ResultGridModel::Snapshot showStep(GridSteps::Step step);
     void selectListedName(const QString &name);
     // Puts the lottery list back on the current lottery after a failed pick.
     void showCurrentLottery();
@@ -161,7 +161,7 @@ private:
     ResultGridModel *m_gridModel = nullptr;
     DrawGenerator m_draws;
     ShortDateFormat m_dateFormat;
-    GridHistory<LotteryInfo> m_history;
+    std::unique_ptr<GridSteps> m_steps;
     bool m_placed = false;
     int m_boxRowsHeight = 0;      // the number boxes' rows after the first
     QSize m_designSize{685, 531}; // the client area at the designed outer size

@@ -21,7 +21,6 @@
 #include <QLineEdit>
 #include <QProcessEnvironment>
 #include <QPushButton>
-#include <QThreadPool>
 #include <QTimer>
 
 #include <set>
@@ -74,43 +73,24 @@ void Tfrmmain::createExtras()
     createComposeControls();
 }
 
-// Shows `next` in the grid for bets of `count` numbers; what stood before
-// becomes an undo step with `before`, the lottery its bets were made for.
 void Tfrmmain::replaceGrid(ResultGridModel::Snapshot next, int count, const LotteryInfo &before)
 {
-    ResultGridModel::Snapshot previous = m_gridModel->exchange(std::move(next), count);
-    m_history.push({std::move(previous), before}, m_gridModel->grid());
-    freeDroppedSteps();
-}
-
-void Tfrmmain::freeDroppedSteps()
-{
-    // Freeing the rows of a million bets takes the time of a frame or more;
-    // another thread does it, and nothing else holds them.
-    auto dropped = std::make_shared<std::vector<GridHistory<LotteryInfo>::Step>>(m_history.takeDropped());
-    if (!dropped->empty())
-        QThreadPool::globalInstance()->start([dropped] { dropped->clear(); });
+    m_steps->replace(std::move(next), count, before);
 }
 
 void Tfrmmain::undoGrid()
 {
-    if (m_history.empty())
-        return;
     const LotteryInfo before = m_current;
-    m_history.undone({showStep(m_history.takeNewest()), before});
+    m_steps->undo(before, [this](GridSteps::Step step) { return showStep(std::move(step)); });
 }
 
 void Tfrmmain::redoGrid()
 {
-    if (!m_history.canRedo())
-        return;
     const LotteryInfo before = m_current;
-    ResultGridModel::Snapshot replaced = showStep(m_history.takeUndone());
-    m_history.redone({std::move(replaced), before}, m_gridModel->grid());
-    freeDroppedSteps();
+    m_steps->redo(before, [this](GridSteps::Step step) { return showStep(std::move(step)); });
 }
 
-ResultGridModel::Snapshot Tfrmmain::showStep(GridHistory<LotteryInfo>::Step step)
+ResultGridModel::Snapshot Tfrmmain::showStep(GridSteps::Step step)
 {
     // A step from before any lottery was chosen has no lottery to show and
     // holds no bets.

@@ -148,6 +148,7 @@ void Tfrmmain::createControls()
     m_boxRow->onConvert = [this] { btnadd->click(); };
     Label2 = label(this, "Label2", QStringLiteral("转换后的号码："), 12, 320);
     m_gridModel = new ResultGridModel(this);
+    m_steps = std::make_unique<GridSteps>(*m_gridModel);
     grdcode = named(new ResultGridView(m_gridModel, this), "grdcode");
     grdcode->setGeometry(12, 336, 441, 153);
 
