@@ -46,8 +46,12 @@ std::vector<Draw> tenThousandDraws()
         // 153 draws a year, numbered as 双色球 numbers them, from 2003 on; the
         // last years run under the 2026 rules.
         const std::string issue = std::to_string(2003 + i / 153) + std::to_string(1001 + i % 153).substr(1);
-        draws.push_back(
-            {"双色球", issue, "", distinct(random, 6, 33), distinct(random, 1, 16), std::nullopt});
+        Draw draw;
+        draw.lottery = "双色球";
+        draw.issue = issue;
+        draw.front = distinct(random, 6, 33);
+        draw.back = distinct(random, 1, 16);
+        draws.push_back(std::move(draw));
     }
     return draws;
 }
@@ -160,7 +164,7 @@ void BM_HistoryWindowOpensOnTenThousandDraws(benchmark::State &state)
 {
     const LotteryInfo lottery = lotteryFromRow(
         {QStringLiteral("双色球"), QStringLiteral("0"), QStringLiteral("33"), QStringLiteral("6"),
-         QStringLiteral("蓝球"), QStringLiteral("16"), QStringLiteral("1")});
+         QStringLiteral("蓝球"), QStringLiteral("16"), QStringLiteral("1"), QStringLiteral("红球")});
     const DrawShape shape = drawShapeOf("双色球", lottery.lottery);
     const std::vector<Draw> draws = tenThousandDraws();
     QTemporaryDir dir;
