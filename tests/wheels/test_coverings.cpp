@@ -192,7 +192,7 @@ TEST(GrownWheel, OneNumberMoreFromTwoSmallerWheels)
 const std::map<std::tuple<int, int, int>, size_t> kShippedAboveTenPercent
     = {{{15, 7, 5}, 210}, {{16, 7, 5}, 328}, {{17, 7, 4}, 112}, {{17, 7, 5}, 472},
        {{18, 7, 5}, 660}, {{19, 5, 3}, 119}, {{19, 7, 4}, 167}, {{19, 7, 5}, 855},
-       {{20, 6, 4}, 467}, {{20, 7, 4}, 228}, {{20, 7, 5}, 1197}};
+       {{20, 6, 4}, 442}, {{20, 7, 4}, 228}, {{20, 7, 5}, 1197}};
 
 // Every row of the records file has a shipped wheel in the program folder
 // that passes the exact check, within 1.10 × the record.
