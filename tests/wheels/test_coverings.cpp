@@ -186,13 +186,12 @@ TEST(GrownWheel, OneNumberMoreFromTwoSmallerWheels)
 }
 
 // The rows where the program's own search has not yet come within 1.10 × the
-// record (mostly K = 7 and T ≥ 4 with 16 to 20 numbers, whose records come
+// record (mostly K = 7 and T ≥ 4 with 15 to 20 numbers, whose records come
 // from constructions the search does not reach). The size shipped today is
 // their bound, so a table that grows still fails.
 const std::map<std::tuple<int, int, int>, size_t> kShippedAboveTenPercent
-    = {{{15, 7, 5}, 210}, {{16, 7, 5}, 328}, {{17, 7, 4}, 112}, {{17, 7, 5}, 472},
-       {{18, 7, 5}, 660}, {{19, 5, 3}, 119}, {{19, 7, 4}, 167}, {{19, 7, 5}, 855},
-       {{20, 6, 4}, 442}, {{20, 7, 4}, 228}, {{20, 7, 5}, 1197}};
+    = {{{15, 7, 5}, 210}, {{17, 7, 4}, 112}, {{19, 5, 3}, 119}, {{19, 7, 4}, 167},
+       {{19, 7, 5}, 843}, {{20, 6, 4}, 442}, {{20, 7, 4}, 220}, {{20, 7, 5}, 1172}};
 
 // Every row of the records file has a shipped wheel in the program folder
 // that passes the exact check, within 1.10 × the record.
