@@ -36,9 +36,9 @@ std::vector<int> classSizes(FilterStat stat, const LotteryZone &zone, const Stat
     return sizes;
 }
 
-// Every split of `count` numbers over the parts, the first part's count
-// largest first; a part takes no more than its class holds (a Lotto bet's
-// numbers are distinct) and nothing from an empty class.
+// Every way of sharing `count` numbers among the classes, the first class's
+// share largest first; a class gives no more numbers than it holds (a Lotto
+// bet's numbers are distinct) and none when it is empty.
 void ratios(const std::vector<int> &sizes, bool distinct, std::vector<int> &counts, size_t at, int left,
             std::vector<std::int64_t> &keys)
 {
