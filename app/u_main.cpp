@@ -2,6 +2,7 @@
 
 #include "app/banner_strip.h"
 #include "app/box_geometry.h"
+#include "app/compose/compose_window.h"
 #include "app/history/history_window.h"
 #include "app/u_about.h"
 #include "app/u_index.h"
@@ -230,6 +231,8 @@ void Tfrmmain::applyLottery(const LotteryInfo &lottery)
     updateTabOrder();
     if (m_historyWindow && m_historyWindow->isVisible())
         m_historyWindow->followLottery(m_current);
+    if (m_composeWindow && m_composeWindow->isVisible())
+        m_composeWindow->followLottery(m_current);
 }
 
 void Tfrmmain::comcainameClick()

@@ -1,5 +1,6 @@
 #include "app/compose/compose_bets.h"
 
+#include "base/two_digit.h"
 #include "wheels/digit_ticket.h"
 #include "wheels/lotto_ticket.h"
 
@@ -167,4 +168,23 @@ std::vector<int> composeBets(const ComposeRequest &request, const std::vector<Be
         } while (walker.next());
     }
     return numbers;
+}
+
+bool appendComposed(ResultGrid &grid, const Lottery &lottery, const std::vector<int> &numbers,
+                    const std::vector<std::uint32_t> *kept, const std::function<bool(size_t)> &progress)
+{
+    const auto width = static_cast<size_t>(lottery.numberCount());
+    const size_t rows = kept ? kept->size() : numbers.size() / width;
+    std::vector<std::string> cells(width);
+    for (size_t i = 0; i < rows; ++i) {
+        const size_t bet = kept ? (*kept)[i] : i;
+        for (size_t j = 0; j < width; ++j) {
+            const int number = numbers[bet * width + j];
+            cells[j] = lottery.isLotto() ? twoDigit(number) : std::to_string(number);
+        }
+        grid.appendBet(lottery, cells);
+        if ((i + 1) % kProgressEvery == 0 && progress && !progress(i + 1))
+            return false;
+    }
+    return true;
 }

@@ -2,6 +2,7 @@
 
 #include "base/lottery.h"
 #include "base/outcome.h"
+#include "results/result_grid.h"
 #include "wheels/binomial.h"
 #include "wheels/covering.h"
 #include "wheels/zone_choice.h"
@@ -44,3 +45,10 @@ Outcome<BetCount> composeCount(const ComposeRequest &request, const std::vector<
 // and answers false to stop (the result is then incomplete).
 std::vector<int> composeBets(const ComposeRequest &request, const std::vector<BetMask> *wheel,
                              const std::function<bool(BetCount)> &progress);
+
+// Puts the bets `kept` picks out of composeBets' `numbers` (all of them when
+// nothing is given) into the grid as rows, two-digit numbers for a Lotto
+// lottery. `progress` is told now and then how many rows are in and answers
+// false to stop; false when it did.
+bool appendComposed(ResultGrid &grid, const Lottery &lottery, const std::vector<int> &numbers,
+                    const std::vector<std::uint32_t> *kept, const std::function<bool(size_t)> &progress);

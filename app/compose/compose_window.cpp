@@ -1,18 +1,18 @@
 #include "app/compose/compose_window.h"
 
 #include "app/compose/ball_board.h"
+#include "app/compose/wheel_search_job.h"
 #include "app/filters/filter_panel.h"
 #include "app/lottery_shape.h"
 #include "base/app_error.h"
 #include "base/file_io.h"
-#include "base/two_digit.h"
 #include "history/history_store.h"
+#include "history/ticket_ledger.h"
 #include "results/number_file.h"
 #include "ui/background_job.h"
 #include "ui/desktop.h"
 #include "ui/file_edge.h"
 #include "ui/guard.h"
-#include "wheels/covering_search.h"
 #include "wheels/digit_ticket.h"
 #include "wheels/wheel_shelf.h"
 
@@ -69,6 +69,8 @@ ComposeWindow::ComposeWindow(ComposeServices services, QWidget *parent)
     lblCount->setObjectName(QStringLiteral("lblCount"));
     lblCount->setWordWrap(true);
     lblCount->setStyleSheet(QStringLiteral("font-weight:bold;color:#9c2a1d;"));
+    chkExtra = new QCheckBox(QStringLiteral("追加（每注加1元）"), this);
+    chkExtra->setObjectName(QStringLiteral("chkExtra"));
     chkFilter = new QCheckBox(QStringLiteral("缩水"), this);
     chkFilter->setObjectName(QStringLiteral("chkFilter"));
     filterPanel = new FilterPanel;
@@ -91,6 +93,7 @@ ComposeWindow::ComposeWindow(ComposeServices services, QWidget *parent)
     side->addWidget(new QLabel(QStringLiteral("保证条件"), this));
     side->addWidget(comGuarantee);
     side->addWidget(lblRecord);
+    side->addWidget(chkExtra);
     side->addWidget(lblCount);
     side->addWidget(chkFilter);
     side->addWidget(filterArea, 1);
@@ -107,6 +110,7 @@ ComposeWindow::ComposeWindow(ComposeServices services, QWidget *parent)
         updateCount();
     });
     connect(comGuarantee, &QComboBox::currentIndexChanged, this, [this] { updateCount(); });
+    connect(chkExtra, &QCheckBox::toggled, this, [this] { updateCount(); });
     connect(chkFilter, &QCheckBox::toggled, filterArea, &QWidget::setVisible);
     filterPanel->onChange = [this] { updateCount(); };
     connectGuarded(m_services.desktop, btnAppend, &QPushButton::clicked, this, &ComposeWindow::appendToGrid);
@@ -121,6 +125,14 @@ ComposeWindow::ComposeWindow(ComposeServices services, QWidget *parent)
 ComposeWindow::~ComposeWindow() = default;
 
 void ComposeWindow::showLottery(const LotteryInfo &lottery)
+{
+    followLottery(lottery);
+    show();
+    raise();
+    activateWindow();
+}
+
+void ComposeWindow::followLottery(const LotteryInfo &lottery)
 {
     if (lottery != m_lottery || boards.empty()) {
         m_lottery = lottery;
@@ -150,13 +162,14 @@ void ComposeWindow::showLottery(const LotteryInfo &lottery)
             board->onRefused = [this](const QString &text) { refuse(text); };
         }
         filterPanel->setLottery(l, storedDraws(m_services.folder, lottery));
+        const bool extraSold = allowsExtra(lottery.name.toStdString());
+        chkExtra->setVisible(extraSold);
+        if (!extraSold)
+            chkExtra->setChecked(false);
         m_filling = false;
         fillPlays();
     }
     setWindowTitle(QStringLiteral("组号 - %1").arg(lottery.name));
-    show();
-    raise();
-    activateWindow();
 }
 
 void ComposeWindow::fillPlays()
@@ -222,12 +235,8 @@ void ComposeWindow::updateCount()
     }
     QString record;
     if (terms) {
-        if (terms->m == terms->t) {
-            const std::optional<WheelRecord> known
-                = findWheelRecord(readFile(m_services.folder.wheelFolder() + "records.csv"), *terms);
-            if (known)
-                record = QStringLiteral("记录%1注").arg(known->bets);
-        }
+        if (const std::optional<WheelRecord> known = knownWheelRecord(m_services.folder, *terms))
+            record = QStringLiteral("记录%1注").arg(known->bets);
         if (const std::vector<BetMask> *wheel = wheelAtHand(false))
             record = QStringLiteral("矩阵%1注 %2").arg(wheel->size()).arg(record);
         else
@@ -235,7 +244,8 @@ void ComposeWindow::updateCount()
     }
     lblRecord->setText(record.trimmed());
     const Outcome<BetCount> count = composeCount(request(), m_wheel.empty() ? nullptr : &m_wheel);
-    lblCount->setText(QString::fromStdString(count.accepted() ? countLine(count.value()) : count.refusal()));
+    lblCount->setText(QString::fromStdString(
+        count.accepted() ? countLine(count.value(), chkExtra->isChecked()) : count.refusal()));
     filterPanel->setNote(terms ? guaranteeNote(terms->m, terms->t) : QString());
 }
 
@@ -249,43 +259,9 @@ const std::vector<BetMask> *ComposeWindow::wheelAtHand(bool search)
         if (std::optional<std::vector<BetMask>> found = shelf.find(terms))
             m_wheel = std::move(*found);
     }
-    if (m_wheel.empty() && search) {
-        std::atomic<bool> cancel = false;
-        WheelSearchOptions options;
-        options.seconds = m_services.searchSeconds;
-        options.cancel = &cancel;
-        // No wheel can beat the proven bound: the search ends when it gets there.
-        if (terms.m == terms.t) {
-            if (const std::optional<WheelRecord> known
-                = findWheelRecord(readFile(m_services.folder.wheelFolder() + "records.csv"), terms))
-                options.goal = known->lowerBound;
-        }
-        const std::unique_ptr<Desktop::Progress> progress = m_services.desktop.startProgress(
-            this, QStringLiteral("搜索旋转矩阵%1").arg(QString::fromStdString(terms.guarantee())),
-            kProgressSteps);
-        std::vector<BetMask> found;
-        runInBackground(*progress, [&](JobProgress &job) {
-            job.report(0, QStringLiteral("正在搜索…"));
-            options.progress = [&](const WheelProgress &now) {
-                const int step = static_cast<int>(now.seconds * kProgressSteps / options.seconds);
-                if (!job.report(std::min(step, kProgressSteps - 1),
-                                QStringLiteral("已找到%1注的矩阵").arg(now.bets)))
-                    cancel = true;
-            };
-            found = searchWheel(terms, options);
-        });
-        progress->setValue(kProgressSteps, QString());
-        // A search stopped early still hands over a complete wheel, only a
-        // larger one; the player gets it rather than nothing.
-        if (!found.empty() && verifyWheel(terms, found)) {
-            try {
-                shelf.keep(terms, found);
-            } catch (const AppError &) {
-                // a read-only program folder: the wheel serves this run only
-            }
-            m_wheel = std::move(found);
-        }
-    }
+    if (m_wheel.empty() && search)
+        m_wheel
+            = searchWheelShown(m_services.desktop, this, m_services.folder, terms, m_services.searchSeconds);
     return m_wheel.empty() ? nullptr : &m_wheel;
 }
 
@@ -338,23 +314,12 @@ std::optional<ResultGrid> ComposeWindow::buildGrid(ResultGrid grid, BetCount hel
             kept = filter->kept(numbers);
             if ((tooMany = gridRoom(held, kept.size())))
                 return;
-        } else {
-            kept.resize(numbers.size() / width);
-            for (size_t i = 0; i < kept.size(); ++i)
-                kept[i] = static_cast<std::uint32_t>(i);
         }
-        std::vector<std::string> cells(width);
-        for (size_t i = 0; i < kept.size(); ++i) {
-            for (size_t j = 0; j < width; ++j) {
-                const int number = numbers[kept[i] * width + j];
-                cells[j] = lottery.isLotto() ? twoDigit(number) : std::to_string(number);
-            }
-            grid.appendBet(lottery, cells);
-            if (i % 4096 == 4095
-                && !job.report(kProgressSteps / 2 + static_cast<int>(i * kProgressSteps / (2 * kept.size())),
-                               QStringLiteral("正在放入表格…")))
-                return;
-        }
+        const size_t adding = filter ? kept.size() : numbers.size() / width;
+        appendComposed(grid, lottery, numbers, filter ? &kept : nullptr, [&](size_t done) {
+            return job.report(kProgressSteps / 2 + static_cast<int>(done * kProgressSteps / (2 * adding)),
+                              QStringLiteral("正在放入表格…"));
+        });
     });
     if (!finished)
         return std::nullopt;

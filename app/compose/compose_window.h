@@ -42,7 +42,10 @@ public:
     explicit ComposeWindow(ComposeServices services, QWidget *parent = nullptr);
     ~ComposeWindow() override;
 
+    // Shows the window for the lottery; followLottery only changes the
+    // boards (the main window's pick, while this window is open).
     void showLottery(const LotteryInfo &lottery);
+    void followLottery(const LotteryInfo &lottery);
     const LotteryInfo &lottery() const { return m_lottery; }
 
     // The wheel found for the guarantee chosen (empty until found).
@@ -57,6 +60,7 @@ public:
     QComboBox *comGuarantee = nullptr;
     QLabel *lblCount = nullptr;
     QLabel *lblRecord = nullptr;
+    QCheckBox *chkExtra = nullptr; // 追加, where the lottery sells it
     QCheckBox *chkFilter = nullptr;
     FilterPanel *filterPanel = nullptr;
     QPushButton *btnAppend = nullptr;

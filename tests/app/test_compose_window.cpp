@@ -8,6 +8,7 @@
 #include "wheels/covering.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -73,6 +74,44 @@ TEST_F(MainWindowTest, ComposeRefusesMoreBetsThanTheGridHolds)
     QTest::mouseClick(c.btnAppend, Qt::LeftButton); // C(33, 6) = 1,107,568 bets
     EXPECT_TRUE(desktop.messageTexts().join(u'\n').contains(QStringLiteral("表格最多容纳")));
     EXPECT_FALSE(w.resultGrid().grid().hasBets());
+}
+
+// The open 组号 window follows the lottery picked in the main window, and
+// 大乐透's 追加 is priced in the count line (1 元 more a bet) and offered only
+// where it is sold.
+TEST_F(MainWindowTest, ComposeFollowsTheMainWindowsLotteryAndPricesZhuijia)
+{
+    Tfrmmain &w = open();
+    QTest::mouseClick(w.btncompose, Qt::LeftButton);
+    ComposeWindow &c = *w.composeWindow();
+    EXPECT_TRUE(c.chkExtra->isHidden());
+
+    pick(w.comcainame, QStringLiteral("大乐透"));
+    EXPECT_EQ(c.windowTitle(), QStringLiteral("组号 - 大乐透"));
+    ASSERT_EQ(c.boards.size(), 2u);
+    EXPECT_NE(c.boards[0]->ball(35), nullptr);
+    EXPECT_EQ(c.boards[1]->title(), QStringLiteral("后区"));
+    EXPECT_FALSE(c.chkExtra->isHidden());
+    for (int number = 1; number <= 6; ++number)
+        QTest::mouseClick(c.boards[0]->ball(number), Qt::LeftButton);
+    for (int number = 1; number <= 3; ++number)
+        QTest::mouseClick(c.boards[1]->ball(number), Qt::LeftButton);
+    EXPECT_EQ(c.lblCount->text(), QStringLiteral("共18注 投入36元"));
+    // On the box itself: the check box is as wide as the column, its box is not.
+    QTest::mouseClick(c.chkExtra, Qt::LeftButton, {}, QPoint(8, c.chkExtra->height() / 2));
+    EXPECT_EQ(c.lblCount->text(), QStringLiteral("共18注 投入54元"));
+    QTest::mouseClick(c.btnAppend, Qt::LeftButton);
+    EXPECT_EQ(w.resultGrid().grid().rowCount(), 19) << desktop.messageTexts().join(u'\n').toStdString();
+
+    // Back to 双色球: no 追加 there, and a tick left from 大乐透 costs nothing.
+    QTest::mouseClick(w.btnclear, Qt::LeftButton);
+    pick(w.comcainame, QStringLiteral("双色球"));
+    EXPECT_EQ(c.windowTitle(), QStringLiteral("组号 - 双色球"));
+    EXPECT_TRUE(c.chkExtra->isHidden());
+    for (int number = 1; number <= 7; ++number)
+        QTest::mouseClick(c.boards[0]->ball(number), Qt::LeftButton);
+    QTest::mouseClick(c.boards[1]->ball(1), Qt::LeftButton);
+    EXPECT_EQ(c.lblCount->text(), QStringLiteral("共7注 投入14元"));
 }
 
 // The bets behind the count line: a wheel's fronts each with every blue
