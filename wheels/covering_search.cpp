@@ -4,6 +4,7 @@
 #include "wheels/cover_state.h"
 #include "wheels/orbit_search.h"
 #include "wheels/subset_rank.h"
+#include "wheels/weighted_cover.h"
 
 #include <bit>
 #include <chrono>
@@ -188,50 +189,24 @@ std::vector<BetMask> greedyWheel(const WheelTerms &terms)
     return bets;
 }
 
-std::vector<BetMask> searchWheel(const WheelTerms &terms, const WheelSearchOptions &options)
+namespace {
+
+// The bets that cover something the earlier ones do not, then without those
+// the later ones made unnecessary (a removed bet's place takes the last one,
+// already passed and still needed): a start made for a smaller M, or grown
+// from two smaller wheels, holds many such bets. For 35 numbers this takes
+// seconds, so it stops when told to, giving the bets as they came.
+std::vector<BetMask> withoutSpareBets(const WheelTerms &terms, const std::vector<BetMask> &bets,
+                                      const std::function<bool()> &stopped)
 {
-    const Clock clock;
-    Random random(options.seed);
-    std::vector<BetMask> best = options.start;
-    if (best.empty() || !verifyWheel(terms, best))
-        best = greedyWheel(terms);
-    if (options.seconds <= 0 && options.steps == 0)
-        return sortedBets(best);
-    // Half the budget goes to wheels made of whole orbits of a group of the
-    // numbers, shared evenly among the groups worth trying.
-    if (terms.m == terms.t && static_cast<int>(best.size()) > options.goal) {
-        const std::vector<NumberGroup> groups = wheelGroups(terms, options.affineGroups);
-        const auto share = static_cast<double>(groups.size()) * 2;
-        for (size_t i = 0; i < groups.size(); ++i) {
-            const OrbitBudget budget{static_cast<std::uint64_t>(static_cast<double>(options.steps) / share),
-                                     options.seconds / share, options.cancel};
-            const std::vector<BetMask> orbits = orbitWheel(terms, groups[i], options.seed + i, budget);
-            if (!orbits.empty() && orbits.size() < best.size() && verifyWheel(terms, orbits)) {
-                best = orbits;
-                if (options.progress)
-                    options.progress({static_cast<int>(best.size()), clock.seconds()});
-            }
-            if (static_cast<int>(best.size()) <= options.goal)
-                return sortedBets(best);
-        }
-    }
-    const auto stopped = [&] {
-        return (options.cancel && options.cancel->load(std::memory_order_relaxed))
-               || (options.seconds > 0 && clock.seconds() >= options.seconds);
-    };
-    // A start made for a smaller M holds many bets the others make
-    // unnecessary: only the bets that cover something new are taken, then
-    // one pass drops those the later ones made unnecessary (a removed bet's
-    // place takes the last one, already passed and still needed). For 35
-    // numbers this alone takes seconds, so it heeds the bounds too.
     CoverState state(terms);
-    for (const BetMask bet : best) {
+    for (const BetMask bet : bets) {
         if (state.uncovered() == 0)
             break;
         if (state.wouldCover(bet) > 0)
             state.addBet(bet);
         if (stopped())
-            return sortedBets(best);
+            return bets;
     }
     for (size_t i = state.bets().size(); i-- > 0;) {
         if (state.bets().size() > 1 && state.soleCover(i) == 0)
@@ -239,8 +214,53 @@ std::vector<BetMask> searchWheel(const WheelTerms &terms, const WheelSearchOptio
         if (stopped())
             break;
     }
-    if (state.uncovered() == 0)
-        best = state.bets();
+    return state.uncovered() == 0 ? state.bets() : bets;
+}
+
+} // namespace
+
+std::vector<BetMask> searchWheel(const WheelTerms &terms, const WheelSearchOptions &options)
+{
+    const Clock clock;
+    Random random(options.seed);
+    const auto stopped = [&] {
+        return (options.cancel && options.cancel->load(std::memory_order_relaxed))
+               || (options.seconds > 0 && clock.seconds() >= options.seconds);
+    };
+    std::vector<BetMask> best = options.start;
+    if (best.empty() || !verifyWheel(terms, best))
+        best = greedyWheel(terms);
+    best = withoutSpareBets(terms, best, stopped);
+    if (options.seconds <= 0 && options.steps == 0)
+        return sortedBets(best);
+    const auto improve = [&](const std::vector<BetMask> &found) {
+        if (!found.empty() && found.size() < best.size() && verifyWheel(terms, found)) {
+            best = found;
+            if (options.progress)
+                options.progress({static_cast<int>(best.size()), clock.seconds()});
+        }
+        return static_cast<int>(best.size()) <= options.goal;
+    };
+    // For M = T, a third of the budget goes to wheels made of whole orbits of
+    // a group of the numbers, shared evenly among the groups worth trying,
+    // and a third to the weighted cover of single bets from the best so far.
+    const bool complete = terms.m == terms.t;
+    if (complete && static_cast<int>(best.size()) > options.goal) {
+        const std::vector<NumberGroup> groups = wheelGroups(terms, options.affineGroups);
+        const auto share = static_cast<double>(groups.size()) * 3;
+        for (size_t i = 0; i < groups.size(); ++i) {
+            const OrbitBudget budget{static_cast<std::uint64_t>(static_cast<double>(options.steps) / share),
+                                     options.seconds / share, options.cancel};
+            if (improve(orbitWheel(terms, groups[i], options.seed + i, budget)))
+                return sortedBets(best);
+        }
+        const OrbitBudget budget{options.steps / 3, options.seconds / 3, options.cancel};
+        if (improve(weightedCoverWheel(terms, NumberGroup::rotation(terms.v, 1), options.seed, budget, best)))
+            return sortedBets(best);
+    }
+    CoverState state(terms);
+    for (const BetMask bet : best)
+        state.addBet(bet);
     if (state.bets().size() > 1)
         removeWeakest(state);
 
@@ -257,7 +277,7 @@ std::vector<BetMask> searchWheel(const WheelTerms &terms, const WheelSearchOptio
     constexpr double kHot = 0.6;
     constexpr double kCold = 0.05;
     const std::uint64_t round = 20000 + 200 * static_cast<std::uint64_t>(best.size());
-    const std::uint64_t steps = options.steps - options.steps / 2;
+    const std::uint64_t steps = complete ? options.steps - 2 * (options.steps / 3) : options.steps;
     TabuWalk walk(terms);
     walk.reset(state.bets().size());
     // Weighing every swap that covers the picked set beats annealing's one

@@ -20,7 +20,8 @@ struct WheelSearchOptions
     // Bounds; the search stops at the first one reached; 0 means no bound of
     // that kind. With a bound on steps alone the result depends only on the
     // terms, the seed and the start, not on the machine's speed. With no
-    // bound at all the search gives the start (or the greedy wheel) at once.
+    // bound at all the search gives the start (or the greedy wheel) at once,
+    // without the bets the others make unnecessary.
     double seconds = 10;
     std::uint64_t steps = 0;
     std::uint64_t seed = 1;
@@ -40,12 +41,14 @@ struct WheelSearchOptions
 };
 
 // The smallest wheel for `terms` the search finds: the start or a greedy
-// covering first, then (for M = T) wheels made of whole orbits of a
-// group of the numbers (orbitWheel), then a local search over the
+// covering without its unnecessary bets first, then (for M = T) wheels made
+// of whole orbits of a group of the numbers (orbitWheel) and the weighted
+// cover of single bets (weightedCoverWheel), then a local search over the
 // M-sets left uncovered, one bet fewer each time it succeeds: tabu swaps
-// where weighing every swap is cheap, simulated annealing otherwise. The result is always complete (it passes
-// verifyWheel); it runs on the caller's thread, so a window runs it on a
-// worker thread of its own. The terms must have no wheelTermsProblem.
+// where weighing every swap is cheap, simulated annealing otherwise. The
+// result is always complete (it passes verifyWheel); it runs on the
+// caller's thread, so a window runs it on a worker thread of its own. The
+// terms must have no wheelTermsProblem.
 std::vector<BetMask> searchWheel(const WheelTerms &terms, const WheelSearchOptions &options);
 
 // The greedy covering alone: each bet starts from an uncovered T-set and
