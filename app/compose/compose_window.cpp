@@ -13,6 +13,7 @@
 #include "ui/desktop.h"
 #include "ui/file_edge.h"
 #include "ui/guard.h"
+#include "ui/window_place.h"
 #include "wheels/digit_ticket.h"
 #include "wheels/wheel_shelf.h"
 
@@ -127,6 +128,7 @@ ComposeWindow::~ComposeWindow() = default;
 void ComposeWindow::showLottery(const LotteryInfo &lottery)
 {
     followLottery(lottery);
+    placeBesideParent(this);
     show();
     raise();
     activateWindow();

@@ -1,7 +1,6 @@
 #include "app/history/check_window.h"
 
 #include "app/history/window_parts.h"
-#include "app/history/window_place.h"
 #include "app/lottery_shape.h"
 #include "history/check_text.h"
 #include "history/draw_text.h"
@@ -11,6 +10,7 @@
 #include "ui/desktop.h"
 #include "ui/file_edge.h"
 #include "ui/guard.h"
+#include "ui/window_place.h"
 #include "views/table_model.h"
 
 #include <QComboBox>

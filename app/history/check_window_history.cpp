@@ -2,10 +2,10 @@
 #include "app/history/check_window.h"
 
 #include "app/history/window_parts.h"
-#include "app/history/window_place.h"
 #include "history/check_text.h"
 #include "ui/desktop.h"
 #include "ui/guard.h"
+#include "ui/window_place.h"
 #include "views/table_model.h"
 
 #include <QLabel>

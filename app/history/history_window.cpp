@@ -3,7 +3,6 @@
 
 #include "app/history/ledger_tab.h"
 #include "app/history/window_parts.h"
-#include "app/history/window_place.h"
 #include "app/lottery_shape.h"
 #include "base/file_io.h"
 #include "history/check_text.h"
@@ -14,6 +13,7 @@
 #include "ui/desktop.h"
 #include "ui/file_edge.h"
 #include "ui/guard.h"
+#include "ui/window_place.h"
 #include "views/table_model.h"
 #include "views/trend_model.h"
 #include "views/trend_picture.h"

@@ -3,10 +3,10 @@
 #include "main_window_fixture.h"
 
 #include "app/history/check_window.h"
-#include "app/history/window_place.h"
 #include "app/lottery_shape.h"
 #include "history/history_store.h"
 #include "results/result_grid_model.h"
+#include "ui/window_place.h"
 #include "views/result_grid_view.h"
 
 #include <QAction>
