@@ -4,7 +4,7 @@
 // known). A wheel already as small as the record is printed without a
 // search; otherwise the search starts from the best one on the shelf.
 //   --seconds S   bound the search (default 10; 0 prints the shelf's or the
-//                 greedy wheel)
+//                 greedy wheel without the bets the others make unnecessary)
 //   --steps N     bound the search by steps instead, for a result that does
 //                 not depend on the machine (with --seconds 0 for no time bound)
 //   --seed N      the search's seed (default 1)
@@ -12,7 +12,8 @@
 //   --fresh       ignore the wheels on the shelf (and those grown from the
 //                 shelf's smaller wheels)
 //   --keep        store the result on the shelf when it is smaller
-//   --groups      also try orbits of affine groups (slower; for the tables)
+//   --groups      also try orbits of affine groups and of turns of several
+//                 cycles (slower; for the tables)
 #include "base/app_error.h"
 #include "base/file_io.h"
 #include "base/int_text.h"
@@ -102,8 +103,8 @@ int main(int argc, char **argv)
         options.goal = record ? record->bets : 0;
         std::vector<BetMask> bets = options.start;
         const bool enough = !bets.empty() && record && static_cast<int>(bets.size()) <= record->bets;
-        const bool noSearch = options.seconds <= 0 && options.steps == 0;
-        if (bets.empty() || (!enough && !noSearch))
+        // With no bound, searchWheel only drops the start's unnecessary bets.
+        if (!enough)
             bets = searchWheel(terms, options);
         if (!verifyWheel(terms, bets)) {
             std::cerr << "旋转矩阵未通过检验。\n";

@@ -251,7 +251,11 @@ std::vector<BetMask> searchWheel(const WheelTerms &terms, const WheelSearchOptio
         for (size_t i = 0; i < groups.size(); ++i) {
             const OrbitBudget budget{static_cast<std::uint64_t>(static_cast<double>(options.steps) / share),
                                      options.seconds / share, options.cancel};
-            if (improve(orbitWheel(terms, groups[i], options.seed + i, budget)))
+            const std::vector<BetMask> orbits
+                = weightedCoverFits(terms, groups[i])
+                      ? weightedCoverWheel(terms, groups[i], options.seed + i, budget)
+                      : orbitWheel(terms, groups[i], options.seed + i, budget);
+            if (improve(orbits))
                 return sortedBets(best);
         }
         const OrbitBudget budget{options.steps / 3, options.seconds / 3, options.cancel};

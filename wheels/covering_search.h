@@ -33,8 +33,8 @@ struct WheelSearchOptions
     // Called on the searching thread when a smaller wheel is found and about
     // ten times a second otherwise. It must not block.
     std::function<void(const WheelProgress &)> progress;
-    // Also try orbits of affine groups modulo a prime, not only rotations:
-    // slower, for the offline tables.
+    // Also try orbits of affine groups modulo a prime and of turns of
+    // several cycles, not only rotations: slower, for the offline tables.
     bool affineGroups = false;
     // A complete wheel to start from (a shipped or kept one); empty for none.
     std::vector<BetMask> start;
@@ -42,8 +42,9 @@ struct WheelSearchOptions
 
 // The smallest wheel for `terms` the search finds: the start or a greedy
 // covering without its unnecessary bets first, then (for M = T) wheels made
-// of whole orbits of a group of the numbers (orbitWheel) and the weighted
-// cover of single bets (weightedCoverWheel), then a local search over the
+// of whole orbits of a group of the numbers (by the weighted cover where
+// its tables fit, else orbitWheel) and the weighted cover of single bets
+// (weightedCoverWheel), then a local search over the
 // M-sets left uncovered, one bet fewer each time it succeeds: tabu swaps
 // where weighing every swap is cheap, simulated annealing otherwise. The
 // result is always complete (it passes verifyWheel); it runs on the

@@ -66,6 +66,25 @@ NumberGroup NumberGroup::rotation(int v, int n)
     return NumberGroup(groupName("Z", n, 0, v - n), std::move(images));
 }
 
+NumberGroup NumberGroup::cycles(int v, int length, int count)
+{
+    std::vector<Permutation> images;
+    for (int s = 0; s < length; ++s) {
+        Permutation p = identity();
+        for (int c = 0; c < count; ++c)
+            for (int i = 0; i < length; ++i)
+                p[static_cast<size_t>(c * length + i)]
+                    = static_cast<std::uint8_t>(c * length + (i + s) % length);
+        images.push_back(p);
+    }
+    std::string name = "Z" + std::to_string(length);
+    name += '^';
+    name += std::to_string(count);
+    name += '+';
+    name += std::to_string(v - length * count);
+    return NumberGroup(std::move(name), std::move(images));
+}
+
 NumberGroup NumberGroup::affine(int v, int p, int d)
 {
     // A generator of the units modulo p, raised to (p − 1) / d.
@@ -91,12 +110,12 @@ NumberGroup NumberGroup::affine(int v, int p, int d)
     return NumberGroup(groupName("AG", p, d, v - p), std::move(images));
 }
 
-std::vector<NumberGroup> wheelGroups(const WheelTerms &terms, bool affine)
+std::vector<NumberGroup> wheelGroups(const WheelTerms &terms, bool more)
 {
     std::vector<NumberGroup> groups;
     for (int n = terms.v; n >= terms.v - 2 && n >= 2; --n)
         groups.push_back(NumberGroup::rotation(terms.v, n));
-    if (!affine)
+    if (!more)
         return groups;
     for (int p = terms.v; p >= terms.v - 2; --p) {
         if (!isPrime(p))
@@ -105,5 +124,7 @@ std::vector<NumberGroup> wheelGroups(const WheelTerms &terms, bool affine)
             if ((p - 1) % d == 0)
                 groups.push_back(NumberGroup::affine(terms.v, p, d));
     }
+    for (int length = 2; length <= terms.v / 2; ++length)
+        groups.push_back(NumberGroup::cycles(terms.v, length, terms.v / length));
     return groups;
 }

@@ -16,6 +16,10 @@ class NumberGroup
 public:
     // i → i + 1 on the first n numbers (n → 1); the others stay put.
     static NumberGroup rotation(int v, int n);
+    // Every one of `count` cycles of `length` numbers (the first
+    // length × count numbers) turned one step at once, and on; the others
+    // stay put. A smaller group than one rotation of them all.
+    static NumberGroup cycles(int v, int length, int count);
     // x → a·x + b modulo the prime p on the first p numbers, with a in the
     // subgroup of order d of the units; the others stay put.
     static NumberGroup affine(int v, int p, int d);
@@ -42,5 +46,6 @@ private:
 };
 
 // The groups worth trying for a terms: rotations of V, V − 1 and V − 2
-// numbers, then affine groups of the primes among them.
-std::vector<NumberGroup> wheelGroups(const WheelTerms &terms, bool affine);
+// numbers; with `more`, also the affine groups of the primes among them and
+// the turns of as many cycles of 2, 3 … V / 2 numbers as V holds.
+std::vector<NumberGroup> wheelGroups(const WheelTerms &terms, bool more);

@@ -13,6 +13,10 @@
 // group; 35 numbers with 7 a bet do not.
 inline constexpr std::uint64_t kMaxCoverPairs = 8'000'000;
 
+// The most K-sets the weighted cover sorts into orbits before it starts:
+// C(25, 7) is some 480,000, sorted in a fraction of a second.
+inline constexpr std::uint64_t kMaxCoverColumns = 500'000;
+
 // Whether weightedCoverWheel takes these terms with this group.
 bool weightedCoverFits(const WheelTerms &terms, const NumberGroup &group);
 
