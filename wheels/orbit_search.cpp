@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <chrono>
 #include <cmath>
 #include <random>
 #include <unordered_map>
@@ -125,9 +124,7 @@ std::vector<BetMask> orbitWheel(const WheelTerms &terms, const NumberGroup &grou
 {
     if (terms.m != terms.t)
         return {};
-    const auto start = std::chrono::steady_clock::now();
-    const auto elapsed
-        = [&] { return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(); };
+    const BudgetWatch watch(budget);
     std::mt19937_64 random(seed);
     OrbitCover cover(terms, group);
     // Random first bets until every orbit is covered.
@@ -139,7 +136,7 @@ std::vector<BetMask> orbitWheel(const WheelTerms &terms, const NumberGroup &grou
         bases.push_back(bet);
         cover.add(bet);
     }
-    const bool unbounded = budget.steps == 0 && budget.seconds <= 0;
+    const bool unbounded = budget.unbounded();
     std::vector<BetMask> best;
     // Every image of every first bet, in the order of the bets.
     std::vector<BetMask> images;
@@ -159,11 +156,7 @@ std::vector<BetMask> orbitWheel(const WheelTerms &terms, const NumberGroup &grou
             images.clear();
             continue;
         }
-        if (budget.steps != 0 && step >= budget.steps)
-            break;
-        if (step % 256 == 0
-            && ((budget.cancel && budget.cancel->load(std::memory_order_relaxed))
-                || (budget.seconds > 0 && elapsed() >= budget.seconds)))
+        if (watch.spent(step))
             break;
         // An image of a first bet that meets an uncovered T-set in T − 1
         // numbers swaps in the missing one; the swap, carried back, is made

@@ -4,7 +4,6 @@
 #include "wheels/subset_rank.h"
 
 #include <algorithm>
-#include <chrono>
 #include <random>
 
 namespace {
@@ -271,9 +270,7 @@ std::vector<BetMask> weightedCoverWheel(const WheelTerms &terms, const NumberGro
 {
     if (!weightedCoverFits(terms, group))
         return {};
-    const auto began = std::chrono::steady_clock::now();
-    const auto elapsed
-        = [&] { return std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count(); };
+    const BudgetWatch watch(budget);
     std::mt19937_64 random(seed);
     const CoverTable table(terms, group);
     WeightedState state(table);
@@ -294,7 +291,7 @@ std::vector<BetMask> weightedCoverWheel(const WheelTerms &terms, const NumberGro
     }
     std::vector<std::uint32_t> best = state.chosen();
     std::uint64_t bestBets = state.bets();
-    if (budget.steps == 0 && budget.seconds <= 0)
+    if (budget.unbounded())
         return wheelOf(table, group, best);
 
     std::uint32_t added = kNone;
@@ -308,11 +305,7 @@ std::vector<BetMask> weightedCoverWheel(const WheelTerms &terms, const NumberGro
         }
         if (state.chosen().size() <= 1)
             break;
-        if (budget.steps != 0 && step >= budget.steps)
-            break;
-        if (step % 256 == 0
-            && ((budget.cancel && budget.cancel->load(std::memory_order_relaxed))
-                || (budget.seconds > 0 && elapsed() >= budget.seconds)))
+        if (watch.spent(step))
             break;
         const std::uint32_t dropped = bestColumn(state, state.chosen(), added, touched);
         if (dropped == kNone)
