@@ -231,7 +231,7 @@ std::vector<BetMask> searchWheel(const WheelTerms &terms, const WheelSearchOptio
     if (best.empty() || !verifyWheel(terms, best))
         best = greedyWheel(terms);
     best = withoutSpareBets(terms, best, stopped);
-    if (options.seconds <= 0 && options.steps == 0)
+    if ((options.seconds <= 0 && options.steps == 0) || stopped())
         return sortedBets(best);
     const auto improve = [&](const std::vector<BetMask> &found) {
         if (!found.empty() && found.size() < best.size() && verifyWheel(terms, found)) {
@@ -262,9 +262,14 @@ std::vector<BetMask> searchWheel(const WheelTerms &terms, const WheelSearchOptio
         if (improve(weightedCoverWheel(terms, NumberGroup::rotation(terms.v, 1), options.seed, budget, best)))
             return sortedBets(best);
     }
+    // For 35 numbers and M > T even counting what the bets cover takes
+    // seconds, so it heeds the bounds too.
     CoverState state(terms);
-    for (const BetMask bet : best)
+    for (const BetMask bet : best) {
         state.addBet(bet);
+        if (stopped())
+            return sortedBets(best);
+    }
     if (state.bets().size() > 1)
         removeWeakest(state);
 
