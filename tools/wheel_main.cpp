@@ -14,11 +14,14 @@
 //   --keep        store the result on the shelf when it is smaller
 //   --groups      also try orbits of affine groups and of turns of several
 //                 cycles (slower; for the tables)
+//   --group NAME  only the orbits of this group ("Z7^2+5"), to follow again
+//                 the path that made a table
 #include "base/app_error.h"
 #include "base/file_io.h"
 #include "base/int_text.h"
 #include "wheels/covering_search.h"
 #include "wheels/grown_wheel.h"
+#include "wheels/number_group.h"
 #include "wheels/wheel_shelf.h"
 
 #include <algorithm>
@@ -32,7 +35,7 @@ namespace {
 int usage()
 {
     std::cerr << "用法: korvel-wheel V K M T [--seconds S] [--steps N] [--seed N] [--tables DIR] [--fresh] "
-                 "[--keep] [--groups]\n";
+                 "[--keep] [--groups] [--group NAME]\n";
     return 2;
 }
 
@@ -70,6 +73,8 @@ int main(int argc, char **argv)
                 keep = true;
             else if (arg == "--groups")
                 options.affineGroups = true;
+            else if (arg == "--group" && hasValue)
+                options.group = argv[++i];
             else if (!arg.starts_with("--"))
                 numbers.push_back(strToIntChecked(arg));
             else
@@ -81,6 +86,17 @@ int main(int argc, char **argv)
         if (const Check problem = wheelTermsProblem(terms)) {
             std::cerr << problem->message << '\n';
             return 1;
+        }
+        if (!options.group.empty()) {
+            const std::vector<NumberGroup> groups = wheelGroups(terms, true);
+            if (std::none_of(groups.begin(), groups.end(),
+                             [&](const NumberGroup &group) { return group.name() == options.group; })) {
+                std::cerr << "没有名为" << options.group << "的置换群，可选：";
+                for (const NumberGroup &group : groups)
+                    std::cerr << ' ' << group.name();
+                std::cerr << '\n';
+                return 2;
+            }
         }
         tables = folderPath(tables);
         std::string records;

@@ -246,7 +246,9 @@ std::vector<BetMask> searchWheel(const WheelTerms &terms, const WheelSearchOptio
     // and a third to the weighted cover of single bets from the best so far.
     const bool complete = terms.m == terms.t;
     if (complete && static_cast<int>(best.size()) > options.goal) {
-        const std::vector<NumberGroup> groups = wheelGroups(terms, options.affineGroups);
+        std::vector<NumberGroup> groups = wheelGroups(terms, options.affineGroups || !options.group.empty());
+        if (!options.group.empty())
+            std::erase_if(groups, [&](const NumberGroup &group) { return group.name() != options.group; });
         const auto share = static_cast<double>(groups.size()) * 3;
         for (size_t i = 0; i < groups.size(); ++i) {
             const OrbitBudget budget{static_cast<std::uint64_t>(static_cast<double>(options.steps) / share),

@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <vector>
 
 // How a search is going, for a progress bar: the smallest wheel found so
@@ -36,6 +37,9 @@ struct WheelSearchOptions
     // Also try orbits of affine groups modulo a prime and of turns of
     // several cycles, not only rotations: slower, for the offline tables.
     bool affineGroups = false;
+    // Only the orbits of the group of this name (as wheelGroups names it,
+    // "Z7^2+5"), to follow one path again; empty: every group worth trying.
+    std::string group;
     // A complete wheel to start from (a shipped or kept one); empty for none.
     std::vector<BetMask> start;
 };
