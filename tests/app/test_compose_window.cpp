@@ -46,7 +46,12 @@ TEST_F(MainWindowTest, ComposeWheelOfTwelveRedGoesIntoTheGridAndUndoTakesItBack)
     EXPECT_EQ(c.comGuarantee->findText(QStringLiteral("中7保6")), -1);
     const int sixFive = c.comGuarantee->findText(QStringLiteral("中6保5"));
     ASSERT_GE(sixFive, 0);
+    // 中5保5 has a shipped table, told beside the record (S(5, 6, 12), 132
+    // bets); 中6保5 has neither and is searched for.
+    c.comGuarantee->setCurrentIndex(c.comGuarantee->findText(QStringLiteral("中5保5")));
+    EXPECT_EQ(c.lblRecord->text(), QStringLiteral("矩阵132注 记录132注"));
     c.comGuarantee->setCurrentIndex(sixFive);
+    EXPECT_EQ(c.lblRecord->text(), QStringLiteral("矩阵表中没有，加入表格时搜索"));
     QTest::mouseClick(c.btnAppend, Qt::LeftButton);
     ASSERT_FALSE(c.wheel().empty()) << desktop.messageTexts().join(u'\n').toStdString();
     EXPECT_TRUE(verifyWheel({12, 6, 6, 5}, c.wheel()));
